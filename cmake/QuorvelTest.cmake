@@ -1,0 +1,11 @@
+# quorvel_add_test(NAME name SOURCES a.cpp ... LIBRARIES lib ...)
+# One Qt Test executable, registered with CTest and run headless.
+function(quorvel_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBRARIES})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    TIMEOUT 300)
+endfunction()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Quorvel, installs the shipped database for this user when it is missing,
+# and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/setup-deps.sh
+
+build=${QUORVEL_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j2 --target Quorvel
+
+./scripts/seed-user-data.sh "$PWD/data/Database"
+
+exec "$build/src/app/Quorvel"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+// The data behind every grid: text cells addressed (column, row), both from 0.
+// Row 0 and the first fixedCols() columns are fixed (captions). Cells are stored
+// independently of the counts, so row positions past rowCount() keep their texts
+// (the catalog load puts surplus lines there). Each row position also carries the
+// StrictDelimiter flag of its row list; the flag belongs to the position, not to
+// the content, and nothing but setStrictDelimiter() changes it.
+//
+// Column widths and the row height are part of the table because the program's
+// logic reads and sets them (the printout's geometry, the catalog windows'
+// activation); the grid widget shows them.
+class CellTable : public QObject {
+    Q_OBJECT
+public:
+    CellTable(int colCount, int rowCount, int fixedCols = 1, QObject *parent = nullptr);
+
+    int colCount() const { return colCount_; }
+    int rowCount() const { return rowCount_; }
+    int fixedCols() const { return fixedCols_; }
+    int fixedRows() const { return 1; }
+    // The table only grows (Insert Row of the pumps window).
+    void setRowCount(int rows);
+
+    // Reading a cell that was never written gives the empty text.
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+
+    bool strictDelimiter(int row) const;
+    void setStrictDelimiter(int row, bool strict);
+
+    int colWidth(int col) const;
+    void setColWidth(int col, int pixels);
+    void setDefaultColWidth(int pixels); // applies to every column
+    int rowHeight() const { return rowHeight_; }
+    void setRowHeight(int pixels);
+
+    // Whether the user may edit non-fixed cells in place (a view setting kept here so
+    // that one grid widget serves every table).
+    bool editable() const { return editable_; }
+    void setEditable(bool editable) { editable_ = editable; }
+
+signals:
+    void cellChanged(int col, int row);
+    void rowCountChanged(int rows);
+    void geometryChanged();
+
+private:
+    struct Row {
+        QVector<QString> cells;
+        bool strict = false;
+    };
+    Row &rowAt(int row);
+
+    int colCount_;
+    int rowCount_;
+    int fixedCols_;
+    int rowHeight_ = 24;
+    bool editable_ = false;
+    QVector<int> colWidths_;
+    std::vector<Row> rows_; // grows on demand, also past rowCount_
+};

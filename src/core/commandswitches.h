@@ -1,0 +1,13 @@
+#pragma once
+
+// The main window's three project commands as the core switches them:
+// Save (toolbar button), Save as (menu item) and Print (toolbar button).
+// An enabled Save stands for unsaved changes.
+class CommandSwitches {
+public:
+    virtual ~CommandSwitches() = default;
+    virtual void setSaveEnabled(bool on) = 0;
+    virtual void setSaveAsEnabled(bool on) = 0;
+    virtual void setPrintEnabled(bool on) = 0;
+    virtual bool saveEnabled() const = 0;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The system's text for an error code (errno), with trailing blanks, line breaks
+// and full stops removed.
+QString systemErrorText(int errorCode);
+
+// The path made absolute against the current folder.
+QString absoluteFilePath(const QString &path);
+
+// True when the path names an existing file; folders do not count.
+bool fileExists(const QString &path);
+
+// Copies a file, replacing an existing target. Copying a file onto itself fails.
+bool copyFileOverwrite(const QString &from, const QString &to);
+
+// An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
+// so that two running copies of the program honour each other's sharing rules.
+class FileLock {
+public:
+    enum class Mode { Shared, Exclusive };
+    // Takes the lock on an open descriptor without waiting; locked() tells whether
+    // it was granted.
+    FileLock(int fd, Mode mode);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+    bool locked() const { return locked_; }
+    int error() const { return error_; } // errno when not locked
+
+private:
+    int fd_;
+    bool locked_ = false;
+    int error_ = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The platform's known folders. Each query gives the folder's current path without
+// creating it, or the empty text when the query fails.
+class KnownFolders {
+public:
+    virtual ~KnownFolders() = default;
+    virtual QString commonDocuments() = 0;   // shared by all users
+    virtual QString personalDocuments() = 0; // the user's documents
+    virtual QString myPictures() = 0;        // the user's pictures
+};
+
+// Linux mapping: XDG data home, documents and pictures locations.
+class QtKnownFolders : public KnownFolders {
+public:
+    QString commonDocuments() override;
+    QString personalDocuments() override;
+    QString myPictures() override;
+};

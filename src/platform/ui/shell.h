@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The desktop shell: opens a document with its associated viewer. The result is
+// not reported.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void openDocument(const QString &path) = 0;
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up everything from nothing (Debian packages, build) and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+./scripts/setup-deps.sh
+
+build=${QUORVEL_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j2
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j2
