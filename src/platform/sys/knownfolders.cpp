@@ -1,0 +1,21 @@
+#include "knownfolders.h"
+
+#include <QStandardPaths>
+
+// The Linux stand-ins for the three known folders. writableLocation() neither
+// creates the folder nor fails loudly: an empty result is passed on as the failed
+// query's empty text.
+QString QtKnownFolders::commonDocuments()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString QtKnownFolders::personalDocuments()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString QtKnownFolders::myPictures()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Answers the next modal window: waits (in the event loop) until a modal widget is
+// active, then runs the action on it. Chain calls for nested boxes. Use it before
+// the call that opens the window:
+//     whenModal([](QWidget *w) { QTest::mouseClick(...); });
+//     form->exec();
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
