@@ -7,14 +7,14 @@ class PictureLoader;
 class Printing;
 class Shell;
 
-// Everything the windows reach of the desktop platform. The program passes the Qt
-// implementations (QtPlatform); tests pass fakes that answer scripted choices and
-// record what was shown.
+// Everything the windows reach of the desktop platform. The program fills every
+// member with the Qt implementations; a test fills the members that the code under
+// test uses with fakes that answer scripted choices and record what was shown.
 struct Platform {
-    MessageBoxes &messages;
-    KnownFolders &folders;
-    FileDialogs &fileDialogs;
-    PictureLoader &pictures;
-    Printing &printing;
-    Shell &shell;
+    MessageBoxes *messages = nullptr;
+    KnownFolders *folders = nullptr;
+    FileDialogs *fileDialogs = nullptr;
+    PictureLoader *pictures = nullptr;
+    Printing *printing = nullptr;
+    Shell *shell = nullptr;
 };
