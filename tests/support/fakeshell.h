@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ui/shell.h"
+
+#include <QStringList>
+
+// Records every document the code under test asks the desktop to open.
+class FakeShell : public Shell {
+public:
+    void openDocument(const QString &path) override { opened.append(path); }
+
+    QStringList opened;
+};
