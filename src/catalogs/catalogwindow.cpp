@@ -1,0 +1,82 @@
+#include "catalogs/catalogwindow.h"
+
+#include "platform/ui/errorguard.h"
+#include "platform/ui/platform.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QShowEvent>
+
+CatalogWindow::CatalogWindow(Platform &platform, const QString &caption, int clientWidth,
+                             int clientHeight, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      platform_(platform)
+{
+    setWindowTitle(caption);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    resize(clientWidth, clientHeight);
+}
+
+bool CatalogWindow::guard(const std::function<void()> &handler)
+{
+    return guarded(*platform_.messages, handler);
+}
+
+void CatalogWindow::onClick(QPushButton *button, std::function<void()> handler)
+{
+    connect(button, &QPushButton::clicked, this,
+            [this, handler = std::move(handler)] { guard(handler); });
+}
+
+QFrame *CatalogWindow::makePanel(QWidget *parent, const QString &name)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+QPushButton *CatalogWindow::makeButton(const QString &text, const QString &name,
+                                       QWidget *panel, int left, int top)
+{
+    auto *button = new QPushButton(text, panel);
+    button->setObjectName(name);
+    button->setGeometry(left, top, 75, 25);
+    // In a dialog Qt makes buttons default-capable; here Enter presses no button.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+void CatalogWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Spontaneous show events come from the window system (a restore), not from a
+    // new showing.
+    if (event->spontaneous())
+        return;
+    // Queued, so that it runs from the event loop once the window is up and ahead of
+    // any input; the counter keeps a call left from an earlier showing from running.
+    const quint64 showing = ++showing_;
+    QMetaObject::invokeMethod(
+        this,
+        [this, showing] {
+            if (showing == showing_ && isVisible())
+                activate();
+        },
+        Qt::QueuedConnection);
+}
+
+void CatalogWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Escape would reject the dialog and bypass the window's own closing rules.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
