@@ -1,0 +1,297 @@
+#include "numbers.h"
+
+#include "error.h"
+
+#include <QLocale>
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QChar regionalDecimalSeparator()
+{
+    const QString symbol = QLocale::system().decimalPoint();
+    return symbol.isEmpty() ? QChar(u'.') : symbol.at(0);
+}
+
+QChar &separator()
+{
+    static QChar current = regionalDecimalSeparator();
+    return current;
+}
+
+// Each checked operation clears the sticky flags, operates, and tests them, so a
+// fault is reported by the operation that caused it. Underflow and inexact stay
+// silent. The library is built with -frounding-math, which keeps the compiler from
+// folding or moving the operation away from the flag calls.
+void raiseFaults()
+{
+    const int flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+    if (flags & FE_INVALID)
+        throw Error(FaultMessage::invalidOperation);
+    if (flags & FE_DIVBYZERO)
+        throw Error(FaultMessage::divisionByZero);
+    if (flags & FE_OVERFLOW)
+        throw Error(FaultMessage::overflow);
+}
+
+template <typename Operation>
+Extended checked(Operation operation)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const Extended result = operation();
+    raiseFaults();
+    return result;
+}
+
+[[noreturn]] void conversionError(const QString &text)
+{
+    throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Largest power of ten the extended format holds is 10^4932; a division by a
+// larger power is split so that tiny values come out subnormal instead of 0.
+constexpr int largestSafePowerOfTen = 4000;
+
+Extended scaleByPowerOfTen(Extended value, int exponent)
+{
+    if (value == 0 || exponent == 0)
+        return value;
+    if (exponent > 0)
+        return value * powl(10.0L, exponent);
+    int remaining = -exponent;
+    while (remaining > largestSafePowerOfTen) {
+        value /= powl(10.0L, largestSafePowerOfTen);
+        remaining -= largestSafePowerOfTen;
+    }
+    return value / powl(10.0L, remaining);
+}
+
+} // namespace
+
+QChar decimalSeparator()
+{
+    return separator();
+}
+
+void setDecimalSeparator(QChar sep)
+{
+    separator() = sep;
+}
+
+void readRegionalNumberSettings()
+{
+    separator() = regionalDecimalSeparator();
+}
+
+Extended ParseNumber(const QString &text)
+{
+    const qsizetype length = text.size();
+    qsizetype i = 0;
+    while (i < length && text[i] == u' ')
+        ++i;
+
+    bool negative = false;
+    if (i < length && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+
+    // All mantissa digits form one integer; the fraction digits lower the exponent.
+    Extended value = 0;
+    int fractionDigits = 0;
+    bool mantissaTaken = false;
+    while (i < length && isDigit(text[i])) {
+        value = value * 10 + (text[i].unicode() - u'0');
+        mantissaTaken = true;
+        ++i;
+    }
+    if (i < length && text[i] == separator()) {
+        mantissaTaken = true;
+        ++i;
+        while (i < length && isDigit(text[i])) {
+            value = value * 10 + (text[i].unicode() - u'0');
+            ++fractionDigits;
+            ++i;
+        }
+    }
+    if (!mantissaTaken)
+        conversionError(text);
+
+    int exponent = 0;
+    if (i < length && (text[i] == u'E' || text[i] == u'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < length && (text[i] == u'+' || text[i] == u'-')) {
+            negativeExponent = text[i] == u'-';
+            ++i;
+        }
+        // Reading stops right after the digit that brings the exponent to 500 or more.
+        while (i < length && isDigit(text[i]) && exponent < 500) {
+            exponent = exponent * 10 + (text[i].unicode() - u'0');
+            ++i;
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    while (i < length && text[i] == u' ')
+        ++i;
+    if (i != length)
+        conversionError(text);
+
+    // No fault is raised while converting: a value beyond the extended range is a
+    // conversion error, a value below it becomes subnormal or 0.
+    if (std::isinf(value))
+        conversionError(text);
+    value = scaleByPowerOfTen(value, exponent - fractionDigits);
+    if (std::isinf(value))
+        conversionError(text);
+    return negative ? -value : value;
+}
+
+QString FormatNumber(Extended value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+
+    // 18 correctly rounded significant digits: "d.ddddddddddddddddde[+-]x".
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", value);
+    const char *p = buffer;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    QByteArray digits;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            digits.append(*p);
+    }
+    int exponent = std::atoi(p + 1) + 1; // |value| = 0.d1d2... x 10^exponent
+
+    // 15 significant digits, half up on the 16th.
+    const bool roundUp = digits[15] >= '5';
+    digits.truncate(15);
+    if (roundUp) {
+        int k = 14;
+        while (k >= 0 && digits[k] == '9') {
+            digits[k] = '0';
+            --k;
+        }
+        if (k >= 0) {
+            ++digits[k];
+        } else {
+            digits = "1";
+            ++exponent;
+        }
+    }
+    while (digits.size() > 1 && digits.endsWith('0'))
+        digits.chop(1);
+
+    const QString sep(separator());
+    QString out;
+    if (negative)
+        out += u'-';
+    if (exponent >= -3 && exponent <= 15) {
+        if (exponent <= 0) {
+            out += u'0' + sep + QString(-exponent, u'0') + QString::fromLatin1(digits);
+        } else if (digits.size() <= exponent) {
+            out += QString::fromLatin1(digits) + QString(exponent - digits.size(), u'0');
+        } else {
+            out += QString::fromLatin1(digits.left(exponent)) + sep
+                   + QString::fromLatin1(digits.mid(exponent));
+        }
+    } else {
+        out += QChar::fromLatin1(digits[0]);
+        if (digits.size() > 1)
+            out += sep + QString::fromLatin1(digits.mid(1));
+        out += u'E' + QString::number(exponent - 1);
+    }
+    return out;
+}
+
+QString FormatInteger(qint32 value)
+{
+    return QString::number(value);
+}
+
+qint64 RoundHalfEven(Extended value)
+{
+    // The current rounding mode is to nearest, ties to even, for the whole run.
+    const Extended rounded = nearbyintl(value);
+    // Both bounds are exact in the 64-bit significand; NaN fails the test too.
+    if (!(rounded >= -9223372036854775808.0L && rounded <= 9223372036854775807.0L))
+        throw Error(FaultMessage::invalidOperation);
+    return static_cast<qint64>(rounded);
+}
+
+Extended RoundHalfUp(Extended value)
+{
+    const Extended whole = truncl(value);
+    const Extended fraction = value - whole;
+    return whole + truncl(2 * fraction);
+}
+
+Extended RoundUp(Extended value)
+{
+    const Extended whole = truncl(value);
+    const Extended fraction = value - whole;
+    const Extended sign = fraction > 0 ? 1 : fraction < 0 ? -1 : 0;
+    return whole + sign;
+}
+
+Extended Add(Extended a, Extended b)
+{
+    return checked([=] { return a + b; });
+}
+
+Extended Sub(Extended a, Extended b)
+{
+    return checked([=] { return a - b; });
+}
+
+Extended Mul(Extended a, Extended b)
+{
+    return checked([=] { return a * b; });
+}
+
+Extended Div(Extended a, Extended b)
+{
+    return checked([=] { return a / b; });
+}
+
+Extended Power(Extended x, Extended y)
+{
+    if (x == 0)
+        return x;
+    if (x < 0)
+        throw Error(FaultMessage::invalidOperation);
+    return checked([=] { return expl(y * logl(x)); });
+}
+
+Extended SquareRoot(Extended x)
+{
+    return checked([=] { return sqrtl(x); });
+}
+
+Extended Abs(Extended x)
+{
+    return checked([=] { return fabsl(x); });
+}
+
+double StoreDouble(Extended value)
+{
+    return static_cast<double>(checked([=] { return static_cast<Extended>(static_cast<double>(value)); }));
+}
