@@ -15,6 +15,11 @@ bool fileExists(const QString &path);
 // Copies a file, replacing an existing target. Copying a file onto itself fails.
 bool copyFileOverwrite(const QString &from, const QString &to);
 
+// Reads a whole existing file into bytes under a shared lock (others may read it,
+// a running writer makes the read fail). On failure gives false and sets errorCode
+// to the errno (EISDIR for a folder).
+bool readWholeFile(const QString &path, QByteArray &bytes, int &errorCode);
+
 // An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
 // so that two running copies of the program honour each other's sharing rules.
 class FileLock {

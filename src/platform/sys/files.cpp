@@ -1,0 +1,144 @@
+#include "files.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QString systemErrorText(int errorCode)
+{
+    QString text = QString::fromLocal8Bit(std::strerror(errorCode));
+    qsizetype end = text.size();
+    while (end > 0 && (text[end - 1].unicode() <= 32 || text[end - 1] == u'.'))
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+QString absoluteFilePath(const QString &path)
+{
+    // Lexical, like the completion from the current folder: "." and ".." are
+    // resolved without following links.
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+bool fileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+namespace {
+
+// Both names lead to the same file (hard links and symbolic links included).
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa, sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
+        && ::stat(QFile::encodeName(b).constData(), &sb) == 0
+        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace
+
+bool copyFileOverwrite(const QString &from, const QString &to)
+{
+    if (sameFile(from, to))
+        return false;
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    // Through a temporary file renamed over the target, so a failed copy leaves an
+    // existing target whole.
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = source.read(buffer, sizeof buffer);
+        if (n < 0)
+            return false; // QSaveFile discards the temporary file
+        if (n == 0)
+            break;
+        if (target.write(buffer, n) != n)
+            return false;
+    }
+    return target.commit();
+}
+
+bool readWholeFile(const QString &path, QByteArray &bytes, int &errorCode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd;
+    do
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        errorCode = errno;
+        return false;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        errorCode = errno;
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        errorCode = EISDIR;
+        return false;
+    }
+    const FileLock lock(fd, FileLock::Mode::Shared);
+    if (!lock.locked()) {
+        errorCode = lock.error();
+        return false;
+    }
+
+    QByteArray data;
+    if (S_ISREG(st.st_mode) && st.st_size > 0)
+        data.reserve(static_cast<qsizetype>(st.st_size));
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            errorCode = errno;
+            return false;
+        }
+        if (n == 0)
+            break;
+        data.append(buffer, static_cast<qsizetype>(n));
+    }
+    bytes = std::move(data);
+    return true;
+}
+
+FileLock::FileLock(int fd, Mode mode) : fd_(fd)
+{
+    const int operation = (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+    int result;
+    do
+        result = ::flock(fd_, operation);
+    while (result != 0 && errno == EINTR);
+    locked_ = result == 0;
+    if (!locked_)
+        error_ = errno;
+}
+
+FileLock::~FileLock()
+{
+    if (locked_)
+        ::flock(fd_, LOCK_UN);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// The default 8-bit code page: Windows-1252 on every system, so that files match
+// those the program writes elsewhere.
+
+// Every byte has a character; the five bytes Windows-1252 leaves undefined map to
+// the control characters of the same code.
+QString decodeCodePage(QByteArrayView bytes);
+
+// A character outside the code page becomes the base letter of its canonical
+// decomposition when that is in the code page (e.g. "ā" -> "a"), else "?".
+QByteArray encodeCodePage(QStringView text);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A whole text file as a list of lines. Reading recognises a UTF-8 or UTF-16 byte
+// order mark and otherwise takes the default 8-bit code page; writing always uses
+// that code page with CR LF after every line.
+class LineList {
+public:
+    // Replaces the list by the file's lines; raises "Cannot open file ..." when the
+    // file cannot be read, leaving the list as it was.
+    void LoadFromFile(const QString &path);
+    // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
+    // error". The old file stays whole when the save fails.
+    void SaveToFile(const QString &path) const;
+
+    void Add(const QString &line) { lines_.append(line); }
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Raises "List index out of bounds (i)" for an index outside 0..Count()-1.
+    QString operator[](int i) const;
+
+private:
+    QStringList lines_;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class CellTable;
+
+// Row r of a table seen as a list of texts, one entry per column. The list has the
+// table's column count as its fixed length; its StrictDelimiter flag belongs to the
+// row position and is kept in the table. Any r >= 0 is valid, also past the row
+// count: such rows are stored but not shown.
+class RowList {
+public:
+    RowList(CellTable &table, int row);
+    RowList(const RowList &) = default;
+    // Writing a row from another row list copies the contents (Assign); the view
+    // keeps its own row.
+    RowList &operator=(const RowList &other);
+
+    int Count() const;
+    QString operator[](int k) const;
+    void setEntry(int k, const QString &text);
+
+    // Stores text in the first empty entry (an empty text as " ") and returns its
+    // index, or -1 when every entry holds text (the text is then dropped).
+    int Add(const QString &text);
+    void Clear();
+    // Copies the entries the two lists have in common; the target's flag stays.
+    void Assign(const RowList &other);
+    // The length is fixed: both raise "Cannot insert or delete rows from grid".
+    void Insert(int k, const QString &text);
+    void Delete(int k);
+
+    QString CommaText() const;
+    void setCommaText(const QString &line);
+
+    bool StrictDelimiter() const;
+    void setStrictDelimiter(bool strict);
+
+private:
+    CellTable *table_;
+    int row_;
+};
+
+RowList Rows(CellTable &table, int row);
+
+// CommaText of row r of a table that may not be changed (the catalog save).
+QString rowCommaText(const CellTable &table, int row);
