@@ -5,6 +5,8 @@
 #include <QTableView>
 #include <functional>
 
+class GridModel;
+
 // The one grid widget of the program: a view of a CellTable with fixed caption
 // rows/columns, widths and heights in pixels taken from the table, in-place editing
 // that writes the cell on every keystroke (when the table is editable), and the four
@@ -31,8 +33,50 @@ public:
     // Moves the highlight without raising onSelectCell.
     void setCurrentCell(int col, int row);
 
+    // Whether the user may select a rectangle of cells (Shift with arrows or click,
+    // or dragging). Off by default.
+    void setRangeSelect(bool on);
+    bool rangeSelect() const { return rangeSelect_; }
+
+    // The open cell editor, if any.
+    QWidget *cellEditor() const;
+
     std::function<bool(int col, int row)> onSelectCell;
     std::function<void(int key)> onKeyDown;
     std::function<void(int key)> onKeyUp;
     std::function<void()> onDoubleClick;
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyboardSearch(const QString &search) override;
+
+private:
+    friend class GridSelectionModel;
+    friend class GridDelegate;
+
+    bool isFixed(const QModelIndex &index) const;
+    void applyGeometry();
+    void placeInitialCell();
+    // Moves the highlight (raising onSelectCell); with extend, the selection then
+    // spans from the anchor to the new cell. False when the move was refused.
+    bool moveTo(const QModelIndex &target, bool extend);
+    bool selectCellAllowed(const QModelIndex &target);
+    void editorKeyDown(QKeyEvent *e);
+    void editorKeyUp(QKeyEvent *e);
+    void editorDoubleClick();
+    bool editorHasFocus() const;
+
+    GridModel *model_;
+    bool rangeSelect_ = false;
+    bool silentMoves_ = false;      // setCurrentCell: no onSelectCell
+    bool moveRefused_ = false;      // the last setCurrentIndex was refused by onSelectCell
+    bool dragging_ = false;
+    QPersistentModelIndex anchor_;  // fixed corner of a range selection
+    const QEvent *viewKeyEvent_ = nullptr; // key event the grid itself is handling
 };

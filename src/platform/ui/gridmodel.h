@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/celltable.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+// The item model behind GridWidget: a live view of a CellTable. Every cell write
+// of the table becomes a dataChanged of that cell, and the shown rows follow the
+// table's row count. Fixed cells (row 0, the first fixedCols() columns) are
+// enabled but neither selectable nor editable; the other cells are editable when
+// the table is.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Marks a fixed (caption) cell for the delegate.
+    static constexpr int FixedRole = Qt::UserRole + 1;
+
+    explicit GridModel(QObject *parent = nullptr);
+
+    void setTable(CellTable *table);
+    CellTable *table() const { return table_; }
+    bool isFixed(int col, int row) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    void followRowCount(int rows);
+    void announceCell(int col, int row);
+
+    QPointer<CellTable> table_;
+    int rows_ = 0; // the row count the views were last told about
+    int cols_ = 0;
+};

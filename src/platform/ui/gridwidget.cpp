@@ -1,0 +1,438 @@
+#include "gridwidget.h"
+
+#include "gridmodel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+
+// Raises the grid's select-cell event before the current cell moves, whoever moves
+// it (mouse, keyboard, program). A refused move leaves the current cell as it was.
+class GridSelectionModel : public QItemSelectionModel {
+public:
+    GridSelectionModel(GridModel *model, GridWidget *grid) : QItemSelectionModel(model, grid), grid_(grid) {}
+
+    void setCurrentIndex(const QModelIndex &index, SelectionFlags command) override
+    {
+        grid_->moveRefused_ = false;
+        if (index.isValid() && index != currentIndex() && !grid_->selectCellAllowed(index)) {
+            grid_->moveRefused_ = true;
+            return;
+        }
+        QItemSelectionModel::setCurrentIndex(index, command);
+    }
+
+private:
+    GridWidget *grid_;
+};
+
+// Draws fixed cells as captions and makes the cell editor: a line edit that writes
+// the cell on every keystroke and reports its keys and double-clicks to the grid.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(GridWidget *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (!index.data(GridModel::FixedRole).toBool()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QPalette &pal = option.palette;
+        const QRect r = option.rect;
+        painter->save();
+        painter->fillRect(r, pal.button());
+        painter->setPen(pal.light().color());
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.topLeft(), r.bottomLeft());
+        painter->setPen(pal.mid().color());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->drawLine(r.topRight(), r.bottomRight());
+        painter->setPen(pal.buttonText().color());
+        painter->setFont(option.font);
+        const QRect textRect = r.adjusted(4, 0, -2, 0);
+        const QString text = option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, textRect.width());
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->restore();
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            line->setFrame(false);
+            const QPersistentModelIndex cell(index);
+            connect(line, &QLineEdit::textEdited, line, [cell](const QString &text) {
+                if (cell.isValid())
+                    const_cast<QAbstractItemModel *>(cell.model())->setData(cell, text);
+            });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        // The editor's own writes come back as dataChanged; leave its text, cursor and
+        // undo history alone when the cell already holds what it shows.
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && line->text() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *editor = qobject_cast<QWidget *>(object);
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isFocusKey(key)) {
+                // Tab leaves the grid rather than moving to the next cell.
+                emit commitData(editor);
+                emit closeEditor(editor, NoHint);
+                grid_->focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+            grid_->editorKeyDown(key);
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            grid_->editorDoubleClick();
+            break;
+        default:
+            break;
+        }
+        const bool filtered = QStyledItemDelegate::eventFilter(object, event);
+        if (event->type() == QEvent::KeyRelease)
+            grid_->editorKeyUp(static_cast<QKeyEvent *>(event));
+        return filtered;
+    }
+
+public:
+    static bool isFocusKey(const QKeyEvent *key)
+    {
+        return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    }
+
+private:
+    GridWidget *grid_;
+};
+
+GridWidget::GridWidget(QWidget *parent) : QTableView(parent), model_(new GridModel(this))
+{
+    setModel(model_);
+    QItemSelectionModel *initial = selectionModel();
+    setSelectionModel(new GridSelectionModel(model_, this));
+    delete initial;
+    setItemDelegate(new GridDelegate(this));
+
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        header->hide();
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setSelectionBehavior(SelectItems);
+    setSelectionMode(SingleSelection);
+    // Clicks and double-clicks are handled here; typing or F2 opens the editor.
+    setEditTriggers(AnyKeyPressed | EditKeyPressed);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+}
+
+GridWidget::~GridWidget() = default;
+
+void GridWidget::setTable(CellTable *table)
+{
+    if (CellTable *old = model_->table())
+        disconnect(old, &CellTable::geometryChanged, this, nullptr);
+    model_->setTable(table);
+    if (table)
+        connect(table, &CellTable::geometryChanged, this, &GridWidget::applyGeometry);
+    applyGeometry();
+    placeInitialCell();
+}
+
+CellTable *GridWidget::table() const
+{
+    return model_->table();
+}
+
+int GridWidget::col() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : -1;
+}
+
+int GridWidget::row() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void GridWidget::setCurrentCell(int col, int row)
+{
+    const QScopedValueRollback silent(silentMoves_, true);
+    moveTo(model_->index(row, col), false);
+}
+
+void GridWidget::setRangeSelect(bool on)
+{
+    rangeSelect_ = on;
+    setSelectionMode(on ? ContiguousSelection : SingleSelection);
+}
+
+QWidget *GridWidget::cellEditor() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? indexWidget(i) : nullptr;
+}
+
+bool GridWidget::isFixed(const QModelIndex &index) const
+{
+    return model_->isFixed(index.column(), index.row());
+}
+
+void GridWidget::applyGeometry()
+{
+    const CellTable *t = table();
+    if (!t)
+        return;
+    for (int c = 0; c < t->colCount(); ++c)
+        setColumnWidth(c, t->colWidth(c));
+    verticalHeader()->setDefaultSectionSize(t->rowHeight());
+}
+
+void GridWidget::placeInitialCell()
+{
+    const CellTable *t = table();
+    if (t && t->fixedCols() < t->colCount() && t->fixedRows() < model_->rowCount())
+        setCurrentCell(t->fixedCols(), t->fixedRows());
+}
+
+bool GridWidget::selectCellAllowed(const QModelIndex &target)
+{
+    if (isFixed(target))
+        return false;
+    if (silentMoves_ || !onSelectCell)
+        return true;
+    return onSelectCell(target.column(), target.row());
+}
+
+bool GridWidget::moveTo(const QModelIndex &target, bool extend)
+{
+    if (!target.isValid())
+        return false;
+    QItemSelectionModel *selection = selectionModel();
+    if (extend && anchor_.isValid()) {
+        selection->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+        if (moveRefused_)
+            return false;
+        const QModelIndex topLeft = model_->index(qMin(anchor_.row(), target.row()), qMin(anchor_.column(), target.column()));
+        const QModelIndex bottomRight = model_->index(qMax(anchor_.row(), target.row()), qMax(anchor_.column(), target.column()));
+        selection->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+    } else {
+        selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+        if (moveRefused_)
+            return false;
+        anchor_ = target;
+    }
+    scrollTo(target);
+    return true;
+}
+
+bool GridWidget::editorHasFocus() const
+{
+    // focusWidget() is the last focused descendant, also while the window is inactive.
+    QWidget *editor = cellEditor();
+    QWidget *focused = focusWidget();
+    return editor && focused && (focused == editor || editor->isAncestorOf(focused));
+}
+
+void GridWidget::editorKeyDown(QKeyEvent *e)
+{
+    // A key typed into the grid is passed on to the editor it opens: announced once.
+    if (e != viewKeyEvent_ && onKeyDown)
+        onKeyDown(e->key());
+}
+
+void GridWidget::editorKeyUp(QKeyEvent *e)
+{
+    if (!e->isAutoRepeat() && onKeyUp)
+        onKeyUp(e->key());
+}
+
+void GridWidget::editorDoubleClick()
+{
+    if (onDoubleClick)
+        onDoubleClick();
+}
+
+bool GridWidget::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress: {
+        // Keys the editor did not use come here too; it has announced them already.
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (!editorHasFocus() && !GridDelegate::isFocusKey(key) && onKeyDown)
+            onKeyDown(key->key());
+        const QScopedValueRollback<const QEvent *> handling(viewKeyEvent_, e);
+        return QTableView::event(e);
+    }
+    case QEvent::KeyRelease: {
+        auto *key = static_cast<QKeyEvent *>(e);
+        const bool announced = editorHasFocus() || key->isAutoRepeat();
+        const bool result = QTableView::event(e);
+        if (!announced && onKeyUp)
+            onKeyUp(key->key());
+        return result;
+    }
+    case QEvent::Hide:
+        // A hidden grid keeps no open editor (its text is already in the cell).
+        if (QWidget *editor = cellEditor()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+        break;
+    default:
+        break;
+    }
+    return QTableView::event(e);
+}
+
+void GridWidget::keyPressEvent(QKeyEvent *e)
+{
+    CursorAction action;
+    switch (e->key()) {
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    case Qt::Key_Left: action = MoveLeft; break;
+    case Qt::Key_Right: action = MoveRight; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Escape:
+        // Not typing: no editor opens.
+        e->ignore();
+        return;
+    default:
+        QTableView::keyPressEvent(e);
+        return;
+    }
+    const QModelIndex target = moveCursor(action, e->modifiers());
+    if (target.isValid() && target != currentIndex())
+        moveTo(target, rangeSelect_ && (e->modifiers() & Qt::ShiftModifier));
+    e->accept();
+}
+
+QModelIndex GridWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const CellTable *t = table();
+    if (!t)
+        return {};
+    const int firstCol = t->fixedCols();
+    const int firstRow = t->fixedRows();
+    const int lastCol = model_->columnCount() - 1;
+    const int lastRow = model_->rowCount() - 1;
+    if (firstCol > lastCol || firstRow > lastRow)
+        return {};
+
+    const QModelIndex current = currentIndex();
+    int c = current.isValid() ? current.column() : firstCol;
+    int r = current.isValid() ? current.row() : firstRow;
+    const int page = qMax(1, viewport()->height() / qMax(1, t->rowHeight()) - 1);
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    switch (action) {
+    case MoveUp: --r; break;
+    case MoveDown: ++r; break;
+    case MoveLeft: --c; break;
+    case MoveRight: ++c; break;
+    case MoveHome:
+        c = firstCol;
+        if (ctrl)
+            r = firstRow;
+        break;
+    case MoveEnd:
+        c = lastCol;
+        if (ctrl)
+            r = lastRow;
+        break;
+    case MovePageUp: r -= page; break;
+    case MovePageDown: r += page; break;
+    case MoveNext:
+        if (++c > lastCol) {
+            c = firstCol;
+            ++r;
+        }
+        break;
+    case MovePrevious:
+        if (--c < firstCol) {
+            c = lastCol;
+            --r;
+        }
+        break;
+    }
+    // The highlight never enters a fixed cell.
+    return model_->index(qBound(firstRow, r, lastRow), qBound(firstCol, c, lastCol));
+}
+
+void GridWidget::keyboardSearch(const QString &)
+{
+    // Typing never jumps to a matching cell.
+}
+
+void GridWidget::mousePressEvent(QMouseEvent *e)
+{
+    dragging_ = false;
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(e->position().toPoint());
+    if (!index.isValid() || isFixed(index))
+        return; // a fixed cell neither moves the highlight nor opens an editor
+    if (index == currentIndex()) {
+        if (!(rangeSelect_ && (e->modifiers() & Qt::ShiftModifier))) {
+            selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+            anchor_ = index;
+            edit(index);
+        }
+        dragging_ = true;
+        return;
+    }
+    dragging_ = moveTo(index, rangeSelect_ && (e->modifiers() & Qt::ShiftModifier));
+}
+
+void GridWidget::mouseMoveEvent(QMouseEvent *e)
+{
+    if (!dragging_ || !(e->buttons() & Qt::LeftButton))
+        return;
+    const QModelIndex index = indexAt(e->position().toPoint());
+    if (index.isValid() && !isFixed(index) && index != currentIndex() && !cellEditor())
+        moveTo(index, rangeSelect_);
+}
+
+void GridWidget::mouseReleaseEvent(QMouseEvent *)
+{
+    dragging_ = false;
+}
+
+void GridWidget::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    dragging_ = false;
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (onDoubleClick)
+        onDoubleClick();
+    // The pair's first click moved the highlight here; the second edits, as a click
+    // on the highlighted cell does, unless the handler closed the window.
+    const QModelIndex index = indexAt(e->position().toPoint());
+    if (isVisible() && index.isValid() && index == currentIndex() && !cellEditor())
+        edit(index);
+}
