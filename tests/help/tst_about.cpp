@@ -1,0 +1,161 @@
+// The About window: its frame, its controls at their places, and that showing it
+// again shows the same, unchanged window.
+#include "app/tform6.h"
+#include "modal.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void frame();
+    void controls_data();
+    void controls();
+    void pictures();
+    void okHidesAndTheWindowStays();
+    void shownTwiceIsUnchanged();
+};
+
+namespace {
+
+// Everything a user can see of the window, as text.
+QStringList snapshot(TForm6 &form)
+{
+    QStringList state;
+    state << form.windowTitle() << QString::number(form.width()) << QString::number(form.height())
+          << form.font().family() << QString::number(form.font().pointSize());
+    for (QWidget *child : form.findChildren<QWidget *>()) {
+        QString line = child->metaObject()->className();
+        const QRect g = child->geometry();
+        line += QString(" %1,%2 %3x%4 ").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+        line += child->isVisible() ? "shown " : "hidden ";
+        line += child->isEnabled() ? "enabled " : "disabled ";
+        if (auto *label = qobject_cast<QLabel *>(child))
+            line += label->text() + " " + QString::number(label->pixmap().cacheKey());
+        if (auto *button = qobject_cast<QPushButton *>(child))
+            line += button->text();
+        state << line;
+    }
+    return state;
+}
+
+}
+
+void TestAbout::frame()
+{
+    TForm6 form;
+    QCOMPARE(form.windowTitle(), QString("About Quorvel"));
+    QCOMPARE(form.size(), QSize(342, 270));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    const Qt::WindowFlags flags = form.windowFlags();
+    QVERIFY(flags & Qt::WindowSystemMenuHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
+    QCOMPARE(form.font().family(), QString("Tahoma"));
+    QCOMPARE(form.font().pointSize(), 8);
+    QVERIFY(!form.isVisible());
+}
+
+void TestAbout::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Image2") << "Image2" << QRect(116, 8, 105, 105) << "";
+    QTest::newRow("StaticText1") << "StaticText1" << QRect(32, 120, 288, 17)
+                                 << "Quorvel is a simulator to design emergency systems";
+    QTest::newRow("StaticText2") << "StaticText2" << QRect(141, 143, 80, 17) << "Dravenholt Systems";
+    QTest::newRow("Image1") << "Image1" << QRect(17, 152, 57, 41) << "";
+    QTest::newRow("StaticText3") << "StaticText3" << QRect(120, 176, 123, 17) << "www.example.org/quorvel";
+    QTest::newRow("OK") << "OK" << QRect(138, 224, 75, 25) << "OK";
+}
+
+void TestAbout::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+    TForm6 form;
+    const QHash<QString, QWidget *> controls{
+        {"Image2", form.Image2}, {"StaticText1", form.StaticText1}, {"StaticText2", form.StaticText2},
+        {"Image1", form.Image1}, {"StaticText3", form.StaticText3}, {"OK", form.OK}};
+    QWidget *control = controls.value(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget(), &form);
+    auto *label = qobject_cast<QLabel *>(control);
+    if (label && !text.isEmpty()) {
+        // Static texts keep their place and grow to show their whole text.
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->pos(), place.topLeft());
+        QCOMPARE(label->height(), place.height());
+        QVERIFY(label->width() >= place.width());
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
+        QVERIFY(label->geometry().right() < 342);
+    } else {
+        QCOMPARE(control->geometry(), place);
+        if (!label)
+            QCOMPARE(qobject_cast<QPushButton *>(control)->text(), text);
+    }
+}
+
+void TestAbout::pictures()
+{
+    TForm6 form;
+    // Both pictures are stretched to their boxes.
+    for (QLabel *image : {form.Image2, form.Image1}) {
+        QVERIFY(!image->pixmap().isNull());
+        QVERIFY(image->hasScaledContents());
+    }
+    // The logo keeps the maker's proportions and is drawn transparent: its corners
+    // let the window show through.
+    const QImage logo = form.Image2->pixmap().toImage();
+    QCOMPARE(logo.size(), QSize(550, 457));
+    QVERIFY(logo.hasAlphaChannel());
+    QCOMPARE(qAlpha(logo.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(logo.pixel(549, 456)), 0);
+    // The OK button carries a glyph.
+    QVERIFY(!form.OK->icon().isNull());
+}
+
+void TestAbout::okHidesAndTheWindowStays()
+{
+    TForm6 form;
+    QPointer<TForm6> alive(&form);
+    bool wasShown = false;
+    whenModal([&](QWidget *modal) {
+        wasShown = modal == &form && form.isVisible();
+        QTest::mouseClick(form.OK, Qt::LeftButton);
+    });
+    form.exec();
+    QVERIFY(wasShown);
+    QVERIFY(alive);
+    QVERIFY(!form.isVisible());
+}
+
+void TestAbout::shownTwiceIsUnchanged()
+{
+    QWidget owner;
+    owner.show();
+    TForm6 form(&owner);
+    QStringList first, second;
+    whenModal([&](QWidget *) {
+        first = snapshot(form);
+        QTest::mouseClick(form.OK, Qt::LeftButton);
+    });
+    form.exec();
+    whenModal([&](QWidget *) {
+        second = snapshot(form);
+        form.close(); // the title bar's close box
+    });
+    form.exec();
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(second, first);
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
