@@ -40,7 +40,7 @@ TForm3::TForm3(Platform &platform, QWidget *parent)
     Image1->setScaledContents(true); // fills the box, proportions not kept
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto *pictureLayout = new QVBoxLayout(Panel2);
-    pictureLayout->setContentsMargins(1, 1, 1, 1);
+    pictureLayout->setContentsMargins(0, 0, 0, 0); // the 1-pixel frame insets the picture
     pictureLayout->addWidget(Image1);
 
     Panel1 = makePanel(this, QStringLiteral("Panel1"));

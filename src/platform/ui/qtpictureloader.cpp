@@ -7,11 +7,6 @@
 #include <QByteArray>
 #include <QImageReader>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 // The extension as written in the file name: the text after the last "." of the
@@ -38,51 +33,6 @@ QByteArray readerFormatFor(const QString &extension)
     return {};
 }
 
-[[noreturn]] void raiseOpenError(const QString &path, int errorCode)
-{
-    throw Error(QStringLiteral("Cannot open file \"%1\". %2")
-                    .arg(absoluteFilePath(path), systemErrorText(errorCode)));
-}
-
-// Reads the whole file while holding it against writers.
-QByteArray readWholeFile(const QString &path)
-{
-    const QByteArray native = path.toLocal8Bit();
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        raiseOpenError(path, errno);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    // Opening a folder succeeds here but is no file to read.
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        raiseOpenError(path, errno);
-    if (S_ISDIR(info.st_mode))
-        raiseOpenError(path, EISDIR);
-
-    FileLock lock(fd, FileLock::Mode::Shared);
-    if (!lock.locked())
-        raiseOpenError(path, lock.error());
-
-    QByteArray bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            raiseOpenError(path, errno);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, n);
-    }
-    return bytes;
-}
-
 } // namespace
 
 QImage QtPictureLoader::load(const QString &path)
@@ -92,7 +42,11 @@ QImage QtPictureLoader::load(const QString &path)
     if (format.isEmpty())
         throw Error(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 
-    QByteArray bytes = readWholeFile(path);
+    QByteArray bytes;
+    int errorCode = 0;
+    if (!readWholeFile(path, bytes, errorCode))
+        throw Error(QStringLiteral("Cannot open file \"%1\". %2")
+                        .arg(absoluteFilePath(path), systemErrorText(errorCode)));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);

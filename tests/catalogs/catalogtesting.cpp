@@ -1,0 +1,121 @@
+#include "catalogtesting.h"
+
+#include "platform/ui/gridwidget.h"
+#include "storage/datafolders.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+TestDatabase::TestDatabase() : previousDatabaseDir_(databaseDir)
+{
+    databaseDir = dir_.path() + QLatin1Char('/');
+}
+
+TestDatabase::~TestDatabase()
+{
+    databaseDir = previousDatabaseDir_;
+}
+
+QString TestDatabase::path(const QString &name) const
+{
+    return dir_.path() + QLatin1Char('/') + name;
+}
+
+void TestDatabase::writeBitmap(const QString &name, QColor colour) const
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(colour);
+    if (!image.save(path(name), "BMP"))
+        qFatal("cannot write %s", qPrintable(path(name)));
+}
+
+void TestDatabase::writeLines(const QString &name, const QStringList &lines) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path(name)));
+    for (const QString &line : lines)
+        file.write(line.toLatin1() + "\r\n");
+}
+
+QStringList TestDatabase::readLines(const QString &name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool TestDatabase::exists(const QString &name) const
+{
+    return QFile::exists(path(name));
+}
+
+void showAndActivate(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("window not exposed");
+    QCoreApplication::processEvents();
+}
+
+namespace {
+QPoint cellCentre(GridWidget &grid, int col, int row)
+{
+    const QModelIndex index = grid.model()->index(row, col);
+    grid.scrollTo(index);
+    return grid.visualRect(index).center();
+}
+}
+
+void clickCell(GridWidget &grid, int col, int row)
+{
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(grid, col, row));
+}
+
+void doubleClickCell(GridWidget &grid, int col, int row)
+{
+    const QPoint at = cellCentre(grid, col, row);
+    // The first click of the pair, then the second as a double-click.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at);
+    if (grid.isVisible())
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, at);
+}
+
+// Keys go where a user's keys go: the focused widget, which is the cell editor
+// while one is open.
+static QWidget *keyTarget(GridWidget &grid)
+{
+    if (QWidget *editor = grid.cellEditor())
+        return editor;
+    return &grid;
+}
+
+void pressKey(GridWidget &grid, int key)
+{
+    QTest::keyClick(keyTarget(grid), Qt::Key(key));
+}
+
+void typeText(GridWidget &grid, const QString &text)
+{
+    for (QChar c : text)
+        QTest::keyClicks(keyTarget(grid), QString(c));
+}
+
+QColor pictureColour(const QWidget &pictureBox)
+{
+    const auto *label = qobject_cast<const QLabel *>(&pictureBox);
+    if (!label)
+        return {};
+    const QPixmap pixmap = label->pixmap();
+    if (pixmap.isNull())
+        return {};
+    return pixmap.toImage().pixelColor(0, 0);
+}

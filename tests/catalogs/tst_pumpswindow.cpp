@@ -1,0 +1,523 @@
+#include "catalogs/tform3.h"
+#include "catalogtesting.h"
+#include "core/sharedstate.h"
+#include "platform/ui/gridwidget.h"
+#include "platform/ui/platform.h"
+#include "platform/ui/qtpictureloader.h"
+#include "storage/datafolders.h"
+#include "support/fakefiledialogs.h"
+#include "support/fakemessageboxes.h"
+#include "support/modal.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The pumps window on real widgets, real picture files and a temporary database
+// folder; message boxes and the picture dialog answer from a script.
+class TestPumpsWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestDatabase> db_;
+    QtPictureLoader pictures_;
+    std::unique_ptr<FakeMessageBoxes> boxes_;
+    std::unique_ptr<FakeFileDialogs> dialogs_;
+    Platform platform_;
+    std::unique_ptr<TForm3> form_;
+
+    const QColor red{Qt::red}, green{Qt::green}, grey{Qt::gray};
+
+    CellTable &table() { return form_->table; }
+    GridWidget &grid() { return *form_->SG; }
+    QColor shownColour() { return pictureColour(*form_->Image1); }
+
+    // Rows 1..3 as the start-up load leaves them: strict rows, empty fields as " ".
+    void fillPumps()
+    {
+        const QStringList rows[] = {
+            {"No", "Name", "Model", "Q", "H", "kW", "Curve"},
+            {"1", "XK", "P 100", " ", " ", " ", "red.bmp"},
+            {"2", "YK", "P 200", "5", "30", "2", "green.bmp"},
+            {"3", "ZK", "P 300", "8", "25", "3", " "},
+        };
+        for (int r = 0; r < 4; ++r) {
+            table().setStrictDelimiter(r, true);
+            for (int c = 0; c < 7; ++c)
+                table().setCell(c, r, rows[r][c]);
+        }
+    }
+
+    QString openError(const QString &name) const
+    {
+        return "Cannot open file \"" + db_->path(name) + "\". No such file or directory.";
+    }
+
+private slots:
+    void init()
+    {
+        db_ = std::make_unique<TestDatabase>();
+        QVERIFY(db_->isValid());
+        db_->writeBitmap("red.bmp", red);
+        db_->writeBitmap("green.bmp", green);
+        db_->writeBitmap("no curve.bmp", grey);
+        boxes_ = std::make_unique<FakeMessageBoxes>();
+        dialogs_ = std::make_unique<FakeFileDialogs>();
+        platform_ = Platform{};
+        platform_.messages = boxes_.get();
+        platform_.pictures = &pictures_;
+        platform_.fileDialogs = dialogs_.get();
+        pickedPumpRow = 0;
+        form_ = std::make_unique<TForm3>(platform_);
+        fillPumps();
+    }
+
+    void cleanup()
+    {
+        form_.reset();
+        db_.reset();
+    }
+
+    void layout()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Pumps information"));
+        QCOMPARE(form_->size(), QSize(824, 352));
+        QCOMPARE(form_->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(form_->font().pointSize(), 8);
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        showAndActivate(*form_);
+        QCOMPARE(grid().geometry(), QRect(0, 0, 534, 294));
+        QCOMPARE(form_->Panel2->geometry(), QRect(534, 0, 290, 294));
+        QCOMPARE(form_->Image1->geometry(), QRect(1, 1, 288, 292));
+        QCOMPARE(form_->Panel1->geometry(), QRect(0, 294, 824, 58));
+        QCOMPARE(form_->ButtonDel->geometry(), QRect(136, 16, 75, 25));
+        QCOMPARE(form_->ButonIns->geometry(), QRect(328, 16, 75, 25));
+        QCOMPARE(form_->Button2->geometry(), QRect(598, 16, 75, 25));
+        QCOMPARE(form_->Button1->geometry(), QRect(712, 17, 75, 25));
+        QCOMPARE(form_->ButtonDel->text(), QStringLiteral("Delete Row"));
+        QCOMPARE(form_->ButonIns->text(), QStringLiteral("Insert Row"));
+        QCOMPARE(form_->Button2->text(), QStringLiteral("Add Graph"));
+        QCOMPARE(form_->Button1->text(), QStringLiteral("OK"));
+        // Focus order from OK round to the table.
+        QCOMPARE(form_->Button1->nextInFocusChain(), form_->Button2);
+        QCOMPARE(form_->Button2->nextInFocusChain(), form_->ButtonDel);
+        QCOMPARE(form_->ButtonDel->nextInFocusChain(), form_->ButonIns);
+        QCOMPARE(form_->ButonIns->nextInFocusChain(), static_cast<QWidget *>(&grid()));
+        // Bigger: the table grows, the panels keep their height and width.
+        form_->resize(1000, 500);
+        QTRY_COMPARE(grid().geometry(), QRect(0, 0, 710, 442));
+        QCOMPARE(form_->Panel2->geometry(), QRect(710, 0, 290, 442));
+        QCOMPARE(form_->Panel1->geometry(), QRect(0, 442, 1000, 58));
+        QCOMPARE(form_->Button1->geometry(), QRect(712, 17, 75, 25));
+    }
+
+    void activation_data()
+    {
+        QTest::addColumn<QString>("curve");   // cell (6, 1)
+        QTest::addColumn<QString>("error");   // error box, empty for none
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("salvado");
+        QTest::newRow("named picture") << "red.bmp" << "" << red << true;
+        QTest::newRow("space: the folder's ' ' file") << " " << "Unknown picture file extension (.)"
+                                                     << QColor() << false;
+        QTest::newRow("empty: the folder itself") << "" << "Unknown picture file extension (.)"
+                                                  << QColor() << false;
+        QTest::newRow("missing bitmap, no fallback") << "gone.bmp" << "gone.bmp" << QColor() << false;
+    }
+
+    void activation()
+    {
+        QFETCH(QString, curve);
+        QFETCH(QString, error);
+        QFETCH(QColor, colour);
+        QFETCH(bool, salvado);
+        table().setCell(6, 1, curve);
+        if (error.endsWith(u".bmp"))
+            error = openError(error);
+        showAndActivate(*form_);
+        QVERIFY(form_->isVisible());
+        QCOMPARE(boxes_->errors(), error.isEmpty() ? QStringList() : QStringList{error});
+        QCOMPARE(shownColour(), colour);
+        QCOMPARE(form_->salvado, salvado);
+        QCOMPARE(form_->row, 1);
+        const int widths[] = {20, 50, 80, 60, 60, 60, 160};
+        for (int c = 0; c < 7; ++c)
+            QCOMPARE(table().colWidth(c), widths[c]);
+    }
+
+    // On the first showing a failed activation leaves salvado False, so closing asks.
+    void failedActivationAsksOnClose()
+    {
+        table().setCell(6, 1, "");
+        showAndActivate(*form_);
+        boxes_->answerQuestions({false});
+        form_->close();
+        QCOMPARE(boxes_->questions(), QStringList{"Do you want to save the new data?"});
+        QVERIFY(!form_->isVisible());
+    }
+
+    void selectingRowWithoutUsablePicture_data()
+    {
+        QTest::addColumn<QString>("curve");
+        QTest::newRow("empty") << "";
+        QTest::newRow("single space") << " ";
+        QTest::newRow("missing file") << "missing.bmp";
+        QTest::newRow("folder") << "pictures";
+        QTest::newRow("folder named like a bitmap") << "old.bmp";
+    }
+
+    void selectingRowWithoutUsablePicture()
+    {
+        QFETCH(QString, curve);
+        QVERIFY(QDir(db_->path()).mkdir("pictures"));
+        QVERIFY(QDir(db_->path()).mkdir("old.bmp"));
+        table().setCell(6, 3, curve);
+        showAndActivate(*form_);
+        QCOMPARE(shownColour(), red);
+        clickCell(grid(), 2, 3);
+        QCOMPARE(boxes_->errors(), QStringList());
+        QCOMPARE(shownColour(), grey);
+        QCOMPARE(form_->row, 3);
+        QCOMPARE(form_->col, 2);
+        QVERIFY(form_->salvado); // selecting marks nothing
+        clickCell(grid(), 4, 2);
+        QCOMPARE(shownColour(), green);
+    }
+
+    void missingFallbackPictureKeepsHighlight()
+    {
+        QVERIFY(QFile::remove(db_->path("no curve.bmp")));
+        showAndActivate(*form_);
+        clickCell(grid(), 2, 3);
+        QCOMPARE(boxes_->errors(), QStringList{openError("no curve.bmp")});
+        QCOMPARE(form_->row, 3); // already taken over
+        QCOMPARE(form_->col, 2);
+        QCOMPARE(grid().row(), 1); // the highlight did not move
+        QCOMPARE(grid().col(), 1);
+        QCOMPARE(shownColour(), red); // the previous picture stays
+    }
+
+    void insertRowOnRow1()
+    {
+        for (int r = 1; r < 100; ++r)
+            table().setCell(1, r, "P" + QString::number(r));
+        table().setCell(6, 1, "green.bmp");
+        showAndActivate(*form_);
+        QTest::mouseClick(form_->ButonIns, Qt::LeftButton);
+        QCOMPARE(boxes_->errors(), QStringList());
+        QCOMPARE(table().rowCount(), 101);
+        QCOMPARE(grid().model()->rowCount(), 101);
+        for (int c = 1; c < 7; ++c)
+            QCOMPARE(table().cell(c, 1), QString());
+        for (int r = 2; r <= 100; ++r)
+            QCOMPARE(table().cell(1, r), "P" + QString::number(r - 1));
+        QCOMPARE(table().cell(6, 2), QStringLiteral("green.bmp"));
+        for (int r = 1; r <= 100; ++r)
+            QCOMPARE(table().cell(0, r), QString::number(r));
+        QCOMPARE(table().cell(0, 0), QStringLiteral("No")); // captions untouched
+        QCOMPARE(shownColour(), grey); // the new empty row has no curve
+        QVERIFY(!form_->salvado);
+        QCOMPARE(grid().row(), 1); // the highlight stays, now on the new row
+    }
+
+    void deleteLastRow_data()
+    {
+        QTest::addColumn<bool>("surplusLine");
+        QTest::newRow("nothing past the table") << false;
+        QTest::newRow("surplus catalog line past the table") << true;
+    }
+
+    void deleteLastRow()
+    {
+        QFETCH(bool, surplusLine);
+        table().setCell(1, 99, "Last");
+        if (surplusLine) {
+            table().setCell(0, 100, "100");
+            table().setCell(1, 100, "Surplus");
+            table().setCell(6, 100, "green.bmp");
+        }
+        showAndActivate(*form_);
+        clickCell(grid(), 1, 99);
+        QTest::mouseClick(form_->ButtonDel, Qt::LeftButton);
+        QCOMPARE(table().rowCount(), 100); // never shrinks
+        QCOMPARE(table().cell(0, 99), QStringLiteral("99"));
+        QCOMPARE(table().cell(1, 99), surplusLine ? QStringLiteral("Surplus") : QString());
+        QCOMPARE(shownColour(), surplusLine ? green : grey);
+        QVERIFY(!form_->salvado);
+        // Every row from 1 on is numbered, the empty ones included.
+        for (int r = 1; r < 100; ++r)
+            QCOMPARE(table().cell(0, r), QString::number(r));
+    }
+
+    void deleteRowMovesRowsUp()
+    {
+        showAndActivate(*form_);
+        QTest::mouseClick(form_->ButtonDel, Qt::LeftButton); // row 1 after activation
+        QCOMPARE(table().cell(1, 1), QStringLiteral("YK"));
+        QCOMPARE(table().cell(1, 2), QStringLiteral("ZK"));
+        QCOMPARE(table().cell(1, 3), QString());
+        QCOMPARE(shownColour(), green);
+        QVERIFY(table().strictDelimiter(1)); // the flag stays with the position
+        QVERIFY(!table().strictDelimiter(4));
+    }
+
+    void keyPressNumbersRow_data()
+    {
+        QTest::addColumn<QString>("name"); // cell (1, 5)
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("number");
+        QTest::newRow("empty name, arrow key") << "" << int(Qt::Key_Down) << "5";
+        QTest::newRow("empty name, letter") << "" << int(Qt::Key_A) << "5";
+        QTest::newRow("name holds text") << "XK" << int(Qt::Key_Down) << "";
+        QTest::newRow("name holds a space") << " " << int(Qt::Key_Down) << "";
+    }
+
+    void keyPressNumbersRow()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        QFETCH(QString, number);
+        table().setCell(1, 5, name);
+        showAndActivate(*form_);
+        clickCell(grid(), 3, 5);
+        pressKey(grid(), key);
+        QCOMPARE(table().cell(0, 5), number);
+        QCOMPARE(table().cell(0, 6), QString()); // the row the arrow moved to is not numbered
+        QVERIFY(form_->salvado); // numbering marks nothing
+    }
+
+    void keyPressRightAfterActivationNumbersRow1()
+    {
+        table().setCell(1, 1, "");
+        table().setCell(0, 1, "");
+        showAndActivate(*form_);
+        clickCell(grid(), 3, 6);
+        form_->close();
+        showAndActivate(*form_); // the highlight stays on row 6, row is 1
+        pressKey(grid(), Qt::Key_Right);
+        QCOMPARE(table().cell(0, 1), QStringLiteral("1"));
+        QCOMPARE(table().cell(0, 6), QString());
+    }
+
+    void column6MarkedByArrowNotByClick()
+    {
+        showAndActivate(*form_);
+        clickCell(grid(), 6, 2);
+        QVERIFY(form_->salvado);
+        QCOMPARE(form_->col, 6);
+        clickCell(grid(), 5, 3);
+        pressKey(grid(), Qt::Key_Right);
+        QCOMPARE(form_->col, 6);
+        QVERIFY(!form_->salvado);
+    }
+
+    void typingColumn6FollowsTheName()
+    {
+        showAndActivate(*form_);
+        clickCell(grid(), 6, 3);
+        QCOMPARE(shownColour(), grey);
+        typeText(grid(), "green.bmp");
+        QCOMPARE(table().cell(6, 3), QStringLiteral("green.bmp"));
+        QCOMPARE(shownColour(), green);
+        QVERIFY(!form_->salvado);
+    }
+
+    void typingOtherColumnsMarksNothing()
+    {
+        showAndActivate(*form_);
+        clickCell(grid(), 2, 3);
+        typeText(grid(), "Q1");
+        QCOMPARE(table().cell(2, 3), QStringLiteral("Q1"));
+        QVERIFY(form_->salvado);
+        form_->close();
+        QCOMPARE(boxes_->questions(), QStringList());
+    }
+
+    void doubleClickRightAfterActivation()
+    {
+        showAndActivate(*form_);
+        clickCell(grid(), 2, 5);
+        form_->close();
+
+        // The highlighted cell raises no selection: row 1, reset by activation.
+        showAndActivate(*form_);
+        doubleClickCell(grid(), 2, 5);
+        QCOMPARE(pickedPumpRow, 1);
+        QVERIFY(!form_->isVisible());
+
+        showAndActivate(*form_);
+        doubleClickCell(grid(), 2, 7);
+        QCOMPARE(pickedPumpRow, 7);
+        QVERIFY(!form_->isVisible());
+
+        // A caption cell picks the last selected row: 1 right after activation.
+        showAndActivate(*form_);
+        doubleClickCell(grid(), 2, 0);
+        QCOMPARE(pickedPumpRow, 1);
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(boxes_->questions(), QStringList());
+    }
+
+    void pickingModeShowing()
+    {
+        // As the calculation sets it up: Add Graph shown, OK hidden.
+        form_->Button2->setVisible(true);
+        form_->Button1->setVisible(false);
+        whenModal([this](QWidget *) { doubleClickCell(grid(), 1, 2); });
+        form_->exec();
+        QCOMPARE(pickedPumpRow, 2);
+
+        // Closing by the close box leaves the pick as it was.
+        whenModal([this](QWidget *w) {
+            clickCell(grid(), 1, 3);
+            w->close();
+        });
+        form_->exec();
+        QCOMPARE(pickedPumpRow, 2);
+        QCOMPARE(boxes_->questions(), QStringList());
+    }
+
+    void closeBoxBeforeAnyPick()
+    {
+        whenModal([](QWidget *w) { w->close(); });
+        form_->exec();
+        QCOMPARE(pickedPumpRow, 0);
+    }
+
+    void addGraph_data()
+    {
+        QTest::addColumn<QString>("chosen"); // "" = cancelled
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("copied");
+        QTest::newRow("copied") << "PICTURES/c9.bmp" << "The file is now available" << true;
+        QTest::newRow("replaces an older copy") << "PICTURES/red.bmp" << "The file is now available" << true;
+        QTest::newRow("typed name of no file")
+            << "PICTURES/none.bmp" << "The file is not available. Check if the file exists yet" << false;
+        QTest::newRow("already in the database folder")
+            << "DATABASE/green.bmp" << "The file is not available. Check if the file exists yet" << false;
+        QTest::newRow("cancelled") << "" << "" << false;
+    }
+
+    void addGraph()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, message);
+        QFETCH(bool, copied);
+        QTemporaryDir pictures;
+        const QString previousPictures = picturesDir;
+        picturesDir = pictures.path();
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QVERIFY(image.save(pictures.filePath("c9.bmp"), "BMP"));
+        QVERIFY(image.save(pictures.filePath("red.bmp"), "BMP"));
+        chosen.replace("PICTURES", pictures.path()).replace("DATABASE/", db_->path());
+        if (chosen.isEmpty())
+            dialogs_->cancel(FileDialogs::Kind::OpenPicture);
+        else
+            dialogs_->confirm(FileDialogs::Kind::OpenPicture, chosen);
+
+        showAndActivate(*form_);
+        QTest::mouseClick(form_->Button2, Qt::LeftButton);
+        picturesDir = previousPictures;
+
+        const auto showings = dialogs_->showings(FileDialogs::Kind::OpenPicture);
+        QCOMPARE(showings.size(), 1);
+        QCOMPARE(showings[0].initialDir, pictures.path());
+        QCOMPARE(showings[0].filter,
+                 QStringLiteral("Main pipeline files (*.bmp)|*.bmp|All Files (*.*)|*.*"));
+        QCOMPARE(showings[0].filterIndex, 1);
+        QCOMPARE(boxes_->informations(), message.isEmpty() ? QStringList() : QStringList{message});
+        const QString target = QFileInfo(chosen).fileName();
+        if (copied)
+            QCOMPARE(QImage(db_->path(target)).pixelColor(0, 0), QColor(Qt::blue));
+        else if (!target.isEmpty() && target != u"green.bmp")
+            QVERIFY(!db_->exists(target));
+        QCOMPARE(QImage(db_->path("green.bmp")).pixelColor(0, 0), green);
+        // Neither the table nor the change mark is touched.
+        QVERIFY(form_->salvado);
+        QCOMPARE(table().cell(6, 1), QStringLiteral("red.bmp"));
+    }
+
+    void addGraphKeepsItsDialog()
+    {
+        dialogs_->cancel(FileDialogs::Kind::OpenPicture);
+        dialogs_->cancel(FileDialogs::Kind::OpenPicture);
+        showAndActivate(*form_);
+        QTest::mouseClick(form_->Button2, Qt::LeftButton);
+        QTest::mouseClick(form_->Button2, Qt::LeftButton);
+        QCOMPARE(dialogs_->created(FileDialogs::Kind::OpenPicture), 1);
+    }
+
+    void noThenYesAcrossShowings()
+    {
+        // Showing 1: an edit in column 6, declined.
+        showAndActivate(*form_);
+        clickCell(grid(), 6, 3);
+        typeText(grid(), "green.bmp");
+        boxes_->answerQuestions({false});
+        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(boxes_->questions(), QStringList{"Do you want to save the new data?"});
+        QVERIFY(!db_->exists("pumps.csv"));
+        QCOMPARE(table().cell(6, 3), QStringLiteral("green.bmp"));
+
+        // Showing 2: nothing marked, nothing asked.
+        showAndActivate(*form_);
+        QVERIFY(form_->salvado);
+        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(boxes_->questions().size(), 1);
+
+        // Showing 3: a key in column 6 marks again; Yes writes every row.
+        showAndActivate(*form_);
+        clickCell(grid(), 6, 2);
+        pressKey(grid(), Qt::Key_Down);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(boxes_->questions().size(), 2);
+        const QStringList lines = db_->readLines("pumps.csv");
+        QCOMPARE(lines.size(), 100);
+        QCOMPARE(lines[0], QStringLiteral("No,Name,Model,Q,H,kW,Curve"));
+        QCOMPARE(lines[1], QStringLiteral("1,XK,P 100, , , ,red.bmp"));
+        QCOMPARE(lines[3], QStringLiteral("3,ZK,P 300,8,25,3,green.bmp"));
+        QCOMPARE(lines[4], QStringLiteral(",,,,,,"));
+    }
+
+    void failedSaveKeepsWindowOpen()
+    {
+        QVERIFY(QDir(db_->path()).mkdir("pumps.csv")); // cannot be written as a file
+        showAndActivate(*form_);
+        QTest::mouseClick(form_->ButonIns, Qt::LeftButton);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QCOMPARE(boxes_->errors().size(), 1);
+        QVERIFY2(boxes_->errors()[0].startsWith("Cannot create file \"" + db_->path("pumps.csv") + "\"."),
+                 qPrintable(boxes_->errors()[0]));
+        QVERIFY(form_->isVisible());
+        QVERIFY(!form_->salvado);
+
+        // The next closing asks again.
+        QVERIFY(QDir(db_->path()).rmdir("pumps.csv"));
+        boxes_->answerQuestions({true});
+        form_->close();
+        QCOMPARE(boxes_->questions().size(), 2);
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(db_->readLines("pumps.csv").size(), 101);
+    }
+
+    void escapeDoesNotClose()
+    {
+        showAndActivate(*form_);
+        QTest::keyClick(form_->Button1, Qt::Key_Escape);
+        QVERIFY(form_->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPumpsWindow)
+#include "tst_pumpswindow.moc"
