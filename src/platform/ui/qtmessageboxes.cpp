@@ -1,0 +1,44 @@
+#include "qtmessageboxes.h"
+
+#include "platform/ui/apptitle.h"
+
+#include <QApplication>
+
+namespace {
+const QString warningCaption = QStringLiteral("Warning");
+}
+
+void QtMessageBoxes::warning(const QString &text)
+{
+    show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::question(const QString &text)
+{
+    return show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtMessageBoxes::information(const QString &text)
+{
+    show(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
+}
+
+void QtMessageBoxes::error(const QString &text)
+{
+    show(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                                                 QMessageBox::StandardButtons buttons)
+{
+    // Over the window in front (a modal window's, if one is up), modal for the whole
+    // program, even before the main window is shown.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = QApplication::activeWindow();
+    QMessageBox box(icon, caption, text, buttons, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
