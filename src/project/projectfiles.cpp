@@ -1,0 +1,137 @@
+#include "projectfiles.h"
+
+#include "core/commandswitches.h"
+#include "core/projectsheet.h"
+#include "platform/sys/files.h"
+#include "platform/ui/messageboxes.h"
+#include "storage/linelist.h"
+#include "storage/rowlist.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString projectFilter =
+    QStringLiteral("Main pipeline files (*.qvl)|*.qvl|All Files (*.*)|*.*");
+
+qsizetype extensionStart(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > path.lastIndexOf(QLatin1Char('/')) ? dot : -1;
+}
+
+// The extension of a path: from its last "." to the end, when that "." lies after the
+// last "/" (a dot in a folder name starts no extension); otherwise empty.
+QString extractFileExt(const QString &path)
+{
+    const qsizetype start = extensionStart(path);
+    return start < 0 ? QString() : path.mid(start);
+}
+
+// Replaces the path's extension with ext, or appends ext when it has none.
+QString changeFileExt(const QString &path, const QString &ext)
+{
+    const qsizetype start = extensionStart(path);
+    return (start < 0 ? path : path.left(start)) + ext;
+}
+
+// Writes the table one line per row, row 0 first. The file is rewritten after every
+// row with the lines so far, so a write failing part-way leaves the rows before it.
+void saveTable(CellTable &table, const QString &path)
+{
+    LineList lines;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        lines.Add(Rows(table, r).CommaText());
+        lines.SaveToFile(path);
+    }
+}
+
+// Fills the table row by row from the file's lines; rows without a line keep their
+// text. Lines past the table's last row could only reach hidden row positions that
+// nothing shows, saves, prints or calculates, so they are not decoded at all (a huge
+// file then cannot make the table grow without bound).
+void loadTable(CellTable &table, const QString &path)
+{
+    LineList lines;
+    lines.LoadFromFile(path);
+    const int rows = std::min(lines.Count(), table.rowCount());
+    for (int i = 0; i < rows; ++i)
+        Rows(table, i).setCommaText(lines[i]);
+}
+
+} // namespace
+
+ProjectFiles::ProjectFiles(ProjectSheet &sheet, CommandSwitches &switches, MessageBoxes &boxes,
+                           FileDialogs &dialogs, QWidget *owner)
+    : sheet_(sheet), switches_(switches), boxes_(boxes),
+      SaveDialog1(dialogs.create(FileDialogs::Kind::Save, owner)),
+      OpenDialog1(dialogs.create(FileDialogs::Kind::Open, owner))
+{
+}
+
+ProjectFiles::~ProjectFiles() = default;
+
+void ProjectFiles::setInitialDir(const QString &folder)
+{
+    SaveDialog1->setInitialDir(folder);
+    OpenDialog1->setInitialDir(folder);
+}
+
+void ProjectFiles::SpeedButton2Click()
+{
+    // Every attempt counts as handled, even one that stops below.
+    switches_.setSaveAsEnabled(false);
+    switches_.setSaveEnabled(false);
+
+    if (sheet_.projectName().isEmpty()) {
+        boxes_.warning(QStringLiteral("Enter the project name"));
+        return;
+    }
+    SaveDialog1->setFilter(projectFilter);
+    if (!SaveDialog1->execute())
+        return;
+
+    QString path = SaveDialog1->fileName();
+    if (extractFileExt(path) != QLatin1String(".qvl")) { // case-sensitive on purpose
+        path += QStringLiteral(".qvl");
+        SaveDialog1->setFileName(path);
+    }
+
+    LineList name;
+    name.Add(sheet_.projectName());
+    name.SaveToFile(path);
+    saveTable(sheet_.SG1, changeFileExt(path, QStringLiteral(".dat")));
+    saveTable(sheet_.SG2, changeFileExt(path, QStringLiteral(".res")));
+}
+
+void ProjectFiles::SpeedButton1Click()
+{
+    OpenDialog1->setFilter(projectFilter);
+    if (!OpenDialog1->execute())
+        return;
+    const QString path = OpenDialog1->fileName();
+    if (!fileExists(path))
+        return;
+
+    // Only the project-files filter reads the name and counts as a clean project.
+    if (OpenDialog1->filterIndex() == 1) {
+        switches_.setSaveAsEnabled(false);
+        switches_.setSaveEnabled(false);
+        switches_.setPrintEnabled(true);
+        LineList name;
+        name.LoadFromFile(path);
+        sheet_.setProjectName(name[0]);
+    }
+    loadTable(sheet_.SG1, changeFileExt(path, QStringLiteral(".dat")));
+    loadTable(sheet_.SG2, changeFileExt(path, QStringLiteral(".res")));
+    sheet_.refreshCaptionsFromInputs();
+}
+
+void ProjectFiles::FormClose()
+{
+    if (!switches_.saveEnabled())
+        return;
+    if (boxes_.question(
+            QStringLiteral("The project has changed. Would you like to save the changes?")))
+        SpeedButton2Click();
+}

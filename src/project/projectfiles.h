@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/ui/filedialog.h"
+
+#include <QString>
+#include <memory>
+
+class CommandSwitches;
+class MessageBoxes;
+class ProjectSheet;
+class QWidget;
+
+// A project on disk: three sibling files sharing one base path, name.qvl (the
+// project name), name.dat (the input table, one line per row) and name.res (the
+// result table). Saves and opens the main window's project through its two file
+// dialogs, which live as long as this object, and holds the exit prompt.
+class ProjectFiles {
+public:
+    ProjectFiles(ProjectSheet &sheet, CommandSwitches &switches, MessageBoxes &boxes,
+                 FileDialogs &dialogs, QWidget *owner);
+    ~ProjectFiles();
+    ProjectFiles(const ProjectFiles &) = delete;
+    ProjectFiles &operator=(const ProjectFiles &) = delete;
+
+    // The folder both dialogs start in.
+    void setInitialDir(const QString &folder);
+
+    // Save (toolbar button, "Save as", the exit prompt).
+    void SpeedButton2Click();
+    // Open (toolbar button, "Open").
+    void SpeedButton1Click();
+    // The exit prompt. An Error escaping it (from the save it starts) must cancel the close.
+    void FormClose();
+
+private:
+    ProjectSheet &sheet_;
+    CommandSwitches &switches_;
+    MessageBoxes &boxes_;
+    std::unique_ptr<FileDialog> SaveDialog1;
+    std::unique_ptr<FileDialog> OpenDialog1;
+};

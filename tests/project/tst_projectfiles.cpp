@@ -1,0 +1,595 @@
+#include "core/commandswitches.h"
+#include "core/error.h"
+#include "core/projectsheet.h"
+#include "platform/ui/errorguard.h"
+#include "project/projectfiles.h"
+#include "storage/rowlist.h"
+#include "support/fakefiledialogs.h"
+#include "support/fakemessageboxes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using Kind = FileDialogs::Kind;
+
+class Switches : public CommandSwitches {
+public:
+    bool save = false;
+    bool saveAs = false;
+    bool print = false;
+    void setSaveEnabled(bool on) override { save = on; }
+    void setSaveAsEnabled(bool on) override { saveAs = on; }
+    void setPrintEnabled(bool on) override { print = on; }
+    bool saveEnabled() const override { return save; }
+    void setAll(bool on) { save = saveAs = print = on; }
+};
+
+const QByteArray defaultInputs = "Description,Unit,Value\r\n"
+                                 "\"Pump discharge pipeline length\",Meter,\r\n"
+                                 "\"Water source elevation\",Meter,100\r\n"
+                                 "\"Storage elevation\",Meter,\r\n"
+                                 "Population,People,\r\n"
+                                 "\"Pumping Time\",Hours/day,4\r\n"
+                                 "\"Daily Usage\",L/capita/day,25\r\n"
+                                 "\"# people per tap\",people,250\r\n";
+
+const QByteArray defaultResults = "Description,Unit,Result\r\n"
+                                  "\"Q design\",LPM,\r\n"
+                                  "\"Nominal Diameter\",\"\"\"\",\r\n"
+                                  "HF,M,\r\n"
+                                  "\"Pumping Head\",M,\r\n"
+                                  "\"Theoretical Storage\",M^3,\r\n"
+                                  "Pump,Unit,\r\n"
+                                  "Storage,Unit,\r\n"
+                                  "\"Actual Storage\",M^3,\r\n"
+                                  "\"Estimated Actual Pumping Time\",Hours,\r\n"
+                                  "\"# tapstand kits (6 taps)\",Unit,\r\n";
+
+// A saved project as another run would have left it.
+const QByteArray storedInputs = "Description,Unit,Value\r\n"
+                                "\"Pump discharge pipeline length\",Meter,1200\r\n"
+                                "\"Water source elevation\",Meter,100\r\n"
+                                "\"Storage elevation\",Meter,145\r\n"
+                                "Population,People,5000\r\n"
+                                "\"Pumping Time\",Hours/day,6\r\n"
+                                "\"Daily Usage\",L/capita/day,20\r\n"
+                                "\"# people per tap\",people,250\r\n";
+
+const QByteArray storedResults = "Description,Unit,Result\r\n"
+                                 "\"Q design\",LPM,277.78\r\n"
+                                 "\"Nominal Diameter\",\"\"\"\",3\r\n"
+                                 "HF,M,8.1\r\n"
+                                 "\"Pumping Head\",M,53.1\r\n"
+                                 "\"Theoretical Storage\",M^3,50\r\n"
+                                 "\"Diesel pump DP-30 model\",Unit,1\r\n"
+                                 "\"Onion tank 10 m3\",Unit,5\r\n"
+                                 "\"Actual Storage\",M^3,50\r\n"
+                                 "\"Estimated Actual Pumping Time\",Hours,6\r\n"
+                                 "\"# tapstand kits (6 taps)\",Unit,4\r\n";
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return f.readAll();
+}
+
+QStringList column(const CellTable &t, int col)
+{
+    QStringList cells;
+    for (int r = 0; r < t.rowCount(); ++r)
+        cells << t.cell(col, r);
+    return cells;
+}
+
+QStringList allCells(const CellTable &t)
+{
+    QStringList cells;
+    for (int c = 0; c < t.colCount(); ++c)
+        cells << column(t, c);
+    return cells;
+}
+
+QStringList captions(const ProjectSheet &sheet)
+{
+    return {sheet.label(1), sheet.label(2), sheet.label(3), sheet.label(4)};
+}
+
+// The main window's project as the tests drive it: sheet, switches, boxes, dialogs.
+struct Fixture {
+    Switches switches;
+    ProjectSheet sheet{switches};
+    FakeMessageBoxes boxes;
+    FakeFileDialogs dialogs;
+    ProjectFiles files{sheet, switches, boxes, dialogs, nullptr};
+    QTemporaryDir dir;
+
+    Fixture()
+    {
+        sheet.createTables();
+        files.setInitialDir(dir.path() + "/");
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    void storeProject(const QString &base)
+    {
+        writeFile(path(base + ".qvl"), "Pump station\r\n");
+        writeFile(path(base + ".dat"), storedInputs);
+        writeFile(path(base + ".res"), storedResults);
+    }
+    void save(const QString &name)
+    {
+        dialogs.confirm(Kind::Save, path(name));
+        files.SpeedButton2Click();
+    }
+    void open(const QString &name, int filterIndex = 1)
+    {
+        dialogs.confirm(Kind::Open, path(name), filterIndex);
+        files.SpeedButton1Click();
+    }
+};
+
+} // namespace
+
+class TestProjectFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void savesTheDefaultSheet();
+    void naming_data();
+    void naming();
+    void savingOverAnExistingSet();
+    void saveStopsEarly_data();
+    void saveStopsEarly();
+    void failedWriteStopsTheSave();
+    void dialogsAreSeparateAndRemember();
+    void opening_data();
+    void opening();
+    void openingNothing_data();
+    void openingNothing();
+    void shortResultsFileKeepsTheOtherRows();
+    void surplusLinesChangeNothing();
+    void nameFileWithoutALine();
+    void missingInputsFile();
+    void missingResultsFile();
+    void roundTripTurnsEmptyCellsIntoBlanks();
+    void exitPrompt_data();
+    void exitPrompt();
+    void failingSaveEscapesTheExitPrompt();
+};
+
+void TestProjectFiles::savesTheDefaultSheet()
+{
+    Fixture f;
+    f.sheet.setProjectName("Camp 4");
+    f.switches.setAll(true);
+    f.save("proj");
+
+    QCOMPARE(f.entries(), (QStringList{"proj.dat", "proj.qvl", "proj.res"}));
+    QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("Camp 4\r\n"));
+    QCOMPARE(readFile(f.path("proj.dat")), defaultInputs);
+    QCOMPARE(readFile(f.path("proj.res")), defaultResults);
+    QVERIFY(!f.switches.save);
+    QVERIFY(!f.switches.saveAs);
+    QVERIFY(f.switches.print); // untouched
+    QVERIFY(f.boxes.shown().isEmpty());
+
+    const auto showings = f.dialogs.showings(Kind::Save);
+    QCOMPARE(showings.size(), 1);
+    QCOMPARE(showings[0].filter, QString("Main pipeline files (*.qvl)|*.qvl|All Files (*.*)|*.*"));
+    QCOMPARE(showings[0].initialDir, f.dir.path() + "/");
+    QCOMPARE(showings[0].filterIndex, 1);
+}
+
+void TestProjectFiles::naming_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("base"); // the three files' common path
+    QTest::addColumn<QString>("remembered");
+    QTest::newRow("no extension") << "proj" << "proj" << "proj.qvl";
+    QTest::newRow(".qvl kept") << "proj.qvl" << "proj" << "proj.qvl";
+    QTest::newRow("upper-case .QVL") << "proj.QVL" << "proj.QVL" << "proj.QVL.qvl";
+    QTest::newRow("other extension") << "proj.txt" << "proj.txt" << "proj.txt.qvl";
+    QTest::newRow("dot in folder") << "my.data/proj" << "my.data/proj" << "my.data/proj.qvl";
+    QTest::newRow("dotted folder, .qvl") << "my.data/p.qvl" << "my.data/p" << "my.data/p.qvl";
+    QTest::newRow("colon is plain") << "a:b.qvl" << "a:b" << "a:b.qvl";
+    QTest::newRow("trailing dot") << "proj." << "proj." << "proj..qvl";
+}
+
+void TestProjectFiles::naming()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, base);
+    QFETCH(QString, remembered);
+    Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("my.data"));
+    f.sheet.setProjectName("P");
+    f.save(typed);
+
+    for (const char *ext : {".qvl", ".dat", ".res"})
+        QVERIFY2(QFile::exists(f.path(base + ext)), qPrintable(base + ext));
+    const QString folder = QFileInfo(f.path(base + ".qvl")).absolutePath();
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+    QCOMPARE(readFile(f.path(base + ".dat")), defaultInputs);
+
+    // The name with ".qvl" appended is what the dialog offers next time.
+    f.dialogs.cancel(Kind::Save);
+    f.files.SpeedButton2Click();
+    QCOMPARE(f.dialogs.showings(Kind::Save).last().fileName, f.path(remembered));
+}
+
+void TestProjectFiles::savingOverAnExistingSet()
+{
+    Fixture f;
+    writeFile(f.path("proj.qvl"), "Old name\r\nsecond line\r\n");
+    writeFile(f.path("proj.dat"), QByteArray(4000, 'x'));
+    writeFile(f.path("proj.res"), QByteArray(4000, 'y'));
+    f.sheet.setProjectName("New name");
+    f.save("proj.qvl");
+
+    QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("New name\r\n"));
+    QCOMPARE(readFile(f.path("proj.dat")), defaultInputs);
+    QCOMPARE(readFile(f.path("proj.res")), defaultResults);
+    QVERIFY(f.boxes.shown().isEmpty()); // replaced without a question
+}
+
+void TestProjectFiles::saveStopsEarly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("showings");
+    QTest::newRow("empty name") << "" << true << QStringList{"warning: Enter the project name"} << 0;
+    QTest::newRow("cancelled") << "P" << false << QStringList{} << 1;
+}
+
+void TestProjectFiles::saveStopsEarly()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, confirm);
+    QFETCH(QStringList, boxes);
+    QFETCH(int, showings);
+    Fixture f;
+    f.switches.setAll(true);
+    f.sheet.setProjectName(name);
+    if (confirm)
+        f.dialogs.confirm(Kind::Save, f.path("proj"));
+    else
+        f.dialogs.cancel(Kind::Save);
+    f.files.SpeedButton2Click();
+
+    QCOMPARE(f.boxes.shown(), boxes);
+    QCOMPARE(f.dialogs.showings(Kind::Save).size(), showings);
+    QVERIFY(f.entries().isEmpty());
+    QVERIFY(!f.switches.save);
+    QVERIFY(!f.switches.saveAs);
+    QVERIFY(f.switches.print);
+}
+
+void TestProjectFiles::failedWriteStopsTheSave()
+{
+    // The name file goes out; the inputs file cannot be created (a folder is in its
+    // way), so the results file is not written either.
+    Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("proj.dat"));
+    f.sheet.setProjectName("P");
+    f.switches.setAll(true);
+    try {
+        f.save("proj");
+        QFAIL("no error");
+    } catch (const Error &e) {
+        QVERIFY2(e.message().startsWith("Cannot create file \"" + f.path("proj.dat") + "\". "),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("P\r\n"));
+    QVERIFY(!QFile::exists(f.path("proj.res")));
+    QVERIFY(!f.switches.save);
+    QVERIFY(!f.switches.saveAs);
+}
+
+void TestProjectFiles::dialogsAreSeparateAndRemember()
+{
+    Fixture f;
+    QCOMPARE(f.dialogs.created(Kind::Save), 1);
+    QCOMPARE(f.dialogs.created(Kind::Open), 1);
+    f.sheet.setProjectName("P");
+    f.save("proj");
+    f.open("proj.qvl", 2);
+    f.dialogs.cancel(Kind::Open);
+    f.files.SpeedButton1Click();
+    f.dialogs.cancel(Kind::Save);
+    f.files.SpeedButton2Click();
+
+    const auto opens = f.dialogs.showings(Kind::Open);
+    QCOMPARE(opens.size(), 2);
+    QCOMPARE(opens[0].fileName, QString()); // the save's name is not the open dialog's
+    QCOMPARE(opens[0].filterIndex, 1);
+    QCOMPARE(opens[1].fileName, f.path("proj.qvl"));
+    QCOMPARE(opens[1].filterIndex, 2);
+    QCOMPARE(opens[1].filter, QString("Main pipeline files (*.qvl)|*.qvl|All Files (*.*)|*.*"));
+    QCOMPARE(opens[1].initialDir, f.dir.path() + "/");
+    QCOMPARE(f.dialogs.showings(Kind::Save).last().fileName, f.path("proj.qvl"));
+    QCOMPARE(f.dialogs.created(Kind::Save), 1);
+    QCOMPARE(f.dialogs.created(Kind::Open), 1);
+}
+
+void TestProjectFiles::opening_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<int>("filterIndex");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("marksClean"); // Save/Save as off, Print on
+    QTest::newRow("project file, first filter") << "proj.qvl" << 1 << "Pump station" << true;
+    QTest::newRow("inputs file, all files") << "proj.dat" << 2 << "Before" << false;
+    QTest::newRow("project file, all files") << "proj.qvl" << 2 << "Before" << false;
+    QTest::newRow("inputs file, first filter") << "proj.dat" << 1 << "Description,Unit,Value" << true;
+    QTest::newRow("no extension, first filter") << "proj" << 1 << "Name only" << true;
+}
+
+void TestProjectFiles::opening()
+{
+    QFETCH(QString, chosen);
+    QFETCH(int, filterIndex);
+    QFETCH(QString, name);
+    QFETCH(bool, marksClean);
+    Fixture f;
+    f.storeProject("proj");
+    writeFile(f.path("proj"), "Name only\r\n");
+    f.sheet.setProjectName("Before");
+    f.switches.save = f.switches.saveAs = true;
+    f.sheet.SG1SelectCell(2, 4);
+    f.open(chosen, filterIndex);
+
+    QCOMPARE(f.sheet.projectName(), name);
+    QCOMPARE(f.switches.save, !marksClean);
+    QCOMPARE(f.switches.saveAs, !marksClean);
+    QCOMPARE(f.switches.print, marksClean);
+    QCOMPARE(column(f.sheet.SG1, 2),
+             (QStringList{"Value", "1200", "100", "145", "5000", "6", "20", "250"}));
+    QCOMPARE(column(f.sheet.SG2, 1).at(2), QString("\""));
+    QCOMPARE(f.sheet.SG2.cell(0, 6), QString("Diesel pump DP-30 model"));
+    QCOMPARE(column(f.sheet.SG2, 2).last(), QString("4"));
+    QCOMPARE(captions(f.sheet),
+             (QStringList{"Water Source Elevation= 100", "Storage Elevation= 145",
+                          "Pipeline Length= 1200", "Population= 5000"}));
+    QCOMPARE(f.sheet.C, 2);
+    QCOMPARE(f.sheet.R, 4);
+    QVERIFY(f.boxes.shown().isEmpty());
+}
+
+void TestProjectFiles::openingNothing_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("cancelled") << false << "proj.qvl";
+    QTest::newRow("no such file") << true << "other.qvl";
+    QTest::newRow("a folder") << true << "folder.qvl";
+}
+
+void TestProjectFiles::openingNothing()
+{
+    QFETCH(bool, confirm);
+    QFETCH(QString, chosen);
+    Fixture f;
+    // The inputs and results files are there; only the chosen name is not a file.
+    f.storeProject("proj");
+    for (const QString base : {"other", "folder"}) {
+        writeFile(f.path(base + ".dat"), storedInputs);
+        writeFile(f.path(base + ".res"), storedResults);
+    }
+    QVERIFY(QDir(f.dir.path()).mkdir("folder.qvl"));
+    if (confirm) {
+        f.open(chosen);
+    } else {
+        f.dialogs.cancel(Kind::Open);
+        f.files.SpeedButton1Click();
+    }
+
+    QCOMPARE(f.sheet.projectName(), QString());
+    QCOMPARE(f.sheet.SG1.cell(2, 2), QString("100"));
+    QCOMPARE(f.sheet.SG1.cell(2, 1), QString());
+    QVERIFY(!f.switches.print);
+    QVERIFY(f.boxes.shown().isEmpty());
+}
+
+void TestProjectFiles::shortResultsFileKeepsTheOtherRows()
+{
+    Fixture f;
+    f.storeProject("proj");
+    f.sheet.SG2.setCell(2, 5, "kept 5");
+    f.sheet.SG2.setCell(2, 10, "kept 10");
+    writeFile(f.path("proj.res"), "a,b,c\r\n1,2,3\r\n,,\r\nx\r\n\"p q\",r,s\r\n");
+    f.open("proj.qvl");
+
+    QCOMPARE(column(f.sheet.SG2, 2),
+             (QStringList{"c", "3", " ", "", "s", "kept 5", "", "", "", "", "kept 10"}));
+    QCOMPARE(column(f.sheet.SG2, 0).mid(0, 6),
+             (QStringList{"a", "1", " ", "x", "p q", "Theoretical Storage"}));
+}
+
+void TestProjectFiles::surplusLinesChangeNothing()
+{
+    Fixture f;
+    f.storeProject("proj");
+    writeFile(f.path("proj.dat"), storedInputs + "extra,row,8\r\nmore,row,9\r\n");
+    f.open("proj.qvl");
+
+    QCOMPARE(f.sheet.SG1.rowCount(), 8);
+    QCOMPARE(Rows(f.sheet.SG1, 8).CommaText(), QString(",,"));
+    f.sheet.setProjectName("P");
+    f.save("copy");
+    QCOMPARE(readFile(f.path("copy.dat")), storedInputs);
+}
+
+void TestProjectFiles::nameFileWithoutALine()
+{
+    Fixture f;
+    f.storeProject("proj");
+    writeFile(f.path("proj.qvl"), "");
+    f.sheet.setProjectName("Before");
+    f.switches.save = f.switches.saveAs = true;
+    const QStringList sg1 = allCells(f.sheet.SG1);
+    const QStringList labels = captions(f.sheet);
+    try {
+        f.open("proj.qvl");
+        QFAIL("no error");
+    } catch (const Error &e) {
+        QCOMPARE(e.message(), QString("List index out of bounds (0)"));
+        QCOMPARE(errorBoxText(e.message()), QString("List index out of bounds (0)"));
+    }
+    QVERIFY(!f.switches.save);
+    QVERIFY(!f.switches.saveAs);
+    QVERIFY(f.switches.print);
+    QCOMPARE(f.sheet.projectName(), QString("Before"));
+    QCOMPARE(allCells(f.sheet.SG1), sg1);
+    QCOMPARE(captions(f.sheet), labels);
+}
+
+void TestProjectFiles::missingInputsFile()
+{
+    Fixture f;
+    f.storeProject("proj");
+    QVERIFY(QFile::remove(f.path("proj.dat")));
+    const QStringList sg1 = allCells(f.sheet.SG1);
+    const QStringList sg2 = allCells(f.sheet.SG2);
+    const QStringList labels = captions(f.sheet);
+    try {
+        f.open("proj.qvl");
+        QFAIL("no error");
+    } catch (const Error &e) {
+        QVERIFY2(e.message().startsWith("Cannot open file \"" + f.path("proj.dat") + "\". "),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(f.sheet.projectName(), QString("Pump station"));
+    QVERIFY(f.switches.print);
+    QCOMPARE(allCells(f.sheet.SG1), sg1);
+    QCOMPARE(allCells(f.sheet.SG2), sg2);
+    QCOMPARE(captions(f.sheet), labels);
+}
+
+void TestProjectFiles::missingResultsFile()
+{
+    Fixture f;
+    f.storeProject("proj");
+    QVERIFY(QFile::remove(f.path("proj.res")));
+    const QStringList sg2 = allCells(f.sheet.SG2);
+    const QStringList labels = captions(f.sheet);
+    try {
+        f.open("proj.qvl");
+        QFAIL("no error");
+    } catch (const Error &e) {
+        QVERIFY2(e.message().startsWith("Cannot open file \"" + f.path("proj.res") + "\". "),
+                 qPrintable(e.message()));
+    }
+    QCOMPARE(f.sheet.SG1.cell(2, 1), QString("1200"));
+    QCOMPARE(allCells(f.sheet.SG2), sg2);
+    QCOMPARE(captions(f.sheet), labels);
+}
+
+void TestProjectFiles::roundTripTurnsEmptyCellsIntoBlanks()
+{
+    Fixture f;
+    f.sheet.setProjectName("  Camp, \"North\"  ");
+    f.sheet.SG1.setCell(2, 3, "1 200,5");
+    f.sheet.SG2.setCell(0, 6, "Diesel pump \"DP 30\" model");
+    f.save("proj");
+    QStringList sg1 = allCells(f.sheet.SG1);
+    QStringList sg2 = allCells(f.sheet.SG2);
+    f.sheet.Open1Click();
+    f.sheet.setProjectName("other");
+    f.open("proj.qvl");
+
+    // Every empty cell comes back as one blank; every other text as it was.
+    for (QString &cell : sg1)
+        if (cell.isEmpty())
+            cell = " ";
+    for (QString &cell : sg2)
+        if (cell.isEmpty())
+            cell = " ";
+    QCOMPARE(f.sheet.projectName(), QString("  Camp, \"North\"  "));
+    QCOMPARE(allCells(f.sheet.SG1), sg1);
+    QCOMPARE(allCells(f.sheet.SG2), sg2);
+    QCOMPARE(f.sheet.label(3), QString("Pipeline Length=  "));
+    QCOMPARE(f.sheet.label(4), QString("Population=  "));
+    QCOMPARE(f.sheet.label(2), QString("Storage Elevation= 1 200,5"));
+}
+
+void TestProjectFiles::exitPrompt_data()
+{
+    QTest::addColumn<bool>("saveEnabled");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<bool>>("answers"); // the question, then further boxes
+    QTest::addColumn<bool>("confirmDialog");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("saved");
+    const QString question = "question: The project has changed. Would you like to save the changes?";
+    QTest::newRow("nothing changed") << false << "P" << QList<bool>{} << true << QStringList{} << false;
+    QTest::newRow("no") << true << "P" << QList<bool>{false} << true << QStringList{question} << false;
+    QTest::newRow("yes") << true << "P" << QList<bool>{true} << true << QStringList{question} << true;
+    QTest::newRow("yes, empty name")
+        << true << "" << QList<bool>{true} << true
+        << QStringList{question, "warning: Enter the project name"} << false;
+    QTest::newRow("yes, cancelled") << true << "P" << QList<bool>{true} << false
+                                    << QStringList{question} << false;
+}
+
+void TestProjectFiles::exitPrompt()
+{
+    QFETCH(bool, saveEnabled);
+    QFETCH(QString, name);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, confirmDialog);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, saved);
+    Fixture f;
+    f.switches.save = f.switches.saveAs = saveEnabled;
+    f.sheet.setProjectName(name);
+    for (bool answer : answers)
+        f.boxes.answer(answer);
+    if (confirmDialog)
+        f.dialogs.confirm(Kind::Save, f.path("proj"));
+    else
+        f.dialogs.cancel(Kind::Save);
+    f.files.FormClose();
+
+    QCOMPARE(f.boxes.shown(), boxes);
+    QCOMPARE(QFile::exists(f.path("proj.res")), saved);
+    const bool stillChanged = saveEnabled && !answers.value(0);
+    QCOMPARE(f.switches.save, stillChanged);
+
+    // Any save attempt disables Save, so a second close asks nothing.
+    if (!stillChanged) {
+        const auto asked = f.boxes.shown().size();
+        f.files.FormClose();
+        QCOMPARE(f.boxes.shown().size(), asked);
+    }
+}
+
+void TestProjectFiles::failingSaveEscapesTheExitPrompt()
+{
+    Fixture f;
+    f.switches.save = f.switches.saveAs = true;
+    f.sheet.setProjectName("P");
+    f.boxes.answer(true);
+    f.dialogs.confirm(Kind::Save, f.path("missing folder/proj"));
+    QVERIFY_THROWS_EXCEPTION(Error, f.files.FormClose());
+}
+
+QTEST_MAIN(TestProjectFiles)
+#include "tst_projectfiles.moc"
