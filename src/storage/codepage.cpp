@@ -59,18 +59,29 @@ QByteArray encodeCodePage(QStringView text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
+    appendCodePage(bytes, text);
+    return bytes;
+}
+
+void appendCodePage(QByteArray &bytes, QStringView text)
+{
+    // One byte at most per code unit (a surrogate pair gives one byte).
     const qsizetype n = text.size();
+    const qsizetype old = bytes.size();
+    bytes.resize(old + n);
+    char *const first = bytes.data() + old;
+    char *out = first;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = text[i].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes += static_cast<char>(u);
+            *out++ = static_cast<char>(u);
             continue;
         }
         char32_t c = u;
         if (QChar::isHighSurrogate(u) && i + 1 < n && text[i + 1].isLowSurrogate())
             c = QChar::surrogateToUcs4(u, text[++i].unicode());
         const int b = byteFor(c);
-        bytes += b >= 0 ? static_cast<char>(b) : bestFit(c);
+        *out++ = b >= 0 ? static_cast<char>(b) : bestFit(c);
     }
-    return bytes;
+    bytes.truncate(old + (out - first));
 }

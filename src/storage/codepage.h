@@ -15,3 +15,4 @@ QString decodeCodePage(QByteArrayView bytes);
 // A character outside the code page becomes the base letter of its canonical
 // decomposition when that is in the code page (e.g. "ā" -> "a"), else "?".
 QByteArray encodeCodePage(QStringView text);
+void appendCodePage(QByteArray &bytes, QStringView text);

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <optional>
+#include <type_traits>
 
 namespace {
 
@@ -36,37 +37,53 @@ QString utf8Text(QByteArrayView bytes)
     return decoder.hasError() ? QString() : text;
 }
 
-QString fileText(const QByteArray &bytes)
+// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Works on code
+// units of either width; makeLine turns the units [start, end) into a line.
+template <typename Unit, typename MakeLine>
+QStringList splitLines(const Unit *p, const Unit *const end, MakeLine makeLine)
 {
-    const QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        return utf8Text(view.sliced(3));
-    if (view.startsWith("\xFF\xFE"))
-        return utf16Text(view.sliced(2), false);
-    if (view.startsWith("\xFE\xFF"))
-        return utf16Text(view.sliced(2), true);
-    return decodeCodePage(view);
-}
-
-// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text.
-QStringList splitLines(const QString &text)
-{
+    auto code = [](Unit u) -> unsigned {
+        if constexpr (std::is_same_v<Unit, char>)
+            return static_cast<unsigned char>(u);
+        else
+            return u.unicode();
+    };
     QStringList lines;
-    const QChar *p = text.constData();
-    const QChar *const end = p + text.size();
     while (p < end) {
-        const QChar *start = p;
-        while (p < end && p->unicode() != 13 && p->unicode() != 10 && p->unicode() != 0)
+        const Unit *start = p;
+        while (p < end && code(*p) != 13 && code(*p) != 10 && code(*p) != 0)
             ++p;
-        lines.append(QString(start, p - start));
-        if (p < end && p->unicode() == 0)
+        lines.append(makeLine(start, p));
+        if (p < end && code(*p) == 0)
             break;
-        if (p < end && p->unicode() == 13)
+        if (p < end && code(*p) == 13)
             ++p;
-        if (p < end && p->unicode() == 10)
+        if (p < end && code(*p) == 10)
             ++p;
     }
     return lines;
+}
+
+QStringList textLines(const QString &text)
+{
+    return splitLines(text.constData(), text.constData() + text.size(),
+                      [](const QChar *start, const QChar *end) { return QString(start, end - start); });
+}
+
+QStringList fileLines(const QByteArray &bytes)
+{
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return textLines(utf8Text(view.sliced(3)));
+    if (view.startsWith("\xFF\xFE"))
+        return textLines(utf16Text(view.sliced(2), false));
+    if (view.startsWith("\xFE\xFF"))
+        return textLines(utf16Text(view.sliced(2), true));
+    // The code page keeps CR, LF and NUL as they are, so the bytes are cut first and
+    // each line decoded on its own.
+    return splitLines(view.data(), view.data() + view.size(), [](const char *start, const char *end) {
+        return decodeCodePage(QByteArrayView(start, end - start));
+    });
 }
 
 [[noreturn]] void raiseFileError(const char *format, const QString &path, int errorCode)
@@ -87,21 +104,20 @@ void LineList::LoadFromFile(const QString &path)
     int errorCode = 0;
     if (!readWholeFile(path, bytes, errorCode))
         raiseFileError("Cannot open file \"%1\". %2", path, errorCode);
-    lines_ = splitLines(fileText(bytes));
+    lines_ = fileLines(bytes);
 }
 
 void LineList::SaveToFile(const QString &path) const
 {
-    QString text;
+    QByteArray bytes;
     qsizetype size = 0;
     for (const QString &line : lines_)
         size += line.size() + 2;
-    text.reserve(size);
+    bytes.reserve(size);
     for (const QString &line : lines_) {
-        text += line;
-        text += u"\r\n";
+        appendCodePage(bytes, line);
+        bytes += "\r\n";
     }
-    const QByteArray bytes = encodeCodePage(text);
 
     // QSaveFile reports these two without an error code of its own.
     const QFileInfo target(path);

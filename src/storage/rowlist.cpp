@@ -42,6 +42,7 @@ QString encode(const CellTable &table, int row)
     if (count == 1 && table.cell(0, row).isEmpty())
         return QStringLiteral("\"\"");
     QString line;
+    line.reserve(count * 8);
     for (int k = 0; k < count; ++k) {
         const QString text = table.cell(k, row);
         line += mustQuote(text, strict) ? quoted(text) : text;
@@ -59,7 +60,8 @@ qsizetype stepFrom(const QString &line, qsizetype p)
     ++p;
     if (p < n && line[p].isLowSurrogate())
         ++p;
-    while (p < n && line[p].category() == QChar::Mark_NonSpacing)
+    // Non-spacing marks start at U+0300; the test skips the lookup below that.
+    while (p < n && line[p].unicode() >= 0x0300 && line[p].category() == QChar::Mark_NonSpacing)
         ++p;
     return p;
 }
@@ -174,8 +176,13 @@ void RowList::setCommaText(const QString &line)
     const bool strict = StrictDelimiter();
     const qsizetype n = line.size();
     Clear();
+    // After Clear, Add would put field i into entry i (every stored text is
+    // non-empty), so each field is stored by its index; fields from Count() on are
+    // dropped, so the reading stops there.
+    const int count = Count();
+    int fields = 0;
     qsizetype p = strict ? 0 : skipBlanks(line, 0);
-    while (p < n) {
+    while (p < n && fields < count) {
         QString field;
         if (line[p] == u'"') {
             ++p;
@@ -186,14 +193,14 @@ void RowList::setCommaText(const QString &line)
                 p = stepFrom(line, p);
             field = line.mid(start, p - start);
         }
-        Add(field);
+        setEntry(fields++, field.isEmpty() ? QStringLiteral(" ") : field); // as Add does
         if (!strict)
             p = skipBlanks(line, p);
         if (p < n && line[p] == u',') {
             p = stepFrom(line, p);
             // A trailing comma ends one more, empty field.
-            if (p == n)
-                Add(QString());
+            if (p == n && fields < count)
+                setEntry(fields++, QStringLiteral(" "));
             if (!strict)
                 p = skipBlanks(line, p);
         }

@@ -1,0 +1,377 @@
+#include "core/celltable.h"
+#include "core/designcalculation.h"
+#include "core/error.h"
+#include "core/numbers.h"
+#include "core/sharedstate.h"
+#include "storage/catalogfiles.h"
+#include "storage/datafolders.h"
+#include "storage/linelist.h"
+#include "storage/rowlist.h"
+#include "support/fakeknownfolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString shown(CellTable &table, int row)
+{
+    QString text;
+    const RowList list = Rows(table, row);
+    for (int k = 0; k < list.Count(); ++k)
+        text += u'[' + list[k] + u']';
+    return text;
+}
+
+void writeLines(const QString &path, const QStringList &lines, const QByteArray &tail = {})
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    for (const QString &line : lines)
+        f.write(line.toLatin1() + "\r\n");
+    f.write(tail);
+}
+
+QStringList readLines(const QString &path)
+{
+    LineList list;
+    list.LoadFromFile(path);
+    QStringList lines;
+    for (int i = 0; i < list.Count(); ++i)
+        lines << list[i];
+    return lines;
+}
+
+QStringList numbered(const QString &caption, int dataLines, const QString &pattern)
+{
+    QStringList lines{caption};
+    for (int i = 1; i <= dataLines; ++i)
+        lines << pattern.arg(i);
+    return lines;
+}
+
+// The three catalog tables as the catalog windows size them.
+struct Catalogs {
+    CellTable pipes{5, 20};
+    CellTable pumps{7, 100};
+    CellTable tanks{4, 15};
+    qint32 nd = 0;
+    void load() { loadCatalogs(pipes, pumps, tanks, nd); }
+};
+
+class Switches : public CommandSwitches {
+public:
+    bool save = false;
+    void setSaveEnabled(bool on) override { save = on; }
+    void setSaveAsEnabled(bool) override {}
+    void setPrintEnabled(bool) override {}
+    bool saveEnabled() const override { return save; }
+};
+
+class Picks : public CatalogPickers {
+public:
+    int pump = 1, tank = 1;
+    void showPumpPicker() override { pickedPumpRow = pump; }
+    void endPumpPick() override {}
+    void showTankPicker() override { tankRow = tank; }
+};
+
+} // namespace
+
+class CatalogFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void resolvesFolders();
+    void failedQueriesGiveBareSuffixes();
+    void sixLineTanks();
+    void pipesPastTheTable();
+    void trailingBreakCountsAnEmptyLine();
+    void strictAndNonStrictLine();
+    void savedPumpsSettleAfterTwoGenerations();
+    void surplusTankFieldsAreDropped();
+    void missingPumpsStopsTheLoad();
+    void emptyFilesCountMinusOne();
+    void saveErrorNamesTheFullPath();
+    void shippedCatalogsLoad();
+    void shippedPipesSuitTheWorkedExample();
+
+private:
+    QTemporaryDir root_;
+    QString dir_;
+    QString file(const QString &name) const { return dir_ + name; }
+    void writeAll(int pipeLines = 6, int pumpLines = 4, int tankLines = 6);
+};
+
+void CatalogFilesTest::init()
+{
+    QVERIFY(root_.isValid());
+    static int n = 0;
+    dir_ = root_.filePath(QString::number(++n)) + u'/';
+    QVERIFY(QDir().mkpath(dir_));
+    databaseDir = dir_;
+    tankCount = 0;
+    setDecimalSeparator(u'.');
+}
+
+void CatalogFilesTest::writeAll(int pipeLines, int pumpLines, int tankLines)
+{
+    writeLines(file("pipes.csv"), numbered("No,Description,Nominal,Schedule,ID", pipeLines - 1, "%1,Pipe,%1,40,%1.5"));
+    writeLines(file("pumps.csv"), numbered("No,Pump,Model,Flow,Head,Power,Curve", pumpLines - 1, "%1,Engine,E %1,5,20,3,e%1.bmp"));
+    writeLines(file("storage.csv"), numbered("No,Tank type,Capacity,Remark", tankLines - 1, "%1,Onion,%1,open top"));
+}
+
+void CatalogFilesTest::resolvesFolders()
+{
+    FakeKnownFolders folders("/srv/common", "/home/u/Documents", "/home/u/Pictures");
+    resolveDataFolders(folders);
+    QCOMPARE(databaseDir, "/srv/common/Pellmarsh/Quorvel/Database/");
+    QCOMPARE(projectsDir, "/home/u/Documents/Pellmarsh/Quorvel/Projects/");
+    QCOMPARE(picturesDir, "/home/u/Pictures");
+    QCOMPARE(folders.queries, (QStringList{"common", "personal", "pictures"}));
+}
+
+void CatalogFilesTest::failedQueriesGiveBareSuffixes()
+{
+    FakeKnownFolders folders;
+    resolveDataFolders(folders);
+    QCOMPARE(databaseDir, "/Pellmarsh/Quorvel/Database/");
+    QCOMPARE(projectsDir, "/Pellmarsh/Quorvel/Projects/");
+    QCOMPARE(picturesDir, QString());
+}
+
+void CatalogFilesTest::sixLineTanks()
+{
+    writeAll(6, 4, 6);
+    Catalogs c;
+    c.load();
+    QCOMPARE(tankCount, 5);
+    QCOMPARE(shown(c.tanks, 5), "[5][Onion][5][open top]");
+    for (int r = 0; r <= 5; ++r)
+        QVERIFY(c.tanks.strictDelimiter(r));
+    for (int r = 6; r < 15; ++r) {
+        QCOMPARE(shown(c.tanks, r), "[][][][]");
+        QVERIFY(!c.tanks.strictDelimiter(r));
+    }
+    QVERIFY(!c.pipes.strictDelimiter(1));
+    QVERIFY(c.pumps.strictDelimiter(3));
+    QVERIFY(!c.pumps.strictDelimiter(4));
+}
+
+void CatalogFilesTest::pipesPastTheTable()
+{
+    writeAll(25, 4, 6);
+    Catalogs c;
+    c.load();
+    QCOMPARE(c.nd, 24);
+    QCOMPARE(c.pipes.rowCount(), 20);
+    QCOMPARE(shown(c.pipes, 24), "[24][Pipe][24][40][24.5]");
+    QCOMPARE(shown(c.pipes, 25), "[][][][][]");
+}
+
+void CatalogFilesTest::trailingBreakCountsAnEmptyLine()
+{
+    writeAll();
+    writeLines(file("pipes.csv"), numbered("No,Description,Nominal,Schedule,ID", 3, "%1,Pipe,%1,40,%1.5"), "\r\n");
+    writeLines(file("storage.csv"), numbered("No,Tank type,Capacity,Remark", 2, "%1,Onion,%1,open top"), "\r\n");
+    Catalogs c;
+    c.load();
+    QCOMPARE(c.nd, 4);
+    QCOMPARE(shown(c.pipes, 4), "[][][][][]");
+    QCOMPARE(tankCount, 3);
+    QCOMPARE(shown(c.tanks, 3), "[][][][]");
+}
+
+void CatalogFilesTest::strictAndNonStrictLine()
+{
+    writeAll();
+    const QString line = "3,XK,P 100,,,,c3.bmp";
+    writeLines(file("pipes.csv"), {"No", "1", "2", line});
+    writeLines(file("pumps.csv"), {"No", "1", "2", line});
+    Catalogs c;
+    c.load();
+    QCOMPARE(shown(c.pumps, 3), "[3][XK][P 100][ ][ ][ ][c3.bmp]");
+    QCOMPARE(shown(c.pipes, 3), "[3][XK][P][100][ ]");
+}
+
+// Twelve lines into a 100-row table: the save writes every row, the empty ones as six
+// commas; loaded and saved again those become single spaces, and stay so.
+void CatalogFilesTest::savedPumpsSettleAfterTwoGenerations()
+{
+    writeAll(6, 12, 6);
+    const QStringList original = readLines(file("pumps.csv"));
+    Catalogs first;
+    first.load();
+    saveCatalog(first.pumps, "pumps.csv");
+    QStringList saved = readLines(file("pumps.csv"));
+    QCOMPARE(saved.size(), 100);
+    QCOMPARE(saved.mid(0, 12), original);
+    for (int i = 12; i < 100; ++i)
+        QCOMPARE(saved[i], ",,,,,,");
+
+    Catalogs second;
+    second.load();
+    QCOMPARE(shown(second.pumps, 50), "[ ][ ][ ][ ][ ][ ][ ]");
+    saveCatalog(second.pumps, "pumps.csv");
+    saved = readLines(file("pumps.csv"));
+    QCOMPARE(saved.size(), 100);
+    QCOMPARE(saved.mid(0, 12), original);
+    for (int i = 12; i < 100; ++i)
+        QCOMPARE(saved[i], " , , , , , , ");
+
+    Catalogs third;
+    third.load();
+    saveCatalog(third.pumps, "pumps.csv");
+    QCOMPARE(readLines(file("pumps.csv")), saved);
+}
+
+void CatalogFilesTest::surplusTankFieldsAreDropped()
+{
+    writeAll();
+    writeLines(file("storage.csv"), {"No,Tank type,Capacity,Remark", "1,Onion,10,open top,extra,more"});
+    Catalogs c;
+    c.load();
+    QCOMPARE(shown(c.tanks, 1), "[1][Onion][10][open top]");
+    saveCatalog(c.tanks, "storage.csv");
+    const QStringList saved = readLines(file("storage.csv"));
+    QCOMPARE(saved.size(), 15);
+    QCOMPARE(saved[1], "1,Onion,10,open top");
+    QCOMPARE(saved[2], ",,,");
+}
+
+void CatalogFilesTest::missingPumpsStopsTheLoad()
+{
+    writeAll(6, 4, 6);
+    QVERIFY(QFile::remove(file("pumps.csv")));
+    Catalogs c;
+    try {
+        c.load();
+        QFAIL("no error raised");
+    } catch (const Error &e) {
+        QCOMPARE(e.message(),
+                 QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(file("pumps.csv")));
+    }
+    QCOMPARE(c.nd, 5);
+    QCOMPARE(shown(c.pipes, 1), "[1][Pipe][1][40][1.5]");
+    QCOMPARE(shown(c.pumps, 0), "[][][][][][][]");
+    QCOMPARE(shown(c.tanks, 0), "[][][][]");
+    QCOMPARE(tankCount, 0);
+}
+
+void CatalogFilesTest::emptyFilesCountMinusOne()
+{
+    writeLines(file("pipes.csv"), {});
+    writeLines(file("pumps.csv"), {});
+    writeLines(file("storage.csv"), {});
+    Catalogs c;
+    c.load();
+    QCOMPARE(c.nd, -1);
+    QCOMPARE(tankCount, -1);
+    QCOMPARE(shown(c.pipes, 0), "[][][][][]");
+}
+
+void CatalogFilesTest::saveErrorNamesTheFullPath()
+{
+    CellTable tanks(4, 15);
+    Rows(tanks, 1).setCommaText("1,Onion,10,x");
+    databaseDir = dir_ + "missing/";
+    try {
+        saveCatalog(tanks, "storage.csv");
+        QFAIL("no error raised");
+    } catch (const Error &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cannot create file \"%1missing/storage.csv\". No such file or directory")
+                                  .arg(dir_));
+    }
+    QCOMPARE(shown(tanks, 1), "[1][Onion][10][x]");
+}
+
+void CatalogFilesTest::shippedCatalogsLoad()
+{
+    databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
+    Catalogs c;
+    c.load();
+
+    // Pipes: nominal inch sizes from 1/2" to 12" with rising inside diameters.
+    QVERIFY(c.nd >= 12 && c.nd < c.pipes.rowCount());
+    double lastNominal = 0, lastInside = 0;
+    for (int r = 1; r <= c.nd; ++r) {
+        const double nominal = double(ParseNumber(c.pipes.cell(2, r)));
+        const double inside = double(ParseNumber(c.pipes.cell(4, r)));
+        QVERIFY2(nominal > lastNominal && inside > lastInside, qPrintable(shown(c.pipes, r)));
+        lastNominal = nominal;
+        lastInside = inside;
+    }
+    QCOMPARE(ParseNumber(c.pipes.cell(2, 1)), 0.5L);
+    QCOMPARE(lastNominal, 12.0);
+
+    // Pumps: engine- and electric-driven, numbers in flow, head and power, a readable
+    // curve picture each.
+    int pumps = 0;
+    bool engine = false, electric = false;
+    for (int r = 1; !c.pumps.cell(0, r).isEmpty(); ++r) {
+        ++pumps;
+        engine = engine || c.pumps.cell(1, r).contains("engine", Qt::CaseInsensitive);
+        electric = electric || c.pumps.cell(1, r).contains("Electric");
+        for (int col = 3; col <= 5; ++col)
+            QVERIFY(ParseNumber(c.pumps.cell(col, r)) > 0);
+        const QImage curve(databaseDir + c.pumps.cell(6, r));
+        QVERIFY2(!curve.isNull(), qPrintable(c.pumps.cell(6, r)));
+    }
+    QVERIFY(pumps >= 8);
+    QVERIFY(engine && electric);
+    QVERIFY(!QImage(databaseDir + "no curve.bmp").isNull());
+
+    // Tanks: at least six types from 2 to 95 cubic metres.
+    QVERIFY(tankCount >= 6);
+    double smallest = 1e9, largest = 0;
+    for (int r = 1; r <= tankCount; ++r) {
+        const double capacity = double(ParseNumber(c.tanks.cell(2, r)));
+        smallest = std::min(smallest, capacity);
+        largest = std::max(largest, capacity);
+    }
+    QCOMPARE(smallest, 2.0);
+    QCOMPARE(largest, 95.0);
+
+    // Every line is stored as the program itself writes it.
+    for (const auto &[table, name] : {std::pair<CellTable *, QString>{&c.pipes, "pipes.csv"},
+                                      {&c.pumps, "pumps.csv"}, {&c.tanks, "storage.csv"}}) {
+        const QStringList lines = readLines(databaseDir + name);
+        for (int r = 0; r < lines.size(); ++r)
+            QCOMPARE(Rows(*table, r).CommaText(), lines[r]);
+    }
+}
+
+// The calculation's worked example against the shipped pipes: the economic diameter
+// of 139.75 mm lies nearest to the 5" pipe (128.2 mm inside).
+void CatalogFilesTest::shippedPipesSuitTheWorkedExample()
+{
+    databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
+    Catalogs c;
+    c.load();
+    CellTable SG1(3, 8), SG2(3, 11);
+    const QStringList inputs{"", "1000", "100", "150", "5000", "4", "25", "250"};
+    for (int r = 1; r < inputs.size(); ++r)
+        SG1.setCell(2, r, inputs[r]);
+    DesignCalculation calc;
+    calc.nd = c.nd;
+    Switches switches;
+    Picks picks;
+    picks.tank = 3; // a 10 m3 tank
+    calc.run({SG1, SG2, c.pipes, c.pumps, c.tanks}, switches, picks);
+
+    QCOMPARE(SG2.cell(2, 1), "520.8");
+    QCOMPARE(SG2.cell(2, 2), "5");
+    QCOMPARE(calc.di, 128.2);
+    QVERIFY(calc.hf > 0.5 && calc.hf < 10);
+    QCOMPARE(SG2.cell(0, 6), c.pumps.cell(1, 1) + " pump " + c.pumps.cell(2, 1) + " model");
+    QCOMPARE(SG2.cell(0, 7), c.tanks.cell(1, 3) + " Tank 10 M^3");
+    QCOMPARE(SG2.cell(2, 7), "13");
+    QCOMPARE(SG2.cell(2, 8), "130");
+    QCOMPARE(SG2.cell(2, 10), "4");
+}
+
+QTEST_GUILESS_MAIN(CatalogFilesTest)
+#include "tst_catalogfiles.moc"
