@@ -1,0 +1,110 @@
+// Loads and saves generated pumps catalogs of 1 000, 10 000 and 100 000 lines and
+// prints each time next to the time plain std::ifstream/std::getline takes to read
+// the same file's lines in the same run. Each figure is the best of several rounds.
+
+#include "core/celltable.h"
+#include "storage/catalogfiles.h"
+#include "storage/datafolders.h"
+#include "storage/linelist.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRounds = 5;
+
+double bestMilliseconds(const std::function<void()> &work)
+{
+    double best = 1e300;
+    for (int i = 0; i < kRounds; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+void writeCatalog(const QString &path, int lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write " + path.toStdString());
+    QByteArray text("No,Pump,Model,Flow (L/s),Head (m),Power (kW),Curve picture\r\n");
+    for (int i = 1; i < lines; ++i)
+        text += QStringLiteral("%1,Diesel engine,DE-%1 X,%2,%3,5.5,DE-%1 curve.bmp\r\n")
+                    .arg(i).arg(5 + i % 17).arg(20 + i % 31).toLatin1();
+    file.write(text);
+}
+
+std::size_t getlineLines(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line))
+        lines.push_back(line);
+    return lines.size();
+}
+
+} // namespace
+
+int main()
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    databaseDir = dir.path() + u'/';
+    // The other two catalogs stay small; the pumps catalog is the one measured.
+    LineList small;
+    small.Add(QStringLiteral("No"));
+    small.SaveToFile(databaseDir + "pipes.csv");
+    small.SaveToFile(databaseDir + "storage.csv");
+
+    std::printf("Best of %d rounds, milliseconds; ratio = time / getline time.\n", kRounds);
+    std::printf("%7s %9s | %12s %5s | %12s %5s | %12s %5s | %12s %5s\n", "lines", "getline", "LoadFromFile",
+                "ratio", "SaveToFile", "ratio", "catalog load", "ratio", "catalog save", "ratio");
+    for (const int lines : {1000, 10000, 100000}) {
+        const QString path = databaseDir + "pumps.csv";
+        writeCatalog(path, lines);
+        const std::string nativePath = QFile::encodeName(path).toStdString();
+
+        std::size_t counted = 0;
+        const double baseline = bestMilliseconds([&] { counted = getlineLines(nativePath); });
+
+        LineList list;
+        const double load = bestMilliseconds([&] {
+            LineList fresh;
+            fresh.LoadFromFile(path);
+            list = fresh;
+        });
+        const double save = bestMilliseconds([&] { list.SaveToFile(databaseDir + "lines-saved.csv"); });
+
+        // The whole catalog load: lines decoded into the pumps table (strict).
+        const double catalogLoad = bestMilliseconds([&] {
+            CellTable pipes(5, 20), pumps(7, 100), tanks(4, 15);
+            qint32 nd = 0;
+            loadCatalogs(pipes, pumps, tanks, nd);
+        });
+        CellTable pipes(5, 20), pumps(7, 100), tanks(4, 15);
+        qint32 nd = 0;
+        loadCatalogs(pipes, pumps, tanks, nd);
+        pumps.setRowCount(lines); // every loaded line is written back
+        const double catalogSave = bestMilliseconds([&] { saveCatalog(pumps, "pumps-saved.csv"); });
+
+        if (counted != std::size_t(lines) || list.Count() != lines)
+            std::fprintf(stderr, "line counts differ: %zu, %d\n", counted, list.Count());
+        std::printf("%7d %9.2f | %12.2f %5.1f | %12.2f %5.1f | %12.2f %5.1f | %12.2f %5.1f\n", lines, baseline,
+                    load, load / baseline, save, save / baseline, catalogLoad, catalogLoad / baseline,
+                    catalogSave, catalogSave / baseline);
+    }
+    return 0;
+}
