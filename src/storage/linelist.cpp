@@ -130,7 +130,7 @@ void LineList::SaveToFile(const QString &path) const
     // of the program: a running read or write of it makes the save fail.
     QFile old(path);
     std::optional<FileLock> lock;
-    if (target.exists() && old.open(QIODevice::ReadOnly)) {
+    if (target.isFile() && old.open(QIODevice::ReadOnly)) {
         lock.emplace(old.handle(), FileLock::Mode::Exclusive);
         if (!lock->locked())
             raiseCreateError(path, lock->error());

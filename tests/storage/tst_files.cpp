@@ -30,7 +30,6 @@ class FilesTest : public QObject {
     Q_OBJECT
 private slots:
     void systemErrorTextIsTrimmed();
-    void absolutePaths();
     void fileExistsOnlyForFiles();
     void copyOverwrites();
     void copyOntoItselfFails();
@@ -50,19 +49,6 @@ void FilesTest::systemErrorTextIsTrimmed()
         QVERIFY(!text.isEmpty());
         QVERIFY2(!text.endsWith(u'.') && !text.endsWith(u' ') && !text.endsWith(u'\n'), qPrintable(text));
     }
-}
-
-void FilesTest::absolutePaths()
-{
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
-    const QString plain = absoluteFilePath("a.txt");
-    const QString dotted = absoluteFilePath("./x/../b.txt");
-    const QString absolute = absoluteFilePath("/srv/data/c.txt");
-    QDir::setCurrent(old);
-    QCOMPARE(plain, QDir::cleanPath(QDir(dir_.path()).absoluteFilePath("a.txt")));
-    QCOMPARE(dotted, QDir::cleanPath(QDir(dir_.path()).absoluteFilePath("b.txt")));
-    QCOMPARE(absolute, "/srv/data/c.txt");
 }
 
 void FilesTest::fileExistsOnlyForFiles()

@@ -78,8 +78,10 @@ bool readWholeFile(const QString &path, QByteArray &bytes, int &errorCode)
 {
     const QByteArray name = QFile::encodeName(path);
     int fd;
+    // Without blocking, so that a named pipe in place of a file cannot hang the program;
+    // regular files ignore the flag.
     do
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         errorCode = errno;
