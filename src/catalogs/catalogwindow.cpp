@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShowEvent>
 
 CatalogWindow::CatalogWindow(Platform &platform, const QString &caption, int clientWidth,
                              int clientHeight, QWidget *parent)
@@ -52,23 +51,14 @@ QPushButton *CatalogWindow::makeButton(const QString &text, const QString &name,
     return button;
 }
 
-void CatalogWindow::showEvent(QShowEvent *event)
+void CatalogWindow::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    // Spontaneous show events come from the window system (a restore), not from a
-    // new showing.
-    if (event->spontaneous())
-        return;
-    // Queued, so that it runs from the event loop once the window is up and ahead of
-    // any input; the counter keeps a call left from an earlier showing from running.
-    const quint64 showing = ++showing_;
-    QMetaObject::invokeMethod(
-        this,
-        [this, showing] {
-            if (showing == showing_ && isVisible())
-                activate();
-        },
-        Qt::QueuedConnection);
+    const bool showing = visible && !isVisible();
+    QDialog::setVisible(visible);
+    // Right after the window went up, before a modal showing enters its event loop:
+    // the activation precedes any input, and a failure is shown over the window.
+    if (showing && isVisible())
+        guard([this] { activate(); });
 }
 
 void CatalogWindow::keyPressEvent(QKeyEvent *event)

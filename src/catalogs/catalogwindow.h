@@ -3,11 +3,9 @@
 #include <QDialog>
 #include <functional>
 
-class MessageBoxes;
 class QFrame;
 class QKeyEvent;
 class QPushButton;
-class QShowEvent;
 struct Platform;
 
 // What the three catalog windows share: a title bar with the system menu and close
@@ -19,6 +17,9 @@ class CatalogWindow : public QDialog {
 public:
     CatalogWindow(Platform &platform, const QString &caption, int clientWidth,
                   int clientHeight, QWidget *parent);
+
+    // Showing runs the activation.
+    void setVisible(bool visible) override;
 
 protected:
     // The window's FormActivate; the default does nothing.
@@ -35,11 +36,7 @@ protected:
     static QPushButton *makeButton(const QString &text, const QString &name, QWidget *panel,
                                    int left, int top);
 
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
     Platform &platform_;
-
-private:
-    quint64 showing_ = 0;
 };

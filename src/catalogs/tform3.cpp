@@ -27,6 +27,15 @@ TForm3::TForm3(Platform &platform, QWidget *parent)
     table.setRowHeight(24);
     table.setEditable(true);
 
+    // Made in focus order, so that the window's first focus is on OK (or on Add Graph
+    // while OK is hidden).
+    Panel1 = makePanel(this, QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(58);
+    Button1 = makeButton(QStringLiteral("OK"), QStringLiteral("Button1"), Panel1, 712, 17);
+    Button2 = makeButton(QStringLiteral("Add Graph"), QStringLiteral("Button2"), Panel1, 598, 16);
+    ButtonDel = makeButton(QStringLiteral("Delete Row"), QStringLiteral("ButtonDel"), Panel1, 136, 16);
+    ButonIns = makeButton(QStringLiteral("Insert Row"), QStringLiteral("ButonIns"), Panel1, 328, 16);
+
     SG = new GridWidget(this);
     SG->setObjectName(QStringLiteral("SG"));
     SG->setTable(&table);
@@ -42,13 +51,6 @@ TForm3::TForm3(Platform &platform, QWidget *parent)
     auto *pictureLayout = new QVBoxLayout(Panel2);
     pictureLayout->setContentsMargins(0, 0, 0, 0); // the 1-pixel frame insets the picture
     pictureLayout->addWidget(Image1);
-
-    Panel1 = makePanel(this, QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(58);
-    ButtonDel = makeButton(QStringLiteral("Delete Row"), QStringLiteral("ButtonDel"), Panel1, 136, 16);
-    ButonIns = makeButton(QStringLiteral("Insert Row"), QStringLiteral("ButonIns"), Panel1, 328, 16);
-    Button2 = makeButton(QStringLiteral("Add Graph"), QStringLiteral("Button2"), Panel1, 598, 16);
-    Button1 = makeButton(QStringLiteral("OK"), QStringLiteral("Button1"), Panel1, 712, 17);
 
     // The bottom panel keeps its height, the picture panel its width, the table
     // takes the rest.

@@ -89,24 +89,31 @@ void doubleClickCell(GridWidget &grid, int col, int row)
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, at);
 }
 
-// Keys go where a user's keys go: the focused widget, which is the cell editor
-// while one is open.
+// Keys go where a user's keys go: to the focused widget, which is the cell editor
+// while one is open; a key release goes where the focus is after the press. The
+// grid is given the focus first, as a user tabbing to it would.
 static QWidget *keyTarget(GridWidget &grid)
 {
-    if (QWidget *editor = grid.cellEditor())
-        return editor;
-    return &grid;
+    QWidget *focused = grid.window()->focusWidget();
+    if (focused != &grid && !grid.isAncestorOf(focused)) {
+        grid.setFocus(Qt::TabFocusReason);
+        focused = grid.window()->focusWidget();
+    }
+    return focused ? focused : &grid;
 }
 
 void pressKey(GridWidget &grid, int key)
 {
-    QTest::keyClick(keyTarget(grid), Qt::Key(key));
+    QTest::keyPress(keyTarget(grid), Qt::Key(key));
+    QTest::keyRelease(keyTarget(grid), Qt::Key(key));
 }
 
 void typeText(GridWidget &grid, const QString &text)
 {
-    for (QChar c : text)
-        QTest::keyClicks(keyTarget(grid), QString(c));
+    for (QChar c : text) {
+        QTest::keyPress(keyTarget(grid), c.toLatin1());
+        QTest::keyRelease(keyTarget(grid), c.toLatin1());
+    }
 }
 
 QColor pictureColour(const QWidget &pictureBox)
@@ -118,4 +125,14 @@ QColor pictureColour(const QWidget &pictureBox)
     if (pixmap.isNull())
         return {};
     return pixmap.toImage().pixelColor(0, 0);
+}
+
+QList<QWidget *> tabOrder(QWidget &window)
+{
+    QList<QWidget *> order;
+    for (QWidget *w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&window) && !w->focusProxy())
+            order << w;
+    }
+    return order;
 }

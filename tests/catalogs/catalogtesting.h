@@ -38,5 +38,8 @@ void doubleClickCell(GridWidget &grid, int col, int row);
 void pressKey(GridWidget &grid, int key);
 void typeText(GridWidget &grid, const QString &text);
 
+// The widgets that Tab visits, in order, starting after the window itself.
+QList<QWidget *> tabOrder(QWidget &window);
+
 // The colour of a shown picture's top-left pixel (invalid when none is shown).
 QColor pictureColour(const QWidget &pictureBox);

@@ -1,6 +1,7 @@
 #include "catalogs/tform4.h"
 #include "catalogtesting.h"
 #include "core/commandswitches.h"
+#include "core/error.h"
 #include "core/projectsheet.h"
 #include "core/sharedstate.h"
 #include "platform/ui/gridwidget.h"
@@ -93,7 +94,8 @@ private slots:
         QCOMPARE(form_->Panel1->geometry(), QRect(0, 198, 358, 57));
         QCOMPARE(form_->Button1->geometry(), QRect(272, 16, 75, 25));
         QCOMPARE(form_->Button1->text(), QStringLiteral("OK"));
-        QCOMPARE(form_->Button1->nextInFocusChain(), static_cast<QWidget *>(&grid()));
+        QCOMPARE(tabOrder(*form_), (QList<QWidget *>{form_->Button1, &grid()}));
+        QCOMPARE(form_->focusWidget(), form_->Button1);
         QCOMPARE(table().colWidth(0), 64);
         QCOMPARE(table().colWidth(1), 120);
         QCOMPARE(table().rowHeight(), 24);
