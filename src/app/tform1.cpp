@@ -212,23 +212,21 @@ void TForm1::buildPanels()
     bind(BitBtn1, &TForm1::BitBtn1Click);
 
     // Panel2: left edge, the project name and the two tables stacked from the top.
+    // Placed, not laid out: a low window cuts the panels off rather than growing.
     Panel2 = makePanel(client, QStringLiteral("Panel2"));
     Panel2->setFixedWidth(705);
     middle->addWidget(Panel2);
-    auto *stack = new QVBoxLayout(Panel2);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
+    const int inner = 705 - 2;
 
     Panel5 = makePanel(Panel2, QStringLiteral("Panel5"));
-    Panel5->setFixedHeight(64);
-    stack->addWidget(Panel5);
+    Panel5->setGeometry(1, 1, inner, 64);
     StaticText1 = new QLabel(QStringLiteral("Project:"), Panel5);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     Edit1 = new QLineEdit(Panel5);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(141, 24, 210, 21);
     StaticText1->adjustSize();
-    // The text's top at 24, its baseline lined up with the edit box's text.
+    // Lined up with the edit box's text.
     StaticText1->move(93, 24 + (21 - StaticText1->height()) / 2);
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &text) { sheet.setProjectName(text); });
     connect(&sheet, &ProjectSheet::projectNameChanged, this, [this](const QString &name) {
@@ -237,28 +235,20 @@ void TForm1::buildPanels()
     });
 
     Panel3 = makePanel(Panel2, QStringLiteral("Panel3"));
-    Panel3->setFixedHeight(208);
-    stack->addWidget(Panel3);
-    auto *inputs = new QVBoxLayout(Panel3);
-    inputs->setContentsMargins(1, 1, 1, 1);
+    Panel3->setGeometry(1, 1 + 64, inner, 208);
     SG1 = new GridWidget(Panel3);
     SG1->setObjectName(QStringLiteral("SG1"));
-    inputs->addWidget(SG1);
+    SG1->setGeometry(Panel3->contentsRect());
 
     Panel4 = makePanel(Panel2, QStringLiteral("Panel4"));
-    Panel4->setFixedHeight(337);
-    stack->addWidget(Panel4);
-    auto *results = new QVBoxLayout(Panel4);
-    results->setContentsMargins(1, 1, 1, 1);
-    results->addStretch(1);
+    Panel4->setGeometry(1, 1 + 64 + 208, inner, 337);
     BitBtn2 = makeButton(Panel4, QStringLiteral("BitBtn2"), QStringLiteral("To Calculate"));
     BitBtn2->move(587, 6);
     bind(BitBtn2, &TForm1::BitBtn2Click);
     SG2 = new GridWidget(Panel4);
     SG2->setObjectName(QStringLiteral("SG2"));
-    SG2->setFixedHeight(287);
-    results->addWidget(SG2);
-    stack->addStretch(1);
+    const QRect along = Panel4->contentsRect();
+    SG2->setGeometry(along.left(), along.bottom() + 1 - 287, along.width(), 287);
 
     // Panel6: the rest, the schematic with the four captions over it.
     Panel6 = makePanel(client, QStringLiteral("Panel6"));
