@@ -1,9 +1,5 @@
 #include "core/error.h"
-#include "platform/ui/errorguard.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtprinting.h"
-#include "printing/tform5.h"
-#include "support/fakemessageboxes.h"
+#include "qtprinterwindow.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -48,15 +44,9 @@ private slots:
 
     void startUpWithoutPrinter()
     {
-        QtPrinting printing;
-        FakeMessageBoxes boxes;
-        Platform platform;
-        platform.messages = &boxes;
-        platform.printing = &printing;
-        TForm5 form(platform);
-        guarded(boxes, [&] { form.FormCreate(); });
-        QCOMPARE(boxes.errors(), QStringList{"There is no default printer currently selected."});
-        QCOMPARE(form.ComboBox1->count(), 0);
+        QtPrinterWindow w;
+        QCOMPARE(w.boxes.errors(), QStringList{"There is no default printer currently selected."});
+        QCOMPARE(w.form.ComboBox1->count(), 0);
     }
 
     void ppdDefaultResolution_data()

@@ -59,7 +59,6 @@ public:
     int printerListReads = 0;
     int setupShowings = 0;
     QString settings() const { return settings_; } // of the current printer
-    bool printing() const { return open_.has_value(); }
 
     QStringList printers() override;
     int printerIndex() override;
