@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class StretchedPicture;
 
 // The About window: logo, product line, maker, schematic and web address. It is
 // created hidden at start-up, shown modally any number of times and only hidden
@@ -13,11 +14,11 @@ class TForm6 : public QDialog {
 public:
     explicit TForm6(QWidget *parent = nullptr);
 
-    QLabel *Image2 = nullptr;      // the maker's logo
+    StretchedPicture *Image2 = nullptr; // the maker's logo
     QLabel *StaticText1 = nullptr;
     QLabel *StaticText2 = nullptr;
-    QLabel *Image1 = nullptr;      // the main window's schematic
-    QLabel *StaticText3 = nullptr; // the maker's web address
+    StretchedPicture *Image1 = nullptr; // the main window's schematic
+    QLabel *StaticText3 = nullptr;      // the maker's web address
     QPushButton *OK = nullptr;
 
     void OKClick();
