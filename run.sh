@@ -8,8 +8,8 @@ cd "$(dirname "$0")"
 
 build=${QUORVEL_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j2 --target Quorvel
+cmake --build "$build" -j2 --target Quorvel quorvel_help
 
-./scripts/seed-user-data.sh "$PWD/data/Database"
+./scripts/seed-user-data.sh "$PWD/data/Database" "$build/data/help/chm/Quorvel Help.chm"
 
 exec "$build/src/app/Quorvel"

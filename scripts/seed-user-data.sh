@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# seed-user-data.sh SOURCE_DIR
+# seed-user-data.sh SOURCE_DIR [HELP_FILE]
 # Installs the shipped database SOURCE_DIR into this user's database folder when that
 # folder does not exist yet, and creates the projects folder when it is missing. An
-# existing database folder is left alone, so the user's catalogs are never overwritten.
+# existing database folder is left alone, so the user's catalogs are never overwritten;
+# only a missing help file is added to it (HELP_FILE, by default the one in SOURCE_DIR).
 # The folders are those the program computes: the XDG data home and the XDG documents
 # folder, each followed by Pellmarsh/Quorvel/...
 set -euo pipefail
 
-if [ $# -ne 1 ] || [ ! -d "$1" ]; then
-  echo "usage: $0 SOURCE_DIR (the shipped Database folder)" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -d "$1" ]; then
+  echo "usage: $0 SOURCE_DIR [HELP_FILE] (the shipped Database folder, the built help file)" >&2
   exit 2
 fi
 source_dir=$1
+help_file=${2:-$source_dir/Quorvel Help.chm}
 
 # The data home as Qt finds it: $XDG_DATA_HOME when it is an absolute path.
 data_home=${XDG_DATA_HOME:-}
@@ -44,6 +46,11 @@ if [ ! -e "$database_dir" ]; then
   mv -T "$staging" "$database_dir"
   trap - EXIT
   echo "Installed the Quorvel database in $database_dir"
+fi
+
+if [ -d "$database_dir" ] && [ ! -e "$database_dir/Quorvel Help.chm" ] && [ -f "$help_file" ]; then
+  cp "$help_file" "$database_dir/Quorvel Help.chm"
+  echo "Installed the Quorvel help in $database_dir"
 fi
 
 if [ ! -d "$projects_dir" ]; then
