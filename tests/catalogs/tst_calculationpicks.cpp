@@ -1,0 +1,155 @@
+// The whole calculation through the main window on the shipped database: the seven
+// inputs typed into the input table, "To Calculate", a pump and a tank picked by
+// double-clicks in their windows, all results checked against hand computations.
+#include "app/forms.h"
+#include "app/tform1.h"
+#include "catalogs/tform3.h"
+#include "catalogs/tform4.h"
+#include "catalogtesting.h"
+#include "core/sharedstate.h"
+#include "platform/ui/gridwidget.h"
+#include "platform/ui/platform.h"
+#include "platform/ui/qtpictureloader.h"
+#include "support/fakefiledialogs.h"
+#include "support/fakeknownfolders.h"
+#include "support/fakemessageboxes.h"
+#include "support/fakeshell.h"
+#include "support/modal.h"
+#include "support/recordingprinting.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestCalculationPicks : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> root_;
+    FakeMessageBoxes boxes_;
+    FakeKnownFolders folders_;
+    FakeFileDialogs dialogs_;
+    QtPictureLoader pictures_;
+    RecordingPrinting printing_;
+    FakeShell shell_;
+    Platform platform_{&boxes_, &folders_, &dialogs_, &pictures_, &printing_, &shell_};
+
+    // Selects an input cell and types into it, ending with Return.
+    static void typeInput(int row, const QString &text)
+    {
+        GridWidget &grid = *Form1->SG1;
+        clickCell(grid, 2, row);
+        typeText(grid, text);
+        pressKey(grid, Qt::Key_Return);
+    }
+
+    static void typeWorkedExample()
+    {
+        const QStringList inputs{"1000", "100", "150", "5000", "4", "25", "250"};
+        for (int r = 1; r <= 7; ++r)
+            typeInput(r, inputs[r - 1]);
+        for (int r = 1; r <= 7; ++r)
+            QCOMPARE(Form1->sheet.SG1.cell(2, r), inputs[r - 1]);
+    }
+
+    // Picks a row in a picker window as a user does: a click, then a double-click.
+    static void pick(GridWidget &grid, int row) { doubleClickCell(grid, 1, row); }
+
+private slots:
+    void init()
+    {
+        root_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(root_->isValid());
+        folders_ = FakeKnownFolders(root_->filePath("common"), root_->filePath("documents"),
+                                    root_->filePath("pictures"));
+        const QString database = root_->filePath("common/Pellmarsh/Quorvel/Database/");
+        QVERIFY(QDir().mkpath(database));
+        const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
+        for (const QString &name : shipped.entryList(QDir::Files))
+            QVERIFY(QFile::copy(shipped.filePath(name), database + name));
+        pickedPumpRow = 0;
+        tankRow = 0;
+        tankCount = 0;
+        createForms(platform_);
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        QVERIFY(Form1->activated());
+        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(tankCount, 9);
+    }
+
+    void cleanup()
+    {
+        destroyForms();
+        boxes_.clear();
+        root_.reset();
+    }
+
+    // Hand computation for the shipped catalog, inputs L 1000, Zw 100, Zt 150,
+    // P 5000, T 4, U 25, K 250:
+    //   qd = 25 * 5000 / 86400 * 24 / 4 = 8.680555... L/s; 8.68 * 60 = 520.8 L/min
+    //   de = sqrt(3.6 * qd) / 1.016 * 25.4 = 139.754 mm; nearest inside diameter
+    //        128.2 (5", 11.55 off) before 154.1 (6", 14.35 off)
+    //   hf = (qd / 140)^1.85 * 1743.811 / (128.2 / 25.4)^4.87 * 1000 = 3.8335 m
+    //   H  = 150 - 100 + 3.8335 = 53.83 m; V = qd * 3600 * 4 / 1000 = 125 m3
+    //   pump row 3: Diesel engine, DE-80
+    //   tank row 5: Onion, 10 m3: 125 / 10 = 12.5 -> 13 tanks, 130 m3,
+    //        130000 / (qd * 3600) = 130000 / 31250 = 4.16 h
+    //   kits: 5000 / 6 / 250 = 3.33 -> 4
+    void workedExampleOnShippedCatalogs()
+    {
+        typeWorkedExample();
+
+        bool pickingButtons = false;
+        whenModal([&](QWidget *pumps) {
+            QCOMPARE(pumps, static_cast<QWidget *>(Form3));
+            pickingButtons = Form3->Button2->isVisible() && !Form3->Button1->isVisible();
+            whenModal([](QWidget *tanks) {
+                QCOMPARE(tanks, static_cast<QWidget *>(Form4));
+                pick(*Form4->sg, 5);
+            });
+            pick(*Form3->SG, 3);
+        });
+        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+
+        QCOMPARE(boxes_.shown(), QStringList());
+        QVERIFY(pickingButtons);
+        QVERIFY(!Form3->Button2->isVisible() && Form3->Button1->isVisibleTo(Form3));
+        QCOMPARE(pickedPumpRow, 3);
+        QCOMPARE(tankRow, 5);
+        QCOMPARE(Form1->Edit1->text(), QStringLiteral("9")); // the tank count, by the pick
+
+        const CellTable &results = Form1->sheet.SG2;
+        const QStringList expected{"520.8", "5", "3.83", "53.83", "125",
+                                   "1", "13", "130", "4.16", "4"};
+        for (int r = 1; r <= 10; ++r)
+            QCOMPARE(results.cell(2, r), expected[r - 1]);
+        QCOMPARE(results.cell(0, 6), QStringLiteral("Diesel engine pump DE-80 model"));
+        QCOMPARE(results.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+    }
+
+    // A pump row edited before the calculation: the description follows the table.
+    void pumpDescriptionFromTheTable()
+    {
+        typeWorkedExample();
+        Form3->table.setCell(1, 3, "Trailer");
+        Form3->table.setCell(2, 3, "T 9");
+        whenModal([](QWidget *) {
+            whenModal([](QWidget *) { pick(*Form4->sg, 1); });
+            pick(*Form3->SG, 3);
+        });
+        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(Form1->sheet.SG2.cell(0, 6), QStringLiteral("Trailer pump T 9 model"));
+        QCOMPARE(Form1->sheet.SG2.cell(0, 7), QStringLiteral("Bladder Tank 2 M^3"));
+    }
+};
+
+QTEST_MAIN(TestCalculationPicks)
+#include "tst_calculationpicks.moc"
