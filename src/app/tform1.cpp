@@ -96,6 +96,7 @@ TForm1::TForm1(Platform &platform, QWidget *parent)
     buildToolBar();
     buildPanels();
     bindTables();
+    SG1->setFocus(); // typing goes into the inputs from the start
     resize(designedWidth, designedHeight + menuBar()->sizeHint().height());
 }
 
@@ -164,6 +165,7 @@ void TForm1::buildToolBar()
         b->setObjectName(name);
         b->setToolTip(hint);
         b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus
         b->setFixedSize(23, 24);
         QIcon icon(QStringLiteral(":/toolbar/%1.svg").arg(picture));
         if (greyed)

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -412,7 +413,8 @@ private slots:
         QCOMPARE(Form1->SG2->geometry().bottom(), Form1->Panel4->height() - 2);
         QCOMPARE(Form1->Image1->pictureSize(), QSize(1343, 539));
         QCOMPARE(Form1->Image1->geometry(), Form1->Panel6->contentsRect());
-        QCOMPARE(Form1->SG1->columnWidth(0), 180);
+        QCOMPARE(Form1->SG1->verticalHeader()->width(), 180 + 130); // the two fixed columns
+        QCOMPARE(Form1->SG1->columnWidth(2), 70);
         QCOMPARE(Form1->SG1->rowHeight(7), 24);
         for (QLabel *label : {Form1->Label1, Form1->Label2, Form1->Label3, Form1->Label4}) {
             QVERIFY(label->font().bold());

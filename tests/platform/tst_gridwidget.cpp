@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -89,18 +90,43 @@ private slots:
 
     void geometryAndStartCellComeFromTheTable()
     {
-        QVERIFY(!grid->horizontalHeader()->isVisible());
-        QVERIFY(!grid->verticalHeader()->isVisible());
-        QCOMPARE(grid->columnWidth(0), 60);
+        // The fixed cells are drawn by the caption strips around the scrolling cells.
+        QVERIFY(grid->isRowHidden(0));
+        QVERIFY(grid->isColumnHidden(0));
+        QCOMPARE(grid->horizontalHeader()->height(), 24);
+        QCOMPARE(grid->verticalHeader()->width(), 60);
+        QCOMPARE(grid->columnWidth(1), 60);
         table->setColWidth(2, 130);
         table->setRowHeight(30);
         QCOMPARE(grid->columnWidth(2), 130);
+        table->setColWidth(0, 30);
+        QCOMPARE(grid->verticalHeader()->width(), 30);
         QCOMPARE(grid->rowHeight(5), 30);
         QCOMPARE(current(), QStringLiteral("1,1"));
         QVERIFY(log.isEmpty());
         table->setRowCount(8);
         QCOMPARE(grid->model()->rowCount(), 8);
         QCOMPARE(grid->rowHeight(7), 30);
+    }
+
+    void captionsStayWhileScrolling()
+    {
+        table->setRowCount(60);
+        QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(current(), QStringLiteral("3,59"));
+        QVERIFY(grid->verticalScrollBar()->value() > 0);
+        const QAbstractItemModel *m = grid->model();
+        QCOMPARE(grid->visualRect(m->index(0, 2)).top(), -24);
+        QVERIFY(grid->visualRect(m->index(1, 1)).bottom() < 0);
+        QCOMPARE(grid->indexAt(QPoint(5, -5)), m->index(0, 1));
+        QCOMPARE(grid->indexAt(QPoint(-5, 5)).column(), 0);
+        QCOMPARE(grid->indexAt(QPoint(-5, -5)), m->index(0, 0));
+        // A fixed column with no fixed column beside it: none shown.
+        CellTable plain(2, 3, 0);
+        grid->setTable(&plain);
+        QVERIFY(!grid->verticalHeader()->isVisible());
+        QCOMPARE(current(), QStringLiteral("0,1"));
+        grid->setTable(table);
     }
 
     void programMovesRaiseSelectCellUnlessSilent()

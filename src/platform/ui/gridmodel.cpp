@@ -41,8 +41,6 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return table_->cell(index.column(), index.row());
-    case FixedRole:
-        return isFixed(index.column(), index.row());
     default:
         return {};
     }

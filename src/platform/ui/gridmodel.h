@@ -13,9 +13,6 @@
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Marks a fixed (caption) cell for the delegate.
-    static constexpr int FixedRole = Qt::UserRole + 1;
-
     explicit GridModel(QObject *parent = nullptr);
 
     void setTable(CellTable *table);

@@ -3,6 +3,7 @@
 #include "gridmodel.h"
 
 #include <QHeaderView>
+#include <QPaintEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,35 +31,106 @@ private:
     GridWidget *grid_;
 };
 
-// Draws fixed cells as captions and makes the cell editor: a line edit that writes
-// the cell on every keystroke and reports its keys and double-clicks to the grid.
+namespace {
+
+// A fixed cell: caption text on the button face, with a raised edge.
+void paintCaption(QPainter &painter, const QRect &r, const QString &text, const QWidget &widget)
+{
+    const QPalette &pal = widget.palette();
+    painter.fillRect(r, pal.button());
+    painter.setPen(pal.light().color());
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(pal.mid().color());
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(pal.buttonText().color());
+    const QRect textRect = r.adjusted(4, 0, -2, 0);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                     widget.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+}
+
+} // namespace
+
+// The fixed cells live in the view's header areas, so they stay in place while the
+// other cells scroll. The horizontal header shows the caption row of the scrolling
+// columns; the vertical header shows the fixed columns of each row side by side.
+// Clicks do nothing; a double-click is the grid's double-click.
+class CaptionHeader : public QHeaderView {
+public:
+    CaptionHeader(Qt::Orientation orientation, GridWidget *grid) : QHeaderView(orientation, grid), grid_(grid)
+    {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setMinimumSectionSize(1);
+        setSectionResizeMode(QHeaderView::Fixed);
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        const CellTable *t = grid_->table();
+        if (!t)
+            return;
+        painter->save();
+        if (orientation() == Qt::Horizontal) {
+            paintCaption(*painter, rect, t->cell(logicalIndex, 0), *this);
+        } else {
+            int x = rect.left();
+            for (int c = 0; c < t->fixedCols(); ++c) {
+                const QRect cell(x, rect.top(), t->colWidth(c), rect.height());
+                paintCaption(*painter, cell, t->cell(c, logicalIndex), *this);
+                x += cell.width();
+            }
+        }
+        painter->restore();
+    }
+    void mousePressEvent(QMouseEvent *) override {}
+    void mouseMoveEvent(QMouseEvent *) override {}
+    void mouseReleaseEvent(QMouseEvent *) override {}
+    void mouseDoubleClickEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            grid_->editorDoubleClick();
+    }
+
+private:
+    GridWidget *grid_;
+};
+
+// The fixed cells where the caption row meets the fixed columns.
+class CornerCaptions : public QWidget {
+public:
+    explicit CornerCaptions(GridWidget *grid) : QWidget(grid), grid_(grid) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const CellTable *t = grid_->table();
+        if (!t)
+            return;
+        QPainter painter(this);
+        int x = 0;
+        for (int c = 0; c < t->fixedCols(); ++c) {
+            paintCaption(painter, QRect(x, 0, t->colWidth(c), height()), t->cell(c, 0), *this);
+            x += t->colWidth(c);
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent *e) override
+    {
+        if (e->button() == Qt::LeftButton)
+            grid_->editorDoubleClick();
+    }
+
+private:
+    GridWidget *grid_;
+};
+
+// Makes the cell editor: a line edit that writes the cell on every keystroke and
+// reports its keys and double-clicks to the grid.
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(GridWidget *grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        if (!index.data(GridModel::FixedRole).toBool()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        const QPalette &pal = option.palette;
-        const QRect r = option.rect;
-        painter->save();
-        painter->fillRect(r, pal.button());
-        painter->setPen(pal.light().color());
-        painter->drawLine(r.topLeft(), r.topRight());
-        painter->drawLine(r.topLeft(), r.bottomLeft());
-        painter->setPen(pal.mid().color());
-        painter->drawLine(r.bottomLeft(), r.bottomRight());
-        painter->drawLine(r.topRight(), r.bottomRight());
-        painter->setPen(pal.buttonText().color());
-        painter->setFont(option.font);
-        const QRect textRect = r.adjusted(4, 0, -2, 0);
-        const QString text = option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, textRect.width());
-        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text);
-        painter->restore();
-    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -130,12 +202,9 @@ GridWidget::GridWidget(QWidget *parent) : QTableView(parent), model_(new GridMod
     setSelectionModel(new GridSelectionModel(model_, this));
     delete initial;
     setItemDelegate(new GridDelegate(this));
-
-    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
-        header->hide();
-        header->setMinimumSectionSize(1);
-        header->setSectionResizeMode(QHeaderView::Fixed);
-    }
+    setHorizontalHeader(new CaptionHeader(Qt::Horizontal, this));
+    setVerticalHeader(new CaptionHeader(Qt::Vertical, this));
+    corner_ = new CornerCaptions(this);
     setSelectionBehavior(SelectItems);
     setSelectionMode(SingleSelection);
     // Clicks and double-clicks are handled here; typing or F2 opens the editor.
@@ -203,9 +272,81 @@ void GridWidget::applyGeometry()
     const CellTable *t = table();
     if (!t)
         return;
-    for (int c = 0; c < t->colCount(); ++c)
+    for (int c = 0; c < t->colCount(); ++c) {
         setColumnWidth(c, t->colWidth(c));
+        setColumnHidden(c, c < t->fixedCols()); // shown by the vertical header
+    }
     verticalHeader()->setDefaultSectionSize(t->rowHeight());
+    for (int r = 0; r < t->fixedRows() && r < model_->rowCount(); ++r)
+        setRowHidden(r, true); // shown by the horizontal header
+    horizontalHeader()->setFixedHeight(t->rowHeight() * t->fixedRows());
+    verticalHeader()->setFixedWidth(fixedWidth());
+    verticalHeader()->setVisible(t->fixedCols() > 0);
+    corner_->setVisible(t->fixedCols() > 0);
+    updateGeometries();
+}
+
+int GridWidget::fixedWidth() const
+{
+    const CellTable *t = table();
+    int width = 0;
+    for (int c = 0; t && c < t->fixedCols(); ++c)
+        width += t->colWidth(c);
+    return width;
+}
+
+void GridWidget::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (corner_) {
+        const QRect area = viewport()->geometry();
+        corner_->setGeometry(area.left() - verticalHeader()->width(), area.top() - horizontalHeader()->height(),
+                             verticalHeader()->width(), horizontalHeader()->height());
+        corner_->raise();
+    }
+}
+
+QRect GridWidget::visualRect(const QModelIndex &index) const
+{
+    const CellTable *t = table();
+    if (!t || !index.isValid() || !isFixed(index))
+        return QTableView::visualRect(index);
+    // Fixed cells lie in the header areas, left of and above the viewport.
+    const int height = t->rowHeight();
+    QRect r;
+    if (index.column() < t->fixedCols()) {
+        int x = -fixedWidth();
+        for (int c = 0; c < index.column(); ++c)
+            x += t->colWidth(c);
+        r = QRect(x, 0, t->colWidth(index.column()), height);
+    } else {
+        r = QRect(columnViewportPosition(index.column()), 0, columnWidth(index.column()), height);
+    }
+    r.moveTop(index.row() < t->fixedRows() ? -height * t->fixedRows() + index.row() * height
+                                           : rowViewportPosition(index.row()));
+    return r;
+}
+
+QModelIndex GridWidget::indexAt(const QPoint &point) const
+{
+    const CellTable *t = table();
+    if (!t || (point.x() >= 0 && point.y() >= 0))
+        return QTableView::indexAt(point);
+    int row = point.y() < 0 ? (point.y() + t->rowHeight() * t->fixedRows()) / t->rowHeight() : rowAt(point.y());
+    if (point.y() < 0 && point.y() < -t->rowHeight() * t->fixedRows())
+        row = -1;
+    int col = -1;
+    if (point.x() < 0) {
+        int x = -fixedWidth();
+        for (int c = 0; c < t->fixedCols(); ++c) {
+            if (point.x() >= x && point.x() < x + t->colWidth(c))
+                col = c;
+            x += t->colWidth(c);
+        }
+    } else {
+        col = columnAt(point.x());
+    }
+    return model_->index(row, col);
 }
 
 void GridWidget::placeInitialCell()

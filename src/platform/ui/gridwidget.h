@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <functional>
 
+class CornerCaptions;
 class GridModel;
 
 // The one grid widget of the program: a view of a CellTable with fixed caption
@@ -17,7 +18,8 @@ class GridModel;
 //  - onKeyDown(key): every key the grid or its cell editor receives, before it acts;
 //  - onKeyUp(key): after the key took effect, the cell already holding the typed text;
 //  - onDoubleClick(): a double-click in the grid or its cell editor.
-// Handlers are plain callbacks; windows bind them through guarded().
+// Fixed cells stay in place while the others scroll. Handlers are plain callbacks;
+// windows bind them through guarded().
 class GridWidget : public QTableView {
     Q_OBJECT
 public:
@@ -46,7 +48,12 @@ public:
     std::function<void(int key)> onKeyUp;
     std::function<void()> onDoubleClick;
 
+    // Fixed cells lie left of and above the viewport (negative coordinates there).
+    QRect visualRect(const QModelIndex &index) const override;
+    QModelIndex indexAt(const QPoint &point) const override;
+
 protected:
+    void updateGeometries() override;
     bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
@@ -59,9 +66,12 @@ protected:
 private:
     friend class GridSelectionModel;
     friend class GridDelegate;
+    friend class CaptionHeader;
+    friend class CornerCaptions;
 
     bool isFixed(const QModelIndex &index) const;
     void applyGeometry();
+    int fixedWidth() const; // the fixed columns together
     void placeInitialCell();
     // Moves the highlight (raising onSelectCell); with extend, the selection then
     // spans from the anchor to the new cell. False when the move was refused.
@@ -73,6 +83,7 @@ private:
     bool editorHasFocus() const;
 
     GridModel *model_;
+    CornerCaptions *corner_ = nullptr;
     bool rangeSelect_ = false;
     bool silentMoves_ = false;      // setCurrentCell: no onSelectCell
     bool moveRefused_ = false;      // the last setCurrentIndex was refused by onSelectCell
