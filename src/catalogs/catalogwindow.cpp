@@ -1,6 +1,8 @@
 #include "catalogs/catalogwindow.h"
 
+#include "core/celltable.h"
 #include "platform/ui/errorguard.h"
+#include "platform/ui/gridwidget.h"
 #include "platform/ui/platform.h"
 
 #include <QFont>
@@ -28,6 +30,20 @@ void CatalogWindow::onClick(QPushButton *button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this,
             [this, handler = std::move(handler)] { guard(handler); });
+}
+
+GridWidget *CatalogWindow::makeGrid(CellTable &table, const QString &name, int colWidth,
+                                    bool editable)
+{
+    table.setDefaultColWidth(colWidth);
+    table.setRowHeight(24);
+    table.setEditable(editable);
+    auto *grid = new GridWidget(this);
+    grid->setObjectName(name);
+    grid->setTable(&table);
+    grid->setRangeSelect(true);
+    grid->setCurrentCell(1, 1);
+    return grid;
 }
 
 QFrame *CatalogWindow::makePanel(QWidget *parent, const QString &name)

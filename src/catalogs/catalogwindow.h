@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <functional>
 
+class CellTable;
+class GridWidget;
 class QFrame;
 class QKeyEvent;
 class QPushButton;
@@ -30,6 +32,9 @@ protected:
     // Binds a button's click to a handler through the error wrapper.
     void onClick(QPushButton *button, std::function<void()> handler);
 
+    // The window's table shown in a grid: pixel sizes, editability, range selection,
+    // and the highlight on cell (1, 1) as at creation.
+    GridWidget *makeGrid(CellTable &table, const QString &name, int colWidth, bool editable);
     // A raised panel such as the ones that hold the buttons and the picture.
     static QFrame *makePanel(QWidget *parent, const QString &name);
     // A 75 x 25 button at a fixed place in its panel, neither default nor cancel.

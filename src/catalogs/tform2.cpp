@@ -9,14 +9,7 @@
 TForm2::TForm2(Platform &platform, QWidget *parent)
     : CatalogWindow(platform, QStringLiteral("Diameters"), 348, 299, parent)
 {
-    table.setDefaultColWidth(64);
-    table.setRowHeight(24);
-    table.setEditable(false);
-
-    SG = new GridWidget(this);
-    SG->setObjectName(QStringLiteral("SG"));
-    SG->setTable(&table);
-    SG->setRangeSelect(true);
+    SG = makeGrid(table, QStringLiteral("SG"), 64, false);
 
     Panel1 = makePanel(this, QStringLiteral("Panel1"));
     Panel1->setFixedHeight(59);

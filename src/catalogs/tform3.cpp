@@ -23,10 +23,6 @@
 TForm3::TForm3(Platform &platform, QWidget *parent)
     : CatalogWindow(platform, QStringLiteral("Pumps information"), 824, 352, parent)
 {
-    table.setDefaultColWidth(60);
-    table.setRowHeight(24);
-    table.setEditable(true);
-
     // Made in focus order, so that the window's first focus is on OK (or on Add Graph
     // while OK is hidden).
     Panel1 = makePanel(this, QStringLiteral("Panel1"));
@@ -36,11 +32,7 @@ TForm3::TForm3(Platform &platform, QWidget *parent)
     ButtonDel = makeButton(QStringLiteral("Delete Row"), QStringLiteral("ButtonDel"), Panel1, 136, 16);
     ButonIns = makeButton(QStringLiteral("Insert Row"), QStringLiteral("ButonIns"), Panel1, 328, 16);
 
-    SG = new GridWidget(this);
-    SG->setObjectName(QStringLiteral("SG"));
-    SG->setTable(&table);
-    SG->setRangeSelect(true);
-    SG->setCurrentCell(1, 1);
+    SG = makeGrid(table, QStringLiteral("SG"), 60, true);
 
     Panel2 = makePanel(this, QStringLiteral("Panel2"));
     Panel2->setFixedWidth(290);

@@ -16,20 +16,12 @@ TForm4::TForm4(Platform &platform, ProjectSheet &sheet, QWidget *parent)
     : CatalogWindow(platform, QStringLiteral("Tanks information"), 358, 255, parent),
       sheet_(sheet)
 {
-    table.setDefaultColWidth(64);
-    table.setRowHeight(24);
-    table.setEditable(true);
-
     // Made in focus order: the window's first focus is on OK.
     Panel1 = makePanel(this, QStringLiteral("Panel1"));
     Panel1->setFixedHeight(57);
     Button1 = makeButton(QStringLiteral("OK"), QStringLiteral("Button1"), Panel1, 272, 16);
 
-    sg = new GridWidget(this);
-    sg->setObjectName(QStringLiteral("sg"));
-    sg->setTable(&table);
-    sg->setRangeSelect(true);
-    sg->setCurrentCell(1, 1);
+    sg = makeGrid(table, QStringLiteral("sg"), 64, true);
 
     // The panel keeps its height; the table takes the rest.
     auto *layout = new QVBoxLayout(this);
