@@ -45,9 +45,9 @@ void paintCaption(QPainter &painter, const QRect &r, const QString &text, const 
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
     painter.setPen(pal.buttonText().color());
-    const QRect textRect = r.adjusted(4, 0, -2, 0);
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
-                     widget.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+    painter.setClipRect(r.adjusted(0, 0, -1, 0));
+    painter.drawText(r.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.setClipping(false);
 }
 
 } // namespace
@@ -84,6 +84,17 @@ protected:
             }
         }
         painter->restore();
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        QHeaderView::paintEvent(event);
+        // Past the last row or column the grid shows its own background.
+        const int end = length() - offset();
+        QPainter painter(viewport());
+        if (orientation() == Qt::Horizontal && end < width())
+            painter.fillRect(end, 0, width() - end, height(), palette().base());
+        else if (orientation() == Qt::Vertical && end < height())
+            painter.fillRect(0, end, width(), height() - end, palette().base());
     }
     void mousePressEvent(QMouseEvent *) override {}
     void mouseMoveEvent(QMouseEvent *) override {}
