@@ -29,7 +29,7 @@ private:
     QString previousDatabaseDir_;
 };
 
-// Shows a window and lets its activation run.
+// Shows a window (which runs its activation) and waits until it is up.
 void showAndActivate(QWidget &window);
 
 // Real mouse and key events on a grid's cells.

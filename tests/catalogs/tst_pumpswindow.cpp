@@ -253,18 +253,6 @@ private slots:
             QCOMPARE(table().cell(0, r), QString::number(r));
     }
 
-    void deleteRowMovesRowsUp()
-    {
-        showAndActivate(*form_);
-        QTest::mouseClick(form_->ButtonDel, Qt::LeftButton); // row 1 after activation
-        QCOMPARE(table().cell(1, 1), QStringLiteral("YK"));
-        QCOMPARE(table().cell(1, 2), QStringLiteral("ZK"));
-        QCOMPARE(table().cell(1, 3), QString());
-        QCOMPARE(shownColour(), green);
-        QVERIFY(table().strictDelimiter(1)); // the flag stays with the position
-        QVERIFY(!table().strictDelimiter(4));
-    }
-
     void keyPressNumbersRow_data()
     {
         QTest::addColumn<QString>("name"); // cell (1, 5)
@@ -312,17 +300,6 @@ private slots:
         clickCell(grid(), 5, 3);
         pressKey(grid(), Qt::Key_Right);
         QCOMPARE(form_->col, 6);
-        QVERIFY(!form_->salvado);
-    }
-
-    void typingColumn6FollowsTheName()
-    {
-        showAndActivate(*form_);
-        clickCell(grid(), 6, 3);
-        QCOMPARE(shownColour(), grey);
-        typeText(grid(), "green.bmp");
-        QCOMPARE(table().cell(6, 3), QStringLiteral("green.bmp"));
-        QCOMPARE(shownColour(), green);
         QVERIFY(!form_->salvado);
     }
 
@@ -442,22 +419,15 @@ private slots:
         QCOMPARE(table().cell(6, 1), QStringLiteral("red.bmp"));
     }
 
-    void addGraphKeepsItsDialog()
-    {
-        dialogs_->cancel(FileDialogs::Kind::OpenPicture);
-        dialogs_->cancel(FileDialogs::Kind::OpenPicture);
-        showAndActivate(*form_);
-        QTest::mouseClick(form_->Button2, Qt::LeftButton);
-        QTest::mouseClick(form_->Button2, Qt::LeftButton);
-        QCOMPARE(dialogs_->created(FileDialogs::Kind::OpenPicture), 1);
-    }
-
     void noThenYesAcrossShowings()
     {
         // Showing 1: an edit in column 6, declined.
         showAndActivate(*form_);
         clickCell(grid(), 6, 3);
-        typeText(grid(), "green.bmp");
+        QCOMPARE(shownColour(), grey);
+        typeText(grid(), "green.bmp"); // the picture follows the typed name
+        QCOMPARE(shownColour(), green);
+        QVERIFY(!form_->salvado);
         boxes_->answerQuestions({false});
         QTest::mouseClick(form_->Button1, Qt::LeftButton);
         QVERIFY(!form_->isVisible());
