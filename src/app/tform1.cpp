@@ -230,7 +230,8 @@ void TForm1::buildPanels()
     StaticText1->adjustSize();
     // Lined up with the edit box's text.
     StaticText1->move(93, 24 + (21 - StaticText1->height()) / 2);
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &text) { sheet.setProjectName(text); });
+    connect(Edit1, &QLineEdit::textEdited, this,
+            [this](const QString &text) { guard([&] { sheet.setProjectName(text); }); });
     connect(&sheet, &ProjectSheet::projectNameChanged, this, [this](const QString &name) {
         if (Edit1->text() != name)
             Edit1->setText(name);
