@@ -181,6 +181,13 @@ protected:
                 return true;
             }
             grid_->editorKeyDown(key);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                // Enter closes the editor at once; Qt's own handling would queue it,
+                // and a click landing first would leave a stale commit behind.
+                emit commitData(editor);
+                emit closeEditor(editor, NoHint);
+                return true;
+            }
             break;
         }
         case QEvent::MouseButtonDblClick:
