@@ -123,8 +123,10 @@ void LineList::SaveToFile(const QString &path) const
     const QFileInfo target(path);
     if (target.isDir())
         raiseCreateError(path, EISDIR);
-    if (target.exists() && !target.isWritable())
-        raiseCreateError(path, EACCES);
+    if (target.exists()) {
+        if (const int errorCode = writeAccessError(path))
+            raiseCreateError(path, errorCode);
+    }
 
     // While the new file is written, the old one is locked against every other copy
     // of the program: a running read or write of it makes the save fail.
@@ -146,7 +148,9 @@ void LineList::SaveToFile(const QString &path) const
         const int errorCode = errno;
         raiseCreateError(path, errorCode != 0 ? errorCode : EACCES);
     }
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // Qt 6.4's commit() misses a failure of the last buffered write (a full disk)
+    // and would put a short file in place of the old one: flush and check first.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw Error(QStringLiteral("Stream write error"));
 }
 

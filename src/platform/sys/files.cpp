@@ -36,6 +36,11 @@ bool fileExists(const QString &path)
     return info.exists() && !info.isDir();
 }
 
+int writeAccessError(const QString &path)
+{
+    return access(QFile::encodeName(path).constData(), W_OK) == 0 ? 0 : errno;
+}
+
 namespace {
 
 // Both names lead to the same file (hard links and symbolic links included).

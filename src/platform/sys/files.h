@@ -12,6 +12,10 @@ QString absoluteFilePath(const QString &path);
 // True when the path names an existing file; folders do not count.
 bool fileExists(const QString &path);
 
+// 0 when the existing path may be written, else the system's code (EACCES for a
+// read-only file, EROFS on a read-only file system).
+int writeAccessError(const QString &path);
+
 // Copies a file, replacing an existing target. Copying a file onto itself fails.
 bool copyFileOverwrite(const QString &from, const QString &to);
 
