@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up everything from nothing (Debian packages, build) and runs every test headless.
+# Sets up everything from nothing (Debian packages, build) and runs every test headless,
+# then the whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,3 +12,5 @@ cmake --build "$build" -j2
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j2
+
+tests/hardening/sanitized-suite.sh "$build-sanitize"
