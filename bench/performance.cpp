@@ -1,0 +1,318 @@
+// The program's start-up, calculation and memory against a bare Qt window, measured
+// in one run and printed as ratios (offscreen, with the shipped catalogs):
+// - start-up: the six windows created, the main window shown maximised and its first
+//   activation run (which loads the catalogs), against a QMainWindow holding two empty
+//   QTableViews shown and activated the same way. Each is measured in fresh
+//   processes, from the QApplication being ready to the activation, so both pay Qt's
+//   first-use costs; the figure is the median of several processes each. The same
+//   measured again inside one process shows what remains once that work is done.
+// - calculation: "To Calculate" on the main window's tables with the pump and tank
+//   picks answered at once, repeated; time per calculation.
+// - memory: resident size right after start-up, the same processes.
+//
+//   performance [rounds]        (default 9 processes per kind)
+#include "app/forms.h"
+#include "app/tform1.h"
+#include "catalogs/tform2.h"
+#include "catalogs/tform3.h"
+#include "catalogs/tform4.h"
+#include "core/sharedstate.h"
+#include "platform/sys/knownfolders.h"
+#include "platform/ui/platform.h"
+#include "platform/ui/qtfiledialogs.h"
+#include "platform/ui/qtpictureloader.h"
+#include "platform/ui/qtprinting.h"
+#include "platform/ui/qtshell.h"
+#include "platform/ui/messageboxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr qint64 activationTimeoutMs = 20000;
+
+// Runs the event loop without waiting until the condition holds.
+template <typename Condition>
+void spinUntil(Condition condition, const char *what)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (timer.elapsed() > activationTimeoutMs) {
+            std::fprintf(stderr, "%s did not happen within %lld ms\n", what, activationTimeoutMs);
+            std::exit(2);
+        }
+    }
+}
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// Message boxes written to the error stream rather than shown: a machine without
+// printers reports that at start-up, and a modal box would stop the measurement.
+class LoggedMessages : public MessageBoxes {
+public:
+    void warning(const QString &text) override { log("warning", text); }
+    bool question(const QString &text) override
+    {
+        log("question", text);
+        return false;
+    }
+    void information(const QString &text) override { log("information", text); }
+    void error(const QString &text) override { log("error", text); }
+
+private:
+    static void log(const char *kind, const QString &text)
+    {
+        std::fprintf(stderr, "start-up %s: %s\n", kind, qPrintable(text));
+    }
+};
+
+// The program's platform as the program entry builds it, message boxes aside.
+struct ProgramPlatform {
+    LoggedMessages messages;
+    QtKnownFolders folders;
+    QtFileDialogs fileDialogs;
+    QtPictureLoader pictures;
+    QtPrinting printing;
+    QtShell shell;
+    Platform platform{&messages, &folders, &fileDialogs, &pictures, &printing, &shell};
+};
+
+void startProgram(ProgramPlatform &program)
+{
+    createForms(program.platform);
+    Form1->showMaximized();
+    spinUntil([] { return Form1->activated(); }, "the main window's first activation");
+}
+
+class BareWindow : public QMainWindow {
+public:
+    BareWindow()
+    {
+        auto *central = new QWidget(this);
+        auto *layout = new QHBoxLayout(central);
+        layout->addWidget(new QTableView(central));
+        layout->addWidget(new QTableView(central));
+        setCentralWidget(central);
+    }
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// One start-up of the given kind ("program" or "bare"), in milliseconds; the windows
+// stay up until tearDown().
+double startUp(const QString &kind, ProgramPlatform &program, std::unique_ptr<BareWindow> &bare)
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (kind == QLatin1String("program")) {
+        startProgram(program);
+    } else {
+        bare = std::make_unique<BareWindow>();
+        bare->showMaximized();
+        spinUntil([&bare] { return bare->isActiveWindow(); }, "the bare window's activation");
+    }
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
+void tearDown(std::unique_ptr<BareWindow> &bare)
+{
+    bare.reset();
+    destroyForms();
+    QCoreApplication::processEvents(); // deferred deletes
+}
+
+// Child process: one start-up of the given kind; prints the milliseconds of the
+// start-up, the milliseconds since the process entered main(), and megabytes.
+int measureStartUp(const QString &kind, std::chrono::steady_clock::time_point entered)
+{
+    ProgramPlatform program;
+    std::unique_ptr<BareWindow> bare;
+    const double milliseconds = startUp(kind, program, bare);
+    const std::chrono::duration<double, std::milli> sinceEntry = std::chrono::steady_clock::now() - entered;
+    std::printf("%.3f %.3f %.2f\n", milliseconds, sinceEntry.count(), residentMegabytes());
+    tearDown(bare);
+    return 0;
+}
+
+// In this process, after a start-up of each kind: what start-up costs once Qt's
+// one-time work (plugins, fonts, symbol binding) is done. Medians.
+std::pair<double, double> measureWarmStartUps(int rounds)
+{
+    ProgramPlatform program;
+    std::unique_ptr<BareWindow> bare;
+    std::vector<double> programMs, bareMs;
+    for (int i = 0; i <= rounds; ++i) {
+        const double b = startUp(QStringLiteral("bare"), program, bare);
+        tearDown(bare);
+        const double p = startUp(QStringLiteral("program"), program, bare);
+        tearDown(bare);
+        if (i > 0) { // the first pair only warms up
+            bareMs.push_back(b);
+            programMs.push_back(p);
+        }
+    }
+    return {median(programMs), median(bareMs)};
+}
+
+struct StartUp {
+    double milliseconds;
+    double sinceEntryMilliseconds;
+    double megabytes;
+};
+
+StartUp runChild(const QString &kind)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up"), kind});
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "the %s start-up process failed\n", qPrintable(kind));
+        std::exit(2);
+    }
+    const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+    return {figures.value(0).toDouble(), figures.value(1).toDouble(), figures.value(2).toDouble()};
+}
+
+// The picks of a calculation answered at once: pump row 3, tank row 5.
+class InstantPicks : public CatalogPickers {
+public:
+    void showPumpPicker() override { pickedPumpRow = 3; }
+    void endPumpPick() override {}
+    void showTankPicker() override { tankRow = 5; }
+};
+
+// Microseconds per calculation, the best of several rounds.
+double measureCalculation()
+{
+    ProgramPlatform program;
+    startProgram(program);
+    const QStringList inputs{"1000", "100", "150", "5000", "4", "25", "250"};
+    for (int row = 1; row <= 7; ++row)
+        Form1->sheet.SG1.setCell(2, row, inputs[row - 1]);
+    const DesignCalculation::Tables tables{Form1->sheet.SG1, Form1->sheet.SG2, Form2->table, Form3->table,
+                                           Form4->table};
+    InstantPicks picks;
+    constexpr int perRound = 20000;
+    double best = 1e300;
+    for (int round = 0; round < 5; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < perRound; ++i)
+            Form1->calc.run(tables, *Form1, picks);
+        const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count() / perRound);
+        QCoreApplication::processEvents(); // the views catch up between rounds
+    }
+    // The calculation must have run to its end on the worked example.
+    if (Form1->sheet.SG2.cell(2, 7) != QLatin1String("13") || Form1->sheet.SG2.cell(2, 10) != QLatin1String("4")) {
+        std::fprintf(stderr, "the calculation did not give the worked example's results\n");
+        std::exit(2);
+    }
+    destroyForms();
+    return best;
+}
+
+// The shipped database where the program looks for it: a fresh data folder.
+bool installShippedDatabase(const QTemporaryDir &home)
+{
+    const QString database = home.filePath(QStringLiteral("data/Pellmarsh/Quorvel/Database/"));
+    if (!QDir().mkpath(database))
+        return false;
+    const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
+    for (const QString &name : shipped.entryList(QDir::Files)) {
+        if (!QFile::copy(shipped.filePath(name), database + name))
+            return false;
+    }
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    return true;
+}
+
+const char *verdict(bool met)
+{
+    return met ? "met" : "NOT met";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const auto entered = std::chrono::steady_clock::now();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && qstrcmp(argv[1], "--start-up") == 0) {
+        QApplication app(argc, argv);
+        return measureStartUp(QString::fromLatin1(argv[2]), entered);
+    }
+
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    QTemporaryDir home;
+    if (!home.isValid() || !installShippedDatabase(home)) {
+        std::fprintf(stderr, "cannot set up the shipped database\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+
+    std::vector<double> programMs, bareMs, programProcessMs, bareProcessMs, programMb, bareMb;
+    for (int i = 0; i < rounds; ++i) {
+        const StartUp bare = runChild(QStringLiteral("bare"));
+        const StartUp program = runChild(QStringLiteral("program"));
+        bareMs.push_back(bare.milliseconds);
+        bareProcessMs.push_back(bare.sinceEntryMilliseconds);
+        bareMb.push_back(bare.megabytes);
+        programMs.push_back(program.milliseconds);
+        programProcessMs.push_back(program.sinceEntryMilliseconds);
+        programMb.push_back(program.megabytes);
+    }
+    const auto [warmProgramMs, warmBareMs] = measureWarmStartUps(rounds);
+    const double calculationUs = measureCalculation();
+
+    const double startUpRatio = median(programMs) / median(bareMs);
+    const double extraMb = median(programMb) - median(bareMb);
+    std::printf("Start-up (median of %d processes each):\n", rounds);
+    std::printf("  program %.1f ms, bare window %.1f ms: ratio %.2f (goal <= 1.5, %s)\n", median(programMs),
+                median(bareMs), startUpRatio, verdict(startUpRatio <= 1.5));
+    std::printf("  counted from the process entering main() (QApplication included): program %.1f ms, bare window "
+                "%.1f ms: ratio %.2f\n",
+                median(programProcessMs), median(bareProcessMs), median(programProcessMs) / median(bareProcessMs));
+    std::printf("  again in one process, after Qt's one-time work: program %.1f ms, bare window %.1f ms: ratio %.2f\n",
+                warmProgramMs, warmBareMs, warmProgramMs / warmBareMs);
+    std::printf("Calculation with the picks answered at once:\n");
+    std::printf("  %.2f microseconds per calculation (goal < 50, %s)\n", calculationUs,
+                verdict(calculationUs < 50));
+    std::printf("Memory, resident after start-up:\n");
+    std::printf("  program %.1f MB, bare window %.1f MB: %+.1f MB, ratio %.2f (goal <= 15 MB more, %s)\n",
+                median(programMb), median(bareMb), extraMb, median(programMb) / median(bareMb),
+                verdict(extraMb <= 15));
+    return 0;
+}
