@@ -15,10 +15,9 @@ cmake --build "$build" -j2
 reports=$(realpath -m "$build")/sanitizer-reports
 rm -rf "$reports"
 mkdir -p "$reports"
-# Leaks are looked for; the suppressions name only leaks of the system libraries.
+# Leaks are looked for too, with no suppressions: the suite leaks nothing, Qt included.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_odr_violation=2:log_path=$reports/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
-export LSAN_OPTIONS="suppressions=$PWD/tests/hardening/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 
 status=0
