@@ -5,15 +5,9 @@
 #include "catalogs/tform3.h"
 #include "catalogs/tform4.h"
 #include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtpictureloader.h"
 #include "storage/datafolders.h"
-#include "support/fakefiledialogs.h"
-#include "support/fakeknownfolders.h"
-#include "support/fakemessageboxes.h"
-#include "support/fakeshell.h"
+#include "support/fakeplatform.h"
 #include "support/modal.h"
-#include "support/recordingprinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,18 +69,12 @@ private slots:
 
 private:
     QTemporaryDir root;
-    FakeMessageBoxes boxes;
-    FakeKnownFolders folders;
-    FakeFileDialogs dialogs;
-    QtPictureLoader pictures;
-    RecordingPrinting printing;
-    FakeShell shell;
-    Platform platform{&boxes, &folders, &dialogs, &pictures, &printing, &shell};
+    FakePlatform fake;
 };
 
 void TestProjectRoundTrip::init()
 {
-    folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
+    fake.folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
     const QString database = root.filePath("common/Pellmarsh/Quorvel/Database/");
     QVERIFY(QDir().mkpath(database));
     QVERIFY(QDir().mkpath(root.filePath("documents/Pellmarsh/Quorvel/Projects")));
@@ -94,11 +82,11 @@ void TestProjectRoundTrip::init()
     for (const QString &name : shipped.entryList(QDir::Files))
         QVERIFY(QFile::copy(shipped.filePath(name), database + name));
 
-    createForms(platform);
+    createForms(fake.platform);
     Form1->show();
     QVERIFY(QTest::qWaitForWindowActive(Form1));
     QVERIFY(Form1->activated());
-    QCOMPARE(boxes.shown(), QStringList());
+    QCOMPARE(fake.boxes.shown(), QStringList());
 }
 
 void TestProjectRoundTrip::cleanup()
@@ -126,7 +114,7 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
         QTest::mouseDClick(Form3->SG->viewport(), Qt::LeftButton, {}, cellCentre(Form3->SG, 1, 2));
     });
     QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
-    QCOMPARE(boxes.shown(), QStringList());
+    QCOMPARE(fake.boxes.shown(), QStringList());
     for (int r = 1; r < form->sheet.SG2.rowCount(); ++r)
         QVERIFY2(!form->sheet.SG2.cell(2, r).isEmpty(), qPrintable(QString::number(r)));
 
@@ -134,11 +122,11 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
     QTest::keyClicks(form->Edit1, "Camp 4, \"north\" well");
     QCOMPARE(form->sheet.projectName(), QString("Camp 4, \"north\" well"));
 
-    dialogs.confirm(FileDialogs::Kind::Save, projectsDir + "camp");
+    fake.dialogs.confirm(FileDialogs::Kind::Save, projectsDir + "camp");
     QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
     for (const char *ext : {".qvl", ".dat", ".res"})
         QVERIFY(QFile::exists(projectsDir + "camp" + ext));
-    QCOMPARE(dialogs.showings(FileDialogs::Kind::Save).value(0).initialDir, projectsDir);
+    QCOMPARE(fake.dialogs.showings(FileDialogs::Kind::Save).value(0).initialDir, projectsDir);
     QVERIFY(!form->saveEnabled());
 
     const QStringList inputs = shownCells(form->SG1);
@@ -151,10 +139,10 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
     QTest::keyClicks(form->Edit1, "other");
     typeIntoCell(form->SG1, 2, 1, "7"); // a change, so that opening has to switch Save off
 
-    dialogs.confirm(FileDialogs::Kind::Open, projectsDir + "camp.qvl", 1);
+    fake.dialogs.confirm(FileDialogs::Kind::Open, projectsDir + "camp.qvl", 1);
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
 
-    QCOMPARE(boxes.shown(), QStringList());
+    QCOMPARE(fake.boxes.shown(), QStringList());
     QCOMPARE(form->Edit1->text(), QString("Camp 4, \"north\" well"));
     QCOMPARE(shownCells(form->SG1), inputs);
     QCOMPARE(shownCells(form->SG2), results);

@@ -8,14 +8,8 @@
 #include "catalogtesting.h"
 #include "core/sharedstate.h"
 #include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtpictureloader.h"
-#include "support/fakefiledialogs.h"
-#include "support/fakeknownfolders.h"
-#include "support/fakemessageboxes.h"
-#include "support/fakeshell.h"
+#include "support/fakeplatform.h"
 #include "support/modal.h"
-#include "support/recordingprinting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,13 +26,7 @@ class TestCalculationPicks : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> root_;
-    FakeMessageBoxes boxes_;
-    FakeKnownFolders folders_;
-    FakeFileDialogs dialogs_;
-    QtPictureLoader pictures_;
-    RecordingPrinting printing_;
-    FakeShell shell_;
-    Platform platform_{&boxes_, &folders_, &dialogs_, &pictures_, &printing_, &shell_};
+    FakePlatform fake_;
 
     // Selects an input cell and types into it, ending with Return.
     static void typeInput(int row, const QString &text)
@@ -66,7 +54,7 @@ private slots:
     {
         root_ = std::make_unique<QTemporaryDir>();
         QVERIFY(root_->isValid());
-        folders_ = FakeKnownFolders(root_->filePath("common"), root_->filePath("documents"),
+        fake_.folders = FakeKnownFolders(root_->filePath("common"), root_->filePath("documents"),
                                     root_->filePath("pictures"));
         const QString database = root_->filePath("common/Pellmarsh/Quorvel/Database/");
         QVERIFY(QDir().mkpath(database));
@@ -76,18 +64,18 @@ private slots:
         pickedPumpRow = 0;
         tankRow = 0;
         tankCount = 0;
-        createForms(platform_);
+        createForms(fake_.platform);
         Form1->show();
         QVERIFY(QTest::qWaitForWindowActive(Form1));
         QVERIFY(Form1->activated());
-        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(fake_.boxes.shown(), QStringList());
         QCOMPARE(tankCount, 9);
     }
 
     void cleanup()
     {
         destroyForms();
-        boxes_.clear();
+        fake_.boxes.clear();
         root_.reset();
     }
 
@@ -118,7 +106,7 @@ private slots:
         });
         QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
 
-        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(fake_.boxes.shown(), QStringList());
         QVERIFY(pickingButtons);
         QVERIFY(!Form3->Button2->isVisible() && Form3->Button1->isVisibleTo(Form3));
         QCOMPARE(pickedPumpRow, 3);
@@ -145,7 +133,7 @@ private slots:
             pick(*Form3->SG, 3);
         });
         QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
-        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(fake_.boxes.shown(), QStringList());
         QCOMPARE(Form1->sheet.SG2.cell(0, 6), QStringLiteral("Trailer pump T 9 model"));
         QCOMPARE(Form1->sheet.SG2.cell(0, 7), QStringLiteral("Bladder Tank 2 M^3"));
     }

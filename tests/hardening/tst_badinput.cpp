@@ -13,15 +13,9 @@
 #include "core/sharedstate.h"
 #include "platform/ui/errorguard.h"
 #include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtpictureloader.h"
 #include "storage/datafolders.h"
-#include "support/fakefiledialogs.h"
-#include "support/fakeknownfolders.h"
-#include "support/fakemessageboxes.h"
-#include "support/fakeshell.h"
+#include "support/fakeplatform.h"
 #include "support/modal.h"
-#include "support/recordingprinting.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,13 +106,7 @@ class BadInputTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> root_;
-    FakeMessageBoxes boxes_;
-    FakeKnownFolders folders_;
-    FakeFileDialogs dialogs_;
-    QtPictureLoader pictures_;
-    RecordingPrinting printing_;
-    FakeShell shell_;
-    Platform platform_{&boxes_, &folders_, &dialogs_, &pictures_, &printing_, &shell_};
+    FakePlatform fake_;
 
     QString database() const { return root_->filePath(QStringLiteral("common/Pellmarsh/Quorvel/Database/")); }
 
@@ -132,7 +120,7 @@ class BadInputTest : public QObject {
     // Start-up as the program entry does it, through the first activation.
     void startUp()
     {
-        createForms(platform_);
+        createForms(fake_.platform);
         Form1->show();
         QVERIFY(QTest::qWaitForWindowActive(Form1));
         QVERIFY(Form1->activated());
@@ -147,10 +135,10 @@ class BadInputTest : public QObject {
     // The shown errors of one calculation, as the error box words them.
     QStringList calculate()
     {
-        boxes_.clear();
+        fake_.boxes.clear();
         Picks picks;
         QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
-        return boxes_.errors();
+        return fake_.boxes.errors();
     }
 
     // The program after a failure: the worked example gives its results.
@@ -192,14 +180,14 @@ private slots:
     {
         root_ = std::make_unique<QTemporaryDir>();
         QVERIFY(root_->isValid());
-        folders_ = FakeKnownFolders(root_->filePath(QStringLiteral("common")), root_->filePath(QStringLiteral("docs")),
+        fake_.folders = FakeKnownFolders(root_->filePath(QStringLiteral("common")), root_->filePath(QStringLiteral("docs")),
                                     root_->filePath(QStringLiteral("pictures")));
         QVERIFY(QDir().mkpath(database()));
         const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), database() + name));
         pickedPumpRow = tankRow = tankCount = 0;
-        boxes_.clear();
+        fake_.boxes.clear();
     }
 
     void cleanup()
@@ -300,7 +288,7 @@ private slots:
         pipes.replace(at, pipes.indexOf('\r', at) - at, line);
         writeCatalog(QStringLiteral("pipes.csv"), pipes);
         startUp();
-        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(fake_.boxes.shown(), QStringList());
         typeExample();
         QCOMPARE(calculate(), message.isEmpty() ? QStringList() : QStringList{errorBoxText(message)});
         QVERIFY(Form1->isVisible());
@@ -346,7 +334,7 @@ private slots:
             lines = int(shippedFile(file).count('\n'));
         writeCatalog(file, bytes);
         startUp();
-        QCOMPARE(boxes_.shown(), QStringList());
+        QCOMPARE(fake_.boxes.shown(), QStringList());
 
         if (file == QLatin1String("pipes.csv"))
             QCOMPARE(Form1->calc.nd, lines - 1);
@@ -360,7 +348,7 @@ private slots:
         showAndClose(Form1->SpeedButton4, Form2);
         showAndClose(Form1->SpeedButton5, Form3); // may show the rules' picture errors
         showAndClose(Form1->SpeedButton6, Form4);
-        boxes_.clear();
+        fake_.boxes.clear();
         typeExample();
         calculate();
         QVERIFY(Form1->isVisible());
