@@ -18,14 +18,23 @@ bool readEncInt(const QByteArray &bytes, qsizetype &pos, qsizetype end, quint64 
     return false;
 }
 
+// Little-endian reads; a read past the end gives 0 (the callers check sizes first).
+template <typename T>
+T little(const QByteArray &bytes, qsizetype pos)
+{
+    if (pos < 0 || pos + qsizetype(sizeof(T)) > bytes.size())
+        return 0;
+    return qFromLittleEndian<T>(bytes.constData() + pos);
+}
+
 quint32 dword(const QByteArray &bytes, qsizetype pos)
 {
-    return qFromLittleEndian<quint32>(bytes.constData() + pos);
+    return little<quint32>(bytes, pos);
 }
 
 quint64 qword(const QByteArray &bytes, qsizetype pos)
 {
-    return qFromLittleEndian<quint64>(bytes.constData() + pos);
+    return little<quint64>(bytes, pos);
 }
 
 }
