@@ -7,6 +7,7 @@
 #include "storage/datafolders.h"
 #include "storage/linelist.h"
 #include "storage/rowlist.h"
+#include "shownrow.h"
 #include "support/fakeknownfolders.h"
 
 #include <QDir>
@@ -16,15 +17,6 @@
 #include <QTest>
 
 namespace {
-
-QString shown(CellTable &table, int row)
-{
-    QString text;
-    const RowList list = Rows(table, row);
-    for (int k = 0; k < list.Count(); ++k)
-        text += u'[' + list[k] + u']';
-    return text;
-}
 
 void writeLines(const QString &path, const QStringList &lines, const QByteArray &tail = {})
 {

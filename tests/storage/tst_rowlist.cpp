@@ -1,20 +1,11 @@
 #include "core/celltable.h"
 #include "core/error.h"
 #include "storage/rowlist.h"
+#include "shownrow.h"
 
 #include <QTest>
 
 namespace {
-
-// Cells in brackets from column 0 on: [ ] holds one space, [] is empty.
-QString shown(CellTable &table, int row)
-{
-    QString text;
-    const RowList list = Rows(table, row);
-    for (int k = 0; k < list.Count(); ++k)
-        text += u'[' + list[k] + u']';
-    return text;
-}
 
 void fill(CellTable &table, int row, const QStringList &cells)
 {
