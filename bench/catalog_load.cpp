@@ -2,10 +2,9 @@
 // prints each time next to the time plain std::ifstream/std::getline takes to read
 // the same file's lines in the same run. Each figure is the best of several rounds.
 
-#include "core/celltable.h"
-#include "storage/catalogfiles.h"
-#include "storage/datafolders.h"
-#include "storage/linelist.h"
+#include "celltable.h"
+#include "catalogfiles.h"
+#include "linelist.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,6 +15,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using namespace quorvel;
 
 namespace {
 
@@ -62,18 +63,18 @@ int main()
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    databaseDir = dir.path() + u'/';
+    const QString databaseDir = dir.path() + u'/';
     // The other two catalogs stay small; the pumps catalog is the one measured.
     LineList small;
     small.Add(QStringLiteral("No"));
-    small.SaveToFile(databaseDir + "pipes.csv");
-    small.SaveToFile(databaseDir + "storage.csv");
+    small.SaveToFile(databaseDir + QLatin1String(Catalogs::pipesFile));
+    small.SaveToFile(databaseDir + QLatin1String(Catalogs::tanksFile));
 
     std::printf("Best of %d rounds, milliseconds; ratio = time / getline time.\n", kRounds);
     std::printf("%7s %9s | %12s %5s | %12s %5s | %12s %5s | %12s %5s\n", "lines", "getline", "LoadFromFile",
                 "ratio", "SaveToFile", "ratio", "catalog load", "ratio", "catalog save", "ratio");
     for (const int lines : {1000, 10000, 100000}) {
-        const QString path = databaseDir + "pumps.csv";
+        const QString path = databaseDir + QLatin1String(Catalogs::pumpsFile);
         writeCatalog(path, lines);
         const std::string nativePath = QFile::encodeName(path).toStdString();
 
@@ -90,15 +91,14 @@ int main()
 
         // The whole catalog load: lines decoded into the pumps table (strict).
         const double catalogLoad = bestMilliseconds([&] {
-            CellTable pipes(5, 20), pumps(7, 100), tanks(4, 15);
-            qint32 nd = 0;
-            loadCatalogs(pipes, pumps, tanks, nd);
+            Catalogs fresh;
+            fresh.load(databaseDir);
         });
-        CellTable pipes(5, 20), pumps(7, 100), tanks(4, 15);
-        qint32 nd = 0;
-        loadCatalogs(pipes, pumps, tanks, nd);
-        pumps.setRowCount(lines); // every loaded line is written back
-        const double catalogSave = bestMilliseconds([&] { saveCatalog(pumps, "pumps-saved.csv"); });
+        Catalogs catalogs;
+        catalogs.load(databaseDir);
+        catalogs.pumps.setRowCount(lines); // every loaded line is written back
+        const double catalogSave =
+            bestMilliseconds([&] { saveCatalog(catalogs.pumps, databaseDir + "pumps-saved.csv"); });
 
         if (counted != std::size_t(lines) || list.Count() != lines)
             std::fprintf(stderr, "line counts differ: %zu, %d\n", counted, list.Count());

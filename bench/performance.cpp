@@ -6,25 +6,28 @@
 //   processes, from the QApplication being ready to the activation, so both pay Qt's
 //   first-use costs; the figure is the median of several processes each. The same
 //   measured again inside one process shows what remains once that work is done.
-// - calculation: "To Calculate" on the main window's tables with the pump and tank
-//   picks answered at once, repeated; time per calculation.
+// - calculation: the design calculation that "To Calculate" runs, on a project sheet
+//   shown in two grids like the main window's, with the catalogs the program loaded,
+//   its Save, Save as and Print buttons, and the pump and tank picks answered at once,
+//   repeated; time per calculation.
 // - memory: resident size right after start-up, the same processes.
 //
 //   performance [rounds]        (default 9 processes per kind)
-#include "app/forms.h"
-#include "app/tform1.h"
-#include "catalogs/tform2.h"
-#include "catalogs/tform3.h"
-#include "catalogs/tform4.h"
-#include "core/sharedstate.h"
-#include "platform/sys/knownfolders.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtfiledialogs.h"
-#include "platform/ui/qtpictureloader.h"
-#include "platform/ui/qtprinting.h"
-#include "platform/ui/qtshell.h"
-#include "platform/ui/messageboxes.h"
+#include "application.h"
+#include "commandbuttons.h"
+#include "designcalculation.h"
+#include "gridwidget.h"
+#include "knownfolders.h"
+#include "mainwindow.h"
+#include "projectsheet.h"
+#include "platform.h"
+#include "qtfiledialogs.h"
+#include "qtpictureloader.h"
+#include "qtprinting.h"
+#include "qtshell.h"
+#include "messageboxes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,6 +37,7 @@
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -42,6 +46,8 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+using namespace quorvel;
 
 namespace {
 
@@ -103,13 +109,16 @@ struct ProgramPlatform {
     QtPrinting printing;
     QtShell shell;
     Platform platform{&messages, &folders, &fileDialogs, &pictures, &printing, &shell};
+    std::unique_ptr<Application> app; // the running program, if any
 };
 
 void startProgram(ProgramPlatform &program)
 {
-    createForms(program.platform);
-    Form1->showMaximized();
-    spinUntil([] { return Form1->activated(); }, "the main window's first activation");
+    program.app = std::make_unique<Application>(program.platform);
+    program.app->mainWindow().showMaximized();
+    // The first activation loads the catalogs, the pipes first.
+    const Catalogs &catalogs = program.app->catalogs();
+    spinUntil([&catalogs] { return catalogs.pipeCount > 0; }, "the main window's first activation");
 }
 
 class BareWindow : public QMainWindow {
@@ -147,10 +156,10 @@ double startUp(const QString &kind, ProgramPlatform &program, std::unique_ptr<Ba
     return took.count();
 }
 
-void tearDown(std::unique_ptr<BareWindow> &bare)
+void tearDown(ProgramPlatform &program, std::unique_ptr<BareWindow> &bare)
 {
     bare.reset();
-    destroyForms();
+    program.app.reset();
     QCoreApplication::processEvents(); // deferred deletes
 }
 
@@ -163,7 +172,7 @@ int measureStartUp(const QString &kind, std::chrono::steady_clock::time_point en
     const double milliseconds = startUp(kind, program, bare);
     const std::chrono::duration<double, std::milli> sinceEntry = std::chrono::steady_clock::now() - entered;
     std::printf("%.3f %.3f %.2f\n", milliseconds, sinceEntry.count(), residentMegabytes());
-    tearDown(bare);
+    tearDown(program, bare);
     return 0;
 }
 
@@ -176,9 +185,9 @@ std::pair<double, double> measureWarmStartUps(int rounds)
     std::vector<double> programMs, bareMs;
     for (int i = 0; i <= rounds; ++i) {
         const double b = startUp(QStringLiteral("bare"), program, bare);
-        tearDown(bare);
+        tearDown(program, bare);
         const double p = startUp(QStringLiteral("program"), program, bare);
-        tearDown(bare);
+        tearDown(program, bare);
         if (i > 0) { // the first pair only warms up
             bareMs.push_back(b);
             programMs.push_back(p);
@@ -209,9 +218,9 @@ StartUp runChild(const QString &kind)
 // The picks of a calculation answered at once: pump row 3, tank row 5.
 class InstantPicks : public CatalogPickers {
 public:
-    void showPumpPicker() override { pickedPumpRow = 3; }
+    qint32 pickPump() override { return 3; }
     void endPumpPick() override {}
-    void showTankPicker() override { tankRow = 5; }
+    qint32 pickTank() override { return 5; }
 };
 
 // Microseconds per calculation, the best of several rounds.
@@ -219,28 +228,49 @@ double measureCalculation()
 {
     ProgramPlatform program;
     startProgram(program);
+    MainWindow &main = program.app->mainWindow();
+    Catalogs &catalogs = program.app->catalogs();
+
+    // The program's command switches, on the main window's own buttons.
+    CommandButtons switches;
+    switches.attach(main.findChild<QToolButton *>(QStringLiteral("saveButton")),
+                    main.findChild<QAction *>(QStringLiteral("saveAsAction")),
+                    main.findChild<QToolButton *>(QStringLiteral("printButton")));
+    // A project sheet shown as the main window shows its own.
+    ProjectSheet sheet(switches);
+    sheet.createTables();
+    QWidget view;
+    auto *layout = new QHBoxLayout(&view);
+    auto *inputGrid = new GridWidget(&view);
+    inputGrid->setTable(&sheet.inputs);
+    auto *resultGrid = new GridWidget(&view);
+    resultGrid->setTable(&sheet.results);
+    layout->addWidget(inputGrid);
+    layout->addWidget(resultGrid);
+    view.show();
+
     const QStringList inputs{"1000", "100", "150", "5000", "4", "25", "250"};
     for (int row = 1; row <= 7; ++row)
-        Form1->sheet.SG1.setCell(2, row, inputs[row - 1]);
-    const DesignCalculation::Tables tables{Form1->sheet.SG1, Form1->sheet.SG2, Form2->table, Form3->table,
-                                           Form4->table};
+        sheet.inputs.setCell(2, row, inputs[row - 1]);
+    const DesignCalculation::Tables tables{sheet.inputs,       sheet.results,  catalogs.pipes,
+                                           catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
+    DesignCalculation calculation;
     InstantPicks picks;
     constexpr int perRound = 20000;
     double best = 1e300;
     for (int round = 0; round < 5; ++round) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < perRound; ++i)
-            Form1->calc.run(tables, *Form1, picks);
+            calculation.run(tables, switches, picks);
         const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count() / perRound);
         QCoreApplication::processEvents(); // the views catch up between rounds
     }
     // The calculation must have run to its end on the worked example.
-    if (Form1->sheet.SG2.cell(2, 7) != QLatin1String("13") || Form1->sheet.SG2.cell(2, 10) != QLatin1String("4")) {
+    if (sheet.results.cell(2, 7) != QLatin1String("13") || sheet.results.cell(2, 10) != QLatin1String("4")) {
         std::fprintf(stderr, "the calculation did not give the worked example's results\n");
         std::exit(2);
     }
-    destroyForms();
     return best;
 }
 

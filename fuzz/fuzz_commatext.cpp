@@ -12,8 +12,10 @@
 // characters anyway (the code page has none), so stored tables never meet the case.
 #include "fuzzcheck.h"
 
-#include "core/celltable.h"
-#include "storage/rowlist.h"
+#include "celltable.h"
+#include "rowlist.h"
+
+using namespace quorvel;
 
 namespace {
 

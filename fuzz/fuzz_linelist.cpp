@@ -7,11 +7,14 @@
 // - from the first writing on, the bytes on disk no longer change (same exception).
 #include "fuzzcheck.h"
 
-#include "core/error.h"
-#include "storage/codepage.h"
-#include "storage/linelist.h"
+#include "error.h"
+#include "codepage.h"
+#include "linelist.h"
+#include "support/tabletext.h"
 
 #include <QFile>
+
+using namespace quorvel;
 
 namespace {
 
@@ -28,14 +31,6 @@ void writeBytes(const QString &path, const uint8_t *data, size_t size)
     fuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the input file can be written", path);
     fuzzCheck(file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size),
               "the input file can be written", path);
-}
-
-QStringList linesOf(const LineList &list)
-{
-    QStringList lines;
-    for (int i = 0; i < list.Count(); ++i)
-        lines << list[i];
-    return lines;
 }
 
 QStringList load(const QString &path)

@@ -8,12 +8,14 @@
 // - FormatNumber of such a value reads back to the same text.
 #include "fuzzcheck.h"
 
-#include "core/error.h"
-#include "core/numbers.h"
+#include "error.h"
+#include "numbers.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+
+using namespace quorvel;
 
 namespace {
 

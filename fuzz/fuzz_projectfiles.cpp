@@ -10,17 +10,19 @@
 //   code page holds them, empty cells as " ".
 #include "fuzzcheck.h"
 
-#include "core/error.h"
-#include "core/fakeswitches.h"
-#include "core/projectsheet.h"
-#include "project/projectfiles.h"
-#include "storage/codepage.h"
+#include "error.h"
+#include "support/fakeswitches.h"
+#include "projectsheet.h"
+#include "projectfiles.h"
+#include "codepage.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakemessageboxes.h"
 
 #include <QFile>
 
 #include <array>
+
+using namespace quorvel;
 
 namespace {
 
@@ -41,7 +43,7 @@ struct Project {
     {
         dialogs.confirm(FileDialogs::Kind::Open, path, filterIndex);
         try {
-            files.SpeedButton1Click();
+            files.openProject();
         } catch (const Error &e) {
             return e.message();
         }
@@ -52,7 +54,7 @@ struct Project {
     {
         dialogs.confirm(FileDialogs::Kind::Save, path);
         try {
-            files.SpeedButton2Click();
+            files.saveProject();
         } catch (const Error &e) {
             fuzzCheck(false, "a project can be saved to a scratch folder", visible(e.message()));
         }
@@ -144,14 +146,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Project project;
     checkOpenError(project.open(opened + extensions[0], filterIndex));
-    fuzzCheck(project.sheet.SG1.rowCount() == 8 && project.sheet.SG2.rowCount() == 11,
+    fuzzCheck(project.sheet.inputs.rowCount() == 8 && project.sheet.results.rowCount() == 11,
               "opening keeps the tables' shape");
 
     if (project.sheet.projectName().isEmpty())
         project.sheet.setProjectName(QStringLiteral("fuzz"));
     const QString name = project.sheet.projectName();
-    const QStringList inputs = cells(project.sheet.SG1);
-    const QStringList results = cells(project.sheet.SG2);
+    const QStringList inputs = cells(project.sheet.inputs);
+    const QStringList results = cells(project.sheet.results);
     project.save(saved);
     const QByteArray first = fileSet(saved);
 
@@ -161,10 +163,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkOpenError(project.open(saved + extensions[0], 1));
     fuzzCheck(project.sheet.projectName() == storedForm({name}).front(), "the name comes back",
               visible(name) + QStringLiteral(" -> ") + visible(project.sheet.projectName()));
-    fuzzCheck(cells(project.sheet.SG1) == storedForm(inputs), "the inputs come back",
-              visible(storedForm(inputs)) + QStringLiteral("\n") + visible(cells(project.sheet.SG1)));
-    fuzzCheck(cells(project.sheet.SG2) == storedForm(results), "the results come back",
-              visible(storedForm(results)) + QStringLiteral("\n") + visible(cells(project.sheet.SG2)));
+    fuzzCheck(cells(project.sheet.inputs) == storedForm(inputs), "the inputs come back",
+              visible(storedForm(inputs)) + QStringLiteral("\n") + visible(cells(project.sheet.inputs)));
+    fuzzCheck(cells(project.sheet.results) == storedForm(results), "the results come back",
+              visible(storedForm(results)) + QStringLiteral("\n") + visible(cells(project.sheet.results)));
 
     project.save(saved);
     const QByteArray second = fileSet(saved);

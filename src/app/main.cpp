@@ -1,12 +1,12 @@
-#include "app/forms.h"
-#include "app/tform1.h"
-#include "platform/sys/knownfolders.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtfiledialogs.h"
-#include "platform/ui/qtmessageboxes.h"
-#include "platform/ui/qtpictureloader.h"
-#include "platform/ui/qtprinting.h"
-#include "platform/ui/qtshell.h"
+#include "application.h"
+#include "knownfolders.h"
+#include "mainwindow.h"
+#include "platform.h"
+#include "qtfiledialogs.h"
+#include "qtmessageboxes.h"
+#include "qtpictureloader.h"
+#include "qtprinting.h"
+#include "qtshell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,7 +14,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    using namespace quorvel;
+
+    QApplication qtApplication(argc, argv);
     const QString icon = QStringLiteral(":/icons/quorvel.svg");
     if (QFile::exists(icon))
         QApplication::setWindowIcon(QIcon(icon));
@@ -27,9 +29,7 @@ int main(int argc, char *argv[])
     QtShell shell;
     Platform platform{&messages, &folders, &fileDialogs, &pictures, &printing, &shell};
 
-    createForms(platform);
-    Form1->showMaximized();
-    const int result = QApplication::exec();
-    destroyForms();
-    return result;
+    Application application(platform);
+    application.mainWindow().showMaximized();
+    return QApplication::exec();
 }

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace quorvel {
+
 StretchedPicture::StretchedPicture(const QString &file, QWidget *parent) : QWidget(parent), renderer_(file)
 {
     renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
@@ -14,3 +16,5 @@ void StretchedPicture::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer_.render(&painter, QRectF(rect()));
 }
+
+} // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+namespace quorvel {
+
 // A picture box that stretches a vector picture over its whole area, without
 // keeping the picture's proportions; drawn afresh at every size, so it stays sharp.
 class StretchedPicture : public QWidget {
@@ -18,3 +20,5 @@ protected:
 private:
     QSvgRenderer renderer_;
 };
+
+} // namespace quorvel

@@ -1,5 +1,7 @@
 #include "celltable.h"
 
+namespace quorvel {
+
 CellTable::CellTable(int colCount, int rowCount, int fixedCols, QObject *parent)
     : QObject(parent), colCount_(colCount), rowCount_(rowCount), fixedCols_(fixedCols),
       colWidths_(colCount, 64)
@@ -81,3 +83,5 @@ CellTable::Row &CellTable::rowAt(int row)
         rows_.resize(static_cast<size_t>(row) + 1);
     return rows_[static_cast<size_t>(row)];
 }
+
+} // namespace quorvel

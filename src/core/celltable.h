@@ -5,6 +5,8 @@
 #include <QVector>
 #include <vector>
 
+namespace quorvel {
+
 // The data behind every grid: text cells addressed (column, row), both from 0.
 // Row 0 and the first fixedCols() columns are fixed (captions). Cells are stored
 // independently of the counts, so row positions past rowCount() keep their texts
@@ -65,3 +67,5 @@ private:
     QVector<int> colWidths_;
     std::vector<Row> rows_; // grows on demand, also past rowCount_
 };
+
+} // namespace quorvel

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace quorvel {
+
 // The main window's three project commands as the core switches them:
 // Save (toolbar button), Save as (menu item) and Print (toolbar button).
 // An enabled Save stands for unsaved changes.
@@ -11,3 +13,5 @@ public:
     virtual void setPrintEnabled(bool on) = 0;
     virtual bool saveEnabled() const = 0;
 };
+
+} // namespace quorvel

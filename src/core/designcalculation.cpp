@@ -1,7 +1,10 @@
 #include "designcalculation.h"
 
 #include "numbers.h"
-#include "sharedstate.h"
+#include "catalogcolumns.h"
+#include "sheetlayout.h"
+
+namespace quorvel {
 
 // Every formula is evaluated left to right as written, in extended precision through
 // the checked operations, so that a fault stops the run at the step that caused it.
@@ -35,78 +38,83 @@ void DesignCalculation::run(const Tables &t, CommandSwitches &switches, CatalogP
     switches.setSaveAsEnabled(true);
     switches.setSaveEnabled(true);
 
-    const Extended U = ParseNumber(t.SG1.cell(2, 6));
-    const Extended P = ParseNumber(t.SG1.cell(2, 4));
-    const Extended T = ParseNumber(t.SG1.cell(2, 5));
+    const auto input = [&t](int row) { return ParseNumber(t.inputs.cell(valueColumn, row)); };
+    const auto writeResult = [&t](int row, const QString &text) { t.results.setCell(valueColumn, row, text); };
+    const auto shownResult = [&t](int row) { return ParseNumber(t.results.cell(valueColumn, row)); };
+
+    const Extended usage = input(InputRow::DailyUsage);
+    const Extended population = input(InputRow::Population);
+    const Extended pumpingHours = input(InputRow::PumpingHours);
 
     // Design flow: the day's demand spread over the pumping hours.
-    qd = StoreDouble(Div(Mul(Div(Mul(U, P), 86400), 24), T));
+    designFlow = StoreDouble(Div(Mul(Div(Mul(usage, population), 86400), 24), pumpingHours));
 
     // Economic diameter from the flow in cubic metres per hour.
-    de = StoreDouble(Mul(Mul(SquareRoot(Mul(3.6L, qd)), inverseOf1016), millimetresPerInch));
+    economicDiameter = StoreDouble(Mul(Mul(SquareRoot(Mul(3.6L, designFlow)), inverseOf1016), millimetresPerInch));
 
-    // Nearest inside diameter wins; ties keep the lower row; di and dn keep the
+    // Nearest inside diameter wins; ties keep the lower row; both diameters keep the
     // last chosen pipe when no row is chosen.
     double best = 1E10;
-    const qint32 rows = nd;
-    for (qint32 i = 1; i <= rows; ++i) {
-        const Extended x = ParseNumber(t.diameters.cell(4, i));
-        const double d = StoreDouble(Abs(Sub(de, x)));
-        if (best > d) {
-            di = StoreDouble(ParseNumber(t.diameters.cell(4, i)));
-            dn = StoreDouble(ParseNumber(t.diameters.cell(2, i)));
-            best = d;
+    for (qint32 i = 1; i <= t.pipeCount; ++i) {
+        const Extended inside = ParseNumber(t.pipes.cell(PipeColumn::Inside, i));
+        const double distance = StoreDouble(Abs(Sub(economicDiameter, inside)));
+        if (best > distance) {
+            insideDiameter = StoreDouble(ParseNumber(t.pipes.cell(PipeColumn::Inside, i)));
+            nominalDiameter = StoreDouble(ParseNumber(t.pipes.cell(PipeColumn::Nominal, i)));
+            best = distance;
         }
     }
 
-    t.SG2.setCell(2, 1, FormatNumber(Mul(hundredths(qd), 60)));
-    t.SG2.setCell(2, 2, FormatNumber(dn));
+    writeResult(ResultRow::DesignFlow, FormatNumber(Mul(hundredths(designFlow), 60)));
+    writeResult(ResultRow::NominalDiameter, FormatNumber(nominalDiameter));
 
-    const Extended L = ParseNumber(t.SG1.cell(2, 1));
+    const Extended length = input(InputRow::PipelineLength);
 
-    // Friction head loss over the pipeline.
-    const Extended A = Mul(Power(Div(qd, roughness), flowExponent), hazenWilliamsFactor);
-    const Extended B = Power(Div(di, millimetresPerInch), diameterExponent);
-    hf = StoreDouble(Mul(Div(A, B), L));
-    t.SG2.setCell(2, 3, FormatNumber(hundredths(hf)));
+    // Hazen-Williams friction loss over the pipeline.
+    const Extended A = Mul(Power(Div(designFlow, roughness), flowExponent), hazenWilliamsFactor);
+    const Extended B = Power(Div(insideDiameter, millimetresPerInch), diameterExponent);
+    frictionLoss = StoreDouble(Mul(Div(A, B), length));
+    writeResult(ResultRow::FrictionLoss, FormatNumber(hundredths(frictionLoss)));
 
-    const Extended Zt = ParseNumber(t.SG1.cell(2, 3));
-    const Extended Zw = ParseNumber(t.SG1.cell(2, 2));
-    const double H = StoreDouble(Add(Sub(Zt, Zw), hf));
-    t.SG2.setCell(2, 4, FormatNumber(hundredths(H)));
+    const Extended storageElevation = input(InputRow::StorageElevation);
+    const Extended sourceElevation = input(InputRow::SourceElevation);
+    const double pumpingHead = StoreDouble(Add(Sub(storageElevation, sourceElevation), frictionLoss));
+    writeResult(ResultRow::PumpingHead, FormatNumber(hundredths(pumpingHead)));
 
-    // Theoretical storage: one day's demand.
-    const Extended pumpingTime = ParseNumber(t.SG1.cell(2, 5));
-    const double V = StoreDouble(Div(Mul(Mul(qd, 3600), pumpingTime), 1000));
-    t.SG2.setCell(2, 5, FormatNumber(Extended(RoundHalfEven(V))));
+    // Theoretical storage: the water pumped in a day.
+    const Extended pumpingTime = input(InputRow::PumpingHours);
+    const double storage = StoreDouble(Div(Mul(Mul(designFlow, 3600), pumpingTime), 1000));
+    writeResult(ResultRow::TheoreticalStorage, FormatNumber(Extended(RoundHalfEven(storage))));
 
-    pickers.showPumpPicker();
-    const qint32 r = pickedPumpRow;
-    t.SG2.setCell(0, 6, t.pumps.cell(1, r) + QStringLiteral(" pump ") + t.pumps.cell(2, r)
-                            + QStringLiteral(" model"));
-    t.SG2.setCell(2, 6, QStringLiteral("1"));
+    const qint32 pump = pickers.pickPump();
+    t.results.setCell(descriptionColumn, ResultRow::Pump,
+                      t.pumps.cell(PumpColumn::Name, pump) + QStringLiteral(" pump ")
+                          + t.pumps.cell(PumpColumn::Model, pump) + QStringLiteral(" model"));
+    writeResult(ResultRow::Pump, QStringLiteral("1"));
     pickers.endPumpPick();
 
-    pickers.showTankPicker();
-    const qint32 tank = tankRow;
-    t.SG2.setCell(0, 7, t.tanks.cell(1, tank) + QStringLiteral(" Tank ") + t.tanks.cell(2, tank)
-                            + QStringLiteral(" M^3"));
+    const qint32 tank = pickers.pickTank();
+    t.results.setCell(descriptionColumn, ResultRow::Tanks,
+                      t.tanks.cell(TankColumn::Type, tank) + QStringLiteral(" Tank ")
+                          + t.tanks.cell(TankColumn::Volume, tank) + QStringLiteral(" M^3"));
 
     // Number of tanks: nearest whole number, halves up (not rounded up).
-    const Extended capacity = ParseNumber(t.tanks.cell(2, tank));
-    const Extended N = RoundHalfUp(Div(Extended(RoundHalfEven(V)), capacity));
-    t.SG2.setCell(2, 7, FormatNumber(N));
+    const Extended capacity = ParseNumber(t.tanks.cell(TankColumn::Volume, tank));
+    const Extended tankCount = RoundHalfUp(Div(Extended(RoundHalfEven(storage)), capacity));
+    writeResult(ResultRow::Tanks, FormatNumber(tankCount));
 
     // Later steps read the written results back, as shown.
-    const Extended tanks = ParseNumber(t.SG2.cell(2, 7));
-    const Extended Va = Mul(tanks, ParseNumber(t.tanks.cell(2, tank)));
-    t.SG2.setCell(2, 8, FormatNumber(Va));
+    const Extended tanks = shownResult(ResultRow::Tanks);
+    const Extended actualStorage = Mul(tanks, ParseNumber(t.tanks.cell(TankColumn::Volume, tank)));
+    writeResult(ResultRow::ActualStorage, FormatNumber(actualStorage));
 
-    const Extended storage = ParseNumber(t.SG2.cell(2, 8));
-    const Extended Ta = hundredths(Div(Div(Mul(storage, 1000), qd), 3600));
-    t.SG2.setCell(2, 9, FormatNumber(Ta));
+    const Extended actualPumpingTime =
+        hundredths(Div(Div(Mul(shownResult(ResultRow::ActualStorage), 1000), designFlow), 3600));
+    writeResult(ResultRow::ActualPumpingTime, FormatNumber(actualPumpingTime));
 
-    const Extended population = ParseNumber(t.SG1.cell(2, 4));
-    const Extended K = ParseNumber(t.SG1.cell(2, 7));
-    t.SG2.setCell(2, 10, FormatNumber(RoundUp(Div(Div(population, 6), K))));
+    const Extended people = input(InputRow::Population);
+    const Extended peoplePerTap = input(InputRow::PeoplePerTap);
+    writeResult(ResultRow::TapstandKits, FormatNumber(RoundUp(Div(Div(people, 6), peoplePerTap))));
 }
+
+} // namespace quorvel

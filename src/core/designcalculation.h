@@ -3,38 +3,42 @@
 #include "celltable.h"
 #include "commandswitches.h"
 
+namespace quorvel {
+
 // The two modal picks of the calculation, supplied by the main window.
 class CatalogPickers {
 public:
     virtual ~CatalogPickers() = default;
-    // Pumps window: make "Add Graph" visible and "OK" invisible, show it modally,
-    // return when it has closed (pickedPumpRow then holds the pick).
-    virtual void showPumpPicker() = 0;
-    // Pumps window after the pick: "Add Graph" invisible, "OK" visible.
+    // Shows the pumps window for a pick ("Add Graph" visible, "OK" hidden) and
+    // returns, once it has closed, the pump row picked last (this showing or earlier).
+    virtual qint32 pickPump() = 0;
+    // After the pick: "Add Graph" hidden, "OK" visible.
     virtual void endPumpPick() = 0;
-    // Tanks window: show it modally and return when it has closed (tankRow).
-    virtual void showTankPicker() = 0;
+    // Shows the tanks window and returns, once it has closed, its selected row.
+    virtual qint32 pickTank() = 0;
 };
 
 // The design calculation ("To Calculate") and the values it keeps between runs.
 class DesignCalculation {
 public:
-    qint32 nd = 0;  // pipe rows loaded (lines of the pipe catalog minus 1)
-    double qd = 0;  // design flow, L/s
-    double de = 0;  // economic diameter, mm
-    double di = 0;  // inside diameter of the chosen pipe, mm
-    double dn = 0;  // nominal diameter of the chosen pipe, inches
-    double hf = 0;  // friction head loss, m
+    double designFlow = 0;       // L/s
+    double economicDiameter = 0; // mm
+    double insideDiameter = 0;   // of the chosen pipe, mm
+    double nominalDiameter = 0;  // of the chosen pipe, inches
+    double frictionLoss = 0;     // m
 
     struct Tables {
-        CellTable &SG1;
-        CellTable &SG2;
-        const CellTable &diameters;
+        CellTable &inputs;
+        CellTable &results;
+        const CellTable &pipes;
+        qint32 pipeCount; // pipe rows loaded from the catalog
         const CellTable &pumps;
         const CellTable &tanks;
     };
 
-    // BitBtn2Click: every step in order; raises Error at the first fault, leaving
-    // the cells written so far.
+    // Every step in order; raises Error at the first fault, leaving the cells
+    // written so far.
     void run(const Tables &tables, CommandSwitches &switches, CatalogPickers &pickers);
 };
+
+} // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QString>
 #include <exception>
 
+namespace quorvel {
+
 // The program's one error type. Conversion errors, arithmetic faults, file errors and
 // everything else a handler can fail with carry their user-facing message here; the
 // event wrapper shows it in the error box.
@@ -16,3 +18,5 @@ private:
     QString message_;
     QByteArray utf8_;
 };
+
+} // namespace quorvel

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace quorvel {
+
 namespace {
 
 QChar regionalDecimalSeparator()
@@ -295,3 +297,5 @@ double StoreDouble(Extended value)
 {
     return static_cast<double>(checked([=] { return static_cast<Extended>(static_cast<double>(value)); }));
 }
+
+} // namespace quorvel

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace quorvel {
+
 // Numbers in cells. All arithmetic of the program is carried in x87 extended
 // precision; faults (invalid operation, division by zero, overflow) raise Error
 // with fixed messages at the operation itself.
@@ -40,3 +42,5 @@ inline const char *const invalidOperation = "Invalid floating point operation";
 inline const char *const divisionByZero = "Floating point division by zero";
 inline const char *const overflow = "Floating point overflow";
 }
+
+} // namespace quorvel

@@ -1,5 +1,9 @@
 #include "projectsheet.h"
 
+#include "sheetlayout.h"
+
+namespace quorvel {
+
 namespace {
 
 const int columnWidths[] = {180, 130, 70};
@@ -9,7 +13,7 @@ struct RowCaptions {
     const char *unit;
 };
 
-// Rows 1..7 of the input table.
+// Input rows from InputRow::PipelineLength on.
 const RowCaptions inputRows[] = {
     {"Pump discharge pipeline length", "Meter"},
     {"Water source elevation", "Meter"},
@@ -20,7 +24,7 @@ const RowCaptions inputRows[] = {
     {"# people per tap", "people"},
 };
 
-// Rows 1..10 of the result table.
+// Result rows from ResultRow::DesignFlow on.
 const RowCaptions resultRows[] = {
     {"Q design", "LPM"},
     {"Nominal Diameter", "\""},
@@ -34,7 +38,7 @@ const RowCaptions resultRows[] = {
     {"# tapstand kits (6 taps)", "Unit"},
 };
 
-// Prefixes of the captions that repeat input rows 1..4.
+// Prefixes of the captions that repeat the first four inputs.
 const QString pipelinePrefix = QStringLiteral("Pipeline Length= ");
 const QString waterSourcePrefix = QStringLiteral("Water Source Elevation= ");
 const QString storagePrefix = QStringLiteral("Storage Elevation= ");
@@ -46,42 +50,49 @@ void setColumnWidths(CellTable &table)
         table.setColWidth(col, columnWidths[col]);
 }
 
-void writeDefaultInputs(CellTable &SG1)
+// In this order: a cell write is seen by the grid at once.
+void writeDefaultInputs(CellTable &inputs)
 {
-    SG1.setCell(2, 7, QStringLiteral("250"));
-    SG1.setCell(2, 6, QStringLiteral("25"));
-    SG1.setCell(2, 2, QStringLiteral("100"));
-    SG1.setCell(2, 5, QStringLiteral("4"));
+    inputs.setCell(valueColumn, InputRow::PeoplePerTap, QStringLiteral("250"));
+    inputs.setCell(valueColumn, InputRow::DailyUsage, QStringLiteral("25"));
+    inputs.setCell(valueColumn, InputRow::SourceElevation, QStringLiteral("100"));
+    inputs.setCell(valueColumn, InputRow::PumpingHours, QStringLiteral("4"));
+}
+
+int indexOf(ProjectSheet::Caption which)
+{
+    return static_cast<int>(which);
 }
 
 } // namespace
 
 ProjectSheet::ProjectSheet(CommandSwitches &switches, QObject *parent)
-    : QObject(parent), SG1(3, 8, 2), SG2(3, 11, 0), switches_(switches)
+    : QObject(parent), inputs(3, 8, 2), results(3, 11, 0), switches_(switches)
 {
-    SG1.setRowHeight(24);
-    SG1.setEditable(true);
-    SG2.setRowHeight(24);
-    SG2.setEditable(false);
+    inputs.setRowHeight(24);
+    inputs.setEditable(true);
+    results.setRowHeight(24);
+    results.setEditable(false);
 
     // The layout captions, shown until the first update.
-    labels_[1] = QStringLiteral("Water Source Elevation");
-    labels_[2] = QStringLiteral("Storage Elevation");
-    labels_[3] = QStringLiteral("Pipeline Length");
-    labels_[4] = QStringLiteral("Population");
+    captions_[indexOf(Caption::SourceElevation)] = QStringLiteral("Water Source Elevation");
+    captions_[indexOf(Caption::StorageElevation)] = QStringLiteral("Storage Elevation");
+    captions_[indexOf(Caption::PipelineLength)] = QStringLiteral("Pipeline Length");
+    captions_[indexOf(Caption::Population)] = QStringLiteral("Population");
 }
 
-QString ProjectSheet::label(int n) const
+QString ProjectSheet::caption(Caption which) const
 {
-    return n >= 1 && n <= 4 ? labels_[n] : QString();
+    return captions_[indexOf(which)];
 }
 
-void ProjectSheet::setLabel(int n, const QString &text)
+void ProjectSheet::setCaption(Caption which, const QString &text)
 {
-    if (n < 1 || n > 4 || labels_[n] == text)
+    QString &caption = captions_[indexOf(which)];
+    if (caption == text)
         return;
-    labels_[n] = text;
-    emit labelChanged(n, text);
+    caption = text;
+    emit captionChanged(which, text);
 }
 
 void ProjectSheet::setProjectName(const QString &name)
@@ -94,73 +105,81 @@ void ProjectSheet::setProjectName(const QString &name)
 
 void ProjectSheet::createTables()
 {
-    SG1.setCell(0, 0, QStringLiteral("Description"));
-    SG1.setCell(1, 0, QStringLiteral("Unit"));
-    SG1.setCell(2, 0, QStringLiteral("Value"));
-    setColumnWidths(SG1);
-    writeDefaultInputs(SG1);
-    for (int row = 1; row <= 7; ++row) {
-        SG1.setCell(0, row, QString::fromLatin1(inputRows[row - 1].description));
-        SG1.setCell(1, row, QString::fromLatin1(inputRows[row - 1].unit));
+    inputs.setCell(descriptionColumn, 0, QStringLiteral("Description"));
+    inputs.setCell(unitColumn, 0, QStringLiteral("Unit"));
+    inputs.setCell(valueColumn, 0, QStringLiteral("Value"));
+    setColumnWidths(inputs);
+    writeDefaultInputs(inputs);
+    for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row) {
+        inputs.setCell(descriptionColumn, row, QString::fromLatin1(inputRows[row - 1].description));
+        inputs.setCell(unitColumn, row, QString::fromLatin1(inputRows[row - 1].unit));
     }
 
-    setColumnWidths(SG2);
-    SG2.setCell(0, 0, QStringLiteral("Description"));
-    SG2.setCell(1, 0, QStringLiteral("Unit"));
-    SG2.setCell(2, 0, QStringLiteral("Result"));
-    for (int row = 1; row <= 10; ++row) {
-        SG2.setCell(0, row, QString::fromLatin1(resultRows[row - 1].description));
-        SG2.setCell(1, row, QString::fromLatin1(resultRows[row - 1].unit));
+    setColumnWidths(results);
+    results.setCell(descriptionColumn, 0, QStringLiteral("Description"));
+    results.setCell(unitColumn, 0, QStringLiteral("Unit"));
+    results.setCell(valueColumn, 0, QStringLiteral("Result"));
+    for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row) {
+        results.setCell(descriptionColumn, row, QString::fromLatin1(resultRows[row - 1].description));
+        results.setCell(unitColumn, row, QString::fromLatin1(resultRows[row - 1].unit));
     }
 }
 
-void ProjectSheet::SG1SelectCell(int col, int row)
+void ProjectSheet::inputCellSelected(int col, int row)
 {
-    R = row;
-    C = col;
+    currentRow = row;
+    currentColumn = col;
 }
 
-void ProjectSheet::SG1KeyUp()
+void ProjectSheet::inputKeyReleased()
 {
-    // The caption follows the row last selected (R), read from column C.
-    if (R == 1)
-        setLabel(3, pipelinePrefix + SG1.cell(C, 1));
-    if (R == 2)
-        setLabel(1, waterSourcePrefix + SG1.cell(C, 2));
-    if (R == 3)
-        setLabel(2, storagePrefix + SG1.cell(C, 3));
-    if (R == 4)
-        setLabel(4, populationPrefix + SG1.cell(C, 4));
+    // The caption follows the row last selected, read from the column last selected
+    // (a fixed column when the program placed the highlight there).
+    const QString text = inputs.cell(currentColumn, currentRow);
+    if (currentRow == InputRow::PipelineLength)
+        setCaption(Caption::PipelineLength, pipelinePrefix + text);
+    if (currentRow == InputRow::SourceElevation)
+        setCaption(Caption::SourceElevation, waterSourcePrefix + text);
+    if (currentRow == InputRow::StorageElevation)
+        setCaption(Caption::StorageElevation, storagePrefix + text);
+    if (currentRow == InputRow::Population)
+        setCaption(Caption::Population, populationPrefix + text);
     // Any key marks the project as changed.
     switches_.setSaveAsEnabled(true);
     switches_.setSaveEnabled(true);
 }
 
-void ProjectSheet::resizeTexts()
+void ProjectSheet::windowResized()
 {
-    setLabel(1, QStringLiteral("Water source elevation= ") + SG1.cell(2, 2));
-    R = 1;
-    C = 2;
+    // The lower-case "source" here (the other updates write "Source") and the reset of
+    // the current cell, whatever the user selected, are deliberate: the program has
+    // always done so, and users know the captions that way.
+    setCaption(Caption::SourceElevation,
+               QStringLiteral("Water source elevation= ") + inputs.cell(valueColumn, InputRow::SourceElevation));
+    currentRow = InputRow::PipelineLength;
+    currentColumn = valueColumn;
 }
 
-void ProjectSheet::Open1Click()
+void ProjectSheet::newProject()
 {
-    for (int row = 1; row < SG1.rowCount(); ++row)
-        SG1.setCell(2, row, QString());
-    for (int row = 1; row < SG2.rowCount(); ++row)
-        SG2.setCell(2, row, QString());
-    writeDefaultInputs(SG1);
+    for (int row = 1; row < inputs.rowCount(); ++row)
+        inputs.setCell(valueColumn, row, QString());
+    for (int row = 1; row < results.rowCount(); ++row)
+        results.setCell(valueColumn, row, QString());
+    writeDefaultInputs(inputs);
 
-    setLabel(3, pipelinePrefix);
-    setLabel(1, waterSourcePrefix + SG1.cell(2, 2));
-    setLabel(2, storagePrefix);
-    setLabel(4, populationPrefix);
+    setCaption(Caption::PipelineLength, pipelinePrefix);
+    setCaption(Caption::SourceElevation, waterSourcePrefix + inputs.cell(valueColumn, InputRow::SourceElevation));
+    setCaption(Caption::StorageElevation, storagePrefix);
+    setCaption(Caption::Population, populationPrefix);
 }
 
 void ProjectSheet::refreshCaptionsFromInputs()
 {
-    setLabel(3, pipelinePrefix + SG1.cell(2, 1));
-    setLabel(1, waterSourcePrefix + SG1.cell(2, 2));
-    setLabel(2, storagePrefix + SG1.cell(2, 3));
-    setLabel(4, populationPrefix + SG1.cell(2, 4));
+    setCaption(Caption::PipelineLength, pipelinePrefix + inputs.cell(valueColumn, InputRow::PipelineLength));
+    setCaption(Caption::SourceElevation, waterSourcePrefix + inputs.cell(valueColumn, InputRow::SourceElevation));
+    setCaption(Caption::StorageElevation, storagePrefix + inputs.cell(valueColumn, InputRow::StorageElevation));
+    setCaption(Caption::Population, populationPrefix + inputs.cell(valueColumn, InputRow::Population));
 }
+
+} // namespace quorvel

@@ -1,10 +1,12 @@
 #include "inputsheetprintout.h"
 
-#include "core/celltable.h"
-#include "platform/ui/printing.h"
-#include "printing/tform5.h"
+#include "celltable.h"
+#include "printerchoicedialog.h"
+#include "printing.h"
 
 #include <QRect>
+
+namespace quorvel {
 
 namespace {
 // The page in the printer's own device pixels: nothing is scaled to its resolution.
@@ -18,10 +20,11 @@ constexpr int titleSize = 12;
 constexpr int tableSize = 7;
 }
 
-void printInputSheet(TForm5 &form5, Printing &printing, const CellTable &SG1, const QString &projectName)
+void printInputSheet(PrinterChoiceDialog &printerChoice, Printing &printing, const CellTable &inputs,
+                     const QString &projectName)
 {
-    form5.exec();
-    if (printCancelled)
+    printerChoice.exec();
+    if (printerChoice.cancelled())
         return;
 
     printing.setOrientation(QPageLayout::Landscape);
@@ -38,14 +41,14 @@ void printInputSheet(TForm5 &form5, Printing &printing, const CellTable &SG1, co
     printing.textOut(0, titleY, printing.title());
 
     int widthBefore = 0;
-    for (int c = 0; c < SG1.colCount(); ++c) {
+    for (int c = 0; c < inputs.colCount(); ++c) {
         const int x0 = widthScale * widthBefore;
-        widthBefore += SG1.colWidth(c);
+        widthBefore += inputs.colWidth(c);
         const int x1 = widthScale * widthBefore;
         const auto drawCell = [&](int row) {
             const int top = tableTop + rowHeight * row;
             const QRect box(x0, top, x1 - boxGap - x0, rowHeight);
-            printing.textRect(box, x0 + textInset, top + textInset, SG1.cell(c, row));
+            printing.textRect(box, x0 + textInset, top + textInset, inputs.cell(c, row));
         };
 
         font.bold = true;
@@ -56,9 +59,11 @@ void printInputSheet(TForm5 &form5, Printing &printing, const CellTable &SG1, co
 
         font.bold = false;
         printing.setFont(font);
-        for (int r = 1; r < SG1.rowCount(); ++r)
+        for (int r = 1; r < inputs.rowCount(); ++r)
             drawCell(r);
     }
 
     printing.endDoc();
 }
+
+} // namespace quorvel

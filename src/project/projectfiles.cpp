@@ -1,13 +1,15 @@
 #include "projectfiles.h"
 
-#include "core/commandswitches.h"
-#include "core/projectsheet.h"
-#include "platform/sys/files.h"
-#include "platform/ui/messageboxes.h"
-#include "storage/linelist.h"
-#include "storage/rowlist.h"
+#include "commandswitches.h"
+#include "files.h"
+#include "linelist.h"
+#include "messageboxes.h"
+#include "projectsheet.h"
+#include "rowlist.h"
 
 #include <algorithm>
+
+namespace quorvel {
 
 namespace {
 
@@ -64,8 +66,8 @@ void loadTable(CellTable &table, const QString &path)
 ProjectFiles::ProjectFiles(ProjectSheet &sheet, CommandSwitches &switches, MessageBoxes &boxes,
                            FileDialogs &dialogs, QWidget *owner)
     : sheet_(sheet), switches_(switches), boxes_(boxes),
-      SaveDialog1(dialogs.create(FileDialogs::Kind::Save, owner)),
-      OpenDialog1(dialogs.create(FileDialogs::Kind::Open, owner))
+      saveDialog_(dialogs.create(FileDialogs::Kind::Save, owner)),
+      openDialog_(dialogs.create(FileDialogs::Kind::Open, owner))
 {
 }
 
@@ -73,11 +75,11 @@ ProjectFiles::~ProjectFiles() = default;
 
 void ProjectFiles::setInitialDir(const QString &folder)
 {
-    SaveDialog1->setInitialDir(folder);
-    OpenDialog1->setInitialDir(folder);
+    saveDialog_->setInitialDir(folder);
+    openDialog_->setInitialDir(folder);
 }
 
-void ProjectFiles::SpeedButton2Click()
+void ProjectFiles::saveProject()
 {
     // Every attempt counts as handled, even one that stops below.
     switches_.setSaveAsEnabled(false);
@@ -87,34 +89,34 @@ void ProjectFiles::SpeedButton2Click()
         boxes_.warning(QStringLiteral("Enter the project name"));
         return;
     }
-    SaveDialog1->setFilter(projectFilter);
-    if (!SaveDialog1->execute())
+    saveDialog_->setFilter(projectFilter);
+    if (!saveDialog_->execute())
         return;
 
-    QString path = SaveDialog1->fileName();
+    QString path = saveDialog_->fileName();
     if (extractFileExt(path) != QLatin1String(".qvl")) { // case-sensitive on purpose
         path += QStringLiteral(".qvl");
-        SaveDialog1->setFileName(path);
+        saveDialog_->setFileName(path);
     }
 
     LineList name;
     name.Add(sheet_.projectName());
     name.SaveToFile(path);
-    saveTable(sheet_.SG1, changeFileExt(path, QStringLiteral(".dat")));
-    saveTable(sheet_.SG2, changeFileExt(path, QStringLiteral(".res")));
+    saveTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
+    saveTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
 }
 
-void ProjectFiles::SpeedButton1Click()
+void ProjectFiles::openProject()
 {
-    OpenDialog1->setFilter(projectFilter);
-    if (!OpenDialog1->execute())
+    openDialog_->setFilter(projectFilter);
+    if (!openDialog_->execute())
         return;
-    const QString path = OpenDialog1->fileName();
+    const QString path = openDialog_->fileName();
     if (!fileExists(path))
         return;
 
     // Only the project-files filter reads the name and counts as a clean project.
-    if (OpenDialog1->filterIndex() == 1) {
+    if (openDialog_->filterIndex() == 1) {
         switches_.setSaveAsEnabled(false);
         switches_.setSaveEnabled(false);
         switches_.setPrintEnabled(true);
@@ -122,16 +124,18 @@ void ProjectFiles::SpeedButton1Click()
         name.LoadFromFile(path);
         sheet_.setProjectName(name[0]);
     }
-    loadTable(sheet_.SG1, changeFileExt(path, QStringLiteral(".dat")));
-    loadTable(sheet_.SG2, changeFileExt(path, QStringLiteral(".res")));
+    loadTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
+    loadTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
     sheet_.refreshCaptionsFromInputs();
 }
 
-void ProjectFiles::FormClose()
+void ProjectFiles::confirmExit()
 {
     if (!switches_.saveEnabled())
         return;
     if (boxes_.question(
             QStringLiteral("The project has changed. Would you like to save the changes?")))
-        SpeedButton2Click();
+        saveProject();
 }
+
+} // namespace quorvel

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "platform/ui/filedialog.h"
+#include "filedialog.h"
 
 #include <QString>
 #include <memory>
 
+class QWidget;
+
+namespace quorvel {
+
 class CommandSwitches;
 class MessageBoxes;
 class ProjectSheet;
-class QWidget;
 
 // A project on disk: three sibling files sharing one base path, name.qvl (the
 // project name), name.dat (the input table, one line per row) and name.res (the
@@ -26,16 +29,18 @@ public:
     void setInitialDir(const QString &folder);
 
     // Save (toolbar button, "Save as", the exit prompt).
-    void SpeedButton2Click();
+    void saveProject();
     // Open (toolbar button, "Open").
-    void SpeedButton1Click();
+    void openProject();
     // The exit prompt. An Error escaping it (from the save it starts) must cancel the close.
-    void FormClose();
+    void confirmExit();
 
 private:
     ProjectSheet &sheet_;
     CommandSwitches &switches_;
     MessageBoxes &boxes_;
-    std::unique_ptr<FileDialog> SaveDialog1;
-    std::unique_ptr<FileDialog> OpenDialog1;
+    std::unique_ptr<FileDialog> saveDialog_;
+    std::unique_ptr<FileDialog> openDialog_;
 };
+
+} // namespace quorvel

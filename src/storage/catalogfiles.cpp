@@ -1,18 +1,17 @@
 #include "catalogfiles.h"
 
-#include "core/celltable.h"
-#include "core/sharedstate.h"
-#include "storage/datafolders.h"
-#include "storage/linelist.h"
-#include "storage/rowlist.h"
+#include "linelist.h"
+#include "rowlist.h"
+
+namespace quorvel {
 
 namespace {
 
 // Fills row i from line i; returns the number of lines.
-int loadCatalog(CellTable &table, const QString &fileName, bool strict)
+int loadCatalog(CellTable &table, const QString &path, bool strict)
 {
     LineList lines;
-    lines.LoadFromFile(databaseDir + fileName);
+    lines.LoadFromFile(path);
     const int count = lines.Count();
     for (int i = 0; i < count; ++i) {
         if (strict)
@@ -24,17 +23,19 @@ int loadCatalog(CellTable &table, const QString &fileName, bool strict)
 
 } // namespace
 
-void loadCatalogs(CellTable &pipes, CellTable &pumps, CellTable &tanks, qint32 &nd)
+void Catalogs::load(const QString &databaseDir)
 {
-    nd = loadCatalog(pipes, QStringLiteral("pipes.csv"), false) - 1;
-    loadCatalog(pumps, QStringLiteral("pumps.csv"), true);
-    tankCount = loadCatalog(tanks, QStringLiteral("storage.csv"), true) - 1;
+    pipeCount = loadCatalog(pipes, databaseDir + QLatin1String(pipesFile), false) - 1;
+    loadCatalog(pumps, databaseDir + QLatin1String(pumpsFile), true);
+    tankCount = loadCatalog(tanks, databaseDir + QLatin1String(tanksFile), true) - 1;
 }
 
-void saveCatalog(const CellTable &table, const QString &fileName)
+void saveCatalog(const CellTable &table, const QString &path)
 {
     LineList lines;
     for (int r = 0; r < table.rowCount(); ++r)
         lines.Add(rowCommaText(table, r));
-    lines.SaveToFile(databaseDir + fileName);
+    lines.SaveToFile(path);
 }
+
+} // namespace quorvel

@@ -1,16 +1,33 @@
 #pragma once
 
+#include "celltable.h"
+
 #include <QString>
 #include <QtGlobal>
 
-class CellTable;
+namespace quorvel {
 
-// Loads "pipes.csv", "pumps.csv" and "storage.csv" from databaseDir, in this order,
-// into the diameters, pumps and tanks tables; line i fills row i, also past the
-// table's row count. Pump and tank rows read a line are switched to the strict
-// variant first. nd := pipe lines - 1, tankCount := tank lines - 1. Raises the open
-// error at the first file that cannot be read; later catalogs are then not loaded.
-void loadCatalogs(CellTable &pipes, CellTable &pumps, CellTable &tanks, qint32 &nd);
+// The three catalogs of the database folder, as the windows show them. Each file's
+// line i fills row i, also past the table's row count (such rows are stored, not shown).
+struct Catalogs {
+    static constexpr const char *pipesFile = "pipes.csv";
+    static constexpr const char *pumpsFile = "pumps.csv";
+    static constexpr const char *tanksFile = "storage.csv";
 
-// Writes rows 0..rowCount()-1, each in its own variant, to databaseDir + fileName.
-void saveCatalog(const CellTable &table, const QString &fileName);
+    CellTable pipes{5, 20};
+    CellTable pumps{7, 100};
+    CellTable tanks{4, 15};
+    qint32 pipeCount = 0; // lines of the pipe catalog minus its caption line
+    qint32 tankCount = 0; // lines of the tank catalog minus its caption line
+
+    // Loads the pipes, pumps and tanks files from the folder, in this order. Pump and
+    // tank rows that get a line are switched to the strict variant first. Raises the
+    // open error at the first file that cannot be read; later catalogs are then not
+    // loaded and their count stays as it was.
+    void load(const QString &databaseDir);
+};
+
+// Writes rows 0..rowCount()-1, each in its own variant, to the file.
+void saveCatalog(const CellTable &table, const QString &path);
+
+} // namespace quorvel

@@ -1,5 +1,7 @@
 #include "codepage.h"
 
+namespace quorvel {
+
 namespace {
 
 // Characters of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
@@ -85,3 +87,5 @@ void appendCodePage(QByteArray &bytes, QStringView text)
     }
     bytes.truncate(old + (out - first));
 }
+
+} // namespace quorvel

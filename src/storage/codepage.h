@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace quorvel {
+
 // The default 8-bit code page: Windows-1252 on every system, so that files match
 // those the program writes elsewhere.
 
@@ -16,3 +18,5 @@ QString decodeCodePage(QByteArrayView bytes);
 // decomposition when that is in the code page (e.g. "ā" -> "a"), else "?".
 QByteArray encodeCodePage(QStringView text);
 void appendCodePage(QByteArray &bytes, QStringView text);
+
+} // namespace quorvel

@@ -1,10 +1,16 @@
 #include "datafolders.h"
 
-#include "platform/sys/knownfolders.h"
+#include "knownfolders.h"
 
-void resolveDataFolders(KnownFolders &folders)
+namespace quorvel {
+
+DataFolders DataFolders::resolve(KnownFolders &folders)
 {
-    databaseDir = folders.commonDocuments() + QStringLiteral("/Pellmarsh/Quorvel/Database/");
-    projectsDir = folders.personalDocuments() + QStringLiteral("/Pellmarsh/Quorvel/Projects/");
-    picturesDir = folders.myPictures();
+    DataFolders resolved;
+    resolved.databaseDir = folders.commonDocuments() + QStringLiteral("/Pellmarsh/Quorvel/Database/");
+    resolved.projectsDir = folders.personalDocuments() + QStringLiteral("/Pellmarsh/Quorvel/Projects/");
+    resolved.picturesDir = folders.myPictures();
+    return resolved;
 }
+
+} // namespace quorvel

@@ -1,8 +1,8 @@
 #include "linelist.h"
 
-#include "core/error.h"
-#include "platform/sys/files.h"
-#include "storage/codepage.h"
+#include "error.h"
+#include "files.h"
+#include "codepage.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <optional>
 #include <type_traits>
+
+namespace quorvel {
 
 namespace {
 
@@ -160,3 +162,5 @@ QString LineList::operator[](int i) const
         throw Error(QStringLiteral("List index out of bounds (%1)").arg(i));
     return lines_.at(i);
 }
+
+} // namespace quorvel

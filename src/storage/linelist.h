@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace quorvel {
+
 // A whole text file as a list of lines. Reading recognises a UTF-8 or UTF-16 byte
 // order mark and otherwise takes the default 8-bit code page; writing always uses
 // that code page with CR LF after every line.
@@ -23,3 +25,5 @@ public:
 private:
     QStringList lines_;
 };
+
+} // namespace quorvel

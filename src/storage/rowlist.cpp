@@ -1,9 +1,11 @@
 #include "rowlist.h"
 
-#include "core/celltable.h"
-#include "core/error.h"
+#include "celltable.h"
+#include "error.h"
 
 #include <algorithm>
+
+namespace quorvel {
 
 namespace {
 
@@ -156,16 +158,6 @@ void RowList::Assign(const RowList &other)
         setEntry(k, other[k]);
 }
 
-void RowList::Insert(int, const QString &)
-{
-    throw Error(QStringLiteral("Cannot insert or delete rows from grid"));
-}
-
-void RowList::Delete(int)
-{
-    throw Error(QStringLiteral("Cannot insert or delete rows from grid"));
-}
-
 QString RowList::CommaText() const
 {
     return encode(*table_, row_);
@@ -216,3 +208,5 @@ void RowList::setStrictDelimiter(bool strict)
 {
     table_->setStrictDelimiter(row_, strict);
 }
+
+} // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quorvel {
+
 class CellTable;
 
 // Row r of a table seen as a list of texts, one entry per column. The list has the
@@ -26,9 +28,6 @@ public:
     void Clear();
     // Copies the entries the two lists have in common; the target's flag stays.
     void Assign(const RowList &other);
-    // The length is fixed: both raise "Cannot insert or delete rows from grid".
-    void Insert(int k, const QString &text);
-    void Delete(int k);
 
     QString CommaText() const;
     void setCommaText(const QString &line);
@@ -45,3 +44,5 @@ RowList Rows(CellTable &table, int row);
 
 // CommaText of row r of a table that may not be changed (the catalog save).
 QString rowCommaText(const CellTable &table, int row);
+
+} // namespace quorvel

@@ -1,17 +1,17 @@
-#include "app/forms.h"
-#include "app/stretchedpicture.h"
-#include "app/tform1.h"
-#include "app/tform6.h"
-#include "catalogs/tform2.h"
-#include "catalogs/tform3.h"
-#include "catalogs/tform4.h"
-#include "core/numbers.h"
-#include "core/sharedstate.h"
-#include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtpictureloader.h"
-#include "printing/tform5.h"
-#include "storage/datafolders.h"
+#include "aboutdialog.h"
+#include "application.h"
+#include "datafolders.h"
+#include "diameterswindow.h"
+#include "gridwidget.h"
+#include "mainwindow.h"
+#include "numbers.h"
+#include "platform.h"
+#include "printerchoicedialog.h"
+#include "pumpswindow.h"
+#include "qtpictureloader.h"
+#include "sheetlayout.h"
+#include "stretchedpicture.h"
+#include "tankswindow.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakeknownfolders.h"
 #include "support/fakemessageboxes.h"
@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -34,6 +35,10 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <memory>
+
+using namespace quorvel;
 
 // The main window on real widgets (offscreen), with the platform's fakes.
 class TestMainWindow : public QObject {
@@ -47,14 +52,44 @@ class TestMainWindow : public QObject {
     RecordingPrinting *printing = nullptr;
     FakeShell *shell = nullptr;
     Platform platform;
+    std::unique_ptr<Application> app;
 
     QString database() const { return home.path() + "/common/Pellmarsh/Quorvel/Database/"; }
 
+    MainWindow &main() { return app->mainWindow(); }
+
+    // A widget, action or menu of the main window by its object name.
+    template <class T>
+    T *child(const char *name)
+    {
+        T *found = main().findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("the main window has no %s", name);
+        return found;
+    }
+    // One of the five windows the main window owns.
+    template <class T>
+    T *owned()
+    {
+        T *found = main().findChild<T *>();
+        if (!found)
+            qFatal("the main window owns no %s", T::staticMetaObject.className());
+        return found;
+    }
+    GridWidget *inputGrid() { return child<GridWidget>("inputGrid"); }
+    GridWidget *resultGrid() { return child<GridWidget>("resultGrid"); }
+    QString captionText(const char *name) { return child<QLabel>(name)->text(); }
+
+    void writeFile(const QString &path, const QByteArray &content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
     void writeCatalog(const QString &name, const QStringList &lines)
     {
-        QFile file(database() + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(lines.join("\r\n").toLatin1() + "\r\n");
+        writeFile(database() + name, lines.join("\r\n").toLatin1() + "\r\n");
     }
 
     void writeCatalogs()
@@ -71,26 +106,77 @@ class TestMainWindow : public QObject {
             QVERIFY(curve.save(database() + name, "BMP"));
     }
 
+    // A saved project with the given name and empty tables, scripted as the answer of
+    // the next open dialog (project files filter); the caller opens it.
+    void offerProject(const QString &name)
+    {
+        QVERIFY(QDir().mkpath(home.path() + "/docs"));
+        const QString base = home.path() + "/docs/opened";
+        writeFile(base + ".qvl", name.toLatin1() + "\r\n");
+        writeFile(base + ".dat", QByteArray("Description,Unit,Value\r\n").repeated(8));
+        writeFile(base + ".res", QByteArray("Description,Unit,Result\r\n").repeated(11));
+        dialogs->confirm(FakeFileDialogs::Kind::Open, base + ".qvl", 1);
+    }
+
+    void createApplication() { app = std::make_unique<Application>(platform); }
+
     // Start-up as the program entry does it, up to the first activation.
     void startUp()
     {
-        createForms(platform);
-        QVERIFY(Form1 && Form6);
-        Form1->showMaximized();
-        QApplication::setActiveWindow(Form1);
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
+        createApplication();
+        QVERIFY(main().findChild<AboutDialog *>());
+        main().showMaximized();
+        QApplication::setActiveWindow(&main());
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
     }
 
-    void setInputs(const QStringList &column2)
+    // Writes the value column of the input table from row 1 on, cell by cell.
+    void setInputs(const QStringList &values)
     {
-        for (int row = 1; row <= column2.size(); ++row)
-            Form1->sheet.SG1.setCell(2, row, column2[row - 1]);
+        QAbstractItemModel *model = inputGrid()->model();
+        for (int row = 1; row <= values.size(); ++row)
+            QVERIFY(model->setData(model->index(row, valueColumn), values[row - 1]));
     }
 
-    QString switches() const
+    // Save, Save as and Print as the toolbar and the menu show them.
+    QString switches()
     {
         auto word = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
-        return word(Form1->saveEnabled()) + " " + word(Form1->saveAsEnabled()) + " " + word(Form1->printEnabled());
+        auto *toolBar = child<QToolBar>("toolBar");
+        return word(child<QToolButton>("saveButton")->isEnabledTo(toolBar)) + " "
+               + word(child<QAction>("saveAsAction")->isEnabled()) + " "
+               + word(child<QToolButton>("printButton")->isEnabledTo(toolBar));
+    }
+
+    // A key released in the input table: the project counts as changed (Save and
+    // Save as on).
+    void changeTheProject()
+    {
+        inputGrid()->setFocus();
+        key(Qt::Key_Left); // nothing to move to
+    }
+
+    // "To Calculate" on the empty inputs: it fails, with Save, Save as and Print on.
+    void calculateAndFail()
+    {
+        QTest::mouseClick(child<QPushButton>("calculateButton"), Qt::LeftButton);
+        QCOMPARE(boxes->errors().size(), 1);
+    }
+
+    // Brings Save, Save as and Print to the state "save saveAs print" as a user can.
+    void reach(const QString &state)
+    {
+        if (state == "on on off") {
+            changeTheProject();
+        } else if (state == "on on on") {
+            calculateAndFail();
+            boxes->clear();
+        } else if (state == "off off on") {
+            offerProject("Village");
+            child<QAction>("openAction")->trigger();
+        } else {
+            QCOMPARE(state, QStringLiteral("off off off")); // as at start-up
+        }
     }
 
     // A key as the user types it: pressed into the focused widget, released where the
@@ -107,11 +193,13 @@ class TestMainWindow : public QObject {
         QTest::keyPress(QApplication::focusWidget(), k);
         QTest::keyRelease(QApplication::focusWidget(), k);
     }
+    static QPoint cellCentre(GridWidget *grid, int col, int row)
+    {
+        return grid->visualRect(grid->model()->index(row, col)).center();
+    }
     void clickInput(int row)
     {
-        QWidget *viewport = Form1->SG1->viewport();
-        QTest::mouseClick(viewport, Qt::LeftButton, {},
-                          Form1->SG1->visualRect(Form1->SG1->model()->index(row, 2)).center());
+        QTest::mouseClick(inputGrid()->viewport(), Qt::LeftButton, {}, cellCentre(inputGrid(), valueColumn, row));
     }
 
 private slots:
@@ -129,15 +217,15 @@ private slots:
         printing = new RecordingPrinting;
         shell = new FakeShell;
         platform = Platform{boxes, folders, dialogs, &pictures, printing, shell};
-        pickedPumpRow = tankRow = tankCount = 0;
         setDecimalSeparator(u'.');
         writeCatalogs();
     }
 
     void cleanup()
     {
-        destroyForms();
+        app.reset();
         QDir(home.path() + "/common").removeRecursively();
+        QDir(home.path() + "/docs").removeRecursively();
         delete boxes;
         delete folders;
         delete dialogs;
@@ -147,63 +235,65 @@ private slots:
 
     void startUpInOrderWithDefaults()
     {
-        createForms(platform);
+        createApplication();
         // The five secondary windows, owned by the main window, in creation order.
-        QList<QObject *> owned;
-        for (QObject *child : Form1->children())
-            if (qobject_cast<QDialog *>(child))
-                owned << child;
-        QCOMPARE(owned, (QList<QObject *>{Form2, Form3, Form4, Form5, Form6}));
-        QCOMPARE(databaseDir, database());
+        QList<QObject *> dialogWindows;
+        for (QObject *c : main().children())
+            if (qobject_cast<QDialog *>(c))
+                dialogWindows << c;
+        QCOMPARE(dialogWindows, (QList<QObject *>{owned<DiametersWindow>(), owned<PumpsWindow>(),
+                                                  owned<TanksWindow>(), owned<PrinterChoiceDialog>(),
+                                                  owned<AboutDialog>()}));
+        QCOMPARE(app->folders().databaseDir, database());
         QCOMPARE(folders->queries, (QStringList{"common", "personal", "pictures"}));
         QCOMPARE(switches(), QStringLiteral("off off off"));
 
         // Created, not yet shown: layout captions, no current input cell.
-        QVERIFY(!Form1->isVisible());
-        QCOMPARE(Form1->Label1->text(), QStringLiteral("Water Source Elevation"));
-        QCOMPARE(Form1->sheet.R, 0);
-        QCOMPARE(Form1->calc.nd, 0);
+        QVERIFY(!main().isVisible());
+        QCOMPARE(captionText("sourceCaption"), QStringLiteral("Water Source Elevation"));
+        QCOMPARE(main().sheet().currentRow, 0);
+        QCOMPARE(app->catalogs().pipeCount, 0);
 
-        Form1->showMaximized();
-        QVERIFY(Form1->isMaximized());
-        QCOMPARE(Form1->Label1->text(), QStringLiteral("Water source elevation= 100"));
-        QCOMPARE(Form1->Label2->text(), QStringLiteral("Storage Elevation"));
-        QCOMPARE(Form1->Label3->text(), QStringLiteral("Pipeline Length"));
-        QCOMPARE(Form1->Label4->text(), QStringLiteral("Population"));
-        QCOMPARE(Form1->sheet.C, 2);
-        QCOMPARE(Form1->sheet.R, 1);
-        QCOMPARE(Form1->SG1->col(), 2);
-        QCOMPARE(Form1->SG1->row(), 1);
+        main().showMaximized();
+        QVERIFY(main().isMaximized());
+        QCOMPARE(captionText("sourceCaption"), QStringLiteral("Water source elevation= 100"));
+        QCOMPARE(captionText("storageCaption"), QStringLiteral("Storage Elevation"));
+        QCOMPARE(captionText("pipelineCaption"), QStringLiteral("Pipeline Length"));
+        QCOMPARE(captionText("populationCaption"), QStringLiteral("Population"));
+        QCOMPARE(main().sheet().currentColumn, 2);
+        QCOMPARE(main().sheet().currentRow, 1);
+        QCOMPARE(inputGrid()->col(), 2);
+        QCOMPARE(inputGrid()->row(), 1);
         const QStringList shown{"", "100", "", "", "4", "25", "250"};
         for (int row = 1; row <= 7; ++row)
-            QCOMPARE(Form1->SG1->model()->index(row, 2).data().toString(), shown[row - 1]);
+            QCOMPARE(inputGrid()->model()->index(row, valueColumn).data().toString(), shown[row - 1]);
         for (int row = 1; row <= 10; ++row)
-            QCOMPARE(Form1->SG2->model()->index(row, 2).data().toString(), QString());
+            QCOMPARE(resultGrid()->model()->index(row, valueColumn).data().toString(), QString());
 
-        QApplication::setActiveWindow(Form1);
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        QVERIFY(Form1->activated());
+        // The first activation loads the catalogs.
+        QApplication::setActiveWindow(&main());
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
         QCOMPARE(decimalSeparator(), QChar(u'.'));
-        QCOMPARE(Form1->calc.nd, 4);
-        QCOMPARE(tankCount, 2);
-        QCOMPARE(Form2->table.cell(4, 4), QStringLiteral("154.1"));
-        QCOMPARE(Form3->table.cell(2, 2), QStringLiteral("SM4"));
+        QCOMPARE(app->catalogs().pipeCount, 4);
+        QCOMPARE(app->catalogs().tankCount, 2);
+        QCOMPARE(app->catalogs().pipes.cell(4, 4), QStringLiteral("154.1"));
+        QCOMPARE(app->catalogs().pumps.cell(2, 2), QStringLiteral("SM4"));
         QVERIFY(boxes->shown().isEmpty());
 
         // Activated again (after another window): nothing reloads, nothing fails.
-        Form2->table.setCell(4, 4, QStringLiteral("edited"));
+        app->catalogs().pipes.setCell(4, 4, QStringLiteral("edited"));
         QFile::remove(database() + "pipes.csv");
         QWidget other;
         other.show();
         QApplication::setActiveWindow(&other);
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QApplication::setActiveWindow(Form1);
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        QCOMPARE(Form2->table.cell(4, 4), QStringLiteral("edited"));
+        QApplication::setActiveWindow(&main());
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QCOMPARE(app->catalogs().pipes.cell(4, 4), QStringLiteral("edited"));
         QVERIFY(boxes->shown().isEmpty());
 
         // Nothing changed: closing asks nothing.
-        QVERIFY(Form1->close());
+        QVERIFY(main().close());
         QVERIFY(boxes->shown().isEmpty());
     }
 
@@ -215,19 +305,19 @@ private slots:
         const QString prefix = "Cannot open file \"" + database() + "pumps.csv\". ";
         QVERIFY2(boxes->errors()[0].startsWith(prefix), qPrintable(boxes->errors()[0]));
         QVERIFY(boxes->errors()[0].endsWith('.'));
-        QCOMPARE(Form1->calc.nd, 4);         // loaded before the failure
-        QCOMPARE(Form4->table.cell(1, 1), QString()); // not attempted after it
-        QCOMPARE(tankCount, 0);
-        QVERIFY(Form1->isVisible());
+        QCOMPARE(app->catalogs().pipeCount, 4);              // loaded before the failure
+        QCOMPARE(app->catalogs().tanks.cell(1, 1), QString()); // not attempted after it
+        QCOMPARE(app->catalogs().tankCount, 0);
+        QVERIFY(main().isVisible());
     }
 
     void failingWindowCreationIsShownAndStartUpGoesOn()
     {
         printing->defaultPrinter = -1;
-        createForms(platform);
+        createApplication();
         QCOMPARE(boxes->errors().size(), 1);
-        QVERIFY(Form5);
-        QVERIFY(Form6);
+        QVERIFY(main().findChild<PrinterChoiceDialog *>());
+        QVERIFY(main().findChild<AboutDialog *>());
     }
 
     void enablement_data()
@@ -236,10 +326,12 @@ private slots:
         QTest::addColumn<QString>("event");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QStringList>("boxesShown");
-        QTest::newRow("arrow key released in SG1") << "off off off" << "arrow" << "on on off" << QStringList{};
+        QTest::newRow("arrow key released in the input table") << "off off off" << "arrow" << "on on off"
+                                                               << QStringList{};
         QTest::newRow("To Calculate that fails") << "off off off" << "calculate" << "on on on"
                                                  << QStringList{"error: '' is not a valid floating point value."};
-        QTest::newRow("New") << "on off on" << "new" << "on off on" << QStringList{};
+        QTest::newRow("New after a change") << "on on off" << "new" << "on on off" << QStringList{};
+        QTest::newRow("New after opening") << "off off on" << "new" << "off off on" << QStringList{};
         QTest::newRow("Save with no name") << "on on off" << "save" << "off off off"
                                            << QStringList{"warning: Enter the project name"};
         QTest::newRow("Save as with no name") << "on on on" << "save as" << "off off on"
@@ -252,41 +344,24 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, event);
         startUp();
-        const QStringList state = before.split(' ');
-        Form1->setSaveEnabled(state[0] == "on");
-        Form1->setSaveAsEnabled(state[1] == "on");
-        Form1->setPrintEnabled(state[2] == "on");
+        reach(before);
         QCOMPARE(switches(), before);
+        QVERIFY(boxes->shown().isEmpty());
 
         if (event == "arrow") {
-            Form1->SG1->setFocus();
-            key(Qt::Key_Left); // nothing to move to
+            changeTheProject();
         } else if (event == "calculate") {
-            QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>("calculateButton"), Qt::LeftButton);
         } else if (event == "new") {
-            Form1->Open1->trigger();
+            child<QAction>("newAction")->trigger();
         } else if (event == "save") {
-            QTest::mouseClick(Form1->SpeedButton2, Qt::LeftButton);
+            QTest::mouseClick(child<QToolButton>("saveButton"), Qt::LeftButton);
         } else if (event == "save as") {
-            Form1->Saveas1->trigger();
+            child<QAction>("saveAsAction")->trigger();
         } else if (event == "open") {
-            QVERIFY(QDir().mkpath(home.path() + "/docs"));
-            const QString base = home.path() + "/docs/opened";
-            QFile qvl(base + ".qvl");
-            QVERIFY(qvl.open(QIODevice::WriteOnly));
-            qvl.write("Village\r\n");
-            qvl.close();
-            QFile dat(base + ".dat");
-            QVERIFY(dat.open(QIODevice::WriteOnly));
-            dat.write(QByteArray("Description,Unit,Value\r\n").repeated(8));
-            dat.close();
-            QFile res(base + ".res");
-            QVERIFY(res.open(QIODevice::WriteOnly));
-            res.write(QByteArray("Description,Unit,Result\r\n").repeated(11));
-            res.close();
-            dialogs->confirm(FakeFileDialogs::Kind::Open, base + ".qvl", 1);
-            QTest::mouseClick(Form1->SpeedButton1, Qt::LeftButton);
-            QCOMPARE(Form1->Edit1->text(), QStringLiteral("Village"));
+            offerProject("Village");
+            QTest::mouseClick(child<QToolButton>("openButton"), Qt::LeftButton);
+            QCOMPARE(child<QLineEdit>("projectNameEdit")->text(), QStringLiteral("Village"));
         }
         QTEST(switches(), "after");
         QTEST(boxes->shown(), "boxesShown");
@@ -295,51 +370,55 @@ private slots:
     void typingIntoTheInputTableUpdatesTheCaptions()
     {
         startUp();
-        Form1->SG1->setFocus();
+        inputGrid()->setFocus();
         type("1200"); // the highlight starts on row 1
-        QCOMPARE(Form1->sheet.SG1.cell(2, 1), QStringLiteral("1200"));
-        QCOMPARE(Form1->Label3->text(), QStringLiteral("Pipeline Length= 1200"));
-        QCOMPARE(Form1->Label3->size(), Form1->Label3->sizeHint());
+        QCOMPARE(main().sheet().inputs.cell(valueColumn, InputRow::PipelineLength), QStringLiteral("1200"));
+        QCOMPARE(captionText("pipelineCaption"), QStringLiteral("Pipeline Length= 1200"));
+        QCOMPARE(child<QLabel>("pipelineCaption")->size(), child<QLabel>("pipelineCaption")->sizeHint());
         QCOMPARE(switches(), QStringLiteral("on on off"));
 
         clickInput(3); // select row 3, then open its editor and clear it by typing
         clickInput(3);
-        QVERIFY(Form1->SG1->cellEditor());
+        QVERIFY(inputGrid()->cellEditor());
         type("5");
         key(Qt::Key_Backspace);
-        QCOMPARE(Form1->Label2->text(), QStringLiteral("Storage Elevation= "));
+        QCOMPARE(captionText("storageCaption"), QStringLiteral("Storage Elevation= "));
 
         clickInput(6);
-        Form1->SG1->setFocus();
+        inputGrid()->setFocus();
         key(Qt::Key_Down);
-        QCOMPARE(Form1->sheet.R, 7);
-        QCOMPARE(Form1->Label1->text(), QStringLiteral("Water source elevation= 100"));
-        QCOMPARE(Form1->Label4->text(), QStringLiteral("Population"));
+        QCOMPARE(main().sheet().currentRow, 7);
+        QCOMPARE(captionText("sourceCaption"), QStringLiteral("Water source elevation= 100"));
+        QCOMPARE(captionText("populationCaption"), QStringLiteral("Population"));
 
         // After a resize the captions follow row 1 again until another cell is selected.
         clickInput(4);
-        Form1->showNormal();
-        Form1->resize(Form1->width() + 10, Form1->height());
-        QCOMPARE(Form1->sheet.R, 1);
-        Form1->SG1->setFocus();
+        main().showNormal();
+        main().resize(main().width() + 10, main().height());
+        QCOMPARE(main().sheet().currentRow, 1);
+        inputGrid()->setFocus();
         type("7");
-        QCOMPARE(Form1->Label4->text(), QStringLiteral("Population"));
-        QCOMPARE(Form1->Label3->text(), QStringLiteral("Pipeline Length= 1200"));
+        QCOMPARE(captionText("populationCaption"), QStringLiteral("Population"));
+        QCOMPARE(captionText("pipelineCaption"), QStringLiteral("Pipeline Length= 1200"));
     }
 
     void projectNameBox()
     {
         startUp();
-        QTest::keyClicks(Form1->Edit1, "Camp");
-        QCOMPARE(Form1->sheet.projectName(), QStringLiteral("Camp"));
-        Form1->sheet.setProjectName("3");
-        QCOMPARE(Form1->Edit1->text(), QStringLiteral("3"));
+        auto *nameEdit = child<QLineEdit>("projectNameEdit");
+        QTest::keyClicks(nameEdit, "Camp");
+        QCOMPARE(main().sheet().projectName(), QStringLiteral("Camp"));
+        // A name the project gets otherwise (here by opening one) shows in the box.
+        offerProject("3");
+        child<QAction>("openAction")->trigger();
+        QCOMPARE(main().sheet().projectName(), QStringLiteral("3"));
+        QCOMPARE(nameEdit->text(), QStringLiteral("3"));
     }
 
     void captionPlacement_data()
     {
         QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QList<QPoint>>("places"); // Label1..Label4
+        QTest::addColumn<QList<QPoint>>("places"); // source, storage, pipeline, population
         QTest::newRow("600 x 400") << QSize(600, 400)
                                    << QList<QPoint>{{20, 360}, {220, 80}, {300, 200}, {360, 280}};
         QTest::newRow("601 wide: half to even") << QSize(601, 400)
@@ -355,25 +434,26 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QList<QPoint>, places);
         startUp();
-        Form1->showNormal();
-        const QSize now = Form1->Image1->size();
-        Form1->resize(Form1->size() + picture - now);
-        QCOMPARE(Form1->Image1->size(), picture);
-        QCOMPARE(Form1->Label1->pos(), places[0]);
-        QCOMPARE(Form1->Label2->pos(), places[1]);
-        QCOMPARE(Form1->Label3->pos(), places[2]);
-        QCOMPARE(Form1->Label4->pos(), places[3]);
-        QCOMPARE(Form1->BitBtn1->pos(), QPoint(Form1->Panel1->width() - 120, 24));
+        main().showNormal();
+        auto *schematic = child<StretchedPicture>("schematic");
+        const QSize now = schematic->size();
+        main().resize(main().size() + picture - now);
+        QCOMPARE(schematic->size(), picture);
+        QCOMPARE(child<QLabel>("sourceCaption")->pos(), places[0]);
+        QCOMPARE(child<QLabel>("storageCaption")->pos(), places[1]);
+        QCOMPARE(child<QLabel>("pipelineCaption")->pos(), places[2]);
+        QCOMPARE(child<QLabel>("populationCaption")->pos(), places[3]);
+        QCOMPARE(child<QPushButton>("okButton")->pos(), QPoint(child<QFrame>("bottomPanel")->width() - 120, 24));
     }
 
     void layout()
     {
         startUp();
-        QCOMPARE(Form1->windowTitle(), QStringLiteral("Quorvel-DravenholtSystems"));
-        QCOMPARE(Form1->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(Form1->font().pointSize(), 8);
+        QCOMPARE(main().windowTitle(), QStringLiteral("Quorvel-DravenholtSystems"));
+        QCOMPARE(main().font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(main().font().pointSize(), 8);
         QStringList menu;
-        for (QAction *a : Form1->menuBar()->actions()) {
+        for (QAction *a : main().menuBar()->actions()) {
             menu << a->text();
             if (QMenu *m = a->menu())
                 for (QAction *item : m->actions()) {
@@ -384,8 +464,17 @@ private slots:
         QCOMPARE(menu, (QStringList{"File", "  New", "  Open", "  Save as", "  -", "  Open Diameters File", "  -",
                                     "  Exit", "Resources", "  Pumps", "  Distribution Tanks", "Help", "  Quorvel",
                                     "  About Quorvel"}));
-        const QList<QToolButton *> buttons{Form1->SpeedButton1, Form1->SpeedButton2, Form1->SpeedButton3,
-                                           Form1->SpeedButton4, Form1->SpeedButton5, Form1->SpeedButton6};
+        // The toolbar: three buttons, a gap, three buttons, a gap.
+        auto *toolBar = child<QToolBar>("toolBar");
+        QList<QWidget *> items;
+        for (QAction *a : toolBar->actions())
+            items << toolBar->widgetForAction(a);
+        QCOMPARE(items.size(), 8);
+        const QList<QToolButton *> buttons{child<QToolButton>("openButton"),      child<QToolButton>("saveButton"),
+                                           child<QToolButton>("printButton"),     child<QToolButton>("diametersButton"),
+                                           child<QToolButton>("pumpsButton"),     child<QToolButton>("tanksButton")};
+        QCOMPARE(items.mid(0, 3), (QList<QWidget *>{buttons[0], buttons[1], buttons[2]}));
+        QCOMPARE(items.mid(4, 3), (QList<QWidget *>{buttons[3], buttons[4], buttons[5]}));
         const QStringList hints{"Open a file", "Save the current project", "Print the current project",
                                 "Open the Pipes file", "Open the Pumps file", "Open the Tanks file"};
         for (int i = 0; i < 6; ++i) {
@@ -394,49 +483,54 @@ private slots:
             QVERIFY(!buttons[i]->icon().isNull());
         }
         // The greyed pictures differ from the normal ones.
-        const QIcon save = Form1->SpeedButton2->icon();
+        const QIcon save = buttons[1]->icon();
         QVERIFY(save.pixmap(16, QIcon::Disabled).toImage() != save.pixmap(16, QIcon::Normal).toImage());
-        QCOMPARE(Form1->Splitter1->width(), 44);
-        QCOMPARE(Form1->Splitter2->width(), 59);
-        QCOMPARE(Form1->ToolBar1->height(), 29);
-        QCOMPARE(Form1->Panel1->height(), 65);
-        QCOMPARE(Form1->Panel2->width(), 705);
-        QCOMPARE(Form1->Panel5->height(), 64);
-        QCOMPARE(Form1->Panel3->height(), 208);
-        QCOMPARE(Form1->Panel4->height(), 337);
-        QCOMPARE(Form1->Edit1->geometry(), QRect(141, 24, 210, 21));
-        QCOMPARE(Form1->StaticText1->text(), QStringLiteral("Project:"));
-        QCOMPARE(Form1->BitBtn2->geometry(), QRect(587, 6, 75, 25));
-        QCOMPARE(Form1->BitBtn2->text(), QStringLiteral("To Calculate"));
-        QCOMPARE(Form1->BitBtn1->text(), QStringLiteral("OK"));
-        QCOMPARE(Form1->SG2->height(), 287);
-        QCOMPARE(Form1->SG2->geometry().bottom(), Form1->Panel4->height() - 2);
-        QCOMPARE(Form1->Image1->pictureSize(), QSize(1343, 539));
-        QCOMPARE(Form1->Image1->geometry(), Form1->Panel6->contentsRect());
-        QCOMPARE(Form1->SG1->verticalHeader()->width(), 180 + 130); // the two fixed columns
-        QCOMPARE(Form1->SG1->columnWidth(2), 70);
-        QCOMPARE(Form1->SG1->rowHeight(7), 24);
-        for (QLabel *label : {Form1->Label1, Form1->Label2, Form1->Label3, Form1->Label4}) {
+        QCOMPARE(items[3]->width(), 44);
+        QCOMPARE(items[7]->width(), 59);
+        QCOMPARE(toolBar->height(), 29);
+        QCOMPARE(child<QFrame>("bottomPanel")->height(), 65);
+        QCOMPARE(child<QFrame>("sheetPanel")->width(), 705);
+        QCOMPARE(child<QFrame>("projectPanel")->height(), 64);
+        QCOMPARE(child<QFrame>("inputPanel")->height(), 208);
+        auto *resultPanel = child<QFrame>("resultPanel");
+        QCOMPARE(resultPanel->height(), 337);
+        QCOMPARE(child<QLineEdit>("projectNameEdit")->geometry(), QRect(141, 24, 210, 21));
+        QCOMPARE(child<QLabel>("projectLabel")->text(), QStringLiteral("Project:"));
+        auto *calculateButton = child<QPushButton>("calculateButton");
+        QCOMPARE(calculateButton->geometry(), QRect(587, 6, 75, 25));
+        QCOMPARE(calculateButton->text(), QStringLiteral("To Calculate"));
+        QCOMPARE(child<QPushButton>("okButton")->text(), QStringLiteral("OK"));
+        QCOMPARE(resultGrid()->height(), 287);
+        QCOMPARE(resultGrid()->geometry().bottom(), resultPanel->height() - 2);
+        auto *schematic = child<StretchedPicture>("schematic");
+        QCOMPARE(schematic->pictureSize(), QSize(1343, 539));
+        QCOMPARE(schematic->geometry(), child<QFrame>("schematicPanel")->contentsRect());
+        QCOMPARE(inputGrid()->verticalHeader()->width(), 180 + 130); // the two fixed columns
+        QCOMPARE(inputGrid()->columnWidth(valueColumn), 70);
+        QCOMPARE(inputGrid()->rowHeight(7), 24);
+        const QList<QLabel *> captions{child<QLabel>("sourceCaption"), child<QLabel>("storageCaption"),
+                                       child<QLabel>("pipelineCaption"), child<QLabel>("populationCaption")};
+        for (QLabel *label : captions) {
             QVERIFY(label->font().bold());
             QCOMPARE(label->font().pixelSize(), 21);
             QVERIFY(label->autoFillBackground());
         }
-        QCOMPARE(Form1->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(Form1->Label3->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(captions[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(captions[2]->palette().color(QPalette::WindowText), QColor(Qt::blue));
     }
 
     void commandsOpenTheirWindows_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("window");
-        QTest::newRow("Open Diameters File") << "OpenDiametersFile1" << "Form2";
-        QTest::newRow("pipes button") << "SpeedButton4" << "Form2";
-        QTest::newRow("Pumps") << "Pumps1" << "Form3";
-        QTest::newRow("pumps button") << "SpeedButton5" << "Form3";
-        QTest::newRow("Distribution Tanks") << "DistributionTanks1" << "Form4";
-        QTest::newRow("tanks button") << "SpeedButton6" << "Form4";
-        QTest::newRow("About Quorvel") << "AboutQuorvel2" << "Form6";
-        QTest::newRow("Print") << "SpeedButton3" << "Form5";
+        QTest::newRow("Open Diameters File") << "diametersAction" << "diameters";
+        QTest::newRow("pipes button") << "diametersButton" << "diameters";
+        QTest::newRow("Pumps") << "pumpsAction" << "pumps";
+        QTest::newRow("pumps button") << "pumpsButton" << "pumps";
+        QTest::newRow("Distribution Tanks") << "tanksAction" << "tanks";
+        QTest::newRow("tanks button") << "tanksButton" << "tanks";
+        QTest::newRow("About Quorvel") << "aboutAction" << "about";
+        QTest::newRow("Print") << "printButton" << "printer choice";
     }
 
     void commandsOpenTheirWindows()
@@ -444,25 +538,30 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, window);
         startUp();
-        Form1->setPrintEnabled(true);
-        const QMap<QString, QWidget *> windows{{"Form2", Form2}, {"Form3", Form3}, {"Form4", Form4},
-                                               {"Form5", Form5}, {"Form6", Form6}};
+        calculateAndFail(); // Print on
+        QVERIFY(child<QToolButton>("printButton")->isEnabled());
+        const QMap<QString, QWidget *> windows{{"diameters", owned<DiametersWindow>()},
+                                               {"pumps", owned<PumpsWindow>()},
+                                               {"tanks", owned<TanksWindow>()},
+                                               {"printer choice", owned<PrinterChoiceDialog>()},
+                                               {"about", owned<AboutDialog>()}};
         QWidget *shown = nullptr;
         whenModal([&shown](QWidget *w) {
             shown = w;
             w->close();
         });
-        if (auto *action = Form1->findChild<QAction *>(command))
+        if (auto *action = main().findChild<QAction *>(command))
             action->trigger();
         else
-            QTest::mouseClick(Form1->findChild<QToolButton *>(command), Qt::LeftButton);
+            QTest::mouseClick(main().findChild<QToolButton *>(command), Qt::LeftButton);
+        QVERIFY(windows.value(window));
         QCOMPARE(shown, windows.value(window));
     }
 
     void helpOpensTheHelpFile()
     {
         startUp();
-        Form1->AboutQuorvel1->trigger();
+        child<QAction>("helpAction")->trigger();
         QCOMPARE(shell->opened, QStringList{database() + "Quorvel Help.chm"});
     }
 
@@ -470,28 +569,37 @@ private slots:
     {
         startUp();
         setInputs({"1000", "100", "150", "5000", "4", "25", "250"});
+        auto *pumps = owned<PumpsWindow>();
+        auto *tanks = owned<TanksWindow>();
+        auto *okButton = pumps->findChild<QPushButton *>("okButton");
+        auto *addGraphButton = pumps->findChild<QPushButton *>("addGraphButton");
+        QVERIFY(okButton && addGraphButton);
         bool pickingLook = false;
         whenModal([&](QWidget *w) {
-            QCOMPARE(w, Form3);
-            pickingLook = Form3->Button2->isVisibleTo(Form3) && !Form3->Button1->isVisibleTo(Form3);
-            pickedPumpRow = 1; // as a double-click on row 1 does
-            whenModal([](QWidget *w4) {
-                QCOMPARE(w4, Form4);
-                w4->close(); // tankRow: 1
+            QCOMPARE(w, pumps);
+            pickingLook = addGraphButton->isVisibleTo(pumps) && !okButton->isVisibleTo(pumps);
+            whenModal([tanks](QWidget *w4) {
+                QCOMPARE(w4, tanks);
+                w4->close(); // the selected tank row: 1
             });
-            w->close();
+            // Picks pump row 1 and closes the window.
+            auto *grid = pumps->findChild<GridWidget *>("grid");
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, 1, 1));
         });
-        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("calculateButton"), Qt::LeftButton);
         QVERIFY(boxes->shown().isEmpty());
         QVERIFY(pickingLook);
-        QVERIFY(!Form3->Button2->isVisibleTo(Form3));
-        QVERIFY(Form3->Button1->isVisibleTo(Form3));
+        QCOMPARE(pumps->pickedRow(), 1);
+        QVERIFY(!addGraphButton->isVisibleTo(pumps));
+        QVERIFY(okButton->isVisibleTo(pumps));
         QStringList results;
         for (int row = 1; row <= 10; ++row)
-            results << Form1->SG2->model()->index(row, 2).data().toString();
+            results << resultGrid()->model()->index(row, valueColumn).data().toString();
         QCOMPARE(results, (QStringList{"520.8", "6", "1.56", "51.56", "125", "1", "13", "130", "4.16", "4"}));
-        QCOMPARE(Form1->sheet.SG2.cell(0, 6), QStringLiteral("Engine pump PE-50 model"));
-        QCOMPARE(Form1->sheet.SG2.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+        QCOMPARE(main().sheet().results.cell(descriptionColumn, ResultRow::Pump),
+                 QStringLiteral("Engine pump PE-50 model"));
+        QCOMPARE(main().sheet().results.cell(descriptionColumn, ResultRow::Tanks),
+                 QStringLiteral("Onion Tank 10 M^3"));
         QCOMPARE(switches(), QStringLiteral("on on on"));
     }
 
@@ -507,26 +615,28 @@ private slots:
     {
         QFETCH(QString, how);
         startUp();
-        Form1->setSaveEnabled(true); // unsaved changes: the exit prompt asks; No ends
+        changeTheProject(); // unsaved changes: the exit prompt asks; No ends
+        QCOMPARE(switches(), QStringLiteral("on on off"));
         if (how == "close box")
-            Form1->close();
+            main().close();
         else if (how == "Exit")
-            Form1->Exit1->trigger();
+            child<QAction>("exitAction")->trigger();
         else
-            QTest::mouseClick(Form1->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>("okButton"), Qt::LeftButton);
         QCOMPARE(boxes->questions().size(), 1);
-        QVERIFY(!Form1->isVisible());
+        QVERIFY(!main().isVisible());
     }
 
     void failedSaveAtExitKeepsTheWindowOpen()
     {
         startUp();
-        Form1->setSaveEnabled(true);
-        Form1->sheet.setProjectName("P");
+        changeTheProject();
+        QTest::keyClicks(child<QLineEdit>("projectNameEdit"), "P");
+        QCOMPARE(main().sheet().projectName(), QStringLiteral("P"));
         boxes->answer(true);
         dialogs->confirm(FakeFileDialogs::Kind::Save, home.path() + "/no such folder/p");
-        QVERIFY(!Form1->close());
-        QVERIFY(Form1->isVisible());
+        QVERIFY(!main().close());
+        QVERIFY(main().isVisible());
         QCOMPARE(boxes->errors().size(), 1);
     }
 
@@ -536,9 +646,9 @@ private slots:
         QCOMPARE(decimalSeparator(), QChar(u'.'));
         setDecimalSeparator(u'x');
         QEvent change(QEvent::LocaleChange);
-        QApplication::sendEvent(Form1, &change);
+        QApplication::sendEvent(&main(), &change);
         QCOMPARE(decimalSeparator(), QLocale::system().decimalPoint().at(0));
-        QVERIFY(Form1->calc.nd == 4); // the activation does not run again
+        QCOMPARE(app->catalogs().pipeCount, 4); // the activation does not run again
     }
 };
 

@@ -1,11 +1,11 @@
 // A project through the real main window: type the inputs, calculate with a pump and
 // a tank picked in their windows, save, "New", open, and everything is back.
-#include "app/forms.h"
-#include "app/tform1.h"
-#include "catalogs/tform3.h"
-#include "catalogs/tform4.h"
-#include "platform/ui/gridwidget.h"
-#include "storage/datafolders.h"
+#include "application.h"
+#include "gridwidget.h"
+#include "mainwindow.h"
+#include "pumpswindow.h"
+#include "sheetlayout.h"
+#include "tankswindow.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -17,10 +17,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
+#include <memory>
+
+using namespace quorvel;
+
 namespace {
+
+// A widget or action of the window by its object name.
+template <class T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("%s has no %s", qPrintable(window->objectName()), name);
+    return found;
+}
 
 QPoint cellCentre(GridWidget *grid, int col, int row)
 {
@@ -32,13 +47,29 @@ void clickCell(GridWidget *grid, int col, int row)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, col, row));
 }
 
+// Selects the cell and double-clicks it, as a user picks a catalog row.
+void pickRow(QWidget *window, int row)
+{
+    auto *grid = child<GridWidget>(window, "grid");
+    clickCell(grid, 1, row);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, 1, row));
+}
+
+// A key as the user types it: pressed into the focused widget, released where the
+// focus is afterwards.
+void typeKey(char key)
+{
+    QTest::keyPress(QApplication::focusWidget(), key);
+    QTest::keyRelease(QApplication::focusWidget(), key);
+}
+
 // Selects the cell and types the text as the user would: the first key starts the
 // cell editor, which then has the focus.
 void typeIntoCell(GridWidget *grid, int col, int row, const QString &text)
 {
     clickCell(grid, col, row);
     for (const QChar c : text)
-        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        typeKey(c.toLatin1());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
@@ -53,9 +84,24 @@ QStringList shownCells(GridWidget *grid)
     return cells;
 }
 
-QStringList captions(TForm1 *form)
+QStringList captions(MainWindow &window)
 {
-    return {form->Label1->text(), form->Label2->text(), form->Label3->text(), form->Label4->text()};
+    QStringList texts;
+    for (const char *name : {"sourceCaption", "storageCaption", "pipelineCaption", "populationCaption"})
+        texts << child<QLabel>(&window, name)->text();
+    return texts;
+}
+
+// Save, Save as and Print as the toolbar and the menu show them.
+struct Switches {
+    bool save, saveAs, print;
+};
+Switches switches(MainWindow &window)
+{
+    auto *toolBar = child<QToolBar>(&window, "toolBar");
+    return {child<QToolButton>(&window, "saveButton")->isEnabledTo(toolBar),
+            child<QAction>(&window, "saveAsAction")->isEnabled(),
+            child<QToolButton>(&window, "printButton")->isEnabledTo(toolBar)};
 }
 
 } // namespace
@@ -70,6 +116,7 @@ private slots:
 private:
     QTemporaryDir root;
     FakePlatform fake;
+    std::unique_ptr<Application> app;
 };
 
 void TestProjectRoundTrip::init()
@@ -82,75 +129,89 @@ void TestProjectRoundTrip::init()
     for (const QString &name : shipped.entryList(QDir::Files))
         QVERIFY(QFile::copy(shipped.filePath(name), database + name));
 
-    createForms(fake.platform);
-    Form1->show();
-    QVERIFY(QTest::qWaitForWindowActive(Form1));
-    QVERIFY(Form1->activated());
+    app = std::make_unique<Application>(fake.platform);
+    MainWindow &window = app->mainWindow();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The first activation loaded the shipped catalogs.
+    QVERIFY(app->catalogs().pipeCount > 0);
+    QVERIFY(app->catalogs().tankCount > 0);
     QCOMPARE(fake.boxes.shown(), QStringList());
 }
 
 void TestProjectRoundTrip::cleanup()
 {
-    destroyForms();
+    app.reset();
 }
 
 void TestProjectRoundTrip::calculateSaveNewOpen()
 {
-    TForm1 *form = Form1;
-    typeIntoCell(form->SG1, 2, 1, "1200");
-    typeIntoCell(form->SG1, 2, 3, "145");
-    typeIntoCell(form->SG1, 2, 4, "5000");
+    MainWindow &window = app->mainWindow();
+    auto *inputGrid = child<GridWidget>(&window, "inputGrid");
+    auto *resultGrid = child<GridWidget>(&window, "resultGrid");
+    auto *nameEdit = child<QLineEdit>(&window, "projectNameEdit");
+    const QString projectsDir = app->folders().projectsDir;
+    typeIntoCell(inputGrid, valueColumn, InputRow::PipelineLength, "1200");
+    typeIntoCell(inputGrid, valueColumn, InputRow::StorageElevation, "145");
+    typeIntoCell(inputGrid, valueColumn, InputRow::Population, "5000");
 
     // The calculation shows the pumps window, then the tanks window: pick row 2 of
     // each by a double-click.
-    whenModal([](QWidget *pumps) {
-        QCOMPARE(pumps, static_cast<QWidget *>(Form3));
-        whenModal([](QWidget *tanks) {
-            QCOMPARE(tanks, static_cast<QWidget *>(Form4));
-            clickCell(Form4->sg, 1, 2);
-            QTest::mouseDClick(Form4->sg->viewport(), Qt::LeftButton, {}, cellCentre(Form4->sg, 1, 2));
+    QWidget *pumpsWindow = window.findChild<PumpsWindow *>();
+    QWidget *tanksWindow = window.findChild<TanksWindow *>();
+    QVERIFY(pumpsWindow && tanksWindow);
+    whenModal([=](QWidget *pumps) {
+        QCOMPARE(pumps, pumpsWindow);
+        whenModal([=](QWidget *tanks) {
+            QCOMPARE(tanks, tanksWindow);
+            pickRow(tanks, 2);
         });
-        clickCell(Form3->SG, 1, 2);
-        QTest::mouseDClick(Form3->SG->viewport(), Qt::LeftButton, {}, cellCentre(Form3->SG, 1, 2));
+        pickRow(pumps, 2);
     });
-    QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&window, "calculateButton"), Qt::LeftButton);
     QCOMPARE(fake.boxes.shown(), QStringList());
-    for (int r = 1; r < form->sheet.SG2.rowCount(); ++r)
-        QVERIFY2(!form->sheet.SG2.cell(2, r).isEmpty(), qPrintable(QString::number(r)));
+    // The picks' windows are gone; the desktop hands the main window the focus back
+    // (the offscreen platform leaves that to us).
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int r = 1; r < window.sheet().results.rowCount(); ++r)
+        QVERIFY2(!window.sheet().results.cell(valueColumn, r).isEmpty(), qPrintable(QString::number(r)));
 
-    form->Edit1->clear();
-    QTest::keyClicks(form->Edit1, "Camp 4, \"north\" well");
-    QCOMPARE(form->sheet.projectName(), QString("Camp 4, \"north\" well"));
+    nameEdit->clear();
+    QTest::keyClicks(nameEdit, "Camp 4, \"north\" well");
+    QCOMPARE(window.sheet().projectName(), QString("Camp 4, \"north\" well"));
 
     fake.dialogs.confirm(FileDialogs::Kind::Save, projectsDir + "camp");
-    QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(&window, "saveButton"), Qt::LeftButton);
     for (const char *ext : {".qvl", ".dat", ".res"})
         QVERIFY(QFile::exists(projectsDir + "camp" + ext));
     QCOMPARE(fake.dialogs.showings(FileDialogs::Kind::Save).value(0).initialDir, projectsDir);
-    QVERIFY(!form->saveEnabled());
+    QVERIFY(!switches(window).save);
 
-    const QStringList inputs = shownCells(form->SG1);
-    const QStringList results = shownCells(form->SG2);
+    const QStringList inputs = shownCells(inputGrid);
+    const QStringList results = shownCells(resultGrid);
 
-    form->Open1->trigger(); // "New"
-    QCOMPARE(form->SG2->model()->index(1, 2).data().toString(), QString());
-    QCOMPARE(form->SG1->model()->index(1, 2).data().toString(), QString());
-    form->Edit1->clear();
-    QTest::keyClicks(form->Edit1, "other");
-    typeIntoCell(form->SG1, 2, 1, "7"); // a change, so that opening has to switch Save off
+    child<QAction>(&window, "newAction")->trigger();
+    QCOMPARE(resultGrid->model()->index(1, valueColumn).data().toString(), QString());
+    QCOMPARE(inputGrid->model()->index(1, valueColumn).data().toString(), QString());
+    nameEdit->clear();
+    QTest::keyClicks(nameEdit, "other");
+    // A change, so that opening has to switch Save off.
+    typeIntoCell(inputGrid, valueColumn, InputRow::PipelineLength, "7");
+    QVERIFY(switches(window).save);
 
     fake.dialogs.confirm(FileDialogs::Kind::Open, projectsDir + "camp.qvl", 1);
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>(&window, "openButton"), Qt::LeftButton);
 
     QCOMPARE(fake.boxes.shown(), QStringList());
-    QCOMPARE(form->Edit1->text(), QString("Camp 4, \"north\" well"));
-    QCOMPARE(shownCells(form->SG1), inputs);
-    QCOMPARE(shownCells(form->SG2), results);
-    QCOMPARE(captions(form), (QStringList{"Water Source Elevation= 100", "Storage Elevation= 145",
-                                          "Pipeline Length= 1200", "Population= 5000"}));
-    QVERIFY(!form->saveEnabled());
-    QVERIFY(!form->saveAsEnabled());
-    QVERIFY(form->printEnabled());
+    QCOMPARE(nameEdit->text(), QString("Camp 4, \"north\" well"));
+    QCOMPARE(shownCells(inputGrid), inputs);
+    QCOMPARE(shownCells(resultGrid), results);
+    QCOMPARE(captions(window), (QStringList{"Water Source Elevation= 100", "Storage Elevation= 145",
+                                            "Pipeline Length= 1200", "Population= 5000"}));
+    QVERIFY(!switches(window).save);
+    QVERIFY(!switches(window).saveAs);
+    QVERIFY(switches(window).print);
 }
 
 QTEST_MAIN(TestProjectRoundTrip)

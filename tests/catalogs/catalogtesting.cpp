@@ -1,7 +1,6 @@
 #include "catalogtesting.h"
 
-#include "platform/ui/gridwidget.h"
-#include "storage/datafolders.h"
+#include "gridwidget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -9,14 +8,11 @@
 #include <QLabel>
 #include <QTest>
 
-TestDatabase::TestDatabase() : previousDatabaseDir_(databaseDir)
-{
-    databaseDir = dir_.path() + QLatin1Char('/');
-}
+namespace quorvel {
 
-TestDatabase::~TestDatabase()
+TestDatabase::TestDatabase()
 {
-    databaseDir = previousDatabaseDir_;
+    folders_.databaseDir = dir_.path() + QLatin1Char('/');
 }
 
 QString TestDatabase::path(const QString &name) const
@@ -55,6 +51,11 @@ QStringList TestDatabase::readLines(const QString &name) const
 bool TestDatabase::exists(const QString &name) const
 {
     return QFile::exists(path(name));
+}
+
+GridWidget &gridOf(const QWidget &window)
+{
+    return child<GridWidget>(window, "grid");
 }
 
 void showAndActivate(QWidget &window)
@@ -135,3 +136,5 @@ QList<QWidget *> tabOrder(QWidget &window)
     }
     return order;
 }
+
+} // namespace quorvel

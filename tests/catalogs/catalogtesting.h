@@ -1,21 +1,29 @@
 #pragma once
 
+#include "datafolders.h"
+
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-class GridWidget;
 class QWidget;
 
-// A database folder for one test: a temporary folder that databaseDir points to
-// while the object lives, with helpers for the files the catalog windows read.
+namespace quorvel {
+
+class GridWidget;
+
+// A database folder for one test: a temporary folder, the database folder of the
+// folders handed to the windows, with helpers for the files the catalog windows read.
 class TestDatabase {
 public:
     TestDatabase();
-    ~TestDatabase();
     bool isValid() const { return dir_.isValid(); }
     QString path(const QString &name = {}) const; // databaseDir + name
+    // The windows' folders: the database folder is this one (ending with "/"); the
+    // others are empty until a test sets them.
+    DataFolders &folders() { return folders_; }
 
     // A small one-colour bitmap.
     void writeBitmap(const QString &name, QColor colour) const;
@@ -26,8 +34,21 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString previousDatabaseDir_;
+    DataFolders folders_;
 };
+
+// A window's child of the given type and object name; stops the run when it is missing.
+template <class T>
+T &child(const QObject &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child named %s", name);
+    return *found;
+}
+
+// A catalog window's table.
+GridWidget &gridOf(const QWidget &window);
 
 // Shows a window (which runs its activation) and waits until it is up.
 void showAndActivate(QWidget &window);
@@ -43,3 +64,5 @@ QList<QWidget *> tabOrder(QWidget &window);
 
 // The colour of a shown picture's top-left pixel (invalid when none is shown).
 QColor pictureColour(const QWidget &pictureBox);
+
+} // namespace quorvel

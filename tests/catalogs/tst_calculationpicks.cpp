@@ -1,13 +1,12 @@
 // The whole calculation through the main window on the shipped database: the seven
 // inputs typed into the input table, "To Calculate", a pump and a tank picked by
 // double-clicks in their windows, all results checked against hand computations.
-#include "app/forms.h"
-#include "app/tform1.h"
-#include "catalogs/tform3.h"
-#include "catalogs/tform4.h"
+#include "application.h"
 #include "catalogtesting.h"
-#include "core/sharedstate.h"
-#include "platform/ui/gridwidget.h"
+#include "gridwidget.h"
+#include "mainwindow.h"
+#include "pumpswindow.h"
+#include "tankswindow.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -21,33 +20,42 @@
 
 #include <memory>
 
+using namespace quorvel;
+
 class TestCalculationPicks : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<QTemporaryDir> root_;
     FakePlatform fake_;
+    std::unique_ptr<Application> app_;
+
+    MainWindow &mainWindow() { return app_->mainWindow(); }
+    PumpsWindow &pumpsWindow() { return *mainWindow().findChild<PumpsWindow *>(); }
+    TanksWindow &tanksWindow() { return *mainWindow().findChild<TanksWindow *>(); }
 
     // Selects an input cell and types into it, ending with Return.
-    static void typeInput(int row, const QString &text)
+    void typeInput(int row, const QString &text)
     {
-        GridWidget &grid = *Form1->SG1;
+        GridWidget &grid = child<GridWidget>(mainWindow(), "inputGrid");
         clickCell(grid, 2, row);
         typeText(grid, text);
         pressKey(grid, Qt::Key_Return);
     }
 
-    static void typeWorkedExample()
+    void typeWorkedExample()
     {
         const QStringList inputs{"1000", "100", "150", "5000", "4", "25", "250"};
         for (int r = 1; r <= 7; ++r)
             typeInput(r, inputs[r - 1]);
         for (int r = 1; r <= 7; ++r)
-            QCOMPARE(Form1->sheet.SG1.cell(2, r), inputs[r - 1]);
+            QCOMPARE(mainWindow().sheet().inputs.cell(2, r), inputs[r - 1]);
     }
 
+    void calculate() { QTest::mouseClick(&child<QPushButton>(mainWindow(), "calculateButton"), Qt::LeftButton); }
+
     // Picks a row in a picker window as a user does: a click, then a double-click.
-    static void pick(GridWidget &grid, int row) { doubleClickCell(grid, 1, row); }
+    static void pick(QWidget &window, int row) { doubleClickCell(gridOf(window), 1, row); }
 
 private slots:
     void init()
@@ -61,20 +69,18 @@ private slots:
         const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), database + name));
-        pickedPumpRow = 0;
-        tankRow = 0;
-        tankCount = 0;
-        createForms(fake_.platform);
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        QVERIFY(Form1->activated());
+        app_ = std::make_unique<Application>(fake_.platform);
+        mainWindow().show();
+        QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
+        // The first activation loaded the shipped catalogs.
+        QCOMPARE(app_->catalogs().pipeCount, 15);
         QCOMPARE(fake_.boxes.shown(), QStringList());
-        QCOMPARE(tankCount, 9);
+        QCOMPARE(app_->catalogs().tankCount, 9);
     }
 
     void cleanup()
     {
-        destroyForms();
+        app_.reset();
         fake_.boxes.clear();
         root_.reset();
     }
@@ -94,26 +100,31 @@ private slots:
     {
         typeWorkedExample();
 
+        PumpsWindow &pumps = pumpsWindow();
+        TanksWindow &tanks = tanksWindow();
+        QPushButton &addGraph = child<QPushButton>(pumps, "addGraphButton");
+        QPushButton &ok = child<QPushButton>(pumps, "okButton");
         bool pickingButtons = false;
-        whenModal([&](QWidget *pumps) {
-            QCOMPARE(pumps, static_cast<QWidget *>(Form3));
-            pickingButtons = Form3->Button2->isVisible() && !Form3->Button1->isVisible();
-            whenModal([](QWidget *tanks) {
-                QCOMPARE(tanks, static_cast<QWidget *>(Form4));
-                pick(*Form4->sg, 5);
+        whenModal([&](QWidget *shownPumps) {
+            QCOMPARE(shownPumps, static_cast<QWidget *>(&pumps));
+            pickingButtons = addGraph.isVisible() && !ok.isVisible();
+            whenModal([&](QWidget *shownTanks) {
+                QCOMPARE(shownTanks, static_cast<QWidget *>(&tanks));
+                pick(tanks, 5);
             });
-            pick(*Form3->SG, 3);
+            pick(pumps, 3);
         });
-        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+        calculate();
 
         QCOMPARE(fake_.boxes.shown(), QStringList());
         QVERIFY(pickingButtons);
-        QVERIFY(!Form3->Button2->isVisible() && Form3->Button1->isVisibleTo(Form3));
-        QCOMPARE(pickedPumpRow, 3);
-        QCOMPARE(tankRow, 5);
-        QCOMPARE(Form1->Edit1->text(), QStringLiteral("9")); // the tank count, by the pick
+        QVERIFY(!addGraph.isVisible() && ok.isVisibleTo(&pumps));
+        QCOMPARE(pumps.pickedRow(), 3);
+        QCOMPARE(tanks.selectedRow(), 5);
+        // The tank count, by the pick.
+        QCOMPARE(child<QLineEdit>(mainWindow(), "projectNameEdit").text(), QStringLiteral("9"));
 
-        const CellTable &results = Form1->sheet.SG2;
+        const CellTable &results = mainWindow().sheet().results;
         const QStringList expected{"520.8", "5", "3.83", "53.83", "125",
                                    "1", "13", "130", "4.16", "4"};
         for (int r = 1; r <= 10; ++r)
@@ -126,16 +137,16 @@ private slots:
     void pumpDescriptionFromTheTable()
     {
         typeWorkedExample();
-        Form3->table.setCell(1, 3, "Trailer");
-        Form3->table.setCell(2, 3, "T 9");
-        whenModal([](QWidget *) {
-            whenModal([](QWidget *) { pick(*Form4->sg, 1); });
-            pick(*Form3->SG, 3);
+        app_->catalogs().pumps.setCell(1, 3, "Trailer");
+        app_->catalogs().pumps.setCell(2, 3, "T 9");
+        whenModal([this](QWidget *) {
+            whenModal([this](QWidget *) { pick(tanksWindow(), 1); });
+            pick(pumpsWindow(), 3);
         });
-        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+        calculate();
         QCOMPARE(fake_.boxes.shown(), QStringList());
-        QCOMPARE(Form1->sheet.SG2.cell(0, 6), QStringLiteral("Trailer pump T 9 model"));
-        QCOMPARE(Form1->sheet.SG2.cell(0, 7), QStringLiteral("Bladder Tank 2 M^3"));
+        QCOMPARE(mainWindow().sheet().results.cell(0, 6), QStringLiteral("Trailer pump T 9 model"));
+        QCOMPARE(mainWindow().sheet().results.cell(0, 7), QStringLiteral("Bladder Tank 2 M^3"));
     }
 };
 

@@ -1,18 +1,19 @@
-#include "catalogs/tform2.h"
+#include "diameterswindow.h"
+#include "catalogfiles.h"
 #include "catalogtesting.h"
-#include "core/commandswitches.h"
-#include "core/designcalculation.h"
-#include "core/sharedstate.h"
-#include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "storage/catalogfiles.h"
+#include "designcalculation.h"
+#include "gridwidget.h"
+#include "platform.h"
 #include "support/fakemessageboxes.h"
+#include "support/fakeswitches.h"
 #include "support/modal.h"
 
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
+
+using namespace quorvel;
 
 // The diameters window with the pipe catalog loaded from real files.
 class TestDiametersWindow : public QObject {
@@ -22,21 +23,22 @@ private:
     std::unique_ptr<TestDatabase> db_;
     std::unique_ptr<FakeMessageBoxes> boxes_;
     Platform platform_;
-    std::unique_ptr<TForm2> form_;
+    std::unique_ptr<Catalogs> catalogs_;
+    std::unique_ptr<DiametersWindow> form_;
 
-    CellTable &table() { return form_->table; }
-    GridWidget &grid() { return *form_->SG; }
+    CellTable &table() { return catalogs_->pipes; }
+    GridWidget &grid() { return gridOf(*form_); }
+    QPushButton &okButton() { return child<QPushButton>(*form_, "okButton"); }
 
     // Loads a pipe catalog of the given lines; the other two catalogs are minimal.
+    // Returns the pipe count.
     qint32 loadPipes(const QStringList &lines)
     {
         db_->writeLines("pipes.csv", lines);
         db_->writeLines("pumps.csv", {"No,Name,Model,Q,H,kW,Curve", "1,XK,P 100,,,,c1.bmp"});
         db_->writeLines("storage.csv", {"No,Type,Volume,Kit", "1,Bladder,10,BT10"});
-        CellTable pumps(7, 100), tanks(4, 15);
-        qint32 nd = 0;
-        loadCatalogs(table(), pumps, tanks, nd);
-        return nd;
+        catalogs_->load(db_->folders().databaseDir);
+        return catalogs_->pipeCount;
     }
 
     // Captions and n pipes; pipe i has the inside diameter 2 * i.
@@ -56,12 +58,14 @@ private slots:
         boxes_ = std::make_unique<FakeMessageBoxes>();
         platform_ = Platform{};
         platform_.messages = boxes_.get();
-        form_ = std::make_unique<TForm2>(platform_);
+        catalogs_ = std::make_unique<Catalogs>();
+        form_ = std::make_unique<DiametersWindow>(platform_, catalogs_->pipes);
     }
 
     void cleanup()
     {
         form_.reset();
+        catalogs_.reset();
         db_.reset();
     }
 
@@ -75,16 +79,17 @@ private slots:
         QCOMPARE(form_->font().pointSize(), 8);
         showAndActivate(*form_);
         QCOMPARE(grid().geometry(), QRect(0, 0, 348, 240));
-        QCOMPARE(form_->Panel1->geometry(), QRect(0, 240, 348, 59));
-        QCOMPARE(form_->BitBtn1->geometry(), QRect(248, 18, 75, 25));
-        QCOMPARE(form_->BitBtn1->text(), QStringLiteral("OK"));
-        QCOMPARE(tabOrder(*form_), (QList<QWidget *>{&grid(), form_->BitBtn1}));
+        QWidget &buttonPanel = child<QWidget>(*form_, "buttonPanel");
+        QCOMPARE(buttonPanel.geometry(), QRect(0, 240, 348, 59));
+        QCOMPARE(okButton().geometry(), QRect(248, 18, 75, 25));
+        QCOMPARE(okButton().text(), QStringLiteral("OK"));
+        QCOMPARE(tabOrder(*form_), (QList<QWidget *>{&grid(), &okButton()}));
         for (int c = 0; c < 5; ++c)
             QCOMPARE(table().colWidth(c), 64);
         QCOMPARE(table().rowHeight(), 24);
         form_->resize(500, 400);
         QTRY_COMPARE(grid().geometry(), QRect(0, 0, 500, 341));
-        QCOMPARE(form_->Panel1->geometry(), QRect(0, 341, 500, 59));
+        QCOMPARE(buttonPanel.geometry(), QRect(0, 341, 500, 59));
     }
 
     void catalogSizes_data()
@@ -125,30 +130,24 @@ private slots:
     {
         QStringList lines = pipeLines(24);
         lines[23] = "23,DN150,6,40,154.1";
-        const qint32 nd = loadPipes(lines);
+        const qint32 pipeCount = loadPipes(lines);
 
-        struct Switches : CommandSwitches {
-            void setSaveEnabled(bool) override {}
-            void setSaveAsEnabled(bool) override {}
-            void setPrintEnabled(bool) override {}
-            bool saveEnabled() const override { return false; }
-        } switches;
+        FakeSwitches switches;
         struct Pickers : CatalogPickers {
-            void showPumpPicker() override { pickedPumpRow = 1; }
+            qint32 pickPump() override { return 1; }
             void endPumpPick() override {}
-            void showTankPicker() override { tankRow = 1; }
+            qint32 pickTank() override { return 1; }
         } pickers;
-        CellTable SG1(3, 8, 2), SG2(3, 11, 1), pumps(7, 100), tanks(4, 15);
-        const char *inputs[] = {"1000", "100", "150", "5000", "4", "25", "250"};
+        CellTable inputs(3, 8, 2), results(3, 11, 1), pumps(7, 100), tanks(4, 15);
+        const char *values[] = {"1000", "100", "150", "5000", "4", "25", "250"};
         for (int r = 1; r <= 7; ++r)
-            SG1.setCell(2, r, inputs[r - 1]);
+            inputs.setCell(2, r, values[r - 1]);
         tanks.setCell(1, 1, "Onion");
         tanks.setCell(2, 1, "10");
         DesignCalculation calc;
-        calc.nd = nd;
-        calc.run({SG1, SG2, table(), pumps, tanks}, switches, pickers);
-        QCOMPARE(SG2.cell(2, 2), QStringLiteral("6"));
-        QCOMPARE(SG2.cell(2, 3), QStringLiteral("1.56"));
+        calc.run({inputs, results, table(), pipeCount, pumps, tanks}, switches, pickers);
+        QCOMPARE(results.cell(2, 2), QStringLiteral("6"));
+        QCOMPARE(results.cell(2, 3), QStringLiteral("1.56"));
     }
 
     void typingChangesNothing()
@@ -168,7 +167,7 @@ private slots:
 
     void okAndCloseBoxClose()
     {
-        whenModal([this](QWidget *) { QTest::mouseClick(form_->BitBtn1, Qt::LeftButton); });
+        whenModal([this](QWidget *) { QTest::mouseClick(&okButton(), Qt::LeftButton); });
         form_->exec();
         QVERIFY(!form_->isVisible());
         whenModal([](QWidget *w) { w->close(); });

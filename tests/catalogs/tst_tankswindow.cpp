@@ -1,13 +1,12 @@
-#include "catalogs/tform4.h"
+#include "tankswindow.h"
+#include "catalogfiles.h"
 #include "catalogtesting.h"
-#include "core/commandswitches.h"
-#include "core/error.h"
-#include "core/projectsheet.h"
-#include "core/sharedstate.h"
-#include "platform/ui/gridwidget.h"
-#include "platform/ui/platform.h"
-#include "storage/catalogfiles.h"
+#include "error.h"
+#include "gridwidget.h"
+#include "platform.h"
+#include "projectsheet.h"
 #include "support/fakemessageboxes.h"
+#include "support/fakeswitches.h"
 #include "support/modal.h"
 
 #include <QDir>
@@ -16,16 +15,7 @@
 
 #include <memory>
 
-namespace {
-class Switches : public CommandSwitches {
-public:
-    void setSaveEnabled(bool on) override { save = on; }
-    void setSaveAsEnabled(bool) override {}
-    void setPrintEnabled(bool) override {}
-    bool saveEnabled() const override { return save; }
-    bool save = false;
-};
-}
+using namespace quorvel;
 
 // The tanks window on real widgets with a temporary database folder; the tank
 // catalog is loaded from real files where the count matters.
@@ -35,13 +25,17 @@ class TestTanksWindow : public QObject {
 private:
     std::unique_ptr<TestDatabase> db_;
     std::unique_ptr<FakeMessageBoxes> boxes_;
-    Switches switches_;
+    FakeSwitches switches_;
     std::unique_ptr<ProjectSheet> sheet_;
     Platform platform_;
-    std::unique_ptr<TForm4> form_;
+    std::unique_ptr<Catalogs> catalogs_;
+    std::unique_ptr<TanksWindow> form_;
 
-    CellTable &table() { return form_->table; }
-    GridWidget &grid() { return *form_->sg; }
+    const QString saveQuestion = QStringLiteral("Do you want to save the new data?");
+
+    CellTable &table() { return catalogs_->tanks; }
+    GridWidget &grid() { return gridOf(*form_); }
+    QPushButton &okButton() { return child<QPushButton>(*form_, "okButton"); }
 
     // The start-up load with a tank catalog of the given lines (captions first).
     void loadTanks(const QStringList &tankLines)
@@ -49,9 +43,7 @@ private:
         db_->writeLines("pipes.csv", {"No,Nominal,Inch,Schedule,Inside", "1,DN50,2,40,52.5"});
         db_->writeLines("pumps.csv", {"No,Name,Model,Q,H,kW,Curve"});
         db_->writeLines("storage.csv", tankLines);
-        CellTable pipes(5, 20), pumps(7, 100);
-        qint32 nd = 0;
-        loadCatalogs(pipes, pumps, table(), nd);
+        catalogs_->load(db_->folders().databaseDir);
     }
 
     static QStringList sixLineCatalog()
@@ -69,15 +61,15 @@ private slots:
         sheet_ = std::make_unique<ProjectSheet>(switches_);
         platform_ = Platform{};
         platform_.messages = boxes_.get();
-        tankRow = 0;
-        tankCount = 0;
-        tanksChanged = false;
-        form_ = std::make_unique<TForm4>(platform_, *sheet_);
+        catalogs_ = std::make_unique<Catalogs>();
+        form_ = std::make_unique<TanksWindow>(platform_, db_->folders(), *catalogs_, *sheet_);
     }
 
     void cleanup()
     {
         form_.reset();
+        catalogs_.reset();
+        sheet_.reset();
         db_.reset();
     }
 
@@ -91,17 +83,18 @@ private slots:
         QCOMPARE(table().colWidth(1), 64);
         showAndActivate(*form_);
         QCOMPARE(grid().geometry(), QRect(0, 0, 358, 198));
-        QCOMPARE(form_->Panel1->geometry(), QRect(0, 198, 358, 57));
-        QCOMPARE(form_->Button1->geometry(), QRect(272, 16, 75, 25));
-        QCOMPARE(form_->Button1->text(), QStringLiteral("OK"));
-        QCOMPARE(tabOrder(*form_), (QList<QWidget *>{form_->Button1, &grid()}));
-        QCOMPARE(form_->focusWidget(), form_->Button1);
+        QWidget &buttonPanel = child<QWidget>(*form_, "buttonPanel");
+        QCOMPARE(buttonPanel.geometry(), QRect(0, 198, 358, 57));
+        QCOMPARE(okButton().geometry(), QRect(272, 16, 75, 25));
+        QCOMPARE(okButton().text(), QStringLiteral("OK"));
+        QCOMPARE(tabOrder(*form_), (QList<QWidget *>{&okButton(), &grid()}));
+        QCOMPARE(form_->focusWidget(), &okButton());
         QCOMPARE(table().colWidth(0), 64);
         QCOMPARE(table().colWidth(1), 120);
         QCOMPARE(table().rowHeight(), 24);
         form_->resize(400, 300);
         QTRY_COMPARE(grid().geometry(), QRect(0, 0, 400, 243));
-        QCOMPARE(form_->Panel1->geometry(), QRect(0, 243, 400, 57));
+        QCOMPARE(buttonPanel.geometry(), QRect(0, 243, 400, 57));
     }
 
     void okAsksOnlyAfterAKey_data()
@@ -131,9 +124,8 @@ private slots:
             typeText(grid(), "X");
         }
         boxes_->answerQuestions({false});
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
-        QCOMPARE(boxes_->questions(),
-                 asks ? QStringList{"Do you want to save the new data?"} : QStringList());
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        QCOMPARE(boxes_->questions(), asks ? QStringList{saveQuestion} : QStringList());
         QVERIFY(!form_->isVisible()); // closes after No as well
         QCOMPARE(db_->readLines("storage.csv"), sixLineCatalog()); // No writes nothing
     }
@@ -157,7 +149,9 @@ private slots:
         pressKey(grid(), Qt::Key_Down);
         QCOMPARE(table().cell(0, 8), number);
         QCOMPARE(table().cell(0, 9), QString());
-        QVERIFY(tanksChanged);
+        // The key marks the catalog changed: OK asks to save.
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        QCOMPARE(boxes_->questions(), QStringList{saveQuestion});
     }
 
     void doubleClickWithinCatalog_data()
@@ -171,11 +165,12 @@ private slots:
     {
         QFETCH(int, row);
         loadTanks(sixLineCatalog());
-        QCOMPARE(tankCount, 5);
+        QCOMPARE(catalogs_->tankCount, 5);
+        QCOMPARE(form_->tankCount(), 5);
         sheet_->setProjectName("Camp B");
         showAndActivate(*form_);
         doubleClickCell(grid(), 2, row);
-        QCOMPARE(tankRow, row);
+        QCOMPARE(form_->selectedRow(), row);
         QCOMPARE(sheet_->projectName(), QStringLiteral("5")); // also when the warning follows
         if (row <= 5) {
             QCOMPARE(boxes_->warnings(), QStringList());
@@ -187,28 +182,35 @@ private slots:
         QCOMPARE(boxes_->questions(), QStringList()); // no closing handler
     }
 
-    void activationResetsTankRow()
+    void activationResetsSelectedRow()
     {
         loadTanks(sixLineCatalog());
-        tankRow = 9;
+        // An earlier showing left row 9 selected and the catalog marked changed.
         showAndActivate(*form_);
-        QCOMPARE(tankRow, 1);
+        clickCell(grid(), 2, 8);
+        pressKey(grid(), Qt::Key_Down);
+        QCOMPARE(form_->selectedRow(), 9);
+        form_->close(); // the close box, which never asks
+
+        showAndActivate(*form_);
+        QCOMPARE(form_->selectedRow(), 1);
         clickCell(grid(), 2, 3);
-        QCOMPARE(tankRow, 3);
+        QCOMPARE(form_->selectedRow(), 3);
         form_->close(); // the close box
-        QCOMPARE(tankRow, 3);
+        QCOMPARE(form_->selectedRow(), 3);
 
         // The highlight stays on row 3 but activation works on row 1.
         showAndActivate(*form_);
-        QCOMPARE(tankRow, 1);
-        QVERIFY(!tanksChanged);
+        QCOMPARE(form_->selectedRow(), 1);
         doubleClickCell(grid(), 2, 3);
-        QCOMPARE(tankRow, 1);
+        QCOMPARE(form_->selectedRow(), 1);
         QVERIFY(!form_->isVisible());
 
         showAndActivate(*form_);
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
-        QCOMPARE(tankRow, 1);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        QCOMPARE(form_->selectedRow(), 1);
+        // The change mark of the first showing did not last: OK asked nothing.
+        QCOMPARE(boxes_->questions(), QStringList());
     }
 
     void okKeepsRowsPastTheCount()
@@ -218,19 +220,17 @@ private slots:
         clickCell(grid(), 1, 7);
         typeText(grid(), "Tank");
         boxes_->answerQuestions({false});
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
         QVERIFY(!form_->isVisible());
-        QCOMPARE(tankRow, 7); // OK does not check the row
+        QCOMPARE(form_->selectedRow(), 7); // OK does not check the row
     }
 
     void loadNotFinished()
     {
         db_->writeLines("pipes.csv", {"No,Nominal,Inch,Schedule,Inside"});
         db_->writeLines("storage.csv", sixLineCatalog()); // never reached: pumps missing
-        CellTable pipes(5, 20), pumps(7, 100);
-        qint32 nd = 0;
-        QVERIFY_THROWS_EXCEPTION(Error, loadCatalogs(pipes, pumps, table(), nd));
-        QCOMPARE(tankCount, 0);
+        QVERIFY_THROWS_EXCEPTION(Error, catalogs_->load(db_->folders().databaseDir));
+        QCOMPARE(form_->tankCount(), 0);
         QCOMPARE(table().cell(1, 1), QString());
 
         showAndActivate(*form_);
@@ -238,7 +238,7 @@ private slots:
         QCOMPARE(boxes_->warnings(), QStringList{"Select a data item"});
         QCOMPARE(sheet_->projectName(), QStringLiteral("0"));
         QVERIFY(form_->isVisible());
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
         QVERIFY(!form_->isVisible());
         showAndActivate(*form_);
         form_->close();
@@ -252,7 +252,7 @@ private slots:
         clickCell(grid(), 2, 1);
         pressKey(grid(), Qt::Key_Down);
         boxes_->answerQuestions({true});
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
         QVERIFY(!form_->isVisible());
         const QStringList lines = db_->readLines("storage.csv");
         QCOMPARE(lines.size(), 15);
@@ -261,13 +261,12 @@ private slots:
             QCOMPARE(lines[i], QStringLiteral(",,,"));
 
         // After a restart every data row counts and can be picked.
-        TForm4 restarted(platform_, *sheet_);
-        CellTable pipes(5, 20), pumps(7, 100);
-        qint32 nd = 0;
-        loadCatalogs(pipes, pumps, restarted.table, nd);
-        QCOMPARE(tankCount, 14);
+        Catalogs reloaded;
+        TanksWindow restarted(platform_, db_->folders(), reloaded, *sheet_);
+        reloaded.load(db_->folders().databaseDir);
+        QCOMPARE(restarted.tankCount(), 14);
         showAndActivate(restarted);
-        doubleClickCell(*restarted.sg, 2, 14);
+        doubleClickCell(gridOf(restarted), 2, 14);
         QVERIFY(!restarted.isVisible());
         QCOMPARE(boxes_->warnings(), QStringList());
     }
@@ -280,16 +279,16 @@ private slots:
         showAndActivate(*form_);
         pressKey(grid(), Qt::Key_Right);
         boxes_->answerQuestions({true});
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
         QCOMPARE(boxes_->errors().size(), 1);
         QVERIFY2(boxes_->errors()[0].startsWith("Cannot create file \"" + db_->path("storage.csv") + "\"."),
                  qPrintable(boxes_->errors()[0]));
         QVERIFY(form_->isVisible());
-        QVERIFY(tanksChanged);
 
+        // Still marked changed: the next OK asks again.
         QVERIFY(QDir(db_->path()).rmdir("storage.csv"));
         boxes_->answerQuestions({true});
-        QTest::mouseClick(form_->Button1, Qt::LeftButton);
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
         QCOMPARE(boxes_->questions().size(), 2);
         QVERIFY(!form_->isVisible());
         QCOMPARE(db_->readLines("storage.csv").size(), 15);

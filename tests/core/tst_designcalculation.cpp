@@ -1,9 +1,8 @@
-#include "core/designcalculation.h"
-#include "core/error.h"
-#include "core/numbers.h"
-#include "core/projectsheet.h"
-#include "core/sharedstate.h"
-#include "fakeswitches.h"
+#include "designcalculation.h"
+#include "error.h"
+#include "numbers.h"
+#include "projectsheet.h"
+#include "support/fakeswitches.h"
 
 #include <QTest>
 
@@ -12,37 +11,43 @@
 #include <memory>
 #include <optional>
 
+using namespace quorvel;
+
 namespace {
 
-// Stands in for the pumps and tanks windows: a pick sets the module variables as
-// those windows do; without a pick the pump row stays and the tank row is 1.
+// Stands in for the pumps and tanks windows and answers as they do: the pumps window
+// keeps its picked row between showings (0 at first), the tanks window selects row 1
+// on showing; a scripted pick replaces either.
 class FakePickers : public CatalogPickers {
 public:
     std::optional<qint32> pumpPick;
     std::optional<qint32> tankPick;
     std::function<void()> whileTankPickerOpen;
     QStringList log;
-    QStringList resultsAtPumpPick; // SG2 column 2 when the pumps window opens
+    QStringList resultsAtPumpPick; // result values when the pumps window opens
     const CellTable *results = nullptr;
 
-    void showPumpPicker() override
+    qint32 pickPump() override
     {
         log << "pump picker";
         for (int row = 1; row <= 10; ++row)
             resultsAtPumpPick << results->cell(2, row);
         if (pumpPick)
-            pickedPumpRow = *pumpPick;
+            lastPumpPick_ = *pumpPick;
+        return lastPumpPick_;
     }
     void endPumpPick() override { log << "end pump pick " + results->cell(2, 6); }
-    void showTankPicker() override
+    qint32 pickTank() override
     {
         log << "tank picker";
-        tankRow = 1;
-        if (tankPick)
-            tankRow = *tankPick;
+        const qint32 row = tankPick.value_or(1);
         if (whileTankPickerOpen)
             whileTankPickerOpen();
+        return row;
     }
+
+private:
+    qint32 lastPumpPick_ = 0;
 };
 
 struct Inputs {
@@ -61,13 +66,14 @@ struct Sheet {
     CellTable diameters{5, 20};
     CellTable pumps{7, 100};
     CellTable tanks{4, 15};
+    qint32 pipeCount = 0; // pipe rows of the catalog
     FakePickers pickers;
     DesignCalculation calc;
 
     Sheet()
     {
         project.createTables();
-        pickers.results = &project.SG2;
+        pickers.results = &project.results;
         pumps.setCell(1, 0, "Drive");
         pumps.setCell(2, 0, "Model");
         pumps.setCell(1, 1, "Engine");
@@ -87,7 +93,7 @@ struct Sheet {
     {
         const QString values[] = {in.L, in.Zw, in.Zt, in.P, in.T, in.U, in.K};
         for (int row = 1; row <= 7; ++row)
-            project.SG1.setCell(2, row, values[row - 1]);
+            project.inputs.setCell(2, row, values[row - 1]);
     }
 
     void setPipes(const QList<Pipe> &pipes)
@@ -96,14 +102,15 @@ struct Sheet {
             diameters.setCell(2, i + 1, pipes[i].nominal);
             diameters.setCell(4, i + 1, pipes[i].inside);
         }
-        calc.nd = qint32(pipes.size());
+        pipeCount = qint32(pipes.size());
     }
 
     // Runs the calculation; gives the error message, or the empty text on success.
     QString run()
     {
         try {
-            calc.run({project.SG1, project.SG2, diameters, pumps, tanks}, switches, pickers);
+            calc.run({project.inputs, project.results, diameters, pipeCount, pumps, tanks}, switches,
+                     pickers);
         } catch (const Error &e) {
             return e.message();
         }
@@ -114,7 +121,7 @@ struct Sheet {
     {
         QStringList texts;
         for (int row = 1; row <= 10; ++row)
-            texts << project.SG2.cell(2, row);
+            texts << project.results.cell(2, row);
         return texts;
     }
 };
@@ -181,8 +188,6 @@ private:
 
 void DesignCalculationTest::init()
 {
-    pickedPumpRow = 0;
-    tankRow = 0;
     setDecimalSeparator(u'.');
     sheet = std::make_unique<Sheet>();
 }
@@ -221,28 +226,28 @@ void DesignCalculationTest::results()
 
     sheet->setInputs(inputs);
     sheet->pickers.tankPick = tank;
-    const QStringList inputsBefore = snapshot(sheet->project.SG1);
+    const QStringList inputsBefore = snapshot(sheet->project.inputs);
 
     QCOMPARE(sheet->run(), QString());
     QCOMPARE(sheet->results(), expected);
-    QCOMPARE(sheet->project.SG1.cell(2, 0), QStringLiteral("Value"));
-    QCOMPARE(snapshot(sheet->project.SG1), inputsBefore);
-    QCOMPARE(sheet->project.SG2.cell(1, 2), QStringLiteral("\""));
+    QCOMPARE(sheet->project.inputs.cell(2, 0), QStringLiteral("Value"));
+    QCOMPARE(snapshot(sheet->project.inputs), inputsBefore);
+    QCOMPARE(sheet->project.results.cell(1, 2), QStringLiteral("\""));
 }
 
 void DesignCalculationTest::designFlowAndEconomicDiameter()
 {
     QCOMPARE(sheet->run(), QString());
     DesignCalculation &calc = sheet->calc;
-    QVERIFY(std::fabs(calc.qd - 8.680555555555555) < 1e-14);
-    QVERIFY(std::fabs(calc.de - 139.754) < 1e-3);
+    QVERIFY(std::fabs(calc.designFlow - 8.680555555555555) < 1e-14);
+    QVERIFY(std::fabs(calc.economicDiameter - 139.754) < 1e-3);
     // 1/1.016 is the extended value nearest to 125/127.
     volatile Extended numerator = 125, denominator = 127;
     const Extended factor = numerator / denominator;
-    QCOMPARE(calc.de, double(sqrtl(3.6L * calc.qd) * factor * 25.4L));
-    QCOMPARE(calc.di, 154.1);
-    QCOMPARE(calc.dn, 6.0);
-    QVERIFY(calc.hf > 1.555 && calc.hf < 1.565);
+    QCOMPARE(calc.economicDiameter, double(sqrtl(3.6L * calc.designFlow) * factor * 25.4L));
+    QCOMPARE(calc.insideDiameter, 154.1);
+    QCOMPARE(calc.nominalDiameter, 6.0);
+    QVERIFY(calc.frictionLoss > 1.555 && calc.frictionLoss < 1.565);
 
     Sheet even;
     Inputs inputs;
@@ -251,7 +256,7 @@ void DesignCalculationTest::designFlowAndEconomicDiameter()
     inputs.T = "6";
     even.setInputs(inputs);
     QCOMPARE(even.run(), QString());
-    QCOMPARE(even.calc.qd, 0.125);
+    QCOMPARE(even.calc.designFlow, 0.125);
 }
 
 void DesignCalculationTest::stepsInOrder()
@@ -286,7 +291,7 @@ void DesignCalculationTest::diameterScan()
     QFETCH(QString, nominal);
     sheet->setPipes(pipes);
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.SG2.cell(2, 2), nominal);
+    QCOMPARE(sheet->project.results.cell(2, 2), nominal);
 }
 
 void DesignCalculationTest::failures_data()
@@ -302,7 +307,7 @@ void DesignCalculationTest::failures_data()
         return QStringLiteral("'%1' is not a valid floating point value").arg(text);
     };
     auto input = [](int row, const QString &text) {
-        return Setup([=](Sheet &s) { s.project.SG1.setCell(2, row, text); });
+        return Setup([=](Sheet &s) { s.project.inputs.setCell(2, row, text); });
     };
     auto inputs = [](std::function<void(Inputs &)> change) {
         return Setup([=](Sheet &s) {
@@ -325,15 +330,15 @@ void DesignCalculationTest::failures_data()
         << Setup([](Sheet &s) { s.diameters.setCell(4, 3, ""); }) << notNumber("")
         << QStringList();
     QTest::newRow("counted row past the catalog")
-        << Setup([](Sheet &s) { s.calc.nd = 5; }) << notNumber("") << QStringList();
+        << Setup([](Sheet &s) { s.pipeCount = 5; }) << notNumber("") << QStringList();
     QTest::newRow("nominal of best row not a number")
         << Setup([](Sheet &s) { s.diameters.setCell(2, 4, "6in"); }) << notNumber("6in")
         << QStringList();
     QTest::newRow("flow rounding out of range") << input(6, "1E300") << invalid << QStringList();
     QTest::newRow("L not a number") << input(1, "1 000") << notNumber("1 000") << resultRows(2);
-    QTest::newRow("nd 0") << Setup([](Sheet &s) { s.calc.nd = 0; }) << byZero << resultRows(2);
-    QTest::newRow("nd 0, population 0")
-        << Setup([](Sheet &s) { s.calc.nd = 0; s.project.SG1.setCell(2, 4, "0"); }) << invalid
+    QTest::newRow("pipeCount 0") << Setup([](Sheet &s) { s.pipeCount = 0; }) << byZero << resultRows(2);
+    QTest::newRow("pipeCount 0, population 0")
+        << Setup([](Sheet &s) { s.pipeCount = 0; s.project.inputs.setCell(2, 4, "0"); }) << invalid
         << resultRows(2);
     QTest::newRow("pipe too far is never chosen")
         << Setup([](Sheet &s) { s.setPipes({{"9", "2E10"}}); }) << byZero << resultRows(2);
@@ -354,7 +359,7 @@ void DesignCalculationTest::failures_data()
         << Setup([](Sheet &s) { s.tanks.setCell(2, 1, "0"); }) << byZero
         << resultRows(6) + QStringList("(0,7)");
     QTest::newRow("tank capacity 0, no storage")
-        << Setup([](Sheet &s) { s.tanks.setCell(2, 1, "0"); s.project.SG1.setCell(2, 4, "0"); })
+        << Setup([](Sheet &s) { s.tanks.setCell(2, 1, "0"); s.project.inputs.setCell(2, 4, "0"); })
         << invalid << resultRows(6) + QStringList("(0,7)");
     QTest::newRow("population 0") << input(4, "0") << invalid << resultRows(8);
     QTest::newRow("pumping time rounding out of range") << input(5, "1E17") << invalid
@@ -363,8 +368,8 @@ void DesignCalculationTest::failures_data()
     QTest::newRow("K not a number") << input(7, "") << notNumber("") << resultRows(9);
     QTest::newRow("K zero, population read again as 0")
         << Setup([](Sheet &s) {
-               s.project.SG1.setCell(2, 7, "0");
-               s.pickers.whileTankPickerOpen = [&s] { s.project.SG1.setCell(2, 4, "0"); };
+               s.project.inputs.setCell(2, 7, "0");
+               s.pickers.whileTankPickerOpen = [&s] { s.project.inputs.setCell(2, 4, "0"); };
            })
         << invalid << resultRows(9);
 }
@@ -375,16 +380,16 @@ void DesignCalculationTest::failures()
     QFETCH(QString, message);
     QFETCH(QStringList, written);
 
-    CellTable &SG2 = sheet->project.SG2;
+    CellTable &results = sheet->project.results;
     for (int row = 1; row <= 10; ++row)
-        SG2.setCell(2, row, "old");
-    SG2.setCell(0, 6, "old pump");
-    SG2.setCell(0, 7, "old tank");
+        results.setCell(2, row, "old");
+    results.setCell(0, 6, "old pump");
+    results.setCell(0, 7, "old tank");
     setup(*sheet);
-    const QStringList before = snapshot(SG2);
+    const QStringList before = snapshot(results);
 
     QCOMPARE(sheet->run(), message);
-    QCOMPARE(changedCells(before, snapshot(SG2)), written);
+    QCOMPARE(changedCells(before, snapshot(results)), written);
     // The commands are enabled whatever happens afterwards.
     QCOMPARE(sheet->switches.log, QStringList({"Print on", "Save as on", "Save on"}));
 }
@@ -392,19 +397,19 @@ void DesignCalculationTest::failures()
 void DesignCalculationTest::emptyDiameterTableReusesLastPipe()
 {
     QCOMPARE(sheet->run(), QString());
-    sheet->calc.nd = 0;
-    sheet->project.SG1.setCell(2, 4, "6000");
+    sheet->pipeCount = 0;
+    sheet->project.inputs.setCell(2, 4, "6000");
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.SG2.cell(2, 2), QStringLiteral("6"));
-    QCOMPARE(sheet->calc.di, 154.1);
+    QCOMPARE(sheet->project.results.cell(2, 2), QStringLiteral("6"));
+    QCOMPARE(sheet->calc.insideDiameter, 154.1);
 
-    // Population 0 picks the smallest inside diameter, since de is 0.
+    // Population 0 picks the smallest inside diameter, since the economic diameter is 0.
     Sheet fresh;
     fresh.setPipes({{"4", "102.3"}, {"2", "52.5"}, {"6", "154.1"}});
-    fresh.project.SG1.setCell(2, 4, "0");
+    fresh.project.inputs.setCell(2, 4, "0");
     QCOMPARE(fresh.run(), QString(FaultMessage::invalidOperation));
-    QCOMPARE(fresh.project.SG2.cell(2, 2), QStringLiteral("2"));
-    QCOMPARE(fresh.calc.de, 0.0);
+    QCOMPARE(fresh.project.results.cell(2, 2), QStringLiteral("2"));
+    QCOMPARE(fresh.calc.economicDiameter, 0.0);
 }
 
 void DesignCalculationTest::stopAtTankLeavesEarlierResults()
@@ -412,14 +417,14 @@ void DesignCalculationTest::stopAtTankLeavesEarlierResults()
     QCOMPARE(sheet->run(), QString());
     const QStringList first = sheet->results();
 
-    sheet->project.SG1.setCell(2, 4, "6000");
+    sheet->project.inputs.setCell(2, 4, "6000");
     sheet->tanks.setCell(2, 1, "ten");
     QCOMPARE(sheet->run(), QStringLiteral("'ten' is not a valid floating point value"));
     const QStringList second = sheet->results();
     QCOMPARE(second.mid(0, 6),
              QStringList({"625.2", "6", "2.19", "52.19", "150", "1"}));
     QCOMPARE(second.mid(6), first.mid(6));
-    QCOMPARE(sheet->project.SG2.cell(0, 7), QStringLiteral("Onion Tank ten M^3"));
+    QCOMPARE(sheet->project.results.cell(0, 7), QStringLiteral("Onion Tank ten M^3"));
 }
 
 void DesignCalculationTest::pumpAndTankRows()
@@ -427,9 +432,9 @@ void DesignCalculationTest::pumpAndTankRows()
     // Closing both windows without a pick: pump caption row 0, tank row 1.
     sheet->pickers.pumpPick.reset();
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.SG2.cell(0, 6), QStringLiteral("Drive pump Model model"));
-    QCOMPARE(sheet->project.SG2.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
-    QCOMPARE(sheet->project.SG2.cell(2, 6), QStringLiteral("1"));
+    QCOMPARE(sheet->project.results.cell(0, 6), QStringLiteral("Drive pump Model model"));
+    QCOMPARE(sheet->project.results.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+    QCOMPARE(sheet->project.results.cell(2, 6), QStringLiteral("1"));
 
     // A pick is kept for the next calculation.
     sheet->pickers.pumpPick = 2;
@@ -438,13 +443,13 @@ void DesignCalculationTest::pumpAndTankRows()
     sheet->pickers.pumpPick.reset();
     sheet->pickers.tankPick.reset();
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.SG2.cell(0, 6), QStringLiteral("Electric pump EV-80 model"));
-    QCOMPARE(sheet->project.SG2.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+    QCOMPARE(sheet->project.results.cell(0, 6), QStringLiteral("Electric pump EV-80 model"));
+    QCOMPARE(sheet->project.results.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
 
     // A pump row without texts gives the literals only.
     sheet->pickers.pumpPick = 50;
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.SG2.cell(0, 6), QStringLiteral(" pump  model"));
+    QCOMPARE(sheet->project.results.cell(0, 6), QStringLiteral(" pump  model"));
 }
 
 QTEST_GUILESS_MAIN(DesignCalculationTest)

@@ -1,5 +1,5 @@
-#include "core/error.h"
-#include "core/numbers.h"
+#include "error.h"
+#include "numbers.h"
 
 #include <QLocale>
 #include <QTest>
@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+
+using namespace quorvel;
 
 Q_DECLARE_METATYPE(Extended)
 

@@ -1,24 +1,23 @@
-#include "core/projectsheet.h"
-#include "fakeswitches.h"
+#include "projectsheet.h"
+#include "support/fakeswitches.h"
+#include "support/tabletext.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 
+using namespace quorvel;
+
 namespace {
 
-QStringList column(const CellTable &table, int col)
-{
-    QStringList texts;
-    for (int row = 0; row < table.rowCount(); ++row)
-        texts << table.cell(col, row);
-    return texts;
-}
+using Caption = ProjectSheet::Caption;
 
-QStringList labels(const ProjectSheet &sheet)
+// The four captions over the schematic: source, storage, pipeline, population.
+QStringList captions(const ProjectSheet &sheet)
 {
-    return {sheet.label(1), sheet.label(2), sheet.label(3), sheet.label(4)};
+    return {sheet.caption(Caption::SourceElevation), sheet.caption(Caption::StorageElevation),
+            sheet.caption(Caption::PipelineLength), sheet.caption(Caption::Population)};
 }
 
 } // namespace
@@ -56,40 +55,40 @@ void ProjectSheetTest::init()
 
 void ProjectSheetTest::typeInto(int row, const QString &text)
 {
-    sheet->SG1SelectCell(2, row);
-    sheet->SG1.setCell(2, row, text);
-    sheet->SG1KeyUp();
+    sheet->inputCellSelected(2, row);
+    sheet->inputs.setCell(2, row, text);
+    sheet->inputKeyReleased();
 }
 
 void ProjectSheetTest::shapeAndTexts()
 {
-    const CellTable &SG1 = sheet->SG1;
-    QCOMPARE(SG1.colCount(), 3);
-    QCOMPARE(SG1.rowCount(), 8);
-    QCOMPARE(SG1.fixedCols(), 2);
-    QVERIFY(SG1.editable());
-    QCOMPARE(column(SG1, 0), QStringList({"Description", "Pump discharge pipeline length",
-                                          "Water source elevation", "Storage elevation",
-                                          "Population", "Pumping Time", "Daily Usage",
-                                          "# people per tap"}));
-    QCOMPARE(column(SG1, 1), QStringList({"Unit", "Meter", "Meter", "Meter", "People",
-                                          "Hours/day", "L/capita/day", "people"}));
-    QCOMPARE(column(SG1, 2), QStringList({"Value", "", "100", "", "", "4", "25", "250"}));
+    const CellTable &inputs = sheet->inputs;
+    QCOMPARE(inputs.colCount(), 3);
+    QCOMPARE(inputs.rowCount(), 8);
+    QCOMPARE(inputs.fixedCols(), 2);
+    QVERIFY(inputs.editable());
+    QCOMPARE(column(inputs, 0), QStringList({"Description", "Pump discharge pipeline length",
+                                             "Water source elevation", "Storage elevation",
+                                             "Population", "Pumping Time", "Daily Usage",
+                                             "# people per tap"}));
+    QCOMPARE(column(inputs, 1), QStringList({"Unit", "Meter", "Meter", "Meter", "People",
+                                             "Hours/day", "L/capita/day", "people"}));
+    QCOMPARE(column(inputs, 2), QStringList({"Value", "", "100", "", "", "4", "25", "250"}));
 
-    const CellTable &SG2 = sheet->SG2;
-    QCOMPARE(SG2.colCount(), 3);
-    QCOMPARE(SG2.rowCount(), 11);
-    QCOMPARE(SG2.fixedCols(), 0);
-    QVERIFY(!SG2.editable());
-    QCOMPARE(column(SG2, 0),
+    const CellTable &results = sheet->results;
+    QCOMPARE(results.colCount(), 3);
+    QCOMPARE(results.rowCount(), 11);
+    QCOMPARE(results.fixedCols(), 0);
+    QVERIFY(!results.editable());
+    QCOMPARE(column(results, 0),
              QStringList({"Description", "Q design", "Nominal Diameter", "HF", "Pumping Head",
                           "Theoretical Storage", "Pump", "Storage", "Actual Storage",
                           "Estimated Actual Pumping Time", "# tapstand kits (6 taps)"}));
-    QCOMPARE(column(SG2, 1), QStringList({"Unit", "LPM", "\"", "M", "M", "M^3", "Unit", "Unit",
-                                          "M^3", "Hours", "Unit"}));
-    QCOMPARE(column(SG2, 2), QStringList({"Result", "", "", "", "", "", "", "", "", "", ""}));
+    QCOMPARE(column(results, 1), QStringList({"Unit", "LPM", "\"", "M", "M", "M^3", "Unit", "Unit",
+                                              "M^3", "Hours", "Unit"}));
+    QCOMPARE(column(results, 2), QStringList({"Result", "", "", "", "", "", "", "", "", "", ""}));
 
-    for (const CellTable *table : {&SG1, &SG2}) {
+    for (const CellTable *table : {&inputs, &results}) {
         QCOMPARE(table->colWidth(0), 180);
         QCOMPARE(table->colWidth(1), 130);
         QCOMPARE(table->colWidth(2), 70);
@@ -108,32 +107,34 @@ void ProjectSheetTest::createTablesWriteOrder()
         connect(&table, &CellTable::geometryChanged, this,
                 [&writes, name] { writes << name + " width"; });
     };
-    watch(fresh.SG1, "SG1");
-    watch(fresh.SG2, "SG2");
+    watch(fresh.inputs, "inputs");
+    watch(fresh.results, "results");
     fresh.createTables();
 
-    QStringList expected = {"SG1(0,0)", "SG1(1,0)", "SG1(2,0)", "SG1 width", "SG1 width",
-                            "SG1 width", "SG1(2,7)", "SG1(2,6)", "SG1(2,2)", "SG1(2,5)"};
+    QStringList expected = {"inputs(0,0)", "inputs(1,0)", "inputs(2,0)", "inputs width",
+                            "inputs width", "inputs width", "inputs(2,7)", "inputs(2,6)",
+                            "inputs(2,2)", "inputs(2,5)"};
     for (int row = 1; row <= 7; ++row)
-        expected << QStringLiteral("SG1(0,%1)").arg(row) << QStringLiteral("SG1(1,%1)").arg(row);
-    expected << "SG2 width" << "SG2 width" << "SG2 width" << "SG2(0,0)" << "SG2(1,0)" << "SG2(2,0)";
+        expected << QStringLiteral("inputs(0,%1)").arg(row) << QStringLiteral("inputs(1,%1)").arg(row);
+    expected << "results width" << "results width" << "results width" << "results(0,0)"
+             << "results(1,0)" << "results(2,0)";
     for (int row = 1; row <= 10; ++row)
-        expected << QStringLiteral("SG2(0,%1)").arg(row) << QStringLiteral("SG2(1,%1)").arg(row);
+        expected << QStringLiteral("results(0,%1)").arg(row) << QStringLiteral("results(1,%1)").arg(row);
     QCOMPARE(writes, expected);
 }
 
 void ProjectSheetTest::rightAfterStart()
 {
-    QCOMPARE(sheet->C, 0);
-    QCOMPARE(sheet->R, 0);
-    QCOMPARE(labels(*sheet), QStringList({"Water Source Elevation", "Storage Elevation",
-                                          "Pipeline Length", "Population"}));
+    QCOMPARE(sheet->currentColumn, 0);
+    QCOMPARE(sheet->currentRow, 0);
+    QCOMPARE(captions(*sheet), QStringList({"Water Source Elevation", "Storage Elevation",
+                                            "Pipeline Length", "Population"}));
     // The first resize, when the window is shown.
-    sheet->resizeTexts();
-    QCOMPARE(labels(*sheet), QStringList({"Water source elevation= 100", "Storage Elevation",
-                                          "Pipeline Length", "Population"}));
-    QCOMPARE(sheet->C, 2);
-    QCOMPARE(sheet->R, 1);
+    sheet->windowResized();
+    QCOMPARE(captions(*sheet), QStringList({"Water source elevation= 100", "Storage Elevation",
+                                            "Pipeline Length", "Population"}));
+    QCOMPARE(sheet->currentColumn, 2);
+    QCOMPARE(sheet->currentRow, 1);
     QVERIFY(switches.log.isEmpty());
 }
 
@@ -141,7 +142,7 @@ void ProjectSheetTest::keyUp_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("expectedLabels");
+    QTest::addColumn<QStringList>("expectedCaptions");
 
     QTest::newRow("length") << 1 << "1200"
                             << QStringList({"Water Source Elevation", "Storage Elevation",
@@ -166,12 +167,12 @@ void ProjectSheetTest::keyUp()
 {
     QFETCH(int, row);
     QFETCH(QString, text);
-    QFETCH(QStringList, expectedLabels);
+    QFETCH(QStringList, expectedCaptions);
 
     typeInto(row, text);
-    QCOMPARE(sheet->R, row);
-    QCOMPARE(sheet->C, 2);
-    QCOMPARE(labels(*sheet), expectedLabels);
+    QCOMPARE(sheet->currentRow, row);
+    QCOMPARE(sheet->currentColumn, 2);
+    QCOMPARE(captions(*sheet), expectedCaptions);
     QCOMPARE(switches.log, QStringList({"Save as on", "Save on"}));
 }
 
@@ -182,70 +183,70 @@ void ProjectSheetTest::newKeepsDescriptionsAndSettings()
     typeInto(4, "5000");
     typeInto(6, "30");
     // The down arrow in row 6 selects row 7; its release changes no caption.
-    const QStringList captionsBefore = labels(*sheet);
-    sheet->SG1SelectCell(2, 7);
-    sheet->SG1KeyUp();
-    QCOMPARE(labels(*sheet), captionsBefore);
+    const QStringList captionsBefore = captions(*sheet);
+    sheet->inputCellSelected(2, 7);
+    sheet->inputKeyReleased();
+    QCOMPARE(captions(*sheet), captionsBefore);
     QCOMPARE(switches.log.size(), 8);
 
     for (int row = 1; row <= 10; ++row)
-        sheet->SG2.setCell(2, row, QString::number(row));
-    sheet->SG2.setCell(0, 6, "P1 pump X model");
-    sheet->SG2.setCell(0, 7, "Onion Tank 10 M^3");
+        sheet->results.setCell(2, row, QString::number(row));
+    sheet->results.setCell(0, 6, "P1 pump X model");
+    sheet->results.setCell(0, 7, "Onion Tank 10 M^3");
     sheet->setProjectName("Camp A");
     switches.log.clear();
 
-    sheet->Open1Click();
+    sheet->newProject();
 
-    QCOMPARE(column(sheet->SG1, 2), QStringList({"Value", "", "100", "", "", "4", "25", "250"}));
-    QCOMPARE(column(sheet->SG2, 2), QStringList({"Result", "", "", "", "", "", "", "", "", "", ""}));
-    QCOMPARE(sheet->SG2.cell(0, 6), QStringLiteral("P1 pump X model"));
-    QCOMPARE(sheet->SG2.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
-    QCOMPARE(sheet->SG1.cell(0, 1), QStringLiteral("Pump discharge pipeline length"));
-    QCOMPARE(labels(*sheet), QStringList({"Water Source Elevation= 100", "Storage Elevation= ",
-                                          "Pipeline Length= ", "Population= "}));
+    QCOMPARE(column(sheet->inputs, 2), QStringList({"Value", "", "100", "", "", "4", "25", "250"}));
+    QCOMPARE(column(sheet->results, 2), QStringList({"Result", "", "", "", "", "", "", "", "", "", ""}));
+    QCOMPARE(sheet->results.cell(0, 6), QStringLiteral("P1 pump X model"));
+    QCOMPARE(sheet->results.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+    QCOMPARE(sheet->inputs.cell(0, 1), QStringLiteral("Pump discharge pipeline length"));
+    QCOMPARE(captions(*sheet), QStringList({"Water Source Elevation= 100", "Storage Elevation= ",
+                                            "Pipeline Length= ", "Population= "}));
     QCOMPARE(sheet->projectName(), QStringLiteral("Camp A"));
-    QCOMPARE(sheet->R, 7);
-    QCOMPARE(sheet->C, 2);
+    QCOMPARE(sheet->currentRow, 7);
+    QCOMPARE(sheet->currentColumn, 2);
     QVERIFY(switches.log.isEmpty());
 
-    sheet->resizeTexts();
-    QCOMPARE(sheet->label(1), QStringLiteral("Water source elevation= 100"));
+    sheet->windowResized();
+    QCOMPARE(sheet->caption(Caption::SourceElevation), QStringLiteral("Water source elevation= 100"));
 }
 
 void ProjectSheetTest::resizeRedirectsCaptionToRowOne()
 {
-    sheet->SG1.setCell(2, 1, "800");
-    sheet->SG1SelectCell(2, 4);
-    sheet->resizeTexts();
+    sheet->inputs.setCell(2, 1, "800");
+    sheet->inputCellSelected(2, 4);
+    sheet->windowResized();
     // Typing into row 4 without selecting it again updates the caption of row 1.
-    sheet->SG1.setCell(2, 4, "300");
-    sheet->SG1KeyUp();
-    QCOMPARE(sheet->label(4), QStringLiteral("Population"));
-    QCOMPARE(sheet->label(3), QStringLiteral("Pipeline Length= 800"));
+    sheet->inputs.setCell(2, 4, "300");
+    sheet->inputKeyReleased();
+    QCOMPARE(sheet->caption(Caption::Population), QStringLiteral("Population"));
+    QCOMPARE(sheet->caption(Caption::PipelineLength), QStringLiteral("Pipeline Length= 800"));
 }
 
 void ProjectSheetTest::captionsAfterOpening()
 {
     const QStringList inputs = {"1000", "95.5", "150", "5000"};
     for (int row = 1; row <= 4; ++row)
-        sheet->SG1.setCell(2, row, inputs[row - 1]);
-    sheet->resizeTexts();
+        sheet->inputs.setCell(2, row, inputs[row - 1]);
+    sheet->windowResized();
     sheet->refreshCaptionsFromInputs();
-    QCOMPARE(labels(*sheet), QStringList({"Water Source Elevation= 95.5", "Storage Elevation= 150",
-                                          "Pipeline Length= 1000", "Population= 5000"}));
+    QCOMPARE(captions(*sheet), QStringList({"Water Source Elevation= 95.5", "Storage Elevation= 150",
+                                            "Pipeline Length= 1000", "Population= 5000"}));
 }
 
 void ProjectSheetTest::signalsOnlyOnChange()
 {
-    QSignalSpy labelSpy(sheet.get(), &ProjectSheet::labelChanged);
+    QSignalSpy captionSpy(sheet.get(), &ProjectSheet::captionChanged);
     QSignalSpy nameSpy(sheet.get(), &ProjectSheet::projectNameChanged);
 
     typeInto(1, "10");
     typeInto(1, "10");
-    QCOMPARE(labelSpy.size(), 1);
-    QCOMPARE(labelSpy.at(0).at(0).toInt(), 3);
-    QCOMPARE(labelSpy.at(0).at(1).toString(), QStringLiteral("Pipeline Length= 10"));
+    QCOMPARE(captionSpy.size(), 1);
+    QCOMPARE(captionSpy.at(0).at(0).value<Caption>(), Caption::PipelineLength);
+    QCOMPARE(captionSpy.at(0).at(1).toString(), QStringLiteral("Pipeline Length= 10"));
 
     sheet->setProjectName("Camp");
     sheet->setProjectName("Camp");

@@ -3,17 +3,14 @@
 // catalog files that are very long, cut by a NUL, hold a 1 MB line or invalid UTF-8.
 // Each must end in the program's own message (or in a result, where the rules give
 // one) and leave the program working: the next calculation gives the right results.
-#include "app/forms.h"
-#include "app/tform1.h"
+#include "application.h"
 #include "catalogs/catalogtesting.h"
-#include "catalogs/tform2.h"
-#include "catalogs/tform3.h"
-#include "catalogs/tform4.h"
-#include "core/numbers.h"
-#include "core/sharedstate.h"
-#include "platform/ui/errorguard.h"
-#include "platform/ui/gridwidget.h"
-#include "storage/datafolders.h"
+#include "diameterswindow.h"
+#include "errorguard.h"
+#include "gridwidget.h"
+#include "mainwindow.h"
+#include "pumpswindow.h"
+#include "tankswindow.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -24,9 +21,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
+
+using namespace quorvel;
 
 namespace {
 
@@ -39,8 +39,8 @@ const QString divisionByZero = QStringLiteral("Floating point division by zero")
 // tank row 5 (Onion, 10 m3), and the ten results.
 const QStringList exampleInputs{"1000", "100", "150", "5000", "4", "25", "250"};
 const QStringList exampleResults{"520.8", "5", "3.83", "53.83", "125", "1", "13", "130", "4.16", "4"};
-constexpr int pumpRow = 3;
-constexpr int tankRow5 = 5;
+constexpr int examplePumpRow = 3;
+constexpr int exampleTankRow = 5;
 
 // A pick as a user makes it: a click on the row first, since a double-click on the
 // cell still highlighted from the last showing picks row 1, then the double-click.
@@ -54,16 +54,16 @@ void pick(GridWidget &grid, int row)
 // the tank row.
 class Picks {
 public:
-    Picks()
+    Picks(PumpsWindow &pumps, TanksWindow &tanks)
     {
-        QObject::connect(&timer_, &QTimer::timeout, [] {
+        QObject::connect(&timer_, &QTimer::timeout, [&pumps, &tanks] {
             QWidget *modal = QApplication::activeModalWidget();
-            if (modal == Form3 && Form3->isVisible())
-                pick(*Form3->SG, pumpRow);
-            else if (modal == Form4 && Form4->isVisible() && tankRow5 <= tankCount)
-                pick(*Form4->sg, tankRow5);
-            else if (modal == Form4 && Form4->isVisible())
-                Form4->close(); // the row is not in the catalog: a double-click would only warn
+            if (modal == &pumps && pumps.isVisible())
+                pick(gridOf(pumps), examplePumpRow);
+            else if (modal == &tanks && tanks.isVisible() && exampleTankRow <= tanks.tankCount())
+                pick(gridOf(tanks), exampleTankRow);
+            else if (modal == &tanks && tanks.isVisible())
+                tanks.close(); // the row is not in the catalog: a double-click would only warn
         });
         timer_.start(5);
     }
@@ -86,11 +86,11 @@ void typeInput(GridWidget &grid, int col, int row, const QString &text)
     pressKey(grid, Qt::Key_Return);
 }
 
-QStringList results()
+QStringList resultValues(const CellTable &results)
 {
     QStringList texts;
     for (int r = 1; r <= 10; ++r)
-        texts << Form1->sheet.SG2.cell(2, r);
+        texts << results.cell(2, r);
     return texts;
 }
 
@@ -107,6 +107,15 @@ class BadInputTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> root_;
     FakePlatform fake_;
+    std::unique_ptr<Application> app_;
+
+    MainWindow &mainWindow() { return app_->mainWindow(); }
+    Catalogs &catalogs() { return app_->catalogs(); }
+    const CellTable &results() { return mainWindow().sheet().results; }
+    GridWidget &inputGrid() { return child<GridWidget>(mainWindow(), "inputGrid"); }
+    QToolButton &toolButton(const char *name) { return child<QToolButton>(mainWindow(), name); }
+    template <class Window>
+    Window &window() { return *mainWindow().findChild<Window *>(); }
 
     QString database() const { return root_->filePath(QStringLiteral("common/Pellmarsh/Quorvel/Database/")); }
 
@@ -120,24 +129,26 @@ class BadInputTest : public QObject {
     // Start-up as the program entry does it, through the first activation.
     void startUp()
     {
-        createForms(fake_.platform);
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowActive(Form1));
-        QVERIFY(Form1->activated());
+        app_ = std::make_unique<Application>(fake_.platform);
+        mainWindow().show();
+        QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
+        // The first activation loaded the catalogs: the pipe count is the file's lines
+        // less one, never the 0 it starts at for the pipe files used here.
+        QVERIFY(catalogs().pipeCount != 0);
     }
 
     void typeExample()
     {
         for (int r = 1; r <= 7; ++r)
-            typeInput(*Form1->SG1, 2, r, exampleInputs[r - 1]);
+            typeInput(inputGrid(), 2, r, exampleInputs[r - 1]);
     }
 
     // The shown errors of one calculation, as the error box words them.
     QStringList calculate()
     {
         fake_.boxes.clear();
-        Picks picks;
-        QTest::mouseClick(Form1->BitBtn2, Qt::LeftButton);
+        Picks picks(window<PumpsWindow>(), window<TanksWindow>());
+        QTest::mouseClick(&child<QPushButton>(mainWindow(), "calculateButton"), Qt::LeftButton);
         return fake_.boxes.errors();
     }
 
@@ -146,22 +157,24 @@ class BadInputTest : public QObject {
     {
         typeExample();
         QCOMPARE(calculate(), QStringList());
-        QCOMPARE(results(), exampleResults);
-        QCOMPARE(Form1->sheet.SG2.cell(0, 6), QStringLiteral("Diesel engine pump DE-80 model"));
-        QCOMPARE(Form1->sheet.SG2.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
+        QCOMPARE(resultValues(results()), exampleResults);
+        QCOMPARE(results().cell(0, 6), QStringLiteral("Diesel engine pump DE-80 model"));
+        QCOMPARE(results().cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
     }
 
     // Types a tank volume through the tanks window, leaving it with OK and not saving.
     void typeTankVolume(const QString &text)
     {
-        whenModal([&](QWidget *window) {
-            QCOMPARE(window, static_cast<QWidget *>(Form4));
-            typeInput(*Form4->sg, 2, tankRow5, text);
-            QTest::mouseClick(Form4->Button1, Qt::LeftButton); // asks to save; the fake says No
+        TanksWindow &tanks = window<TanksWindow>();
+        whenModal([&](QWidget *shown) {
+            QCOMPARE(shown, static_cast<QWidget *>(&tanks));
+            typeInput(gridOf(tanks), 2, exampleTankRow, text);
+            // Asks to save; the fake says No.
+            QTest::mouseClick(&child<QPushButton>(tanks, "okButton"), Qt::LeftButton);
         });
-        QTest::mouseClick(Form1->SpeedButton6, Qt::LeftButton);
-        QCOMPARE(Form4->table.cell(2, tankRow5), text);
-        QVERIFY(!Form4->isVisible());
+        QTest::mouseClick(&toolButton("tanksButton"), Qt::LeftButton);
+        QCOMPARE(catalogs().tanks.cell(2, exampleTankRow), text);
+        QVERIFY(!tanks.isVisible());
     }
 
     // Shows a catalog window through its toolbar button and closes it with its close box.
@@ -186,13 +199,12 @@ private slots:
         const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
         for (const QString &name : shipped.entryList(QDir::Files))
             QVERIFY(QFile::copy(shipped.filePath(name), database() + name));
-        pickedPumpRow = tankRow = tankCount = 0;
         fake_.boxes.clear();
     }
 
     void cleanup()
     {
-        destroyForms();
+        app_.reset();
         root_.reset();
     }
 
@@ -229,12 +241,13 @@ private slots:
         QFETCH(QString, message);
         startUp();
         typeExample();
-        typeInput(*Form1->SG1, 2, row, text);
-        QCOMPARE(Form1->sheet.SG1.cell(2, row), text);
+        typeInput(inputGrid(), 2, row, text);
+        QCOMPARE(mainWindow().sheet().inputs.cell(2, row), text);
 
         const QStringList shown = calculate();
         QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{errorBoxText(message)});
-        QVERIFY(Form1->saveEnabled() && Form1->printEnabled());
+        QToolBar &toolBar = child<QToolBar>(mainWindow(), "toolBar");
+        QVERIFY(toolButton("saveButton").isEnabledTo(&toolBar) && toolButton("printButton").isEnabledTo(&toolBar));
         checkStillWorks();
     }
 
@@ -261,7 +274,7 @@ private slots:
 
         QCOMPARE(calculate(), message.isEmpty() ? QStringList() : QStringList{errorBoxText(message)});
         if (!tanks.isEmpty())
-            QCOMPARE(Form1->sheet.SG2.cell(2, 7), tanks);
+            QCOMPARE(results().cell(2, 7), tanks);
         typeTankVolume(QStringLiteral("10"));
         checkStillWorks();
     }
@@ -291,7 +304,7 @@ private slots:
         QCOMPARE(fake_.boxes.shown(), QStringList());
         typeExample();
         QCOMPARE(calculate(), message.isEmpty() ? QStringList() : QStringList{errorBoxText(message)});
-        QVERIFY(Form1->isVisible());
+        QVERIFY(mainWindow().isVisible());
     }
 
     void oddCatalogFiles_data()
@@ -337,21 +350,21 @@ private slots:
         QCOMPARE(fake_.boxes.shown(), QStringList());
 
         if (file == QLatin1String("pipes.csv"))
-            QCOMPARE(Form1->calc.nd, lines - 1);
+            QCOMPARE(catalogs().pipeCount, lines - 1);
         if (file == QLatin1String("storage.csv"))
-            QCOMPARE(tankCount, lines - 1);
-        const CellTable &table = file == QLatin1String("pipes.csv")   ? Form2->table
-                                 : file == QLatin1String("pumps.csv") ? Form3->table
-                                                                      : Form4->table;
+            QCOMPARE(catalogs().tankCount, lines - 1);
+        const CellTable &table = file == QLatin1String("pipes.csv")   ? catalogs().pipes
+                                 : file == QLatin1String("pumps.csv") ? catalogs().pumps
+                                                                      : catalogs().tanks;
         QCOMPARE(table.cell(0, 1), lines > 1 ? QStringLiteral("1") : QString());
 
-        showAndClose(Form1->SpeedButton4, Form2);
-        showAndClose(Form1->SpeedButton5, Form3); // may show the rules' picture errors
-        showAndClose(Form1->SpeedButton6, Form4);
+        showAndClose(&toolButton("diametersButton"), &window<DiametersWindow>());
+        showAndClose(&toolButton("pumpsButton"), &window<PumpsWindow>()); // may show the rules' picture errors
+        showAndClose(&toolButton("tanksButton"), &window<TanksWindow>());
         fake_.boxes.clear();
         typeExample();
         calculate();
-        QVERIFY(Form1->isVisible());
+        QVERIFY(mainWindow().isVisible());
     }
 };
 

@@ -4,16 +4,15 @@
 // program able to save once the fault is gone.
 #include "scratchmount.h"
 
-#include "core/celltable.h"
-#include "core/error.h"
-#include "core/fakeswitches.h"
-#include "core/projectsheet.h"
-#include "platform/sys/files.h"
-#include "project/projectfiles.h"
-#include "storage/catalogfiles.h"
-#include "storage/datafolders.h"
-#include "storage/linelist.h"
-#include "storage/rowlist.h"
+#include "celltable.h"
+#include "error.h"
+#include "support/fakeswitches.h"
+#include "projectsheet.h"
+#include "files.h"
+#include "projectfiles.h"
+#include "catalogfiles.h"
+#include "linelist.h"
+#include "rowlist.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakemessageboxes.h"
 
@@ -24,6 +23,8 @@
 
 #include <cerrno>
 #include <memory>
+
+using namespace quorvel;
 
 namespace {
 
@@ -98,7 +99,6 @@ public:
         Rows(tanks_, 1).setCommaText(QStringLiteral("1,Corrugated steel,45,CS-45"));
         sheet_.createTables();
         sheet_.setProjectName(QStringLiteral("New hill"));
-        databaseDir = folder + u'/';
     }
 
     // Runs the save; gives the error message, empty when it succeeded.
@@ -110,13 +110,13 @@ public:
                 list_.SaveToFile(folder_ + QStringLiteral("/list.txt"));
                 break;
             case Operation::SaveCatalog:
-                saveCatalog(tanks_, QStringLiteral("storage.csv"));
+                saveCatalog(tanks_, folder_ + u'/' + QLatin1String(Catalogs::tanksFile));
                 break;
             case Operation::SaveProject:
                 switches_.setSaveEnabled(true);
                 switches_.setSaveAsEnabled(true);
                 dialogs_.confirm(FileDialogs::Kind::Save, folder_ + QStringLiteral("/hill"));
-                project_.SpeedButton2Click();
+                project_.saveProject();
                 break;
             }
         } catch (const Error &e) {

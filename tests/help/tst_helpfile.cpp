@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTest>
 
+
 class TestHelpFile : public QObject {
     Q_OBJECT
 private slots:

@@ -1,5 +1,5 @@
-#include "platform/ui/gridmodel.h"
-#include "platform/ui/gridwidget.h"
+#include "gridmodel.h"
+#include "gridwidget.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+
+using namespace quorvel;
 
 // Real grid, real events (offscreen): the event order the windows rely on.
 class TestGridWidget : public QObject {

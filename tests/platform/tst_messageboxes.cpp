@@ -1,13 +1,15 @@
-#include "core/error.h"
-#include "platform/ui/apptitle.h"
-#include "platform/ui/errorguard.h"
-#include "platform/ui/qtmessageboxes.h"
+#include "error.h"
+#include "apptitle.h"
+#include "errorguard.h"
+#include "qtmessageboxes.h"
 #include "support/fakemessageboxes.h"
 #include "support/modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
+
+using namespace quorvel;
 
 // The error box, its text rule, the application title, and the real boxes.
 class TestMessageBoxes : public QObject {

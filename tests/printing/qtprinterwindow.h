@@ -1,10 +1,13 @@
 #pragma once
 
-#include "platform/ui/errorguard.h"
-#include "platform/ui/platform.h"
-#include "platform/ui/qtprinting.h"
-#include "printing/tform5.h"
+#include "errorguard.h"
+#include "platform.h"
+#include "qtprinting.h"
+#include "printerchoicedialog.h"
+#include "printerchoicewidgets.h"
 #include "support/fakemessageboxes.h"
+
+namespace quorvel {
 
 // The printer choice window over the Qt print back end, created as at start-up; its
 // error boxes are recorded.
@@ -12,11 +15,11 @@ struct QtPrinterWindow {
     QtPrinting printing;
     FakeMessageBoxes boxes;
     Platform platform;
-    TForm5 form;
+    PrinterChoiceDialog dialog;
 
-    QtPrinterWindow() : platform(makePlatform(boxes, printing)), form(platform)
+    QtPrinterWindow() : platform(makePlatform(boxes, printing)), dialog(platform)
     {
-        guarded(boxes, [this] { form.FormCreate(); });
+        guarded(boxes, [this] { dialog.fillPrinterBox(); });
     }
 
 private:
@@ -28,3 +31,5 @@ private:
         return platform;
     }
 };
+
+} // namespace quorvel

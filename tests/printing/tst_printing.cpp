@@ -1,10 +1,11 @@
-#include "core/error.h"
-#include "core/fakeswitches.h"
-#include "core/projectsheet.h"
-#include "platform/ui/errorguard.h"
-#include "platform/ui/platform.h"
-#include "printing/inputsheetprintout.h"
-#include "printing/tform5.h"
+#include "error.h"
+#include "support/fakeswitches.h"
+#include "projectsheet.h"
+#include "errorguard.h"
+#include "platform.h"
+#include "inputsheetprintout.h"
+#include "printerchoicedialog.h"
+#include "printerchoicewidgets.h"
 #include "support/fakemessageboxes.h"
 #include "support/modal.h"
 #include "support/recordingprinting.h"
@@ -19,6 +20,8 @@
 #include <functional>
 #include <memory>
 
+using namespace quorvel;
+
 using Failure = RecordingPrinting::Failure;
 
 // The printer choice window and the printout, on real widgets over the recording
@@ -32,39 +35,45 @@ private:
     std::unique_ptr<FakeMessageBoxes> boxes_;
     std::unique_ptr<RecordingPrinting> printing_;
     Platform platform_;
-    std::unique_ptr<TForm5> form_;
+    std::unique_ptr<PrinterChoiceDialog> dialog_;
 
-    void makeForm(int defaultPrinter = 0)
+    void makeDialog(int defaultPrinter = 0)
     {
         printing_ = std::make_unique<RecordingPrinting>();
         printing_->defaultPrinter = defaultPrinter;
         platform_.printing = printing_.get();
-        form_ = std::make_unique<TForm5>(platform_);
-        guarded(*boxes_, [this] { form_->FormCreate(); });
+        dialog_ = std::make_unique<PrinterChoiceDialog>(platform_);
+        guarded(*boxes_, [this] { dialog_->fillPrinterBox(); });
     }
 
     // Prints with the window answered by the action; an error escaping the printout
     // goes to the error box, as from the toolbar button.
-    void print(const std::function<void(TForm5 &)> &answer, const QString &project = QStringLiteral("Camp 4"))
+    void print(const std::function<void(PrinterChoiceDialog &)> &answer,
+               const QString &project = QStringLiteral("Camp 4"))
     {
-        whenModal([this, answer](QWidget *) { answer(*form_); });
-        guarded(*boxes_, [&] { printInputSheet(*form_, *printing_, sheet_->SG1, project); });
+        whenModal([this, answer](QWidget *) { answer(*dialog_); });
+        guarded(*boxes_, [&] { printInputSheet(*dialog_, *printing_, sheet_->inputs, project); });
     }
-    static void ok(TForm5 &f) { QTest::mouseClick(f.Button1, Qt::LeftButton); }
-    static void cancel(TForm5 &f) { QTest::mouseClick(f.Button2, Qt::LeftButton); }
-    static void closeBox(TForm5 &f) { f.close(); }
-    // Picks the entry from the box's drop-down list.
-    static void pick(TForm5 &f, int index)
+    static void press(PrinterChoiceDialog &f, const QString &button)
     {
-        f.ComboBox1->showPopup();
-        QAbstractItemView *list = f.ComboBox1->view();
+        QTest::mouseClick(dialogButton(f, button), Qt::LeftButton);
+    }
+    static void ok(PrinterChoiceDialog &f) { press(f, "okButton"); }
+    static void cancel(PrinterChoiceDialog &f) { press(f, "cancelButton"); }
+    static void setup(PrinterChoiceDialog &f) { press(f, "setupButton"); } // "Printer Setup"
+    static void closeBox(PrinterChoiceDialog &f) { f.close(); }
+    // Picks the entry from the box's drop-down list.
+    static void pick(PrinterChoiceDialog &f, int index)
+    {
+        printerBox(f)->showPopup();
+        QAbstractItemView *list = printerBox(f)->view();
         list->setCurrentIndex(list->model()->index(index, 0));
         QTest::keyClick(list, Qt::Key_Return);
     }
     // Replaces the box's text by typing, one change per keystroke.
-    static void typeText(TForm5 &f, const QString &text)
+    static void typeText(PrinterChoiceDialog &f, const QString &text)
     {
-        QLineEdit *edit = f.ComboBox1->lineEdit();
+        QLineEdit *edit = printerBox(f)->lineEdit();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
@@ -73,41 +82,48 @@ private:
 private slots:
     void init()
     {
-        printCancelled = false;
         boxes_ = std::make_unique<FakeMessageBoxes>();
         platform_.messages = boxes_.get();
         sheet_ = std::make_unique<ProjectSheet>(switches_);
         sheet_->createTables();
-        makeForm();
+        makeDialog();
     }
 
     void windowLayout()
     {
-        TForm5 &f = *form_;
-        QCOMPARE(f.windowTitle(), QStringLiteral("Form5"));
+        PrinterChoiceDialog &f = *dialog_;
+        QCOMPARE(f.windowTitle(), QStringLiteral("Form5")); // kept on purpose
         QCOMPARE(f.size(), QSize(447, 202));
         QCOMPARE(f.font().family(), QStringLiteral("Tahoma"));
         QCOMPARE(f.font().pointSize(), 8);
         QVERIFY(f.windowFlags() & Qt::WindowCloseButtonHint);
         QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(f.StaticText1->geometry(), QRect(48, 32, 36, 17));
-        QCOMPARE(f.StaticText1->text(), QStringLiteral("Printer"));
-        QCOMPARE(f.ComboBox1->pos(), QPoint(90, 32));
-        QCOMPARE(f.ComboBox1->width(), 217);
-        QCOMPARE(f.Button3->geometry(), QRect(320, 30, 107, 25));
-        QCOMPARE(f.Button1->geometry(), QRect(256, 169, 75, 25));
-        QCOMPARE(f.Button2->geometry(), QRect(352, 169, 75, 25));
-        QCOMPARE(f.Button3->text(), QStringLiteral("Printer Setup"));
-        QCOMPARE(f.Button1->text(), QStringLiteral("OK"));
-        QCOMPARE(f.Button2->text(), QStringLiteral("Cancel"));
+        QCOMPARE(f.objectName(), QStringLiteral("printerChoiceDialog"));
+        const QLabel *label = f.findChild<QLabel *>(QStringLiteral("printerLabel"));
+        QVERIFY(label);
+        QCOMPARE(label->geometry(), QRect(48, 32, 36, 17));
+        QCOMPARE(label->text(), QStringLiteral("Printer"));
+        QCOMPARE(printerBox(f)->pos(), QPoint(90, 32));
+        QCOMPARE(printerBox(f)->width(), 217);
+        const QPushButton *setupButton = dialogButton(f, "setupButton");
+        const QPushButton *okButton = dialogButton(f, "okButton");
+        const QPushButton *cancelButton = dialogButton(f, "cancelButton");
+        QVERIFY(setupButton && okButton && cancelButton);
+        QCOMPARE(setupButton->geometry(), QRect(320, 30, 107, 25));
+        QCOMPARE(okButton->geometry(), QRect(256, 169, 75, 25));
+        QCOMPARE(cancelButton->geometry(), QRect(352, 169, 75, 25));
+        QCOMPARE(setupButton->text(), QStringLiteral("Printer Setup"));
+        QCOMPARE(okButton->text(), QStringLiteral("OK"));
+        QCOMPARE(cancelButton->text(), QStringLiteral("Cancel"));
     }
 
-    void formCreateFillsTheBox()
+    void fillingTheBox()
     {
-        QCOMPARE(form_->ComboBox1->count(), 3);
-        QCOMPARE(form_->ComboBox1->itemText(1), QStringLiteral("Plotter"));
-        QCOMPARE(form_->ComboBox1->currentText(), QStringLiteral("Office Laser"));
-        QCOMPARE(form_->ComboBox1->currentIndex(), -1);
+        QComboBox *box = printerBox(*dialog_);
+        QCOMPARE(box->count(), 3);
+        QCOMPARE(box->itemText(1), QStringLiteral("Plotter"));
+        QCOMPARE(box->currentText(), QStringLiteral("Office Laser"));
+        QCOMPARE(box->currentIndex(), -1);
         QCOMPARE(printing_->calls, QStringList{"setPrinterIndex(-1)"}); // no change event
         QCOMPARE(printing_->printerListReads, 1);
         QVERIFY(boxes_->shown().isEmpty());
@@ -118,11 +134,10 @@ private slots:
     {
         QStringList order;
         whenModal([&](QWidget *) {
-            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-            qDebug() << QApplication::focusWidget() << form_->focusWidget() << QApplication::activeWindow() << form_->isActiveWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
             for (int i = 0; i < 5; ++i) {
                 QWidget *w = QApplication::focusWidget();
-                const bool inBox = w == form_->ComboBox1 || w == form_->ComboBox1->lineEdit();
+                const bool inBox = w == printerBox(*dialog_) || w == printerBox(*dialog_)->lineEdit();
                 order << (inBox ? QStringLiteral("box") : w->objectName());
                 if (inBox) // no default button
                     QTest::keyClick(w, Qt::Key_Return);
@@ -130,28 +145,28 @@ private slots:
                     QTest::keyClick(w, Qt::Key_Tab);
             }
             QCOMPARE(printing_->setupShowings, 0);
-            QVERIFY(form_->isVisible());
+            QVERIFY(dialog_->isVisible());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // on "Printer Setup"
             QCOMPARE(printing_->setupShowings, 1);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            QVERIFY(form_->isVisible());
+            QVERIFY(dialog_->isVisible());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // to "Cancel"
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        form_->exec();
-        QCOMPARE(order, (QStringList{"Button3", "Button2", "Button1", "box", "Button3"}));
-        QVERIFY(printCancelled);
+        dialog_->exec();
+        QCOMPARE(order, (QStringList{"setupButton", "cancelButton", "okButton", "box", "setupButton"}));
+        QVERIFY(dialog_->cancelled());
 
         QWidget *focusAtNextShowing = nullptr;
         whenModal([&](QWidget *) {
-            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+            QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
             focusAtNextShowing = QApplication::focusWidget();
             QTest::keyClick(focusAtNextShowing, Qt::Key_Tab); // to "OK"
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         });
-        form_->exec();
-        QCOMPARE(focusAtNextShowing, form_->Button2);
-        QVERIFY(!printCancelled);
+        dialog_->exec();
+        QCOMPARE(focusAtNextShowing, dialogButton(*dialog_, "cancelButton"));
+        QVERIFY(!dialog_->cancelled());
     }
 
     // Every text of the default sheet with its place, box and font.
@@ -209,9 +224,9 @@ private slots:
     // The geometry follows the column widths; long texts are cut by their box only.
     void widthsAndLongTexts()
     {
-        sheet_->SG1.setColWidth(0, 100);
+        sheet_->inputs.setColWidth(0, 100);
         const QString longText(300, QLatin1Char('W'));
-        sheet_->SG1.setCell(2, 1, longText);
+        sheet_->inputs.setCell(2, 1, longText);
         print(ok, QString());
         const auto &texts = printing_->pages.value(0).texts;
         QCOMPARE(texts.size(), 25);
@@ -250,7 +265,7 @@ private slots:
 
     void pickedPrinterOutlivesCancel()
     {
-        print([](TForm5 &f) {
+        print([](PrinterChoiceDialog &f) {
             pick(f, 1);
             cancel(f);
         });
@@ -278,11 +293,11 @@ private slots:
         QFETCH(QString, edit);
         QFETCH(QString, printer);
         QFETCH(QString, settings);
-        print([&](TForm5 &f) {
+        print([&](PrinterChoiceDialog &f) {
             printing_->confirmSetup(1, QStringLiteral("A5 paper"));
-            QTest::mouseClick(f.Button3, Qt::LeftButton);
+            setup(f);
             QCOMPARE(printing_->printerIndex(), 1);
-            QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("Office Laser"));
+            QCOMPARE(printerBox(f)->currentText(), QStringLiteral("Office Laser"));
             if (edit.startsWith("pick"))
                 pick(f, edit.mid(5).toInt());
             else if (edit.startsWith("type"))
@@ -331,14 +346,14 @@ private slots:
     // and every printout report it.
     void noDefaultPrinter()
     {
-        makeForm(-1);
+        makeDialog(-1);
         const QString text = errorBoxText(Printing::noDefaultPrinterMessage());
         QCOMPARE(boxes_->errors(), QStringList{text});
-        QCOMPARE(form_->ComboBox1->count(), 0);
-        QCOMPARE(form_->ComboBox1->currentText(), QString());
-        print([](TForm5 &f) {
+        QCOMPARE(printerBox(*dialog_)->count(), 0);
+        QCOMPARE(printerBox(*dialog_)->currentText(), QString());
+        print([](PrinterChoiceDialog &f) {
             typeText(f, QStringLiteral("x"));
-            QTest::mouseClick(f.Button3, Qt::LeftButton);
+            setup(f);
             ok(f);
         });
         QCOMPARE(boxes_->errors(), QStringList(4, text));

@@ -1,6 +1,6 @@
-#include "core/fakeswitches.h"
-#include "core/projectsheet.h"
-#include "printing/inputsheetprintout.h"
+#include "support/fakeswitches.h"
+#include "projectsheet.h"
+#include "inputsheetprintout.h"
 #include "qtprinterwindow.h"
 #include "support/modal.h"
 
@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+using namespace quorvel;
 
 // End to end on a real print system: a private CUPS daemon with two cups-pdf printers
 // (scripts/cups-test-printer.sh), printed to through QtPrinting, checked in the PDF
@@ -121,17 +123,17 @@ private slots:
     void printerSetupPicksThePrinter()
     {
         QtPrinterWindow w;
-        QCOMPARE(w.form.ComboBox1->count(), 2);
-        QCOMPARE(w.form.ComboBox1->currentText(), QStringLiteral("Quorvel_PDF"));
+        QCOMPARE(printerBox(w.dialog)->count(), 2);
+        QCOMPARE(printerBox(w.dialog)->currentText(), QStringLiteral("Quorvel_PDF"));
 
         whenModal([](QWidget *dialog) {
             if (auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers")))
                 printers->setCurrentIndex(printers->findText(QStringLiteral("Quorvel_PDF_2")));
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
-        QTest::mouseClick(w.form.Button3, Qt::LeftButton);
+        QTest::mouseClick(dialogButton(w.dialog, QStringLiteral("setupButton")), Qt::LeftButton);
         QCOMPARE(w.printing.printerIndex(), 1);
-        QCOMPARE(w.form.ComboBox1->currentText(), QStringLiteral("Quorvel_PDF"));
+        QCOMPARE(printerBox(w.dialog)->currentText(), QStringLiteral("Quorvel_PDF"));
         QVERIFY(w.boxes.shown().isEmpty());
     }
 
@@ -143,9 +145,10 @@ private slots:
         sheet.createTables();
         const QString project = QStringLiteral("Hillside camp");
 
-        printCancelled = false;
-        whenModal([&](QWidget *) { QTest::mouseClick(w.form.Button1, Qt::LeftButton); });
-        guarded(w.boxes, [&] { printInputSheet(w.form, w.printing, sheet.SG1, project); });
+        whenModal([&](QWidget *) {
+            QTest::mouseClick(dialogButton(w.dialog, QStringLiteral("okButton")), Qt::LeftButton);
+        });
+        guarded(w.boxes, [&] { printInputSheet(w.dialog, w.printing, sheet.inputs, project); });
         QCOMPARE(w.boxes.shown(), QStringList());
 
         QTRY_COMPARE_WITH_TIMEOUT(pdfFiles().size(), 1, 30000);
@@ -159,9 +162,9 @@ private slots:
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         const QString words = text.simplified();
         QVERIFY2(words.contains(project), qPrintable(text));
-        for (int r = 0; r < sheet.SG1.rowCount(); ++r)
-            for (int c = 0; c < sheet.SG1.colCount(); ++c)
-                QVERIFY2(words.contains(sheet.SG1.cell(c, r).simplified()), qPrintable(sheet.SG1.cell(c, r)));
+        for (int r = 0; r < sheet.inputs.rowCount(); ++r)
+            for (int c = 0; c < sheet.inputs.colCount(); ++c)
+                QVERIFY2(words.contains(sheet.inputs.cell(c, r).simplified()), qPrintable(sheet.inputs.cell(c, r)));
 
         // Landscape: the lines run along the sheet's long side, however the print
         // system turned the page to fit the paper.

@@ -1,9 +1,11 @@
-#include "core/error.h"
+#include "error.h"
 #include "qtprinterwindow.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace quorvel;
 
 // The Qt printing back end where the print system has no printer at all (a CUPS
 // server that does not answer): Qt would quietly print to a PDF file instead.
@@ -46,7 +48,7 @@ private slots:
     {
         QtPrinterWindow w;
         QCOMPARE(w.boxes.errors(), QStringList{"There is no default printer currently selected."});
-        QCOMPARE(w.form.ComboBox1->count(), 0);
+        QCOMPARE(printerBox(w.dialog)->count(), 0);
     }
 
     void ppdDefaultResolution_data()

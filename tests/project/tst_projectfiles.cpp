@@ -1,11 +1,12 @@
-#include "core/commandswitches.h"
-#include "core/error.h"
-#include "core/projectsheet.h"
-#include "platform/ui/errorguard.h"
-#include "project/projectfiles.h"
-#include "storage/rowlist.h"
+#include "commandswitches.h"
+#include "error.h"
+#include "projectsheet.h"
+#include "errorguard.h"
+#include "projectfiles.h"
+#include "rowlist.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakemessageboxes.h"
+#include "support/tabletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace quorvel;
 
 namespace {
 
@@ -100,14 +103,6 @@ QString errorOf(Action action)
     return QStringLiteral("<no error>");
 }
 
-QStringList column(const CellTable &t, int col)
-{
-    QStringList cells;
-    for (int r = 0; r < t.rowCount(); ++r)
-        cells << t.cell(col, r);
-    return cells;
-}
-
 QStringList allCells(const CellTable &t)
 {
     QStringList cells;
@@ -116,9 +111,13 @@ QStringList allCells(const CellTable &t)
     return cells;
 }
 
+using Caption = ProjectSheet::Caption;
+
+// The four captions over the schematic: source, storage, pipeline, population.
 QStringList captions(const ProjectSheet &sheet)
 {
-    return {sheet.label(1), sheet.label(2), sheet.label(3), sheet.label(4)};
+    return {sheet.caption(Caption::SourceElevation), sheet.caption(Caption::StorageElevation),
+            sheet.caption(Caption::PipelineLength), sheet.caption(Caption::Population)};
 }
 
 // The main window's project as the tests drive it: sheet, switches, boxes, dialogs.
@@ -149,12 +148,12 @@ struct Fixture {
     void save(const QString &name)
     {
         dialogs.confirm(Kind::Save, path(name));
-        files.SpeedButton2Click();
+        files.saveProject();
     }
     void open(const QString &name, int filterIndex = 1)
     {
         dialogs.confirm(Kind::Open, path(name), filterIndex);
-        files.SpeedButton1Click();
+        files.openProject();
     }
 };
 
@@ -242,7 +241,7 @@ void TestProjectFiles::naming()
 
     // The name with ".qvl" appended is what the dialog offers next time.
     f.dialogs.cancel(Kind::Save);
-    f.files.SpeedButton2Click();
+    f.files.saveProject();
     QCOMPARE(f.dialogs.showings(Kind::Save).last().fileName, f.path(remembered));
 }
 
@@ -284,7 +283,7 @@ void TestProjectFiles::saveStopsEarly()
         f.dialogs.confirm(Kind::Save, f.path("proj"));
     else
         f.dialogs.cancel(Kind::Save);
-    f.files.SpeedButton2Click();
+    f.files.saveProject();
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(f.dialogs.showings(Kind::Save).size(), showings);
@@ -320,9 +319,9 @@ void TestProjectFiles::dialogsAreSeparateAndRemember()
     f.save("proj");
     f.open("proj.qvl", 2);
     f.dialogs.cancel(Kind::Open);
-    f.files.SpeedButton1Click();
+    f.files.openProject();
     f.dialogs.cancel(Kind::Save);
-    f.files.SpeedButton2Click();
+    f.files.saveProject();
 
     const auto opens = f.dialogs.showings(Kind::Open);
     QCOMPARE(opens.size(), 2);
@@ -361,23 +360,23 @@ void TestProjectFiles::opening()
     writeFile(f.path("proj"), "Name only\r\n");
     f.sheet.setProjectName("Before");
     f.switches.save = f.switches.saveAs = true;
-    f.sheet.SG1SelectCell(2, 4);
+    f.sheet.inputCellSelected(2, 4);
     f.open(chosen, filterIndex);
 
     QCOMPARE(f.sheet.projectName(), name);
     QCOMPARE(f.switches.save, !marksClean);
     QCOMPARE(f.switches.saveAs, !marksClean);
     QCOMPARE(f.switches.print, marksClean);
-    QCOMPARE(column(f.sheet.SG1, 2),
+    QCOMPARE(column(f.sheet.inputs, 2),
              (QStringList{"Value", "1200", "100", "145", "5000", "6", "20", "250"}));
-    QCOMPARE(column(f.sheet.SG2, 1).at(2), QString("\""));
-    QCOMPARE(f.sheet.SG2.cell(0, 6), QString("Diesel pump DP-30 model"));
-    QCOMPARE(column(f.sheet.SG2, 2).last(), QString("4"));
+    QCOMPARE(column(f.sheet.results, 1).at(2), QString("\""));
+    QCOMPARE(f.sheet.results.cell(0, 6), QString("Diesel pump DP-30 model"));
+    QCOMPARE(column(f.sheet.results, 2).last(), QString("4"));
     QCOMPARE(captions(f.sheet),
              (QStringList{"Water Source Elevation= 100", "Storage Elevation= 145",
                           "Pipeline Length= 1200", "Population= 5000"}));
-    QCOMPARE(f.sheet.C, 2);
-    QCOMPARE(f.sheet.R, 4);
+    QCOMPARE(f.sheet.currentColumn, 2);
+    QCOMPARE(f.sheet.currentRow, 4);
     QVERIFY(f.boxes.shown().isEmpty());
 }
 
@@ -406,12 +405,12 @@ void TestProjectFiles::openingNothing()
         f.open(chosen);
     } else {
         f.dialogs.cancel(Kind::Open);
-        f.files.SpeedButton1Click();
+        f.files.openProject();
     }
 
     QCOMPARE(f.sheet.projectName(), QString());
-    QCOMPARE(f.sheet.SG1.cell(2, 2), QString("100"));
-    QCOMPARE(f.sheet.SG1.cell(2, 1), QString());
+    QCOMPARE(f.sheet.inputs.cell(2, 2), QString("100"));
+    QCOMPARE(f.sheet.inputs.cell(2, 1), QString());
     QVERIFY(!f.switches.print);
     QVERIFY(f.boxes.shown().isEmpty());
 }
@@ -420,14 +419,14 @@ void TestProjectFiles::shortResultsFileKeepsTheOtherRows()
 {
     Fixture f;
     f.storeProject("proj");
-    f.sheet.SG2.setCell(2, 5, "kept 5");
-    f.sheet.SG2.setCell(2, 10, "kept 10");
+    f.sheet.results.setCell(2, 5, "kept 5");
+    f.sheet.results.setCell(2, 10, "kept 10");
     writeFile(f.path("proj.res"), "a,b,c\r\n1,2,3\r\n,,\r\nx\r\n\"p q\",r,s\r\n");
     f.open("proj.qvl");
 
-    QCOMPARE(column(f.sheet.SG2, 2),
+    QCOMPARE(column(f.sheet.results, 2),
              (QStringList{"c", "3", " ", "", "s", "kept 5", "", "", "", "", "kept 10"}));
-    QCOMPARE(column(f.sheet.SG2, 0).mid(0, 6),
+    QCOMPARE(column(f.sheet.results, 0).mid(0, 6),
              (QStringList{"a", "1", " ", "x", "p q", "Theoretical Storage"}));
 }
 
@@ -438,8 +437,8 @@ void TestProjectFiles::surplusLinesChangeNothing()
     writeFile(f.path("proj.dat"), storedInputs + "extra,row,8\r\nmore,row,9\r\n");
     f.open("proj.qvl");
 
-    QCOMPARE(f.sheet.SG1.rowCount(), 8);
-    QCOMPARE(Rows(f.sheet.SG1, 8).CommaText(), QString(",,"));
+    QCOMPARE(f.sheet.inputs.rowCount(), 8);
+    QCOMPARE(Rows(f.sheet.inputs, 8).CommaText(), QString(",,"));
     f.sheet.setProjectName("P");
     f.save("copy");
     QCOMPARE(readFile(f.path("copy.dat")), storedInputs);
@@ -452,8 +451,8 @@ void TestProjectFiles::nameFileWithoutALine()
     writeFile(f.path("proj.qvl"), "");
     f.sheet.setProjectName("Before");
     f.switches.save = f.switches.saveAs = true;
-    const QStringList sg1 = allCells(f.sheet.SG1);
-    const QStringList labels = captions(f.sheet);
+    const QStringList inputsBefore = allCells(f.sheet.inputs);
+    const QStringList captionsBefore = captions(f.sheet);
     const QString message = errorOf([&] { f.open("proj.qvl"); });
     QCOMPARE(message, QString("List index out of bounds (0)"));
     QCOMPARE(errorBoxText(message), message); // ends in ")": no period added
@@ -461,8 +460,8 @@ void TestProjectFiles::nameFileWithoutALine()
     QVERIFY(!f.switches.saveAs);
     QVERIFY(f.switches.print);
     QCOMPARE(f.sheet.projectName(), QString("Before"));
-    QCOMPARE(allCells(f.sheet.SG1), sg1);
-    QCOMPARE(captions(f.sheet), labels);
+    QCOMPARE(allCells(f.sheet.inputs), inputsBefore);
+    QCOMPARE(captions(f.sheet), captionsBefore);
 }
 
 void TestProjectFiles::missingFile_data()
@@ -480,48 +479,48 @@ void TestProjectFiles::missingFile()
     Fixture f;
     f.storeProject("proj");
     QVERIFY(QFile::remove(f.path(missing)));
-    const QStringList sg1 = allCells(f.sheet.SG1);
-    const QStringList sg2 = allCells(f.sheet.SG2);
-    const QStringList labels = captions(f.sheet);
+    const QStringList inputsBefore = allCells(f.sheet.inputs);
+    const QStringList resultsBefore = allCells(f.sheet.results);
+    const QStringList captionsBefore = captions(f.sheet);
     const QString message = errorOf([&] { f.open("proj.qvl"); });
     QVERIFY2(message.startsWith("Cannot open file \"" + f.path(missing) + "\". "), qPrintable(message));
 
     // The name and the enablement of the first step stay; what was not read is unchanged.
     QCOMPARE(f.sheet.projectName(), QString("Pump station"));
     QVERIFY(f.switches.print);
-    QCOMPARE(f.sheet.SG1.cell(2, 1), inputsLoaded ? QString("1200") : QString());
+    QCOMPARE(f.sheet.inputs.cell(2, 1), inputsLoaded ? QString("1200") : QString());
     if (!inputsLoaded)
-        QCOMPARE(allCells(f.sheet.SG1), sg1);
-    QCOMPARE(allCells(f.sheet.SG2), sg2);
-    QCOMPARE(captions(f.sheet), labels);
+        QCOMPARE(allCells(f.sheet.inputs), inputsBefore);
+    QCOMPARE(allCells(f.sheet.results), resultsBefore);
+    QCOMPARE(captions(f.sheet), captionsBefore);
 }
 
 void TestProjectFiles::roundTripTurnsEmptyCellsIntoBlanks()
 {
     Fixture f;
     f.sheet.setProjectName("  Camp, \"North\"  ");
-    f.sheet.SG1.setCell(2, 3, "1 200,5");
-    f.sheet.SG2.setCell(0, 6, "Diesel pump \"DP 30\" model");
+    f.sheet.inputs.setCell(2, 3, "1 200,5");
+    f.sheet.results.setCell(0, 6, "Diesel pump \"DP 30\" model");
     f.save("proj");
-    QStringList sg1 = allCells(f.sheet.SG1);
-    QStringList sg2 = allCells(f.sheet.SG2);
-    f.sheet.Open1Click();
+    QStringList savedInputs = allCells(f.sheet.inputs);
+    QStringList savedResults = allCells(f.sheet.results);
+    f.sheet.newProject();
     f.sheet.setProjectName("other");
     f.open("proj.qvl");
 
     // Every empty cell comes back as one blank; every other text as it was.
-    for (QString &cell : sg1)
+    for (QString &cell : savedInputs)
         if (cell.isEmpty())
             cell = " ";
-    for (QString &cell : sg2)
+    for (QString &cell : savedResults)
         if (cell.isEmpty())
             cell = " ";
     QCOMPARE(f.sheet.projectName(), QString("  Camp, \"North\"  "));
-    QCOMPARE(allCells(f.sheet.SG1), sg1);
-    QCOMPARE(allCells(f.sheet.SG2), sg2);
-    QCOMPARE(f.sheet.label(3), QString("Pipeline Length=  "));
-    QCOMPARE(f.sheet.label(4), QString("Population=  "));
-    QCOMPARE(f.sheet.label(2), QString("Storage Elevation= 1 200,5"));
+    QCOMPARE(allCells(f.sheet.inputs), savedInputs);
+    QCOMPARE(allCells(f.sheet.results), savedResults);
+    QCOMPARE(f.sheet.caption(Caption::PipelineLength), QString("Pipeline Length=  "));
+    QCOMPARE(f.sheet.caption(Caption::Population), QString("Population=  "));
+    QCOMPARE(f.sheet.caption(Caption::StorageElevation), QString("Storage Elevation= 1 200,5"));
 }
 
 void TestProjectFiles::exitPrompt_data()
@@ -560,7 +559,7 @@ void TestProjectFiles::exitPrompt()
         f.dialogs.confirm(Kind::Save, f.path("proj"));
     else
         f.dialogs.cancel(Kind::Save);
-    f.files.FormClose();
+    f.files.confirmExit();
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(QFile::exists(f.path("proj.res")), saved);
@@ -570,7 +569,7 @@ void TestProjectFiles::exitPrompt()
     // Any save attempt disables Save, so a second close asks nothing.
     if (!stillChanged) {
         const auto asked = f.boxes.shown().size();
-        f.files.FormClose();
+        f.files.confirmExit();
         QCOMPARE(f.boxes.shown().size(), asked);
     }
 }
@@ -582,7 +581,7 @@ void TestProjectFiles::failingSaveEscapesTheExitPrompt()
     f.sheet.setProjectName("P");
     f.boxes.answer(true);
     f.dialogs.confirm(Kind::Save, f.path("missing folder/proj"));
-    QVERIFY_THROWS_EXCEPTION(Error, f.files.FormClose());
+    QVERIFY_THROWS_EXCEPTION(Error, f.files.confirmExit());
 }
 
 QTEST_MAIN(TestProjectFiles)

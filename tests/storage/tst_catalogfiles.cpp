@@ -1,20 +1,21 @@
-#include "core/celltable.h"
-#include "core/designcalculation.h"
-#include "core/error.h"
-#include "core/numbers.h"
-#include "core/sharedstate.h"
-#include "storage/catalogfiles.h"
-#include "storage/datafolders.h"
-#include "storage/linelist.h"
-#include "storage/rowlist.h"
-#include "shownrow.h"
+#include "celltable.h"
+#include "designcalculation.h"
+#include "error.h"
+#include "numbers.h"
+#include "catalogfiles.h"
+#include "datafolders.h"
+#include "linelist.h"
+#include "rowlist.h"
 #include "support/fakeknownfolders.h"
+#include "support/tabletext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace quorvel;
 
 namespace {
 
@@ -27,16 +28,6 @@ void writeLines(const QString &path, const QStringList &lines, const QByteArray 
     f.write(tail);
 }
 
-QStringList readLines(const QString &path)
-{
-    LineList list;
-    list.LoadFromFile(path);
-    QStringList lines;
-    for (int i = 0; i < list.Count(); ++i)
-        lines << list[i];
-    return lines;
-}
-
 QStringList numbered(const QString &caption, int dataLines, const QString &pattern)
 {
     QStringList lines{caption};
@@ -44,15 +35,6 @@ QStringList numbered(const QString &caption, int dataLines, const QString &patte
         lines << pattern.arg(i);
     return lines;
 }
-
-// The three catalog tables as the catalog windows size them.
-struct Catalogs {
-    CellTable pipes{5, 20};
-    CellTable pumps{7, 100};
-    CellTable tanks{4, 15};
-    qint32 nd = 0;
-    void load() { loadCatalogs(pipes, pumps, tanks, nd); }
-};
 
 class Switches : public CommandSwitches {
 public:
@@ -66,9 +48,9 @@ public:
 class Picks : public CatalogPickers {
 public:
     int pump = 1, tank = 1;
-    void showPumpPicker() override { pickedPumpRow = pump; }
+    qint32 pickPump() override { return pump; }
     void endPumpPick() override {}
-    void showTankPicker() override { tankRow = tank; }
+    qint32 pickTank() override { return tank; }
 };
 
 } // namespace
@@ -104,8 +86,6 @@ void CatalogFilesTest::init()
     static int n = 0;
     dir_ = root_.filePath(QString::number(++n)) + u'/';
     QVERIFY(QDir().mkpath(dir_));
-    databaseDir = dir_;
-    tankCount = 0;
     setDecimalSeparator(u'.');
 }
 
@@ -119,28 +99,28 @@ void CatalogFilesTest::writeAll(int pipeLines, int pumpLines, int tankLines)
 void CatalogFilesTest::resolvesFolders()
 {
     FakeKnownFolders folders("/srv/common", "/home/u/Documents", "/home/u/Pictures");
-    resolveDataFolders(folders);
-    QCOMPARE(databaseDir, "/srv/common/Pellmarsh/Quorvel/Database/");
-    QCOMPARE(projectsDir, "/home/u/Documents/Pellmarsh/Quorvel/Projects/");
-    QCOMPARE(picturesDir, "/home/u/Pictures");
+    const DataFolders resolved = DataFolders::resolve(folders);
+    QCOMPARE(resolved.databaseDir, "/srv/common/Pellmarsh/Quorvel/Database/");
+    QCOMPARE(resolved.projectsDir, "/home/u/Documents/Pellmarsh/Quorvel/Projects/");
+    QCOMPARE(resolved.picturesDir, "/home/u/Pictures");
     QCOMPARE(folders.queries, (QStringList{"common", "personal", "pictures"}));
 }
 
 void CatalogFilesTest::failedQueriesGiveBareSuffixes()
 {
     FakeKnownFolders folders;
-    resolveDataFolders(folders);
-    QCOMPARE(databaseDir, "/Pellmarsh/Quorvel/Database/");
-    QCOMPARE(projectsDir, "/Pellmarsh/Quorvel/Projects/");
-    QCOMPARE(picturesDir, QString());
+    const DataFolders resolved = DataFolders::resolve(folders);
+    QCOMPARE(resolved.databaseDir, "/Pellmarsh/Quorvel/Database/");
+    QCOMPARE(resolved.projectsDir, "/Pellmarsh/Quorvel/Projects/");
+    QCOMPARE(resolved.picturesDir, QString());
 }
 
 void CatalogFilesTest::sixLineTanks()
 {
     writeAll(6, 4, 6);
     Catalogs c;
-    c.load();
-    QCOMPARE(tankCount, 5);
+    c.load(dir_);
+    QCOMPARE(c.tankCount, 5);
     QCOMPARE(shown(c.tanks, 5), "[5][Onion][5][open top]");
     for (int r = 0; r <= 5; ++r)
         QVERIFY(c.tanks.strictDelimiter(r));
@@ -157,8 +137,8 @@ void CatalogFilesTest::pipesPastTheTable()
 {
     writeAll(25, 4, 6);
     Catalogs c;
-    c.load();
-    QCOMPARE(c.nd, 24);
+    c.load(dir_);
+    QCOMPARE(c.pipeCount, 24);
     QCOMPARE(c.pipes.rowCount(), 20);
     QCOMPARE(shown(c.pipes, 24), "[24][Pipe][24][40][24.5]");
     QCOMPARE(shown(c.pipes, 25), "[][][][][]");
@@ -170,10 +150,10 @@ void CatalogFilesTest::trailingBreakCountsAnEmptyLine()
     writeLines(file("pipes.csv"), numbered("No,Description,Nominal,Schedule,ID", 3, "%1,Pipe,%1,40,%1.5"), "\r\n");
     writeLines(file("storage.csv"), numbered("No,Tank type,Capacity,Remark", 2, "%1,Onion,%1,open top"), "\r\n");
     Catalogs c;
-    c.load();
-    QCOMPARE(c.nd, 4);
+    c.load(dir_);
+    QCOMPARE(c.pipeCount, 4);
     QCOMPARE(shown(c.pipes, 4), "[][][][][]");
-    QCOMPARE(tankCount, 3);
+    QCOMPARE(c.tankCount, 3);
     QCOMPARE(shown(c.tanks, 3), "[][][][]");
 }
 
@@ -184,7 +164,7 @@ void CatalogFilesTest::strictAndNonStrictLine()
     writeLines(file("pipes.csv"), {"No", "1", "2", line});
     writeLines(file("pumps.csv"), {"No", "1", "2", line});
     Catalogs c;
-    c.load();
+    c.load(dir_);
     QCOMPARE(shown(c.pumps, 3), "[3][XK][P 100][ ][ ][ ][c3.bmp]");
     QCOMPARE(shown(c.pipes, 3), "[3][XK][P][100][ ]");
 }
@@ -196,8 +176,8 @@ void CatalogFilesTest::savedPumpsSettleAfterTwoGenerations()
     writeAll(6, 12, 6);
     const QStringList original = readLines(file("pumps.csv"));
     Catalogs first;
-    first.load();
-    saveCatalog(first.pumps, "pumps.csv");
+    first.load(dir_);
+    saveCatalog(first.pumps, file("pumps.csv"));
     QStringList saved = readLines(file("pumps.csv"));
     QCOMPARE(saved.size(), 100);
     QCOMPARE(saved.mid(0, 12), original);
@@ -205,9 +185,9 @@ void CatalogFilesTest::savedPumpsSettleAfterTwoGenerations()
         QCOMPARE(saved[i], ",,,,,,");
 
     Catalogs second;
-    second.load();
+    second.load(dir_);
     QCOMPARE(shown(second.pumps, 50), "[ ][ ][ ][ ][ ][ ][ ]");
-    saveCatalog(second.pumps, "pumps.csv");
+    saveCatalog(second.pumps, file("pumps.csv"));
     saved = readLines(file("pumps.csv"));
     QCOMPARE(saved.size(), 100);
     QCOMPARE(saved.mid(0, 12), original);
@@ -215,8 +195,8 @@ void CatalogFilesTest::savedPumpsSettleAfterTwoGenerations()
         QCOMPARE(saved[i], " , , , , , , ");
 
     Catalogs third;
-    third.load();
-    saveCatalog(third.pumps, "pumps.csv");
+    third.load(dir_);
+    saveCatalog(third.pumps, file("pumps.csv"));
     QCOMPARE(readLines(file("pumps.csv")), saved);
 }
 
@@ -225,9 +205,9 @@ void CatalogFilesTest::surplusTankFieldsAreDropped()
     writeAll();
     writeLines(file("storage.csv"), {"No,Tank type,Capacity,Remark", "1,Onion,10,open top,extra,more"});
     Catalogs c;
-    c.load();
+    c.load(dir_);
     QCOMPARE(shown(c.tanks, 1), "[1][Onion][10][open top]");
-    saveCatalog(c.tanks, "storage.csv");
+    saveCatalog(c.tanks, file("storage.csv"));
     const QStringList saved = readLines(file("storage.csv"));
     QCOMPARE(saved.size(), 15);
     QCOMPARE(saved[1], "1,Onion,10,open top");
@@ -240,17 +220,17 @@ void CatalogFilesTest::missingPumpsStopsTheLoad()
     QVERIFY(QFile::remove(file("pumps.csv")));
     Catalogs c;
     try {
-        c.load();
+        c.load(dir_);
         QFAIL("no error raised");
     } catch (const Error &e) {
         QCOMPARE(e.message(),
                  QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(file("pumps.csv")));
     }
-    QCOMPARE(c.nd, 5);
+    QCOMPARE(c.pipeCount, 5);
     QCOMPARE(shown(c.pipes, 1), "[1][Pipe][1][40][1.5]");
     QCOMPARE(shown(c.pumps, 0), "[][][][][][][]");
     QCOMPARE(shown(c.tanks, 0), "[][][][]");
-    QCOMPARE(tankCount, 0);
+    QCOMPARE(c.tankCount, 0);
 }
 
 void CatalogFilesTest::emptyFilesCountMinusOne()
@@ -259,9 +239,9 @@ void CatalogFilesTest::emptyFilesCountMinusOne()
     writeLines(file("pumps.csv"), {});
     writeLines(file("storage.csv"), {});
     Catalogs c;
-    c.load();
-    QCOMPARE(c.nd, -1);
-    QCOMPARE(tankCount, -1);
+    c.load(dir_);
+    QCOMPARE(c.pipeCount, -1);
+    QCOMPARE(c.tankCount, -1);
     QCOMPARE(shown(c.pipes, 0), "[][][][][]");
 }
 
@@ -269,9 +249,8 @@ void CatalogFilesTest::saveErrorNamesTheFullPath()
 {
     CellTable tanks(4, 15);
     Rows(tanks, 1).setCommaText("1,Onion,10,x");
-    databaseDir = dir_ + "missing/";
     try {
-        saveCatalog(tanks, "storage.csv");
+        saveCatalog(tanks, dir_ + "missing/storage.csv");
         QFAIL("no error raised");
     } catch (const Error &e) {
         QCOMPARE(e.message(), QStringLiteral("Cannot create file \"%1missing/storage.csv\". No such file or directory")
@@ -282,14 +261,14 @@ void CatalogFilesTest::saveErrorNamesTheFullPath()
 
 void CatalogFilesTest::shippedCatalogsLoad()
 {
-    databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
+    const QString databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
     Catalogs c;
-    c.load();
+    c.load(databaseDir);
 
     // Pipes: nominal inch sizes from 1/2" to 12" with rising inside diameters.
-    QVERIFY(c.nd >= 12 && c.nd < c.pipes.rowCount());
+    QVERIFY(c.pipeCount >= 12 && c.pipeCount < c.pipes.rowCount());
     double lastNominal = 0, lastInside = 0;
-    for (int r = 1; r <= c.nd; ++r) {
+    for (int r = 1; r <= c.pipeCount; ++r) {
         const double nominal = double(ParseNumber(c.pipes.cell(2, r)));
         const double inside = double(ParseNumber(c.pipes.cell(4, r)));
         QVERIFY2(nominal > lastNominal && inside > lastInside, qPrintable(shown(c.pipes, r)));
@@ -317,9 +296,9 @@ void CatalogFilesTest::shippedCatalogsLoad()
     QVERIFY(!QImage(databaseDir + "no curve.bmp").isNull());
 
     // Tanks: at least six types from 2 to 95 cubic metres.
-    QVERIFY(tankCount >= 6);
+    QVERIFY(c.tankCount >= 6);
     double smallest = 1e9, largest = 0;
-    for (int r = 1; r <= tankCount; ++r) {
+    for (int r = 1; r <= c.tankCount; ++r) {
         const double capacity = double(ParseNumber(c.tanks.cell(2, r)));
         smallest = std::min(smallest, capacity);
         largest = std::max(largest, capacity);
@@ -340,29 +319,28 @@ void CatalogFilesTest::shippedCatalogsLoad()
 // of 139.75 mm lies nearest to the 5" pipe (128.2 mm inside).
 void CatalogFilesTest::shippedPipesSuitTheWorkedExample()
 {
-    databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
+    const QString databaseDir = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
     Catalogs c;
-    c.load();
-    CellTable SG1(3, 8), SG2(3, 11);
-    const QStringList inputs{"", "1000", "100", "150", "5000", "4", "25", "250"};
-    for (int r = 1; r < inputs.size(); ++r)
-        SG1.setCell(2, r, inputs[r]);
+    c.load(databaseDir);
+    CellTable inputs(3, 8), results(3, 11);
+    const QStringList values{"", "1000", "100", "150", "5000", "4", "25", "250"};
+    for (int r = 1; r < values.size(); ++r)
+        inputs.setCell(2, r, values[r]);
     DesignCalculation calc;
-    calc.nd = c.nd;
     Switches switches;
     Picks picks;
     picks.tank = 3; // a 10 m3 tank
-    calc.run({SG1, SG2, c.pipes, c.pumps, c.tanks}, switches, picks);
+    calc.run({inputs, results, c.pipes, c.pipeCount, c.pumps, c.tanks}, switches, picks);
 
-    QCOMPARE(SG2.cell(2, 1), "520.8");
-    QCOMPARE(SG2.cell(2, 2), "5");
-    QCOMPARE(calc.di, 128.2);
-    QVERIFY(calc.hf > 0.5 && calc.hf < 10);
-    QCOMPARE(SG2.cell(0, 6), c.pumps.cell(1, 1) + " pump " + c.pumps.cell(2, 1) + " model");
-    QCOMPARE(SG2.cell(0, 7), c.tanks.cell(1, 3) + " Tank 10 M^3");
-    QCOMPARE(SG2.cell(2, 7), "13");
-    QCOMPARE(SG2.cell(2, 8), "130");
-    QCOMPARE(SG2.cell(2, 10), "4");
+    QCOMPARE(results.cell(2, 1), "520.8");
+    QCOMPARE(results.cell(2, 2), "5");
+    QCOMPARE(calc.insideDiameter, 128.2);
+    QVERIFY(calc.frictionLoss > 0.5 && calc.frictionLoss < 10);
+    QCOMPARE(results.cell(0, 6), c.pumps.cell(1, 1) + " pump " + c.pumps.cell(2, 1) + " model");
+    QCOMPARE(results.cell(0, 7), c.tanks.cell(1, 3) + " Tank 10 M^3");
+    QCOMPARE(results.cell(2, 7), "13");
+    QCOMPARE(results.cell(2, 8), "130");
+    QCOMPARE(results.cell(2, 10), "4");
 }
 
 QTEST_GUILESS_MAIN(CatalogFilesTest)

@@ -1,6 +1,7 @@
-#include "core/error.h"
-#include "platform/sys/files.h"
-#include "storage/linelist.h"
+#include "error.h"
+#include "files.h"
+#include "linelist.h"
+#include "support/tabletext.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace quorvel;
 
 namespace {
 
@@ -25,14 +28,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QStringList linesOf(const LineList &list)
-{
-    QStringList lines;
-    for (int i = 0; i < list.Count(); ++i)
-        lines << list[i];
-    return lines;
 }
 
 LineList listOf(const QStringList &lines)

@@ -1,5 +1,7 @@
 #include "fakefiledialogs.h"
 
+namespace quorvel {
+
 void FakeFileDialogs::confirm(Kind kind, const QString &path, int filterIndex)
 {
     answers_[kind].append({true, path, filterIndex});
@@ -33,3 +35,5 @@ bool FakeFileDialog::execute()
     filterIndex_ = answer.filterIndex;
     return true;
 }
+
+} // namespace quorvel

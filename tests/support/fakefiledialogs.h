@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/ui/filedialog.h"
+#include "filedialog.h"
 
 #include <QList>
 #include <QMap>
 #include <QString>
+
+namespace quorvel {
 
 // File dialogs answering from a script instead of the user. Answers are queued per
 // kind of dialog, so a test can script a dialog before the code under test creates
@@ -65,3 +67,5 @@ private:
     QString fileName_;
     int filterIndex_ = 1;
 };
+
+} // namespace quorvel

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "platform/sys/knownfolders.h"
+#include "knownfolders.h"
 
 #include <QString>
 #include <QStringList>
+
+namespace quorvel {
 
 // Known folders with fixed answers; an empty answer stands for a failed query.
 // Records the order of the queries.
@@ -20,3 +22,5 @@ public:
     QString personalDocuments() override { queries << QStringLiteral("personal"); return personal; }
     QString myPictures() override { queries << QStringLiteral("pictures"); return pictures; }
 };
+
+} // namespace quorvel

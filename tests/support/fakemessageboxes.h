@@ -1,9 +1,11 @@
 #pragma once
 
-#include "platform/ui/messageboxes.h"
+#include "messageboxes.h"
 
 #include <QList>
 #include <QStringList>
+
+namespace quorvel {
 
 // Records every box (kind and text) and answers questions from a scripted queue;
 // a question with no scripted answer is answered No.
@@ -54,3 +56,5 @@ private:
     QList<Box> boxes_;
     QList<bool> answers_;
 };
+
+} // namespace quorvel

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "platform/ui/platform.h"
-#include "platform/ui/qtpictureloader.h"
+#include "platform.h"
+#include "qtpictureloader.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakeknownfolders.h"
 #include "support/fakemessageboxes.h"
 #include "support/fakeshell.h"
 #include "support/recordingprinting.h"
+
+namespace quorvel {
 
 // The whole platform for tests that run the real windows: scripted boxes, folders
 // and dialogs, a recording printer and shell, and the real picture loader.
@@ -19,3 +21,5 @@ struct FakePlatform {
     FakeShell shell;
     Platform platform{&boxes, &folders, &dialogs, &pictures, &printing, &shell};
 };
+
+} // namespace quorvel

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "platform/ui/shell.h"
+#include "shell.h"
 
 #include <QStringList>
+
+namespace quorvel {
 
 // Records every document the code under test asks the desktop to open.
 class FakeShell : public Shell {
@@ -11,3 +13,5 @@ public:
 
     QStringList opened;
 };
+
+} // namespace quorvel

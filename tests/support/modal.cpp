@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+namespace quorvel {
+
 namespace {
 void poll(std::function<void(QWidget *)> action, QElapsedTimer timer, int timeoutMs)
 {
@@ -24,3 +26,5 @@ void whenModal(std::function<void(QWidget *)> action, int timeoutMs)
     timer.start();
     QTimer::singleShot(0, [=] { poll(action, timer, timeoutMs); });
 }
+
+} // namespace quorvel

@@ -1,6 +1,8 @@
 #include "recordingprinting.h"
 
-#include "core/error.h"
+#include "error.h"
+
+namespace quorvel {
 
 RecordingPrinting::RecordingPrinting(QStringList installed, int defaultPrinter)
     : installed(std::move(installed)), defaultPrinter(defaultPrinter)
@@ -136,3 +138,5 @@ void RecordingPrinting::textRect(const QRect &box, int x, int y, const QString &
     if (open_)
         open_->texts.append({text, QPoint(x, y), box, font_});
 }
+
+} // namespace quorvel

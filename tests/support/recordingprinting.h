@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/ui/printing.h"
+#include "printing.h"
 
 #include <QList>
 #include <QPoint>
 #include <optional>
+
+namespace quorvel {
 
 // A print system in memory: a scripted list of printers, a scripted print-setup dialog
 // and failures, and a record of every operation and of every page sent. It keeps the
@@ -89,3 +91,5 @@ private:
     bool refused_ = false;
     QList<std::optional<std::pair<int, QString>>> setupAnswers_;
 };
+
+} // namespace quorvel

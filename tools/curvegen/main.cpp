@@ -4,9 +4,9 @@
 // the catalog's own rated flow, head and power, into the file named in the curve
 // picture column, and the picture "no curve.bmp". The pictures are 16-colour BMPs.
 
-#include "core/celltable.h"
-#include "storage/linelist.h"
-#include "storage/rowlist.h"
+#include "celltable.h"
+#include "linelist.h"
+#include "rowlist.h"
 
 #include <QColor>
 #include <QDir>
@@ -18,6 +18,8 @@
 #include <QTextStream>
 
 #include <cmath>
+
+using namespace quorvel;
 
 namespace {
 

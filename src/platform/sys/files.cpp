@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace quorvel {
+
 QString systemErrorText(int errorCode)
 {
     QString text = QString::fromLocal8Bit(std::strerror(errorCode));
@@ -149,3 +151,5 @@ FileLock::~FileLock()
     if (locked_)
         ::flock(fd_, LOCK_UN);
 }
+
+} // namespace quorvel

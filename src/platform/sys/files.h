@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quorvel {
+
 // The system's text for an error code (errno), with trailing blanks, line breaks
 // and full stops removed.
 QString systemErrorText(int errorCode);
@@ -43,3 +45,5 @@ private:
     bool locked_ = false;
     int error_ = 0;
 };
+
+} // namespace quorvel

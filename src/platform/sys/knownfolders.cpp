@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+namespace quorvel {
+
 // The Linux stand-ins for the three known folders. writableLocation() neither
 // creates the folder nor fails loudly: an empty result is passed on as the failed
 // query's empty text.
@@ -19,3 +21,5 @@ QString QtKnownFolders::myPictures()
 {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
+
+} // namespace quorvel

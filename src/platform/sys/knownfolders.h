@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quorvel {
+
 // The platform's known folders. Each query gives the folder's current path without
 // creating it, or the empty text when the query fails.
 class KnownFolders {
@@ -19,3 +21,5 @@ public:
     QString personalDocuments() override;
     QString myPictures() override;
 };
+
+} // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+namespace quorvel {
+
 QString applicationTitleFor(const QString &executablePath)
 {
     QString name = QFileInfo(executablePath).fileName();
@@ -18,3 +20,5 @@ QString applicationTitle()
 {
     return applicationTitleFor(QCoreApplication::applicationFilePath());
 }
+
+} // namespace quorvel

@@ -1,6 +1,8 @@
 #include "errorguard.h"
 
-#include "core/error.h"
+#include "error.h"
+
+namespace quorvel {
 
 QString errorBoxText(const QString &message)
 {
@@ -23,3 +25,5 @@ bool guarded(MessageBoxes &boxes, const std::function<void()> &handler)
     }
     return false;
 }
+
+} // namespace quorvel

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace quorvel {
+
 // A file dialog that lives as long as its owner and remembers, between showings,
 // the last confirmed file name and filter choice. The filter text is the classic
 // "Description|pattern|Description|pattern" form.
@@ -28,3 +30,5 @@ public:
     enum class Kind { Open, Save, OpenPicture };
     virtual FileDialog *create(Kind kind, QWidget *owner) = 0; // owned by the caller
 };
+
+} // namespace quorvel

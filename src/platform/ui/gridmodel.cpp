@@ -1,5 +1,7 @@
 #include "gridmodel.h"
 
+namespace quorvel {
+
 GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void GridModel::setTable(CellTable *table)
@@ -88,3 +90,5 @@ void GridModel::announceCell(int col, int row)
         emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
     }
 }
+
+} // namespace quorvel

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "core/celltable.h"
+#include "celltable.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
+
+namespace quorvel {
 
 // The item model behind GridWidget: a live view of a CellTable. Every cell write
 // of the table becomes a dataChanged of that cell, and the shown rows follow the
@@ -33,3 +35,5 @@ private:
     int rows_ = 0; // the row count the views were last told about
     int cols_ = 0;
 };
+
+} // namespace quorvel

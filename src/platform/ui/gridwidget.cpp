@@ -11,6 +11,8 @@
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
+namespace quorvel {
+
 // Raises the grid's select-cell event before the current cell moves, whoever moves
 // it (mouse, keyboard, program). A refused move leaves the current cell as it was.
 class GridSelectionModel : public QItemSelectionModel {
@@ -595,3 +597,5 @@ void GridWidget::mouseDoubleClickEvent(QMouseEvent *e)
     if (isVisible() && index.isValid() && index == currentIndex() && !cellEditor())
         edit(index);
 }
+
+} // namespace quorvel

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "core/celltable.h"
+#include "celltable.h"
 
 #include <QTableView>
 #include <functional>
+
+namespace quorvel {
 
 class CornerCaptions;
 class GridModel;
@@ -91,3 +93,5 @@ private:
     QPersistentModelIndex anchor_;  // fixed corner of a range selection
     const QEvent *viewKeyEvent_ = nullptr; // key event the grid itself is handling
 };
+
+} // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quorvel {
+
 // The program's message boxes, modal over the whole program.
 class MessageBoxes {
 public:
@@ -16,3 +18,5 @@ public:
     // is shown as given (errorBoxText() has already applied the "." rule).
     virtual void error(const QString &text) = 0;
 };
+
+} // namespace quorvel

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace quorvel {
+
 // Loads a picture file, choosing the decoder by the file's extension
 // ("bmp", "ico", "wmf", "emf", "tif", "tiff", any case). Raises Error with
 // "Unknown picture file extension (.%s)" before opening anything else,
@@ -13,3 +15,5 @@ public:
     virtual ~PictureLoader() = default;
     virtual QImage load(const QString &path) = 0;
 };
+
+} // namespace quorvel

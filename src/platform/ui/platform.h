@@ -1,5 +1,7 @@
 #pragma once
 
+namespace quorvel {
+
 class MessageBoxes;
 class KnownFolders;
 class FileDialogs;
@@ -18,3 +20,5 @@ struct Platform {
     Printing *printing = nullptr;
     Shell *shell = nullptr;
 };
+
+} // namespace quorvel

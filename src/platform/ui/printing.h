@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace quorvel {
+
 // The font of the printer's drawing surface; the size is in points, so it keeps its
 // physical size on any printer.
 struct PrintFont {
@@ -78,3 +80,5 @@ public:
     // unwrapped, cut off at the box's edges.
     virtual void textRect(const QRect &box, int x, int y, const QString &text) = 0;
 };
+
+} // namespace quorvel

@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QLabel>
 
+namespace quorvel {
+
 namespace {
 
 // One classic pattern list ("*.qvl;*.txt") in Qt's form: patterns separated by
@@ -144,3 +146,5 @@ bool QtFileDialog::execute()
         filterIndex_ = chosen + 1;
     return true;
 }
+
+} // namespace quorvel

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "platform/ui/filedialog.h"
+#include "filedialog.h"
 
 #include <QStringList>
+
+namespace quorvel {
 
 // Turns the classic "Description|pattern|Description|pattern" filter text into Qt
 // name filters, one per description. Each becomes "Description (patterns)" so that
@@ -37,3 +39,5 @@ private:
     QString fileName_;
     int filterIndex_ = 1;
 };
+
+} // namespace quorvel

@@ -1,8 +1,10 @@
 #include "qtmessageboxes.h"
 
-#include "platform/ui/apptitle.h"
+#include "apptitle.h"
 
 #include <QApplication>
+
+namespace quorvel {
 
 namespace {
 const QString warningCaption = QStringLiteral("Warning");
@@ -42,3 +44,5 @@ QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const Q
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
+
+} // namespace quorvel

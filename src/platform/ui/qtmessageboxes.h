@@ -1,8 +1,10 @@
 #pragma once
 
-#include "platform/ui/messageboxes.h"
+#include "messageboxes.h"
 
 #include <QMessageBox>
+
+namespace quorvel {
 
 // The program's message boxes as application-modal QMessageBoxes over the active
 // window.
@@ -17,3 +19,5 @@ private:
     static QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString &caption, const QString &text,
                                             QMessageBox::StandardButtons buttons);
 };
+
+} // namespace quorvel

@@ -1,11 +1,13 @@
-#include "platform/ui/qtpictureloader.h"
+#include "qtpictureloader.h"
 
-#include "core/error.h"
-#include "platform/sys/files.h"
+#include "error.h"
+#include "files.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
+
+namespace quorvel {
 
 namespace {
 
@@ -59,3 +61,5 @@ QImage QtPictureLoader::load(const QString &path)
     }
     return image;
 }
+
+} // namespace quorvel

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/ui/pictureloader.h"
+#include "pictureloader.h"
+
+namespace quorvel {
 
 // Picture loading with Qt's image readers. The decoder is fixed by the file's
 // extension, never guessed from the content, so a file whose content does not
@@ -9,3 +11,5 @@ class QtPictureLoader : public PictureLoader {
 public:
     QImage load(const QString &path) override;
 };
+
+} // namespace quorvel

@@ -1,6 +1,6 @@
 #include "qtprinting.h"
 
-#include "core/error.h"
+#include "error.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <cmath>
+
+namespace quorvel {
 
 namespace {
 
@@ -253,3 +255,5 @@ int QtPrinting::ppdDefaultResolution(const QByteArray &ppd)
     const int value = match.captured(1).toInt();
     return match.captured(2) == QLatin1String("dpcm") ? int(std::lround(value * 2.54)) : value;
 }
+
+} // namespace quorvel

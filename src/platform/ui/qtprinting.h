@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/printing.h"
+#include "printing.h"
 
 #include <QHash>
 #include <QPainter>
@@ -8,6 +8,8 @@
 #include <optional>
 
 class QPrinter;
+
+namespace quorvel {
 
 // Printing through Qt PrintSupport (CUPS on Linux).
 class QtPrinting : public Printing {
@@ -55,3 +57,5 @@ private:
     bool printing_ = false;
     QHash<QString, int> resolutions_; // per printer name
 };
+
+} // namespace quorvel

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/ui/shell.h"
+#include "shell.h"
+
+namespace quorvel {
 
 // Opens documents with the viewer the desktop associates with their type
 // (xdg-open and the MIME database on Linux).
@@ -8,3 +10,5 @@ class QtShell : public Shell {
 public:
     void openDocument(const QString &path) override;
 };
+
+} // namespace quorvel

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quorvel {
+
 // The desktop shell: opens a document with its associated viewer. The result is
 // not reported.
 class Shell {
@@ -9,3 +11,5 @@ public:
     virtual ~Shell() = default;
     virtual void openDocument(const QString &path) = 0;
 };
+
+} // namespace quorvel

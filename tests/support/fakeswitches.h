@@ -1,8 +1,10 @@
 #pragma once
 
-#include "core/commandswitches.h"
+#include "commandswitches.h"
 
 #include <QStringList>
+
+namespace quorvel {
 
 // Records every switch of Save, Save as and Print in order, e.g. "Print on".
 class FakeSwitches : public CommandSwitches {
@@ -23,3 +25,5 @@ private:
         log << QString::fromLatin1(command) + (on ? " on" : " off");
     }
 };
+
+} // namespace quorvel

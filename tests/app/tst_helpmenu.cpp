@@ -1,20 +1,20 @@
 // The main window's Help menu: "Quorvel" hands the help file in the database folder
 // to the desktop shell and reports nothing; "About Quorvel" shows the About window
 // modally, the same window every time.
-#include "app/forms.h"
-#include "app/tform1.h"
-#include "app/tform6.h"
-#include "platform/ui/platform.h"
-#include "support/fakefiledialogs.h"
-#include "support/fakeknownfolders.h"
-#include "support/fakemessageboxes.h"
-#include "support/fakeshell.h"
+#include "aboutdialog.h"
+#include "application.h"
+#include "mainwindow.h"
+#include "support/fakeplatform.h"
 #include "support/modal.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <memory>
+
+using namespace quorvel;
 
 class TestHelpMenu : public QObject {
     Q_OBJECT
@@ -26,25 +26,18 @@ private slots:
 
 namespace {
 
-// The main window over fakes, created as at start-up.
-struct MainWindow {
-    FakeKnownFolders folders;
-    FakeMessageBoxes messages;
-    FakeFileDialogs fileDialogs;
-    FakeShell shell;
-    Platform platform;
-    std::unique_ptr<TForm1> form;
+// The program over fakes, created as at start-up (not shown).
+struct Program {
+    FakePlatform fake;
+    std::unique_ptr<Application> app;
 
-    explicit MainWindow(const QString &commonDocuments)
-        : folders(commonDocuments, "/home/ana/Documents", "/home/ana/Pictures")
+    explicit Program(const QString &commonDocuments)
     {
-        platform.messages = &messages;
-        platform.folders = &folders;
-        platform.fileDialogs = &fileDialogs;
-        platform.shell = &shell;
-        form = std::make_unique<TForm1>(platform);
-        form->FormCreate();
+        fake.folders = FakeKnownFolders(commonDocuments, "/home/ana/Documents", "/home/ana/Pictures");
+        app = std::make_unique<Application>(fake.platform);
     }
+
+    QAction *action(const char *name) { return app->mainWindow().findChild<QAction *>(QString::fromLatin1(name)); }
 };
 
 }
@@ -65,42 +58,47 @@ void TestHelpMenu::helpOpensTheHelpFile()
 {
     QFETCH(QString, commonDocuments);
     QFETCH(QString, helpFile);
-    MainWindow main(commonDocuments);
-    QCOMPARE(main.form->AboutQuorvel1->text(), QString("Quorvel"));
+    Program program(commonDocuments);
+    QAction *help = program.action("helpAction");
+    QVERIFY(help);
+    QCOMPARE(help->text(), QString("Quorvel"));
 
-    main.form->AboutQuorvel1->trigger();
-    main.form->AboutQuorvel1->trigger();
+    help->trigger();
+    help->trigger();
 
     // The same document each time, whether it exists or not, and no box of our own.
-    QCOMPARE(main.shell.opened, QStringList({helpFile, helpFile}));
-    QVERIFY(main.messages.shown().isEmpty());
+    QCOMPARE(program.fake.shell.opened, QStringList({helpFile, helpFile}));
+    QVERIFY(program.fake.boxes.shown().isEmpty());
 }
 
 void TestHelpMenu::aboutShowsTheSameWindowEachTime()
 {
-    MainWindow main("/home/ana/.local/share");
-    TForm6 about(main.form.get());
-    Form6 = &about;
-    QCOMPARE(main.form->AboutQuorvel2->text(), QString("About Quorvel"));
+    Program program("/home/ana/.local/share");
+    auto *about = program.app->mainWindow().findChild<AboutDialog *>();
+    QVERIFY(about);
+    auto *okButton = about->findChild<QPushButton *>("okButton");
+    QVERIFY(okButton);
+    QAction *aboutAction = program.action("aboutAction");
+    QVERIFY(aboutAction);
+    QCOMPARE(aboutAction->text(), QString("About Quorvel"));
 
     QList<QImage> looks;
     QList<QWidget *> shown;
     for (int showing = 0; showing < 2; ++showing) {
         whenModal([&](QWidget *modal) {
             shown << modal;
-            looks << about.grab().toImage();
-            QTest::mouseClick(about.OK, Qt::LeftButton);
+            looks << about->grab().toImage();
+            QTest::mouseClick(okButton, Qt::LeftButton);
         });
-        main.form->AboutQuorvel2->trigger();
-        QVERIFY(!about.isVisible());
+        aboutAction->trigger();
+        QVERIFY(!about->isVisible());
     }
-    Form6 = nullptr;
 
-    QCOMPARE(shown, QList<QWidget *>({&about, &about}));
+    QCOMPARE(shown, QList<QWidget *>({about, about}));
     QCOMPARE(looks.size(), 2);
     QCOMPARE(looks[1], looks[0]);
-    QVERIFY(main.shell.opened.isEmpty());
-    QVERIFY(main.messages.shown().isEmpty());
+    QVERIFY(program.fake.shell.opened.isEmpty());
+    QVERIFY(program.fake.boxes.shown().isEmpty());
 }
 
 QTEST_MAIN(TestHelpMenu)

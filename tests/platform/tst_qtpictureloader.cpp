@@ -1,11 +1,13 @@
-#include "core/error.h"
-#include "platform/ui/qtpictureloader.h"
+#include "error.h"
+#include "qtpictureloader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace quorvel;
 
 // The picture loader on real files: the decoder follows the extension, and each
 // refusal carries its own message.

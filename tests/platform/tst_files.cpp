@@ -1,4 +1,4 @@
-#include "platform/sys/files.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace quorvel;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/qtfiledialogs.h"
+#include "qtfiledialogs.h"
 #include "support/modal.h"
 
 #include <QComboBox>
@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using namespace quorvel;
 
 namespace {
 const QString projectFilter = QStringLiteral("Main pipeline files (*.qvl)|*.qvl|All Files (*.*)|*.*");

@@ -1,12 +1,15 @@
 // The About window: its frame, its controls at their places, and that showing it
 // again shows the same, unchanged window.
-#include "app/stretchedpicture.h"
-#include "app/tform6.h"
+#include "aboutdialog.h"
+#include "stretchedpicture.h"
+#include "support/fakemessageboxes.h"
 #include "support/modal.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+using namespace quorvel;
 
 class TestAbout : public QObject {
     Q_OBJECT
@@ -22,7 +25,7 @@ private slots:
 namespace {
 
 // Everything a user can see of the window, as text.
-QStringList snapshot(TForm6 &form)
+QStringList snapshot(AboutDialog &form)
 {
     QStringList state;
     state << form.windowTitle() << QString::number(form.width()) << QString::number(form.height())
@@ -42,11 +45,22 @@ QStringList snapshot(TForm6 &form)
     return state;
 }
 
+// A control of the window by its object name.
+template <class T = QWidget>
+T *control(AboutDialog &form, const char *name)
+{
+    T *found = form.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("the About window has no %s", name);
+    return found;
+}
+
 }
 
 void TestAbout::frame()
 {
-    TForm6 form;
+    FakeMessageBoxes boxes;
+    AboutDialog form(boxes);
     QCOMPARE(form.windowTitle(), QString("About Quorvel"));
     QCOMPARE(form.size(), QSize(342, 270));
     QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -66,13 +80,13 @@ void TestAbout::controls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Image2") << "Image2" << QRect(116, 8, 105, 105) << "";
-    QTest::newRow("StaticText1") << "StaticText1" << QRect(32, 120, 288, 17)
-                                 << "Quorvel is a simulator to design emergency systems";
-    QTest::newRow("StaticText2") << "StaticText2" << QRect(141, 143, 80, 17) << "Dravenholt Systems";
-    QTest::newRow("Image1") << "Image1" << QRect(17, 152, 57, 41) << "";
-    QTest::newRow("StaticText3") << "StaticText3" << QRect(120, 176, 123, 17) << "www.example.org/quorvel";
-    QTest::newRow("OK") << "OK" << QRect(138, 224, 75, 25) << "OK";
+    QTest::newRow("logo") << "logo" << QRect(116, 8, 105, 105) << "";
+    QTest::newRow("product") << "productLabel" << QRect(32, 120, 288, 17)
+                             << "Quorvel is a simulator to design emergency systems";
+    QTest::newRow("maker") << "makerLabel" << QRect(141, 143, 80, 17) << "Dravenholt Systems";
+    QTest::newRow("schematic") << "schematicPicture" << QRect(17, 152, 57, 41) << "";
+    QTest::newRow("web address") << "webAddressLabel" << QRect(120, 176, 123, 17) << "www.example.org/quorvel";
+    QTest::newRow("OK") << "okButton" << QRect(138, 224, 75, 25) << "OK";
 }
 
 void TestAbout::controls()
@@ -80,14 +94,12 @@ void TestAbout::controls()
     QFETCH(QString, name);
     QFETCH(QRect, place);
     QFETCH(QString, text);
-    TForm6 form;
-    const QHash<QString, QWidget *> controls{
-        {"Image2", form.Image2}, {"StaticText1", form.StaticText1}, {"StaticText2", form.StaticText2},
-        {"Image1", form.Image1}, {"StaticText3", form.StaticText3}, {"OK", form.OK}};
-    QWidget *control = controls.value(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), &form);
-    auto *label = qobject_cast<QLabel *>(control);
+    FakeMessageBoxes boxes;
+    AboutDialog form(boxes);
+    QWidget *widget = form.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget(), &form);
+    auto *label = qobject_cast<QLabel *>(widget);
     if (label && !text.isEmpty()) {
         // Static texts keep their place and grow to show their whole text.
         QCOMPARE(label->text(), text);
@@ -97,20 +109,23 @@ void TestAbout::controls()
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(text));
         QVERIFY(label->geometry().right() < 342);
     } else {
-        QCOMPARE(control->geometry(), place);
-        if (auto *button = qobject_cast<QPushButton *>(control))
+        QCOMPARE(widget->geometry(), place);
+        if (auto *button = qobject_cast<QPushButton *>(widget))
             QCOMPARE(button->text(), text);
     }
 }
 
 void TestAbout::pictures()
 {
-    TForm6 form;
+    FakeMessageBoxes boxes;
+    AboutDialog form(boxes);
+    auto *logo = control<StretchedPicture>(form, "logo");
+    auto *schematic = control<StretchedPicture>(form, "schematicPicture");
     // The logo keeps the maker's proportions until it is stretched to its box; the
     // schematic is the main window's picture.
-    QCOMPARE(form.Image2->pictureSize(), QSize(550, 457));
-    QCOMPARE(form.Image1->pictureSize(), StretchedPicture(":/schematic.svg").pictureSize());
-    QVERIFY(!form.Image1->pictureSize().isEmpty());
+    QCOMPARE(logo->pictureSize(), QSize(550, 457));
+    QCOMPARE(schematic->pictureSize(), StretchedPicture(":/schematic.svg").pictureSize());
+    QVERIFY(!schematic->pictureSize().isEmpty());
 
     // Drawn transparent: the window's own background shows at the logo's corners,
     // while its middle is painted over.
@@ -122,17 +137,18 @@ void TestAbout::pictures()
     QVERIFY(shown.pixelColor(45, 172) != background);
 
     // The OK button carries a glyph.
-    QVERIFY(!form.OK->icon().isNull());
+    QVERIFY(!control<QPushButton>(form, "okButton")->icon().isNull());
 }
 
 void TestAbout::okHidesAndTheWindowStays()
 {
-    TForm6 form;
-    QPointer<TForm6> alive(&form);
+    FakeMessageBoxes boxes;
+    AboutDialog form(boxes);
+    QPointer<AboutDialog> alive(&form);
     bool wasShown = false;
     whenModal([&](QWidget *modal) {
         wasShown = modal == &form && form.isVisible();
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form, "okButton"), Qt::LeftButton);
     });
     form.exec();
     QVERIFY(wasShown);
@@ -144,13 +160,14 @@ void TestAbout::shownTwiceIsUnchanged()
 {
     QWidget owner;
     owner.show();
-    TForm6 form(&owner);
+    FakeMessageBoxes boxes;
+    AboutDialog form(boxes, &owner);
     QStringList first, second;
     QImage firstLook, secondLook;
     whenModal([&](QWidget *) {
         first = snapshot(form);
         firstLook = form.grab().toImage();
-        QTest::mouseClick(form.OK, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(form, "okButton"), Qt::LeftButton);
     });
     form.exec();
     whenModal([&](QWidget *) {

@@ -1,0 +1,466 @@
+#include "mainwindow.h"
+
+#include "aboutdialog.h"
+#include "catalogfiles.h"
+#include "datafolders.h"
+#include "diameterswindow.h"
+#include "errorguard.h"
+#include "gridwidget.h"
+#include "inputsheetprintout.h"
+#include "numbers.h"
+#include "platform.h"
+#include "printerchoicedialog.h"
+#include "pumpswindow.h"
+#include "shell.h"
+#include "stretchedpicture.h"
+#include "tankswindow.h"
+#include "windowparts.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace quorvel {
+
+namespace {
+
+// The designed client area.
+constexpr int designedWidth = 773;
+constexpr int designedHeight = 703;
+
+// The population caption sits on the colour of the desktop background; this is
+// the classic one.
+const QColor desktopBackground(0x3a, 0x6e, 0xa5);
+
+// A caption over the schematic: bold, 21 pixels high, sized to its text, opaque.
+QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, const QColor &colour,
+                    const QColor &background)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(21);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    label->adjustSize();
+    return label;
+}
+
+// A fixed-width gap in the toolbar.
+QWidget *makeGap(QWidget *parent, int width)
+{
+    auto *gap = new QWidget(parent);
+    gap->setFixedSize(width, 24);
+    return gap;
+}
+
+// The calculation's picks, made in the pumps and tanks windows.
+class PicksFromWindows final : public CatalogPickers {
+public:
+    PicksFromWindows(PumpsWindow &pumps, TanksWindow &tanks) : pumps_(pumps), tanks_(tanks) {}
+
+    qint32 pickPump() override
+    {
+        pumps_.setPicking(true);
+        pumps_.exec();
+        return pumps_.pickedRow();
+    }
+    void endPumpPick() override { pumps_.setPicking(false); }
+    qint32 pickTank() override
+    {
+        tanks_.exec();
+        return tanks_.selectedRow();
+    }
+
+private:
+    PumpsWindow &pumps_;
+    TanksWindow &tanks_;
+};
+
+} // namespace
+
+MainWindow::MainWindow(Platform &platform, DataFolders &folders, Catalogs &catalogs, QWidget *parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      folders_(folders),
+      catalogs_(catalogs),
+      sheet_(commandButtons_),
+      projectFiles_(sheet_, commandButtons_, *platform.messages, *platform.fileDialogs, this)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Quorvel-DravenholtSystems"));
+    setFont(windowFont());
+
+    buildMenus();
+    buildToolBar();
+    buildPanels();
+    bindTables();
+    inputGrid_->setFocus(); // typing goes into the inputs from the start
+    resize(designedWidth, designedHeight + menuBar()->sizeHint().height());
+
+    guard([this] { initialize(); });
+    createWindows();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    auto item = [](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+
+    QMenu *fileMenu = bar->addMenu(QStringLiteral("File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QAction *newAction = item(fileMenu, QStringLiteral("newAction"), QStringLiteral("New"));
+    QAction *openAction = item(fileMenu, QStringLiteral("openAction"), QStringLiteral("Open"));
+    QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), QStringLiteral("Save as"));
+    fileMenu->addSeparator();
+    QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), QStringLiteral("Open Diameters File"));
+    fileMenu->addSeparator();
+    QAction *exitAction = item(fileMenu, QStringLiteral("exitAction"), QStringLiteral("Exit"));
+
+    QMenu *resourcesMenu = bar->addMenu(QStringLiteral("Resources"));
+    resourcesMenu->setObjectName(QStringLiteral("resourcesMenu"));
+    QAction *pumpsAction = item(resourcesMenu, QStringLiteral("pumpsAction"), QStringLiteral("Pumps"));
+    QAction *tanksAction = item(resourcesMenu, QStringLiteral("tanksAction"), QStringLiteral("Distribution Tanks"));
+
+    QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction *helpAction = item(helpMenu, QStringLiteral("helpAction"), QStringLiteral("Quorvel"));
+    QAction *aboutAction = item(helpMenu, QStringLiteral("aboutAction"), QStringLiteral("About Quorvel"));
+
+    onTriggered(newAction, &MainWindow::newProject);
+    onTriggered(openAction, &MainWindow::openProject);
+    onTriggered(saveAsAction, &MainWindow::saveProject);
+    onTriggered(diametersAction, &MainWindow::showDiameters);
+    connectGuarded(*platform_.messages, exitAction, &QAction::triggered, this, [this] { close(); });
+    onTriggered(pumpsAction, &MainWindow::showPumps);
+    onTriggered(tanksAction, &MainWindow::showTanks);
+    onTriggered(helpAction, &MainWindow::showHelp);
+    onTriggered(aboutAction, &MainWindow::showAbout);
+}
+
+void MainWindow::buildToolBar()
+{
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar->setFixedHeight(29);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setSpacing(0);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+
+    auto button = [toolBar](const QString &name, const QString &hint, const QString &picture, bool greyed) {
+        auto *b = new QToolButton(toolBar);
+        b->setObjectName(name);
+        b->setToolTip(hint);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus
+        b->setFixedSize(23, 24);
+        QIcon icon(QStringLiteral(":/toolbar/%1.svg").arg(picture));
+        if (greyed)
+            icon.addFile(QStringLiteral(":/toolbar/%1-disabled.svg").arg(picture), QSize(), QIcon::Disabled);
+        b->setIcon(icon);
+        toolBar->addWidget(b);
+        return b;
+    };
+    QToolButton *openButton = button(QStringLiteral("openButton"), QStringLiteral("Open a file"), QStringLiteral("open"), true);
+    QToolButton *saveButton = button(QStringLiteral("saveButton"), QStringLiteral("Save the current project"), QStringLiteral("save"), true);
+    QToolButton *printButton = button(QStringLiteral("printButton"), QStringLiteral("Print the current project"), QStringLiteral("print"), true);
+    toolBar->addWidget(makeGap(toolBar, 44));
+    QToolButton *diametersButton = button(QStringLiteral("diametersButton"), QStringLiteral("Open the Pipes file"), QStringLiteral("pipes"), false);
+    QToolButton *pumpsButton = button(QStringLiteral("pumpsButton"), QStringLiteral("Open the Pumps file"), QStringLiteral("pump"), false);
+    QToolButton *tanksButton = button(QStringLiteral("tanksButton"), QStringLiteral("Open the Tanks file"), QStringLiteral("tank"), false);
+    toolBar->addWidget(makeGap(toolBar, 59));
+
+    onClicked(openButton, &MainWindow::openProject);
+    onClicked(saveButton, &MainWindow::saveProject);
+    onClicked(printButton, &MainWindow::printInputSheet);
+    onClicked(diametersButton, &MainWindow::showDiameters);
+    onClicked(pumpsButton, &MainWindow::showPumps);
+    onClicked(tanksButton, &MainWindow::showTanks);
+
+    commandButtons_.attach(saveButton, findChild<QAction *>(QStringLiteral("saveAsAction")), printButton);
+}
+
+void MainWindow::buildPanels()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    auto *clientLayout = new QVBoxLayout(client);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->setSpacing(0);
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    clientLayout->addLayout(middle, 1);
+
+    // Along the bottom edge, the "OK" button (placed again at every resize).
+    bottomPanel_ = makeRaisedPanel(client, QStringLiteral("bottomPanel"));
+    bottomPanel_->setFixedHeight(65);
+    clientLayout->addWidget(bottomPanel_);
+    okButton_ = makeButton(bottomPanel_, QStringLiteral("okButton"), QStringLiteral("OK"));
+    okButton_->move(designedWidth - 120, 24);
+    connectGuarded(*platform_.messages, okButton_, &QAbstractButton::clicked, this, [this] { close(); });
+
+    // Along the left edge, the project name and the two tables stacked from the top.
+    // Placed, not laid out: a low window cuts the panels off rather than growing.
+    QFrame *sheetPanel = makeRaisedPanel(client, QStringLiteral("sheetPanel"));
+    sheetPanel->setFixedWidth(705);
+    middle->addWidget(sheetPanel);
+    const int inner = 705 - 2;
+
+    QFrame *projectPanel = makeRaisedPanel(sheetPanel, QStringLiteral("projectPanel"));
+    projectPanel->setGeometry(1, 1, inner, 64);
+    auto *projectLabel = new QLabel(QStringLiteral("Project:"), projectPanel);
+    projectLabel->setObjectName(QStringLiteral("projectLabel"));
+    projectNameEdit_ = new QLineEdit(projectPanel);
+    projectNameEdit_->setObjectName(QStringLiteral("projectNameEdit"));
+    projectNameEdit_->setGeometry(141, 24, 210, 21);
+    projectLabel->adjustSize();
+    // Lined up with the edit box's text.
+    projectLabel->move(93, 24 + (21 - projectLabel->height()) / 2);
+    connect(projectNameEdit_, &QLineEdit::textEdited, this,
+            [this](const QString &text) { guard([&] { sheet_.setProjectName(text); }); });
+    connect(&sheet_, &ProjectSheet::projectNameChanged, this, [this](const QString &name) {
+        if (projectNameEdit_->text() != name)
+            projectNameEdit_->setText(name);
+    });
+
+    QFrame *inputPanel = makeRaisedPanel(sheetPanel, QStringLiteral("inputPanel"));
+    inputPanel->setGeometry(1, 1 + 64, inner, 208);
+    inputGrid_ = new GridWidget(inputPanel);
+    inputGrid_->setObjectName(QStringLiteral("inputGrid"));
+    inputGrid_->setGeometry(inputPanel->contentsRect());
+
+    QFrame *resultPanel = makeRaisedPanel(sheetPanel, QStringLiteral("resultPanel"));
+    resultPanel->setGeometry(1, 1 + 64 + 208, inner, 337);
+    QPushButton *calculateButton = makeButton(resultPanel, QStringLiteral("calculateButton"), QStringLiteral("To Calculate"));
+    calculateButton->move(587, 6);
+    onClicked(calculateButton, &MainWindow::calculate);
+    resultGrid_ = new GridWidget(resultPanel);
+    resultGrid_->setObjectName(QStringLiteral("resultGrid"));
+    const QRect along = resultPanel->contentsRect();
+    resultGrid_->setGeometry(along.left(), along.bottom() + 1 - 287, along.width(), 287);
+
+    // The rest: the schematic with the four captions over it.
+    QFrame *schematicPanel = makeRaisedPanel(client, QStringLiteral("schematicPanel"));
+    middle->addWidget(schematicPanel, 1);
+    auto *picture = new QVBoxLayout(schematicPanel);
+    picture->setContentsMargins(0, 0, 0, 0);
+    schematic_ = new StretchedPicture(QStringLiteral(":/schematic.svg"), schematicPanel);
+    schematic_->setObjectName(QStringLiteral("schematic"));
+    picture->addWidget(schematic_);
+    using Caption = ProjectSheet::Caption;
+    const QColor face = palette().color(QPalette::Button);
+    sourceCaption_ = makeCaption(schematicPanel, QStringLiteral("sourceCaption"),
+                                 sheet_.caption(Caption::SourceElevation), Qt::red, face);
+    storageCaption_ = makeCaption(schematicPanel, QStringLiteral("storageCaption"),
+                                  sheet_.caption(Caption::StorageElevation), Qt::red, face);
+    pipelineCaption_ = makeCaption(schematicPanel, QStringLiteral("pipelineCaption"),
+                                   sheet_.caption(Caption::PipelineLength), Qt::blue, face);
+    populationCaption_ = makeCaption(schematicPanel, QStringLiteral("populationCaption"),
+                                     sheet_.caption(Caption::Population), Qt::black, desktopBackground);
+    connect(&sheet_, &ProjectSheet::captionChanged, this, &MainWindow::showCaption);
+}
+
+void MainWindow::bindTables()
+{
+    inputGrid_->setTable(&sheet_.inputs);
+    inputGrid_->setRangeSelect(true);
+    inputGrid_->onSelectCell = [this](int col, int row) {
+        return guard([&] { sheet_.inputCellSelected(col, row); });
+    };
+    inputGrid_->onKeyUp = [this](int) { guard([this] { sheet_.inputKeyReleased(); }); };
+    resultGrid_->setTable(&sheet_.results);
+}
+
+void MainWindow::createWindows()
+{
+    diametersWindow_ = new DiametersWindow(platform_, catalogs_.pipes, this);
+    pumpsWindow_ = new PumpsWindow(platform_, folders_, catalogs_.pumps, this);
+    tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, sheet_, this);
+    printerChoiceDialog_ = new PrinterChoiceDialog(platform_, this);
+    guard([this] { printerChoiceDialog_->fillPrinterBox(); });
+    aboutDialog_ = new AboutDialog(*platform_.messages, this);
+}
+
+bool MainWindow::guard(const std::function<void()> &handler)
+{
+    return guarded(*platform_.messages, handler);
+}
+
+void MainWindow::onTriggered(QAction *action, void (MainWindow::*handler)())
+{
+    connectGuarded(*platform_.messages, action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+}
+
+void MainWindow::onClicked(QAbstractButton *button, void (MainWindow::*handler)())
+{
+    connectGuarded(*platform_.messages, button, &QAbstractButton::clicked, this,
+                   [this, handler] { (this->*handler)(); });
+}
+
+void MainWindow::showCaption(ProjectSheet::Caption which, const QString &text)
+{
+    QLabel *label = nullptr;
+    switch (which) {
+    case ProjectSheet::Caption::SourceElevation: label = sourceCaption_; break;
+    case ProjectSheet::Caption::StorageElevation: label = storageCaption_; break;
+    case ProjectSheet::Caption::PipelineLength: label = pipelineCaption_; break;
+    case ProjectSheet::Caption::Population: label = populationCaption_; break;
+    }
+    label->setText(text);
+    label->adjustSize();
+}
+
+// --- window events --------------------------------------------------------------
+
+void MainWindow::initialize()
+{
+    folders_ = DataFolders::resolve(*platform_.folders);
+    projectFiles_.setInitialDir(folders_.projectsDir);
+    commandButtons_.setSaveAsEnabled(false);
+    commandButtons_.setSaveEnabled(false);
+    commandButtons_.setPrintEnabled(false);
+    sheet_.createTables();
+}
+
+void MainWindow::placeCaptions()
+{
+    const int W = schematic_->width();
+    const int H = schematic_->height();
+    okButton_->move(bottomPanel_->width() - 120, okButton_->y());
+    sourceCaption_->move(20, H - 40);
+    storageCaption_->move(W - 380, 80);
+    pipelineCaption_->move(int(RoundHalfEven(Extended(W) / 2)), int(RoundHalfEven(Extended(H) / 2)));
+    populationCaption_->move(W - 240, H - 120);
+    sheet_.windowResized();
+}
+
+void MainWindow::firstActivation()
+{
+    setDecimalSeparator(u'.');
+    catalogs_.load(folders_.databaseDir);
+}
+
+void MainWindow::confirmExit()
+{
+    projectFiles_.confirmExit();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        // The first activation only: modal windows, boxes and other programs give
+        // the focus back without loading the catalogs again.
+        if (!activated_) {
+            activated_ = true;
+            guard([this] { firstActivation(); });
+        }
+        break;
+    case QEvent::LocaleChange:
+    case QEvent::ThemeChange:
+    case QEvent::ApplicationFontChange:
+    case QEvent::ApplicationPaletteChange:
+        // A change of the desktop's settings: the regional number format is read
+        // again, decimal separator included.
+        readRegionalNumberSettings();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    guard([this] { placeCaptions(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Whatever the answer to the exit prompt, the program ends; only an error of the
+    // save it started keeps the window open.
+    if (guard([this] { confirmExit(); }))
+        event->accept();
+    else
+        event->ignore();
+}
+
+// --- commands -------------------------------------------------------------------
+
+void MainWindow::newProject()
+{
+    sheet_.newProject();
+}
+
+void MainWindow::openProject()
+{
+    projectFiles_.openProject();
+}
+
+void MainWindow::saveProject()
+{
+    projectFiles_.saveProject();
+}
+
+void MainWindow::printInputSheet()
+{
+    ::quorvel::printInputSheet(*printerChoiceDialog_, *platform_.printing, sheet_.inputs, sheet_.projectName());
+}
+
+void MainWindow::showDiameters()
+{
+    diametersWindow_->exec();
+}
+
+void MainWindow::showPumps()
+{
+    pumpsWindow_->exec();
+}
+
+void MainWindow::showTanks()
+{
+    tanksWindow_->exec();
+}
+
+void MainWindow::calculate()
+{
+    // The calculation enables Print, Save as and Save before it reads anything.
+    const DesignCalculation::Tables tables{sheet_.inputs,   sheet_.results,  catalogs_.pipes,
+                                           catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
+    PicksFromWindows picks(*pumpsWindow_, *tanksWindow_);
+    calculation_.run(tables, commandButtons_, picks);
+}
+
+void MainWindow::showHelp()
+{
+    platform_.shell->openDocument(folders_.databaseDir + QStringLiteral("Quorvel Help.chm"));
+}
+
+void MainWindow::showAbout()
+{
+    aboutDialog_->exec();
+}
+
+} // namespace quorvel

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "commandbuttons.h"
+#include "designcalculation.h"
+#include "projectfiles.h"
+#include "projectsheet.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvel {
+
+class AboutDialog;
+class DiametersWindow;
+class GridWidget;
+class PrinterChoiceDialog;
+class PumpsWindow;
+class StretchedPicture;
+class TanksWindow;
+struct Catalogs;
+struct DataFolders;
+struct Platform;
+
+
+// The main window: toolbar, menu, the project name, the input and result tables,
+// the schematic with its four captions. It owns the five other windows, routes
+// every command to the part of the program that does the work, and hands the
+// calculation the pump and tank picks.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window, initializes it, then makes the other windows hidden, in
+    // their order: diameters, pumps, tanks, printer choice (filling its printer
+    // box), About. Failures of the initializations are shown and start-up goes on.
+    // The folders are found here; the catalogs are loaded at the first activation.
+    MainWindow(Platform &platform, DataFolders &folders, Catalogs &catalogs, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Test seam: the project the window shows, for what the screen cannot tell
+    // (the current input cell as the handlers see it).
+    const ProjectSheet &sheet() const { return sheet_; }
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildPanels();
+    void bindTables();
+    void createWindows();
+    bool guard(const std::function<void()> &handler);
+    void onTriggered(QAction *action, void (MainWindow::*handler)());
+    void onClicked(QAbstractButton *button, void (MainWindow::*handler)());
+    void showCaption(ProjectSheet::Caption which, const QString &text);
+
+    // Window events.
+    void initialize();
+    void firstActivation();
+    void placeCaptions();
+    void confirmExit();
+
+    // Commands.
+    void newProject();
+    void openProject();
+    void saveProject();
+    void printInputSheet();
+    void showDiameters();
+    void showPumps();
+    void showTanks();
+    void calculate();
+    void showHelp();
+    void showAbout();
+
+    Platform &platform_;
+    DataFolders &folders_;
+    Catalogs &catalogs_;
+    CommandButtons commandButtons_;
+    ProjectSheet sheet_;
+    DesignCalculation calculation_;
+    ProjectFiles projectFiles_;
+    bool activated_ = false;
+
+    QFrame *bottomPanel_;
+    QPushButton *okButton_;
+    QLineEdit *projectNameEdit_;
+    GridWidget *inputGrid_;
+    GridWidget *resultGrid_;
+    StretchedPicture *schematic_;
+    QLabel *sourceCaption_;
+    QLabel *storageCaption_;
+    QLabel *pipelineCaption_;
+    QLabel *populationCaption_;
+
+    DiametersWindow *diametersWindow_ = nullptr;
+    PumpsWindow *pumpsWindow_ = nullptr;
+    TanksWindow *tanksWindow_ = nullptr;
+    PrinterChoiceDialog *printerChoiceDialog_ = nullptr;
+    AboutDialog *aboutDialog_ = nullptr;
+};
+
+} // namespace quorvel

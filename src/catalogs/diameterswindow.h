@@ -1,0 +1,15 @@
+#pragma once
+
+#include "catalogwindow.h"
+
+namespace quorvel {
+
+// "Diameters": the pipe catalog, read-only. The start-up load fills the table and
+// the design calculation reads it; nothing here changes it.
+class DiametersWindow : public CatalogWindow {
+    Q_OBJECT
+public:
+    DiametersWindow(Platform &platform, CellTable &pipes, QWidget *parent = nullptr);
+};
+
+} // namespace quorvel

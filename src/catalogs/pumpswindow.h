@@ -1,0 +1,67 @@
+#pragma once
+
+#include "catalogwindow.h"
+
+#include <QtGlobal>
+#include <memory>
+
+class QCloseEvent;
+class QLabel;
+class QPushButton;
+
+namespace quorvel {
+
+class FileDialog;
+class GridWidget;
+struct DataFolders;
+
+// "Pumps information": the pump catalog with the curve picture of the selected
+// pump. Shown from the menu to keep the catalog, and by the calculation to pick a
+// pump: a double-click picks the row and closes the window.
+class PumpsWindow : public CatalogWindow {
+    Q_OBJECT
+public:
+    PumpsWindow(Platform &platform, const DataFolders &folders, CellTable &pumps, QWidget *parent = nullptr);
+    ~PumpsWindow() override;
+
+    // The row of the last double-click, kept between showings (0 before any).
+    qint32 pickedRow() const { return pickedRow_; }
+    // While picking for the calculation "Add Graph" is shown and "OK" hidden; after
+    // the pick it is the other way round.
+    void setPicking(bool picking);
+
+protected:
+    void activate() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void cellSelected(qint32 col, qint32 row);
+    void keyPressed();
+    void keyReleased();
+    void pickRow();
+    void showCurve(qint32 row);
+    void insertRow();
+    void deleteRow();
+    void addGraph();
+    void askToSaveChanges();
+    // The curve picture of a row: the named file in the database folder when it
+    // exists (folders do not count), else "no curve.bmp" there.
+    QString curvePicturePath(qint32 row) const;
+    void showPicture(const QString &path);
+    void renumber();
+
+    const DataFolders &folders_;
+    CellTable &pumps_;
+    GridWidget *grid_;
+    QLabel *curvePicture_;
+    QPushButton *okButton_;
+    QPushButton *addGraphButton_;
+
+    qint32 row_ = 0;         // the data row the window works on
+    qint32 col_ = 0;         // column of the last cell selection
+    bool saved_ = false;     // nothing marked changed since this showing began
+    qint32 pickedRow_ = 0;
+    std::unique_ptr<FileDialog> pictureDialog_; // made on first use, kept for the run
+};
+
+} // namespace quorvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "catalogwindow.h"
+
+#include <QtGlobal>
+
+namespace quorvel {
+
+class GridWidget;
+class ProjectSheet;
+struct Catalogs;
+struct DataFolders;
+
+// "Tanks information": the tank catalog. Shown from the menu to keep the catalog,
+// and by the calculation to pick a tank: the selected row counts, whatever closes
+// the window. It has no closing handler: only OK asks to save.
+class TanksWindow : public CatalogWindow {
+    Q_OBJECT
+public:
+    TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, ProjectSheet &sheet,
+                QWidget *parent = nullptr);
+
+    // The row the calculation uses: row 1 when the window went up, then the row of
+    // the last cell selection.
+    qint32 selectedRow() const { return selectedRow_; }
+    // Tank rows loaded from the catalog at start-up.
+    qint32 tankCount() const;
+
+protected:
+    void activate() override;
+
+private:
+    void keyPressed();
+    void pickRow();
+    void saveAndClose();
+
+    const DataFolders &folders_;
+    Catalogs &catalogs_;
+    ProjectSheet &sheet_;
+    qint32 selectedRow_ = 0;
+    bool changedThisShowing_ = false; // a key was pressed in the table this showing
+};
+
+} // namespace quorvel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QPushButton;
+class QWidget;
+
+namespace quorvel {
+
+// Pieces every window of the program is made of.
+
+// The designed font of every window: Tahoma, 8 points.
+QFont windowFont();
+
+// A raised panel with a one-pixel edge, such as the ones that hold buttons, tables
+// and pictures.
+QFrame *makeRaisedPanel(QWidget *parent, const QString &name);
+
+// A 75 x 25 push button that Enter does not press unless it has the focus.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text);
+
+} // namespace quorvel

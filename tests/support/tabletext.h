@@ -1,0 +1,47 @@
+#pragma once
+
+#include "celltable.h"
+#include "linelist.h"
+#include "rowlist.h"
+
+#include <QStringList>
+
+namespace quorvel {
+
+// The lines of a line list.
+inline QStringList linesOf(const LineList &list)
+{
+    QStringList lines;
+    for (int i = 0; i < list.Count(); ++i)
+        lines << list[i];
+    return lines;
+}
+
+// The lines of a file as the program reads it.
+inline QStringList readLines(const QString &path)
+{
+    LineList list;
+    list.LoadFromFile(path);
+    return linesOf(list);
+}
+
+// The cells of one column, row 0 first.
+inline QStringList column(const CellTable &table, int col)
+{
+    QStringList cells;
+    for (int row = 0; row < table.rowCount(); ++row)
+        cells << table.cell(col, row);
+    return cells;
+}
+
+// The cells of a row in brackets from column 0 on: [ ] holds one space, [] is empty.
+inline QString shown(CellTable &table, int row)
+{
+    QString text;
+    const RowList list = Rows(table, row);
+    for (int k = 0; k < list.Count(); ++k)
+        text += u'[' + list[k] + u']';
+    return text;
+}
+
+} // namespace quorvel
