@@ -4,10 +4,22 @@
 
 namespace quorvel {
 
-StretchedPicture::StretchedPicture(const QString &file, QWidget *parent) : QWidget(parent), renderer_(file)
+StretchedPicture::StretchedPicture(QWidget *parent) : QWidget(parent)
 {
-    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+StretchedPicture::StretchedPicture(const QString &file, QWidget *parent) : StretchedPicture(parent)
+{
+    setPicture(file);
+}
+
+void StretchedPicture::setPicture(const QString &file)
+{
+    picture_ = file;
+    renderer_.load(file);
+    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    update();
 }
 
 void StretchedPicture::paintEvent(QPaintEvent *)

@@ -8,25 +8,19 @@
 
 namespace quorvel {
 
-CatalogWindow::CatalogWindow(Platform &platform, const QString &caption, int clientWidth,
-                             int clientHeight, QWidget *parent)
+CatalogWindow::CatalogWindow(Platform &platform, QWidget *parent)
     : ProgramDialog(*platform.messages, parent), platform_(platform)
 {
-    setWindowTitle(caption);
-    resize(clientWidth, clientHeight);
 }
 
-GridWidget *CatalogWindow::makeGrid(CellTable &table, int colWidth, bool editable)
+void CatalogWindow::showTable(GridWidget *grid, CellTable &table, int colWidth, bool editable)
 {
     table.setDefaultColWidth(colWidth);
     table.setRowHeight(24);
     table.setEditable(editable);
-    auto *grid = new GridWidget(this);
-    grid->setObjectName(QStringLiteral("grid"));
     grid->setTable(&table);
     grid->setRangeSelect(true);
     grid->setCurrentCell(1, 1);
-    return grid;
 }
 
 void CatalogWindow::setVisible(bool visible)

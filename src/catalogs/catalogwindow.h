@@ -13,11 +13,11 @@ struct Platform;
 // What the three catalog windows share: no closing by Escape (none of them has a
 // cancel button), the catalog table in a grid, and an activation handler that runs
 // once per showing, as soon as the window is visible and before it takes input.
+// Each window's form (caption, size, panels, buttons) is a Designer file beside it.
 class CatalogWindow : public ProgramDialog {
     Q_OBJECT
 public:
-    CatalogWindow(Platform &platform, const QString &caption, int clientWidth, int clientHeight,
-                  QWidget *parent);
+    CatalogWindow(Platform &platform, QWidget *parent);
 
     // Showing runs the activation.
     void setVisible(bool visible) override;
@@ -26,9 +26,9 @@ protected:
     // Runs as the window goes up; the default does nothing.
     virtual void activate() {}
 
-    // The window's table shown in a grid: pixel sizes, editability, range selection,
+    // Shows the window's table in its grid: pixel sizes, editability, range selection,
     // and the highlight on cell (1, 1) as at creation.
-    GridWidget *makeGrid(CellTable &table, int colWidth, bool editable);
+    void showTable(GridWidget *grid, CellTable &table, int colWidth, bool editable);
 
     void keyPressEvent(QKeyEvent *event) override;
 

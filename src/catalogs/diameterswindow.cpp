@@ -1,34 +1,17 @@
 #include "diameterswindow.h"
 
-#include "gridwidget.h"
-#include "windowparts.h"
-
-#include <QFrame>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ui_diameterswindow.h"
 
 namespace quorvel {
 
 DiametersWindow::DiametersWindow(Platform &platform, CellTable &pipes, QWidget *parent)
-    : CatalogWindow(platform, QStringLiteral("Diameters"), 348, 299, parent)
+    : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::DiametersWindow>())
 {
-    GridWidget *grid = makeGrid(pipes, 64, false);
-
-    QFrame *buttonPanel = makeRaisedPanel(this, QStringLiteral("buttonPanel"));
-    buttonPanel->setFixedHeight(59);
-    QPushButton *okButton = makeButton(buttonPanel, QStringLiteral("okButton"), QStringLiteral("OK"));
-    okButton->move(248, 18);
-
-    // The panel keeps its height; the table takes the rest.
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(grid, 1);
-    layout->addWidget(buttonPanel);
-
-    setTabOrder(grid, okButton);
-
-    onClick(okButton, [this] { close(); });
+    ui_->setupUi(this);
+    showTable(ui_->grid, pipes, 64, false);
+    onClick(ui_->okButton, [this] { close(); });
 }
+
+DiametersWindow::~DiametersWindow() = default;
 
 } // namespace quorvel

@@ -11,81 +11,37 @@
 #include "pictureloader.h"
 #include "platform.h"
 #include "rowlist.h"
-#include "windowparts.h"
+#include "ui_pumpswindow.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace quorvel {
 
 PumpsWindow::PumpsWindow(Platform &platform, const DataFolders &folders, CellTable &pumps, QWidget *parent)
-    : CatalogWindow(platform, QStringLiteral("Pumps information"), 824, 352, parent),
-      folders_(folders), pumps_(pumps)
+    : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::PumpsWindow>()), folders_(folders), pumps_(pumps)
 {
-    // Made in focus order, so that the window's first focus is on OK (or on Add Graph
-    // while OK is hidden).
-    QFrame *buttonPanel = makeRaisedPanel(this, QStringLiteral("buttonPanel"));
-    buttonPanel->setFixedHeight(58);
-    okButton_ = makeButton(buttonPanel, QStringLiteral("okButton"), QStringLiteral("OK"));
-    okButton_->move(712, 17);
-    addGraphButton_ = makeButton(buttonPanel, QStringLiteral("addGraphButton"), QStringLiteral("Add Graph"));
-    addGraphButton_->move(598, 16);
-    QPushButton *deleteRowButton = makeButton(buttonPanel, QStringLiteral("deleteRowButton"), QStringLiteral("Delete Row"));
-    deleteRowButton->move(136, 16);
-    QPushButton *insertRowButton = makeButton(buttonPanel, QStringLiteral("insertRowButton"), QStringLiteral("Insert Row"));
-    insertRowButton->move(328, 16);
-
-    grid_ = makeGrid(pumps_, 60, true);
-
-    QFrame *picturePanel = makeRaisedPanel(this, QStringLiteral("picturePanel"));
-    picturePanel->setFixedWidth(290);
-    curvePicture_ = new QLabel(picturePanel);
-    curvePicture_->setObjectName(QStringLiteral("curvePicture"));
-    curvePicture_->setScaledContents(true); // fills the box, proportions not kept
-    curvePicture_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    auto *pictureLayout = new QVBoxLayout(picturePanel);
-    pictureLayout->setContentsMargins(0, 0, 0, 0); // the 1-pixel frame insets the picture
-    pictureLayout->addWidget(curvePicture_);
-
-    // The bottom panel keeps its height, the picture panel its width, the table
-    // takes the rest.
-    auto *top = new QHBoxLayout;
-    top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(0);
-    top->addWidget(grid_, 1);
-    top->addWidget(picturePanel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(top, 1);
-    layout->addWidget(buttonPanel);
-
-    setTabOrder(okButton_, addGraphButton_);
-    setTabOrder(addGraphButton_, deleteRowButton);
-    setTabOrder(deleteRowButton, insertRowButton);
-    setTabOrder(insertRowButton, grid_);
-
-    grid_->onSelectCell = [this](int c, int r) { return guard([=, this] { cellSelected(c, r); }); };
-    grid_->onKeyDown = [this](int) { guard([this] { keyPressed(); }); };
-    grid_->onKeyUp = [this](int) { guard([this] { keyReleased(); }); };
-    grid_->onDoubleClick = [this] { guard([this] { pickRow(); }); };
-    onClick(deleteRowButton, [this] { deleteRow(); });
-    onClick(insertRowButton, [this] { insertRow(); });
-    onClick(addGraphButton_, [this] { addGraph(); });
-    onClick(okButton_, [this] { close(); });
+    // The form makes the buttons first (below the table, in a grid layout), so that the
+    // window's first focus is on OK (on Add Graph while OK is hidden).
+    ui_->setupUi(this);
+    GridWidget *grid = ui_->grid;
+    showTable(grid, pumps_, 60, true);
+    grid->onSelectCell = [this](int c, int r) { return guard([=, this] { cellSelected(c, r); }); };
+    grid->onKeyDown = [this](int) { guard([this] { keyPressed(); }); };
+    grid->onKeyUp = [this](int) { guard([this] { keyReleased(); }); };
+    grid->onDoubleClick = [this] { guard([this] { pickRow(); }); };
+    onClick(ui_->deleteRowButton, [this] { deleteRow(); });
+    onClick(ui_->insertRowButton, [this] { insertRow(); });
+    onClick(ui_->addGraphButton, [this] { addGraph(); });
+    onClick(ui_->okButton, [this] { close(); });
 }
 
 PumpsWindow::~PumpsWindow() = default;
 
 void PumpsWindow::setPicking(bool picking)
 {
-    addGraphButton_->setVisible(picking);
-    okButton_->setVisible(!picking);
+    ui_->addGraphButton->setVisible(picking);
+    ui_->okButton->setVisible(!picking);
 }
 
 void PumpsWindow::activate()
@@ -206,7 +162,7 @@ void PumpsWindow::closeEvent(QCloseEvent *event)
 void PumpsWindow::showPicture(const QString &path)
 {
     // The loader raises before anything is replaced, so a failure keeps the picture.
-    curvePicture_->setPixmap(QPixmap::fromImage(platform_.pictures->load(path)));
+    ui_->curvePicture->setPixmap(QPixmap::fromImage(platform_.pictures->load(path)));
 }
 
 void PumpsWindow::renumber()

@@ -11,6 +11,9 @@ class QPushButton;
 
 namespace quorvel {
 
+namespace Ui {
+class PumpsWindow;
+}
 class FileDialog;
 class GridWidget;
 struct DataFolders;
@@ -50,12 +53,9 @@ private:
     void showPicture(const QString &path);
     void renumber();
 
+    std::unique_ptr<Ui::PumpsWindow> ui_;
     const DataFolders &folders_;
     CellTable &pumps_;
-    GridWidget *grid_;
-    QLabel *curvePicture_;
-    QPushButton *okButton_;
-    QPushButton *addGraphButton_;
 
     qint32 row_ = 0;         // the data row the window works on
     qint32 col_ = 0;         // column of the last cell selection

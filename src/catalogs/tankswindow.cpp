@@ -8,41 +8,28 @@
 #include "numbers.h"
 #include "platform.h"
 #include "projectsheet.h"
-#include "windowparts.h"
+#include "ui_tankswindow.h"
 
-#include <QFrame>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace quorvel {
 
 TanksWindow::TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs,
                          ProjectSheet &sheet, QWidget *parent)
-    : CatalogWindow(platform, QStringLiteral("Tanks information"), 358, 255, parent),
-      folders_(folders), catalogs_(catalogs), sheet_(sheet)
+    : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::TanksWindow>()), folders_(folders),
+      catalogs_(catalogs), sheet_(sheet)
 {
-    // Made in focus order: the window's first focus is on OK.
-    QFrame *buttonPanel = makeRaisedPanel(this, QStringLiteral("buttonPanel"));
-    buttonPanel->setFixedHeight(57);
-    QPushButton *okButton = makeButton(buttonPanel, QStringLiteral("okButton"), QStringLiteral("OK"));
-    okButton->move(272, 16);
-
-    GridWidget *grid = makeGrid(catalogs_.tanks, 64, true);
-
-    // The panel keeps its height; the table takes the rest.
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(grid, 1);
-    layout->addWidget(buttonPanel);
-
-    setTabOrder(okButton, grid);
-
+    // The form makes the button first (below the table, in a grid layout), so that the
+    // window's first focus is on OK.
+    ui_->setupUi(this);
+    GridWidget *grid = ui_->grid;
+    showTable(grid, catalogs_.tanks, 64, true);
     grid->onSelectCell = [this](int, int row) { return guard([=, this] { selectedRow_ = row; }); };
     grid->onKeyDown = [this](int) { guard([this] { keyPressed(); }); };
     grid->onDoubleClick = [this] { guard([this] { pickRow(); }); };
-    onClick(okButton, [this] { saveAndClose(); });
+    onClick(ui_->okButton, [this] { saveAndClose(); });
 }
+
+TanksWindow::~TanksWindow() = default;
 
 qint32 TanksWindow::tankCount() const
 {

@@ -3,9 +3,13 @@
 #include "catalogwindow.h"
 
 #include <QtGlobal>
+#include <memory>
 
 namespace quorvel {
 
+namespace Ui {
+class TanksWindow;
+}
 class GridWidget;
 class ProjectSheet;
 struct Catalogs;
@@ -19,6 +23,7 @@ class TanksWindow : public CatalogWindow {
 public:
     TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, ProjectSheet &sheet,
                 QWidget *parent = nullptr);
+    ~TanksWindow() override;
 
     // The row the calculation uses: row 1 when the window went up, then the row of
     // the last cell selection.
@@ -34,6 +39,7 @@ private:
     void pickRow();
     void saveAndClose();
 
+    std::unique_ptr<Ui::TanksWindow> ui_;
     const DataFolders &folders_;
     Catalogs &catalogs_;
     ProjectSheet &sheet_;

@@ -2,7 +2,7 @@
 
 #include "platform.h"
 #include "printing.h"
-#include "windowparts.h"
+#include "ui_printerchoicedialog.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -13,74 +13,57 @@
 namespace quorvel {
 
 PrinterChoiceDialog::PrinterChoiceDialog(Platform &platform, QWidget *parent)
-    : ProgramDialog(*platform.messages, parent), platform_(platform)
+    : ProgramDialog(*platform.messages, parent), platform_(platform),
+      ui_(std::make_unique<Ui::PrinterChoiceDialog>())
 {
-    setObjectName(QStringLiteral("printerChoiceDialog"));
-    // The caption is the window's designer name; kept as users have always seen it.
-    setWindowTitle(QStringLiteral("Form5"));
-    resize(447, 202);
-
-    auto *printerLabel = new QLabel(QStringLiteral("Printer"), this);
-    printerLabel->setObjectName(QStringLiteral("printerLabel"));
-    printerLabel->setGeometry(48, 32, 36, 17);
-
-    printerBox_ = new QComboBox(this);
-    printerBox_->setObjectName(QStringLiteral("printerBox"));
-    printerBox_->setEditable(true);
-    printerBox_->setInsertPolicy(QComboBox::NoInsert);
-    printerBox_->setCompleter(nullptr); // the text is exactly what the user typed
-    printerBox_->setGeometry(90, 32, 217, printerBox_->sizeHint().height());
+    // The caption "Form5" is the window's name from the form designer: users have
+    // always seen it, so it is kept deliberately.
+    ui_->setupUi(this);
+    QComboBox *printerBox = ui_->printerBox;
+    printerBox->setCompleter(nullptr); // the text is exactly what the user typed
+    printerBox->resize(printerBox->width(), printerBox->sizeHint().height());
     // Qt would select a matching entry when the text editor merely loses the focus;
     // here only the user's edits and picks change the selection.
-    disconnect(printerBox_->lineEdit(), &QLineEdit::editingFinished, printerBox_, nullptr);
-
-    QPushButton *setupButton = makeButton(this, QStringLiteral("setupButton"), QStringLiteral("Printer Setup"));
-    setupButton->setGeometry(320, 30, 107, 25);
-    QPushButton *okButton = makeButton(this, QStringLiteral("okButton"), QStringLiteral("OK"));
-    okButton->move(256, 169);
-    QPushButton *cancelButton = makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Cancel"));
-    cancelButton->move(352, 169);
-
-    setTabOrder(setupButton, cancelButton);
-    setTabOrder(cancelButton, okButton);
-    setTabOrder(okButton, printerBox_);
-    focusAtClose_ = setupButton;
+    disconnect(printerBox->lineEdit(), &QLineEdit::editingFinished, printerBox, nullptr);
+    focusAtClose_ = ui_->setupButton;
 
     // No default button: Enter presses the focused button (keyPressEvent).
-    onClick(setupButton, [this] { platform_.printing->printerSetup(this); });
-    onClick(okButton, [this] {
+    onClick(ui_->setupButton, [this] { platform_.printing->printerSetup(this); });
+    onClick(ui_->okButton, [this] {
         cancelled_ = false;
         close();
     });
-    onClick(cancelButton, [this] {
+    onClick(ui_->cancelButton, [this] {
         cancelled_ = true;
         close();
     });
-    connectGuarded(boxes_, printerBox_, &QComboBox::activated, this, [this] { choosePrinter(); });
-    connect(printerBox_->lineEdit(), &QLineEdit::textEdited, this, &PrinterChoiceDialog::textEdited);
+    connectGuarded(boxes_, printerBox, &QComboBox::activated, this, [this] { choosePrinter(); });
+    connect(printerBox->lineEdit(), &QLineEdit::textEdited, this, &PrinterChoiceDialog::textEdited);
 }
+
+PrinterChoiceDialog::~PrinterChoiceDialog() = default;
 
 void PrinterChoiceDialog::fillPrinterBox()
 {
     Printing &printing = *platform_.printing;
     printing.setPrinterIndex(-1);
     const QString name = printing.printers().value(printing.printerIndex());
-    const QSignalBlocker block(printerBox_);
-    printerBox_->addItems(printing.printers());
-    printerBox_->setCurrentIndex(-1);
-    printerBox_->setEditText(name);
+    const QSignalBlocker block(ui_->printerBox);
+    ui_->printerBox->addItems(printing.printers());
+    ui_->printerBox->setCurrentIndex(-1);
+    ui_->printerBox->setEditText(name);
 }
 
 void PrinterChoiceDialog::textEdited(const QString &text)
 {
     // Qt keeps the last picked entry selected while the text is edited; here the
     // selection follows the text: the entry it names, or none.
-    const int match = printerBox_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (printerBox_->currentIndex() != match) {
-        QLineEdit *edit = printerBox_->lineEdit();
+    const int match = ui_->printerBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (ui_->printerBox->currentIndex() != match) {
+        QLineEdit *edit = ui_->printerBox->lineEdit();
         const int cursor = edit->cursorPosition();
-        const QSignalBlocker block(printerBox_);
-        printerBox_->setCurrentIndex(match); // with no entry, Qt empties the text
+        const QSignalBlocker block(ui_->printerBox);
+        ui_->printerBox->setCurrentIndex(match); // with no entry, Qt empties the text
         if (edit->text() != text)
             edit->setText(text);
         edit->setCursorPosition(cursor);
@@ -90,7 +73,7 @@ void PrinterChoiceDialog::textEdited(const QString &text)
 
 void PrinterChoiceDialog::choosePrinter()
 {
-    platform_.printing->setPrinterIndex(printerBox_->currentIndex());
+    platform_.printing->setPrinterIndex(ui_->printerBox->currentIndex());
 }
 
 void PrinterChoiceDialog::keyPressEvent(QKeyEvent *event)
@@ -119,7 +102,7 @@ void PrinterChoiceDialog::showEvent(QShowEvent *event)
 void PrinterChoiceDialog::done(int result)
 {
     if (QWidget *focused = focusWidget(); focused && isAncestorOf(focused))
-        focusAtClose_ = focused == printerBox_->lineEdit() ? printerBox_ : focused;
+        focusAtClose_ = focused == ui_->printerBox->lineEdit() ? ui_->printerBox : focused;
     QDialog::done(result);
 }
 

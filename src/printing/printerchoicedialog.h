@@ -2,11 +2,16 @@
 
 #include "programdialog.h"
 
-class QComboBox;
+#include <memory>
+
 class QKeyEvent;
 class QShowEvent;
 
 namespace quorvel {
+
+namespace Ui {
+class PrinterChoiceDialog;
+}
 
 struct Platform;
 
@@ -17,6 +22,7 @@ class PrinterChoiceDialog : public ProgramDialog {
     Q_OBJECT
 public:
     PrinterChoiceDialog(Platform &platform, QWidget *parent = nullptr);
+    ~PrinterChoiceDialog() override;
 
     // Fills the printer box with the installed printers, showing the default one's
     // name with no entry selected. Fails when there is no default printer.
@@ -38,7 +44,7 @@ private:
     void textEdited(const QString &text);
 
     Platform &platform_;
-    QComboBox *printerBox_;
+    std::unique_ptr<Ui::PrinterChoiceDialog> ui_;
     QWidget *focusAtClose_;
     bool cancelled_ = false;
 };
