@@ -2,6 +2,7 @@
 // again shows the same, unchanged window.
 #include "aboutdialog.h"
 #include "stretchedpicture.h"
+#include "support/children.h"
 #include "support/fakemessageboxes.h"
 #include "support/modal.h"
 
@@ -43,16 +44,6 @@ QStringList snapshot(AboutDialog &form)
         state << line;
     }
     return state;
-}
-
-// A control of the window by its object name.
-template <class T = QWidget>
-T *control(AboutDialog &form, const char *name)
-{
-    T *found = form.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("the About window has no %s", name);
-    return found;
 }
 
 }
@@ -119,8 +110,8 @@ void TestAbout::pictures()
 {
     FakeMessageBoxes boxes;
     AboutDialog form(boxes);
-    auto *logo = control<StretchedPicture>(form, "logo");
-    auto *schematic = control<StretchedPicture>(form, "schematicPicture");
+    auto *logo = &child<StretchedPicture>(form, "logo");
+    auto *schematic = &child<StretchedPicture>(form, "schematicPicture");
     // The logo keeps the maker's proportions until it is stretched to its box; the
     // schematic is the main window's picture.
     QCOMPARE(logo->pictureSize(), QSize(550, 457));
@@ -137,7 +128,7 @@ void TestAbout::pictures()
     QVERIFY(shown.pixelColor(45, 172) != background);
 
     // The OK button carries a glyph.
-    QVERIFY(!control<QPushButton>(form, "okButton")->icon().isNull());
+    QVERIFY(!child<QPushButton>(form, "okButton").icon().isNull());
 }
 
 void TestAbout::okHidesAndTheWindowStays()
@@ -148,7 +139,7 @@ void TestAbout::okHidesAndTheWindowStays()
     bool wasShown = false;
     whenModal([&](QWidget *modal) {
         wasShown = modal == &form && form.isVisible();
-        QTest::mouseClick(control<QPushButton>(form, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(&child<QPushButton>(form, "okButton"), Qt::LeftButton);
     });
     form.exec();
     QVERIFY(wasShown);
@@ -167,7 +158,7 @@ void TestAbout::shownTwiceIsUnchanged()
     whenModal([&](QWidget *) {
         first = snapshot(form);
         firstLook = form.grab().toImage();
-        QTest::mouseClick(control<QPushButton>(form, "okButton"), Qt::LeftButton);
+        QTest::mouseClick(&child<QPushButton>(form, "okButton"), Qt::LeftButton);
     });
     form.exec();
     whenModal([&](QWidget *) {

@@ -12,6 +12,7 @@
 #include "sheetlayout.h"
 #include "stretchedpicture.h"
 #include "tankswindow.h"
+#include "support/children.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakeknownfolders.h"
 #include "support/fakemessageboxes.h"
@@ -62,10 +63,7 @@ class TestMainWindow : public QObject {
     template <class T>
     T *child(const char *name)
     {
-        T *found = main().findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("the main window has no %s", name);
-        return found;
+        return &quorvel::child<T>(main(), name);
     }
     // One of the five windows the main window owns.
     template <class T>

@@ -6,6 +6,7 @@
 #include "pumpswindow.h"
 #include "sheetlayout.h"
 #include "tankswindow.h"
+#include "support/children.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -28,15 +29,6 @@ using namespace quorvel;
 namespace {
 
 // A widget or action of the window by its object name.
-template <class T>
-T *child(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("%s has no %s", qPrintable(window->objectName()), name);
-    return found;
-}
-
 QPoint cellCentre(GridWidget *grid, int col, int row)
 {
     return grid->visualRect(grid->model()->index(row, col)).center();
@@ -50,7 +42,7 @@ void clickCell(GridWidget *grid, int col, int row)
 // Selects the cell and double-clicks it, as a user picks a catalog row.
 void pickRow(QWidget *window, int row)
 {
-    auto *grid = child<GridWidget>(window, "grid");
+    auto *grid = &child<GridWidget>(*window, "grid");
     clickCell(grid, 1, row);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, 1, row));
 }
@@ -88,7 +80,7 @@ QStringList captions(MainWindow &window)
 {
     QStringList texts;
     for (const char *name : {"sourceCaption", "storageCaption", "pipelineCaption", "populationCaption"})
-        texts << child<QLabel>(&window, name)->text();
+        texts << child<QLabel>(window, name).text();
     return texts;
 }
 
@@ -98,10 +90,10 @@ struct Switches {
 };
 Switches switches(MainWindow &window)
 {
-    auto *toolBar = child<QToolBar>(&window, "toolBar");
-    return {child<QToolButton>(&window, "saveButton")->isEnabledTo(toolBar),
-            child<QAction>(&window, "saveAsAction")->isEnabled(),
-            child<QToolButton>(&window, "printButton")->isEnabledTo(toolBar)};
+    auto *toolBar = &child<QToolBar>(window, "toolBar");
+    return {child<QToolButton>(window, "saveButton").isEnabledTo(toolBar),
+            child<QAction>(window, "saveAsAction").isEnabled(),
+            child<QToolButton>(window, "printButton").isEnabledTo(toolBar)};
 }
 
 } // namespace
@@ -147,9 +139,9 @@ void TestProjectRoundTrip::cleanup()
 void TestProjectRoundTrip::calculateSaveNewOpen()
 {
     MainWindow &window = app->mainWindow();
-    auto *inputGrid = child<GridWidget>(&window, "inputGrid");
-    auto *resultGrid = child<GridWidget>(&window, "resultGrid");
-    auto *nameEdit = child<QLineEdit>(&window, "projectNameEdit");
+    auto *inputGrid = &child<GridWidget>(window, "inputGrid");
+    auto *resultGrid = &child<GridWidget>(window, "resultGrid");
+    auto *nameEdit = &child<QLineEdit>(window, "projectNameEdit");
     const QString projectsDir = app->folders().projectsDir;
     typeIntoCell(inputGrid, valueColumn, InputRow::PipelineLength, "1200");
     typeIntoCell(inputGrid, valueColumn, InputRow::StorageElevation, "145");
@@ -168,7 +160,7 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
         });
         pickRow(pumps, 2);
     });
-    QTest::mouseClick(child<QPushButton>(&window, "calculateButton"), Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(window, "calculateButton"), Qt::LeftButton);
     QCOMPARE(fake.boxes.shown(), QStringList());
     // The picks' windows are gone; the desktop hands the main window the focus back
     // (the offscreen platform leaves that to us).
@@ -182,7 +174,7 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
     QCOMPARE(window.sheet().projectName(), QString("Camp 4, \"north\" well"));
 
     fake.dialogs.confirm(FileDialogs::Kind::Save, projectsDir + "camp");
-    QTest::mouseClick(child<QToolButton>(&window, "saveButton"), Qt::LeftButton);
+    QTest::mouseClick(&child<QToolButton>(window, "saveButton"), Qt::LeftButton);
     for (const char *ext : {".qvl", ".dat", ".res"})
         QVERIFY(QFile::exists(projectsDir + "camp" + ext));
     QCOMPARE(fake.dialogs.showings(FileDialogs::Kind::Save).value(0).initialDir, projectsDir);
@@ -191,7 +183,7 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
     const QStringList inputs = shownCells(inputGrid);
     const QStringList results = shownCells(resultGrid);
 
-    child<QAction>(&window, "newAction")->trigger();
+    child<QAction>(window, "newAction").trigger();
     QCOMPARE(resultGrid->model()->index(1, valueColumn).data().toString(), QString());
     QCOMPARE(inputGrid->model()->index(1, valueColumn).data().toString(), QString());
     nameEdit->clear();
@@ -201,7 +193,7 @@ void TestProjectRoundTrip::calculateSaveNewOpen()
     QVERIFY(switches(window).save);
 
     fake.dialogs.confirm(FileDialogs::Kind::Open, projectsDir + "camp.qvl", 1);
-    QTest::mouseClick(child<QToolButton>(&window, "openButton"), Qt::LeftButton);
+    QTest::mouseClick(&child<QToolButton>(window, "openButton"), Qt::LeftButton);
 
     QCOMPARE(fake.boxes.shown(), QStringList());
     QCOMPARE(nameEdit->text(), QString("Camp 4, \"north\" well"));

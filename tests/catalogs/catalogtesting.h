@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datafolders.h"
+#include "support/children.h"
 
 #include <QColor>
 #include <QObject>
@@ -36,16 +37,6 @@ private:
     QTemporaryDir dir_;
     DataFolders folders_;
 };
-
-// A window's child of the given type and object name; stops the run when it is missing.
-template <class T>
-T &child(const QObject &window, const char *name)
-{
-    T *found = window.findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no child named %s", name);
-    return *found;
-}
 
 // A catalog window's table.
 GridWidget &gridOf(const QWidget &window);
