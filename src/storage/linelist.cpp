@@ -156,6 +156,11 @@ void LineList::SaveToFile(const QString &path) const
         throw Error(QStringLiteral("Stream write error"));
 }
 
+void LineList::LoadFromBytes(const QByteArray &bytes)
+{
+    lines_ = fileLines(bytes);
+}
+
 QString LineList::operator[](int i) const
 {
     if (i < 0 || i >= lines_.size())

@@ -13,6 +13,8 @@ public:
     // Replaces the list by the file's lines; raises "Cannot open file ..." when the
     // file cannot be read, leaving the list as it was.
     void LoadFromFile(const QString &path);
+    // Replaces the list by the lines of bytes read elsewhere, by the same rules.
+    void LoadFromBytes(const QByteArray &bytes);
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
     // error". The old file stays whole when the save fails.
     void SaveToFile(const QString &path) const;

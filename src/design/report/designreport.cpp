@@ -1,0 +1,399 @@
+#include "designreport.h"
+
+#include "error.h"
+#include "files.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+namespace quorvel {
+
+namespace {
+
+// The page, in millimetres: A4 portrait inside even margins. The text column runs
+// down the left, the pump curve sits at its right, the schematic spans the foot.
+constexpr double marginMm = 15;
+constexpr double curveColumnMm = 60;
+constexpr double columnGapMm = 6;
+constexpr double sectionGapMm = 4;
+constexpr double cellPaddingMm = 1.5;
+constexpr double bulletIndentMm = 4;
+constexpr double lineWidthMm = 0.2;
+
+// The table columns as shares of the text column: caption, value, and the unit in
+// the rest.
+constexpr double captionShare = 0.54;
+constexpr double valueShare = 0.24;
+
+// Font sizes in points.
+constexpr double titlePoints = 16;
+constexpr double headingPoints = 11;
+constexpr double textPoints = 10;
+
+// The main window's schematic: the picture's size and the captions' font, in the
+// window's pixels; the captions scale with the picture.
+constexpr double windowPictureWidth = 1343;
+constexpr double windowPictureHeight = 539;
+constexpr double windowCaptionPixels = 21;
+
+const QColor gridColour(0xa0, 0xa0, 0xa0);
+const QColor errorColour(0xb0, 0x00, 0x00);
+// Behind the captions: the window's face colour, and the classic desktop colour
+// behind the population.
+const QColor captionFace(0xf0, 0xf0, 0xf0);
+const QColor desktopBackground(0x3a, 0x6e, 0xa5);
+
+const QString fontFamily = QStringLiteral("Times New Roman");
+const QString noCurvePicture = QStringLiteral("no curve.bmp");
+
+QFont reportFont(double points, bool bold = false)
+{
+    QFont font(fontFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+[[noreturn]] void raiseCreateError(const QString &path, const QString &reason)
+{
+    throw Error(QStringLiteral("Cannot create file \"%1\". %2").arg(absoluteFilePath(path), reason));
+}
+
+// One site's page, laid out top-down in the writer's device units.
+class PageDrawer {
+public:
+    PageDrawer(QPainter &painter, QSvgRenderer &schematic, const QString &databaseDir, const SiteResult &result)
+        : painter_(painter), schematic_(schematic), databaseDir_(databaseDir), result_(result),
+          dotsPerMm_(painter.device()->logicalDpiX() / 25.4),
+          page_(0, 0, painter.device()->width(), painter.device()->height())
+    {
+    }
+
+    void draw()
+    {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        const double top = drawTitle();
+
+        const double schematicHeight = page_.width() * windowPictureHeight / windowPictureWidth;
+        const QRectF schematicBox(page_.left(), page_.bottom() - schematicHeight, page_.width(), schematicHeight);
+        const double schematicHeadingTop = schematicBox.top() - headingHeight() - mm(1);
+        bottom_ = schematicHeadingTop - mm(sectionGapMm);
+
+        const double curveLeft = page_.right() - mm(curveColumnMm);
+        column_ = QRectF(page_.left(), top, curveLeft - mm(columnGapMm) - page_.left(), bottom_ - top);
+        drawTextColumn();
+        drawCurve(QRectF(curveLeft, top, mm(curveColumnMm), bottom_ - top));
+
+        drawHeading(page_.left(), schematicHeadingTop, QStringLiteral("Schematic"));
+        drawSchematic(schematicBox);
+        painter_.restore();
+    }
+
+private:
+    double mm(double millimetres) const { return millimetres * dotsPerMm_; }
+
+    void setFont(double points, bool bold = false) { painter_.setFont(reportFont(points, bold)); }
+
+    double headingHeight()
+    {
+        setFont(headingPoints, true);
+        return painter_.fontMetrics().height();
+    }
+
+    double drawHeading(double x, double y, const QString &text)
+    {
+        const double height = headingHeight();
+        painter_.setPen(Qt::black);
+        painter_.drawText(QRectF(x, y, page_.right() - x, height), Qt::AlignLeft | Qt::AlignVCenter, text);
+        return y + height + mm(1);
+    }
+
+    // The site's name and the date on one line, its line in the sites file under
+    // them, and a rule; gives the top of what follows.
+    double drawTitle()
+    {
+        const Site &site = result_.site;
+        const QString name = site.name.isEmpty() ? QStringLiteral("Site on line %1").arg(site.line) : site.name;
+        const QString date = QDate::currentDate().toString(Qt::ISODate);
+
+        setFont(titlePoints, true);
+        const double titleHeight = painter_.fontMetrics().height();
+        const QRectF titleLine(page_.left(), page_.top(), page_.width(), titleHeight);
+        setFont(textPoints);
+        const double dateWidth = painter_.fontMetrics().horizontalAdvance(date);
+        painter_.setPen(Qt::black);
+        painter_.drawText(titleLine, Qt::AlignRight | Qt::AlignBottom, date);
+
+        setFont(titlePoints, true);
+        const QString shownName = painter_.fontMetrics().elidedText(name, Qt::ElideRight,
+                                                                    titleLine.width() - dateWidth - mm(5));
+        painter_.drawText(titleLine, Qt::AlignLeft | Qt::AlignBottom, shownName);
+
+        setFont(textPoints);
+        const double lineHeight = painter_.fontMetrics().height();
+        const QRectF subtitle(page_.left(), titleLine.bottom() + mm(1), page_.width(), lineHeight);
+        painter_.drawText(subtitle, Qt::AlignLeft | Qt::AlignVCenter,
+                          QStringLiteral("Line %1 of the sites file").arg(site.line));
+
+        const double ruleY = subtitle.bottom() + mm(2);
+        painter_.setPen(QPen(Qt::black, mm(lineWidthMm)));
+        painter_.drawLine(QPointF(page_.left(), ruleY), QPointF(page_.right(), ruleY));
+        return ruleY + mm(sectionGapMm);
+    }
+
+    // The inputs, then the results with the pump and tank (or the error), then the
+    // warnings.
+    void drawTextColumn()
+    {
+        double y = drawHeading(column_.left(), column_.top(), QStringLiteral("Inputs"));
+        const QStringList inputCaptionList = inputCaptions();
+        const QStringList inputUnitList = inputUnits();
+        QList<std::array<QString, 3>> inputRows;
+        for (int k = 0; k < inputCaptionList.size(); ++k)
+            inputRows.append({inputCaptionList[k], result_.site.inputs.value(k), inputUnitList.value(k)});
+        y = drawTable(y, inputRows) + mm(sectionGapMm);
+
+        if (result_.failed()) {
+            setFont(headingPoints, true);
+            painter_.setPen(errorColour);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.error)) + mm(sectionGapMm);
+        } else {
+            y = drawHeading(column_.left(), y, QStringLiteral("Results"));
+            const QStringList resultCaptionList = resultCaptions();
+            const QStringList resultUnitList = resultUnits();
+            QList<std::array<QString, 3>> resultRows;
+            for (int k = 0; k < resultCaptionList.size(); ++k)
+                resultRows.append({resultCaptionList[k], result_.results.value(k), resultUnitList.value(k)});
+            y = drawTable(y, resultRows) + mm(1.5);
+
+            const QString pump = result_.pump.isEmpty() ? QStringLiteral("no catalog pump reaches the duty")
+                                                        : result_.pump;
+            setFont(textPoints);
+            painter_.setPen(Qt::black);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Pump: %1").arg(pump));
+            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank)) + mm(sectionGapMm);
+        }
+
+        if (result_.failed() && result_.warnings.isEmpty())
+            return;
+        y = drawHeading(column_.left(), y, QStringLiteral("Warnings"));
+        setFont(textPoints);
+        painter_.setPen(Qt::black);
+        if (result_.warnings.isEmpty())
+            drawWrapped(column_.left(), y, QStringLiteral("None"));
+        for (const QString &warning : result_.warnings) {
+            if (y >= bottom_)
+                break;
+            painter_.drawText(QRectF(column_.left(), y, mm(bulletIndentMm), painter_.fontMetrics().height()),
+                              Qt::AlignLeft | Qt::AlignTop, QStringLiteral("\u2022"));
+            y = drawWrapped(column_.left() + mm(bulletIndentMm), y, warning);
+        }
+    }
+
+    // Text wrapped in the text column from x on, cut at the schematic; gives the y
+    // below it.
+    double drawWrapped(double x, double y, const QString &text)
+    {
+        const QRectF box(x, y, column_.right() - x, bottom_ - y);
+        if (box.height() <= 0)
+            return y;
+        QRectF used;
+        painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, &used);
+        return y + std::min(used.height(), box.height());
+    }
+
+    // Rows of caption, value and unit in a ruled grid; texts too long for their cell
+    // are cut with an ellipsis. Gives the y below the table.
+    double drawTable(double y, const QList<std::array<QString, 3>> &rows)
+    {
+        setFont(textPoints);
+        const QFontMetricsF metrics = painter_.fontMetrics();
+        const double rowHeight = metrics.height() * 1.35;
+        const double padding = mm(cellPaddingMm);
+        const std::array<double, 4> edges{column_.left(), column_.left() + column_.width() * captionShare,
+                                          column_.left() + column_.width() * (captionShare + valueShare),
+                                          column_.right()};
+
+        painter_.setPen(Qt::black);
+        for (int r = 0; r < rows.size(); ++r) {
+            const double rowTop = y + r * rowHeight;
+            for (int c = 0; c < 3; ++c) {
+                const QRectF cell(edges[c] + padding, rowTop, edges[c + 1] - edges[c] - 2 * padding, rowHeight);
+                painter_.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                                  metrics.elidedText(rows[r][c], Qt::ElideRight, cell.width()));
+            }
+        }
+
+        const double bottom = y + rows.size() * rowHeight;
+        painter_.setPen(QPen(gridColour, mm(lineWidthMm)));
+        for (int r = 0; r <= rows.size(); ++r)
+            painter_.drawLine(QPointF(column_.left(), y + r * rowHeight), QPointF(column_.right(), y + r * rowHeight));
+        for (const double x : edges)
+            painter_.drawLine(QPointF(x, y), QPointF(x, bottom));
+        return bottom;
+    }
+
+    // The schematic stretched into the box, with the window's four captions at the
+    // window's places scaled to the box and cut at its edges as the window cuts them.
+    void drawSchematic(const QRectF &box)
+    {
+        schematic_.render(&painter_, box);
+
+        painter_.save();
+        painter_.setClipRect(box);
+        const double sx = box.width() / windowPictureWidth;
+        const double sy = box.height() / windowPictureHeight;
+        QFont font(fontFamily);
+        font.setPixelSize(std::max(1, qRound(windowCaptionPixels * sy)));
+        font.setBold(true);
+        painter_.setFont(font);
+        const QFontMetricsF metrics = painter_.fontMetrics();
+        const auto caption = [&](double x, double y, const QString &text, const QColor &colour,
+                                 const QColor &background) {
+            const QRectF place(box.left() + x * sx, box.top() + y * sy, metrics.horizontalAdvance(text),
+                               metrics.height());
+            painter_.fillRect(place, background);
+            painter_.setPen(colour);
+            painter_.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+        };
+        const double W = windowPictureWidth;
+        const double H = windowPictureHeight;
+        const QStringList &inputs = result_.site.inputs;
+        caption(20, H - 40, QStringLiteral("Water Source Elevation= ") + inputs.value(1), Qt::red, captionFace);
+        caption(W - 380, 80, QStringLiteral("Storage Elevation= ") + inputs.value(2), Qt::red, captionFace);
+        caption(W / 2, H / 2, QStringLiteral("Pipeline Length= ") + inputs.value(0), Qt::blue, captionFace);
+        caption(W - 240, H - 120, QStringLiteral("Population= ") + inputs.value(3), Qt::black, desktopBackground);
+        painter_.restore();
+
+        painter_.setPen(QPen(gridColour, mm(lineWidthMm)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(box);
+    }
+
+    // The chosen pump's curve picture, else the catalog's "no curve" picture; a
+    // picture that is missing or does not load is passed over.
+    QImage curvePicture() const
+    {
+        for (const QString &name : {result_.pumpPicture, noCurvePicture}) {
+            const QString path = databaseDir_ + name;
+            if (name.isEmpty() || !fileExists(path))
+                continue;
+            const QImage image(path);
+            if (!image.isNull())
+                return image;
+        }
+        return {};
+    }
+
+    void drawCurve(const QRectF &column)
+    {
+        const QImage image = curvePicture();
+        if (image.isNull())
+            return;
+        const double top = drawHeading(column.left(), column.top(), QStringLiteral("Pump curve"));
+        const QSizeF room(column.width(), column.bottom() - top);
+        if (room.height() <= 0)
+            return;
+        const QSizeF size = QSizeF(image.size()).scaled(room, Qt::KeepAspectRatio);
+        const QRectF target(column.left() + (column.width() - size.width()) / 2, top, size.width(), size.height());
+        painter_.drawImage(target, image);
+    }
+
+    QPainter &painter_;
+    QSvgRenderer &schematic_;
+    const QString &databaseDir_;
+    const SiteResult &result_;
+    const double dotsPerMm_;
+    const QRectF page_;     // inside the margins
+    QRectF column_;         // the text column
+    double bottom_ = 0;     // where the text column ends, above the schematic
+};
+
+} // namespace
+
+struct DesignReport::Document {
+    Document(const QString &pdfPath, const QString &databaseFolder)
+        : file(pdfPath), writer(&file), databaseDir(databaseFolder)
+    {
+        // Picture names are joined to the folder as the catalogs give them.
+        if (!databaseDir.isEmpty() && !databaseDir.endsWith(u'/'))
+            databaseDir += u'/';
+    }
+
+    QFile file;
+    QPdfWriter writer;
+    QPainter painter;
+    QSvgRenderer schematic{QStringLiteral(":/schematic.svg")};
+    bool firstPage = true;
+    QString databaseDir;
+    QString writeError;  // the first failed write, kept for finish()
+};
+
+DesignReport::DesignReport(const QString &pdfPath, const QString &databaseDir)
+    : document_(std::make_unique<Document>(pdfPath, databaseDir))
+{
+    Document &d = *document_;
+    errno = 0;
+    if (!d.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const int code = errno;
+        raiseCreateError(pdfPath, code != 0 ? systemErrorText(code) : d.file.errorString());
+    }
+
+    d.writer.setPageSize(QPageSize(QPageSize::A4));
+    d.writer.setPageOrientation(QPageLayout::Portrait);
+    d.writer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
+    d.writer.setCreator(QStringLiteral("quorvel-design"));
+    d.writer.setTitle(QStringLiteral("Quorvel design report"));
+    d.schematic.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    if (!d.painter.begin(&d.writer))
+        raiseCreateError(pdfPath, d.file.errorString());
+}
+
+DesignReport::~DesignReport()
+{
+    if (document_->painter.isActive())
+        document_->painter.end();
+}
+
+void DesignReport::addPage(const SiteResult &result)
+{
+    Document &d = *document_;
+    if (!d.painter.isActive())
+        return;
+    if (!d.firstPage)
+        d.writer.newPage();
+    d.firstPage = false;
+    PageDrawer(d.painter, d.schematic, d.databaseDir, result).draw();
+    // The writer ignores failed writes; a full disk shows only in the file's state.
+    if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
+        d.writeError = d.file.errorString();
+}
+
+void DesignReport::finish()
+{
+    Document &d = *document_;
+    if (!d.painter.isActive())
+        return;
+    const bool ended = d.painter.end();
+    if (d.writeError.isEmpty() && (!d.file.flush() || d.file.error() != QFileDevice::NoError))
+        d.writeError = d.file.errorString();
+    d.file.close();
+    if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
+        d.writeError = d.file.errorString();
+    if (!d.writeError.isEmpty())
+        raiseCreateError(d.file.fileName(), d.writeError);
+    if (!ended)
+        raiseCreateError(d.file.fileName(), QStringLiteral("The PDF writer could not finish the document"));
+}
+
+} // namespace quorvel

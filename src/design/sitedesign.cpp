@@ -1,0 +1,303 @@
+#include "sitedesign.h"
+
+#include "catalogcolumns.h"
+#include "commandswitches.h"
+#include "designcalculation.h"
+#include "error.h"
+#include "numbers.h"
+#include "sheetlayout.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+// A row past every stored one: its cells read empty.
+constexpr qint32 noRow = std::numeric_limits<qint32>::max();
+
+constexpr double minimumDailyUsage = 15;  // L/person/day, humanitarian minimum
+constexpr double maximumPeoplePerTap = 250;
+constexpr double hoursPerDay = 24;
+
+// The project commands have no buttons here.
+class NoSwitches final : public CommandSwitches {
+public:
+    void setSaveEnabled(bool) override {}
+    void setSaveAsEnabled(bool) override {}
+    void setPrintEnabled(bool) override {}
+    bool saveEnabled() const override { return false; }
+};
+
+std::optional<Extended> numberIn(const QString &text)
+{
+    try {
+        return ParseNumber(text);
+    } catch (const Error &) {
+        return std::nullopt;
+    }
+}
+
+// A catalog row named by its number (1 up to the last row with text).
+std::optional<qint32> rowNumber(const QString &text, qint32 rows)
+{
+    bool ok = false;
+    const int row = text.trimmed().toInt(&ok);
+    if (ok && row >= 1 && row <= rows)
+        return row;
+    return std::nullopt;
+}
+
+// Rows 1.. that hold a line of the catalog (a name in the second column).
+qint32 filledRows(const CellTable &table)
+{
+    qint32 last = 0;
+    for (qint32 row = 1; row < table.rowCount(); ++row) {
+        if (!table.cell(1, row).isEmpty())
+            last = row;
+    }
+    return last;
+}
+
+int columnCaptioned(const CellTable &table, const QString &start, const QString &unit)
+{
+    for (int col = 0; col < table.colCount(); ++col) {
+        const QString caption = table.cell(col, 0);
+        if (caption.startsWith(start, Qt::CaseInsensitive) && caption.contains(unit))
+            return col;
+    }
+    return -1;
+}
+
+const char *const captions[][2] = {
+    {"Q design", "LPM"},
+    {"Nominal Diameter", "\""},
+    {"HF", "M"},
+    {"Pumping Head", "M"},
+    {"Theoretical Storage", "M^3"},
+    {"Pump", "Unit"},
+    {"Storage", "Unit"},
+    {"Actual Storage", "M^3"},
+    {"Estimated Actual Pumping Time", "Hours"},
+    {"# tapstand kits (6 taps)", "Unit"},
+};
+
+const char *const inputs[][2] = {
+    {"Pump discharge pipeline length", "Meter"},
+    {"Water source elevation", "Meter"},
+    {"Storage elevation", "Meter"},
+    {"Population", "People"},
+    {"Pumping Time", "Hours/day"},
+    {"Daily Usage", "L/capita/day"},
+    {"# people per tap", "people"},
+};
+
+// A velocity limit as engineers write it: 0.5, 2.0, 0.75.
+QString limitText(double value)
+{
+    const QString text = QString::number(value);
+    return text.contains(QLatin1Char('.')) ? text : text + QStringLiteral(".0");
+}
+
+template <size_t N>
+QStringList column(const char *const (&table)[N][2], int which)
+{
+    QStringList texts;
+    for (const auto &row : table)
+        texts << QString::fromLatin1(row[which]);
+    return texts;
+}
+
+} // namespace
+
+QStringList resultCaptions() { return column(captions, 0); }
+QStringList resultUnits() { return column(captions, 1); }
+QStringList inputCaptions() { return column(inputs, 0); }
+QStringList inputUnits() { return column(inputs, 1); }
+
+SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &options, const QString &catalogError)
+    : catalogs_(catalogs), options_(options), catalogError_(catalogError)
+{
+    if (!catalogError_.isEmpty())
+        return;
+    flowColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Flow"), QStringLiteral("L/s"));
+    headColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Head"), QStringLiteral("(m)"));
+
+    const qint32 pumps = filledRows(catalogs.pumps);
+    if (!options.pump.isEmpty()) {
+        namedPump_ = rowNumber(options.pump, pumps).value_or(0);
+        for (qint32 row = 1; namedPump_ == 0 && row <= pumps; ++row) {
+            if (catalogs.pumps.cell(PumpColumn::Model, row) == options.pump)
+                namedPump_ = row;
+        }
+        if (namedPump_ == 0)
+            throw Error(QStringLiteral("The pump catalog has no pump %1").arg(options.pump));
+    } else if (flowColumn_ < 0 || headColumn_ < 0) {
+        throw Error(QStringLiteral("The pump catalog has no \"Flow (L/s)\" and \"Head (m)\" columns: name a pump"));
+    }
+
+    if (const auto row = rowNumber(options.tank, catalogs.tankCount)) {
+        tankRows_ << *row;
+        return;
+    }
+    for (qint32 row = 1; row <= catalogs.tankCount; ++row) {
+        if (options.tank.isEmpty() || catalogs.tanks.cell(TankColumn::Type, row) == options.tank)
+            tankRows_ << row;
+    }
+    if (tankRows_.isEmpty() && !options.tank.isEmpty())
+        throw Error(QStringLiteral("The tank catalog has no tank %1").arg(options.tank));
+}
+
+qint32 SiteDesigner::choosePump(double designFlow, double pumpingHead) const
+{
+    const qint32 pumps = filledRows(catalogs_.pumps);
+    for (qint32 row = 1; row <= pumps; ++row) {
+        const auto flow = numberIn(catalogs_.pumps.cell(flowColumn_, row));
+        const auto head = numberIn(catalogs_.pumps.cell(headColumn_, row));
+        if (flow && head && *flow >= designFlow && *head >= pumpingHead)
+            return row;
+    }
+    return 0;
+}
+
+qint32 SiteDesigner::chooseTank(qint64 theoreticalStorage) const
+{
+    // Each type computed as the calculation does: the tank count rounded to the
+    // nearest whole number, halves up, times the capacity.
+    struct Candidate {
+        qint32 row;
+        Extended tanks;
+        Extended capacity;
+        Extended storage;
+    };
+    std::optional<Candidate> fewest; // among the types that reach the storage
+    std::optional<Candidate> largest;
+    for (const qint32 row : tankRows_) {
+        try {
+            const Extended capacity = ParseNumber(catalogs_.tanks.cell(TankColumn::Volume, row));
+            const Extended tanks = RoundHalfUp(Div(Extended(theoreticalStorage), capacity));
+            const Candidate c{row, tanks, capacity, Mul(tanks, capacity)};
+            if (c.storage >= theoreticalStorage
+                && (!fewest || c.tanks < fewest->tanks || (c.tanks == fewest->tanks && c.capacity < fewest->capacity)))
+                fewest = c;
+            if (!largest || c.storage > largest->storage)
+                largest = c;
+        } catch (const Error &) {
+            // A type whose capacity is no number cannot be computed; the others can.
+        }
+    }
+    if (fewest)
+        return fewest->row;
+    if (largest)
+        return largest->row;
+    return tankRows_.value(0, 1); // the calculation then reports what is wrong with it
+}
+
+namespace {
+
+// The calculation's picks, made by the designer's rules as the calculation asks.
+class RulePicks final : public CatalogPickers {
+public:
+    using PumpRule = std::function<qint32()>;
+    using TankRule = std::function<qint32()>;
+    RulePicks(PumpRule pump, TankRule tank) : pump_(std::move(pump)), tank_(std::move(tank)) {}
+    qint32 pickPump() override { return pump_(); }
+    void endPumpPick() override {}
+    qint32 pickTank() override { return tank_(); }
+
+private:
+    PumpRule pump_;
+    TankRule tank_;
+};
+
+} // namespace
+
+SiteResult SiteDesigner::design(const Site &site) const
+{
+    SiteResult result;
+    result.site = site;
+    if (!catalogError_.isEmpty()) {
+        result.error = catalogError_;
+        return result;
+    }
+
+    CellTable inputTable(3, 8, 2);
+    CellTable resultTable(3, 11, 0);
+    for (int i = 0; i < site.inputs.size() && i < InputRow::PeoplePerTap; ++i)
+        inputTable.setCell(valueColumn, InputRow::PipelineLength + i, site.inputs[i]);
+    const auto shown = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
+
+    DesignCalculation calculation;
+    double pumpingHead = 0;
+    RulePicks picks(
+        [&]() -> qint32 {
+            // Design flow and pumping head are written by the time the pump is picked.
+            pumpingHead = double(ParseNumber(shown(ResultRow::PumpingHead)));
+            if (namedPump_ != 0)
+                return result.pumpRow = namedPump_;
+            result.pumpRow = choosePump(calculation.designFlow, pumpingHead);
+            result.pumpByDuty = result.pumpRow != 0;
+            if (result.pumpRow == 0)
+                result.warnings << QStringLiteral("no catalog pump reaches the duty");
+            return result.pumpRow != 0 ? result.pumpRow : noRow;
+        },
+        [&]() -> qint32 {
+            const qint64 storage = RoundHalfEven(ParseNumber(shown(ResultRow::TheoreticalStorage)));
+            return result.tankRow = chooseTank(storage);
+        });
+    NoSwitches switches;
+    const DesignCalculation::Tables tables{inputTable,         resultTable,       catalogs_.pipes,
+                                           catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
+    try {
+        calculation.run(tables, switches, picks);
+    } catch (const Error &e) {
+        result.error = e.message();
+        result.warnings.clear();
+        return result;
+    }
+
+    for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row)
+        result.results << shown(row);
+    if (result.pumpRow != 0) {
+        result.pump = resultTable.cell(descriptionColumn, ResultRow::Pump);
+        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpRow);
+    } else {
+        result.results[ResultRow::Pump - 1].clear(); // no pump: the pump cell stays empty
+    }
+    result.tank = resultTable.cell(descriptionColumn, ResultRow::Tanks);
+    result.designFlow = calculation.designFlow;
+    result.insideDiameter = calculation.insideDiameter;
+    check(result, pumpingHead);
+    return result;
+}
+
+void SiteDesigner::check(SiteResult &result, double pumpingHead) const
+{
+    // Checks never change a number; each reads what the calculation produced.
+    const double diameter = result.insideDiameter / 1000;
+    if (diameter > 0) {
+        const double velocity = result.designFlow / 1000 / (M_PI / 4 * diameter * diameter);
+        if (velocity < options_.minVelocity || velocity > options_.maxVelocity)
+            result.warnings << QStringLiteral("flow velocity %1 m/s outside %2-%3 m/s")
+                                   .arg(QString::number(velocity, 'f', 2), limitText(options_.minVelocity),
+                                        limitText(options_.maxVelocity));
+    }
+    const auto input = [&result](int row) { return numberIn(result.site.inputs.value(row - 1)); };
+    if (const auto usage = input(InputRow::DailyUsage); usage && *usage < minimumDailyUsage)
+        result.warnings << QStringLiteral("daily usage under 15 L/person/day");
+    if (const auto perTap = input(InputRow::PeoplePerTap); perTap && *perTap > maximumPeoplePerTap)
+        result.warnings << QStringLiteral("more than 250 people per tap");
+    if (const auto hours = numberIn(result.results.value(ResultRow::ActualPumpingTime - 1)); hours && *hours > hoursPerDay)
+        result.warnings << QStringLiteral("actual pumping time over 24 h/day");
+    if (result.pumpRow != 0 && headColumn_ >= 0) {
+        const auto rated = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpRow));
+        if (rated && pumpingHead > *rated)
+            result.warnings << QStringLiteral("pumping head beyond the pump's rated head of %1 m")
+                                   .arg(catalogs_.pumps.cell(headColumn_, result.pumpRow));
+    }
+}
+
+} // namespace quorvel
