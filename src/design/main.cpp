@@ -215,7 +215,10 @@ int run(const Command &command)
     bool someFailed = false;
     const auto designOne = [&](const Site &site) {
         const SiteResult result = designer->design(site);
-        someFailed |= result.failed();
+        if (result.failed()) {
+            someFailed = true;
+            printError(QStringLiteral("line %1: %2").arg(site.line).arg(result.error));
+        }
         writer->write(result);
         if (report)
             report->addPage(result);
