@@ -8,36 +8,6 @@ namespace {
 
 const int columnWidths[] = {180, 130, 70};
 
-struct RowCaptions {
-    const char *description;
-    const char *unit;
-};
-
-// Input rows from InputRow::PipelineLength on.
-const RowCaptions inputRows[] = {
-    {"Pump discharge pipeline length", "Meter"},
-    {"Water source elevation", "Meter"},
-    {"Storage elevation", "Meter"},
-    {"Population", "People"},
-    {"Pumping Time", "Hours/day"},
-    {"Daily Usage", "L/capita/day"},
-    {"# people per tap", "people"},
-};
-
-// Result rows from ResultRow::DesignFlow on.
-const RowCaptions resultRows[] = {
-    {"Q design", "LPM"},
-    {"Nominal Diameter", "\""},
-    {"HF", "M"},
-    {"Pumping Head", "M"},
-    {"Theoretical Storage", "M^3"},
-    {"Pump", "Unit"},
-    {"Storage", "Unit"},
-    {"Actual Storage", "M^3"},
-    {"Estimated Actual Pumping Time", "Hours"},
-    {"# tapstand kits (6 taps)", "Unit"},
-};
-
 // Prefixes of the captions that repeat the first four inputs.
 const QString pipelinePrefix = QStringLiteral("Pipeline Length= ");
 const QString waterSourcePrefix = QStringLiteral("Water Source Elevation= ");
@@ -111,8 +81,8 @@ void ProjectSheet::createTables()
     setColumnWidths(inputs);
     writeDefaultInputs(inputs);
     for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row) {
-        inputs.setCell(descriptionColumn, row, QString::fromLatin1(inputRows[row - 1].description));
-        inputs.setCell(unitColumn, row, QString::fromLatin1(inputRows[row - 1].unit));
+        inputs.setCell(descriptionColumn, row, inputDescription(row));
+        inputs.setCell(unitColumn, row, inputUnit(row));
     }
 
     setColumnWidths(results);
@@ -120,8 +90,8 @@ void ProjectSheet::createTables()
     results.setCell(unitColumn, 0, QStringLiteral("Unit"));
     results.setCell(valueColumn, 0, QStringLiteral("Result"));
     for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row) {
-        results.setCell(descriptionColumn, row, QString::fromLatin1(resultRows[row - 1].description));
-        results.setCell(unitColumn, row, QString::fromLatin1(resultRows[row - 1].unit));
+        results.setCell(descriptionColumn, row, resultDescription(row));
+        results.setCell(unitColumn, row, resultUnit(row));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Named places of the main window's two tables. Row 0 holds the captions; the
 // description and unit columns are fixed, the values stand in the third column.
 
@@ -37,5 +39,12 @@ enum : int {
     TapstandKits,       // kits of six taps
 };
 }
+
+// The description and unit captions of an input row (InputRow::*) and of a result
+// row (ResultRow::*), as the tables show them.
+QString inputDescription(int row);
+QString inputUnit(int row);
+QString resultDescription(int row);
+QString resultUnit(int row);
 
 } // namespace quorvel

@@ -72,29 +72,6 @@ int columnCaptioned(const CellTable &table, const QString &start, const QString 
     return -1;
 }
 
-const char *const captions[][2] = {
-    {"Q design", "LPM"},
-    {"Nominal Diameter", "\""},
-    {"HF", "M"},
-    {"Pumping Head", "M"},
-    {"Theoretical Storage", "M^3"},
-    {"Pump", "Unit"},
-    {"Storage", "Unit"},
-    {"Actual Storage", "M^3"},
-    {"Estimated Actual Pumping Time", "Hours"},
-    {"# tapstand kits (6 taps)", "Unit"},
-};
-
-const char *const inputs[][2] = {
-    {"Pump discharge pipeline length", "Meter"},
-    {"Water source elevation", "Meter"},
-    {"Storage elevation", "Meter"},
-    {"Population", "People"},
-    {"Pumping Time", "Hours/day"},
-    {"Daily Usage", "L/capita/day"},
-    {"# people per tap", "people"},
-};
-
 // A velocity limit as engineers write it: 0.5, 2.0, 0.75.
 QString limitText(double value)
 {
@@ -102,21 +79,20 @@ QString limitText(double value)
     return text.contains(QLatin1Char('.')) ? text : text + QStringLiteral(".0");
 }
 
-template <size_t N>
-QStringList column(const char *const (&table)[N][2], int which)
+QStringList captions(int first, int last, QString (*caption)(int))
 {
     QStringList texts;
-    for (const auto &row : table)
-        texts << QString::fromLatin1(row[which]);
+    for (int row = first; row <= last; ++row)
+        texts << caption(row);
     return texts;
 }
 
 } // namespace
 
-QStringList resultCaptions() { return column(captions, 0); }
-QStringList resultUnits() { return column(captions, 1); }
-QStringList inputCaptions() { return column(inputs, 0); }
-QStringList inputUnits() { return column(inputs, 1); }
+QStringList resultCaptions() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultDescription); }
+QStringList resultUnits() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultUnit); }
+QStringList inputCaptions() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputDescription); }
+QStringList inputUnits() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputUnit); }
 
 SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &options, const QString &catalogError)
     : catalogs_(catalogs), options_(options), catalogError_(catalogError)
@@ -292,6 +268,16 @@ void SiteDesigner::check(SiteResult &result, double pumpingHead) const
         result.warnings << QStringLiteral("more than 250 people per tap");
     if (const auto hours = numberIn(result.results.value(ResultRow::ActualPumpingTime - 1)); hours && *hours > hoursPerDay)
         result.warnings << QStringLiteral("actual pumping time over 24 h/day");
+    const auto theoretical = numberIn(result.results.value(ResultRow::TheoreticalStorage - 1));
+    const auto actual = numberIn(result.results.value(ResultRow::ActualStorage - 1));
+    if (theoretical && actual && *actual < *theoretical)
+        result.warnings << QStringLiteral("actual storage under the theoretical storage");
+    if (result.pumpRow != 0 && flowColumn_ >= 0) {
+        const auto rated = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpRow));
+        if (rated && result.designFlow > *rated)
+            result.warnings << QStringLiteral("design flow beyond the pump's rated flow of %1 L/s")
+                                   .arg(catalogs_.pumps.cell(flowColumn_, result.pumpRow));
+    }
     if (result.pumpRow != 0 && headColumn_ >= 0) {
         const auto rated = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpRow));
         if (rated && pumpingHead > *rated)

@@ -98,7 +98,10 @@ private slots:
             << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s"};
         QTest::newRow("no type reaches the storage: the largest storage")
             << worked << QStringList{"100", "60"} << "" << "Big pump B-1 model" << "T60 Tank 60 M^3"
-            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s"};
+            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s", "actual storage under the theoretical storage"};
+        QTest::newRow("named pump short of the flow")
+            << worked << QStringList{"10"} << "S-1" << "Small pump S-1 model" << "T10 Tank 10 M^3"
+            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s", "design flow beyond the pump's rated flow of 2 L/s"};
         QTest::newRow("no pump reaches the duty")
             << QStringList{"1000", "100", "150", "40000", "4", "25", "250"} << QStringList{"10"} << ""
             << "" << "T10 Tank 10 M^3"

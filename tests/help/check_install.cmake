@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=... -DLIBEXECDIR=... -DDATADIR=... -P check_install.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=... -DLIBEXECDIR=... -DDATADIR=... -DMANDIR=... -P check_install.cmake
 # Installs the build into PREFIX and checks that the program, its menu entry, icon,
 # metainfo, help and database land where the desktop and the launcher look for them.
 file(REMOVE_RECURSE ${PREFIX})
@@ -10,6 +10,8 @@ endif()
 set(expected
   ${BINDIR}/Quorvel
   ${BINDIR}/quorvel
+  ${BINDIR}/quorvel-design
+  ${MANDIR}/man1/quorvel-design.1.gz
   ${LIBEXECDIR}/quorvel/seed-user-data.sh
   ${DATADIR}/applications/org.example.Quorvel.desktop
   ${DATADIR}/metainfo/org.example.Quorvel.metainfo.xml

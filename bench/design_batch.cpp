@@ -1,0 +1,252 @@
+// Many sites designed the way quorvel-design designs them, on the shipped catalogs:
+// - the command's path in this process: a generated sites file read with SitesFile,
+//   each site designed by SiteDesigner (pump and tank chosen by its rules, checks
+//   made) and written as CSV by ResultWriter to a file that replaces its target when
+//   complete; sites per second, total seconds, and the resident memory after the
+//   first tenth of the sites and after all of them (flat memory: the sites are made
+//   one at a time and the CSV goes straight to the file);
+// - the bare calculation: DesignCalculation::run on the same inputs with the pump and
+//   tank rows fixed, no checks and no output; the ratio shows what the rest costs;
+// - the real executable once, end to end, on the same file, its CSV compared with the
+//   one written here.
+//
+//   design_batch [sites]        (default 100000)
+#include "catalogfiles.h"
+#include "designcalculation.h"
+#include "designoutput.h"
+#include "error.h"
+#include "numbers.h"
+#include "sheetlayout.h"
+#include "sitedesign.h"
+#include "sitesfile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+using namespace quorvel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr double goalSeconds = 3;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+[[noreturn]] void fail(const QString &message)
+{
+    std::fprintf(stderr, "design_batch: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+// Sites as an engineer's list would hold them: villages and camps of a few hundred to
+// eight thousand people, pipelines of 100 m to 3 km climbing 5 to 60 m, 4 to 12
+// pumping hours, and some sites under the usage minimum or over the tap limit, or too
+// large for the shipped pumps, so that every check has work.
+void writeSites(const QString &path, int count)
+{
+    std::mt19937 random(20261209);
+    const auto between = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    QByteArray text = "Site,L (m),Zw (m),Zt (m),P,T (h/day),U (L/capita/day),K\n";
+    text.reserve(qsizetype(count) * 64);
+    for (int i = 1; i <= count; ++i) {
+        const int source = between(0, 800);
+        const QByteArray name = i % 10 == 0 ? "\"Camp " + QByteArray::number(i) + ", zone " + QByteArray::number(i % 7)
+                                                  + "\""
+                                            : "Village " + QByteArray::number(i);
+        text += name + ',' + QByteArray::number(between(10, 300) * 10) + ',' + QByteArray::number(source) + ','
+              + QByteArray::number(source + between(5, 60)) + ',' + QByteArray::number(between(2, 80) * 100) + ','
+              + QByteArray::number(between(4, 12)) + ',' + QByteArray::number(between(13, 30)) + ','
+              + QByteArray::number(between(150, 260)) + '\n';
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        fail(QStringLiteral("cannot write %1").arg(path));
+}
+
+struct BatchRun {
+    double seconds = 0;
+    double loadSeconds = 0;
+    double megabytesAtStart = 0;
+    double megabytesAtTenth = 0;
+    double megabytesAtEnd = 0;
+    int sites = 0;
+    int failed = 0;
+    int warned = 0;
+};
+
+// What quorvel-design --csv -o OUT SITES does once the catalogs are loaded.
+BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QString &outPath)
+{
+    BatchRun run;
+    run.megabytesAtStart = residentMegabytes();
+    const auto start = Clock::now();
+    SitesFile sites;
+    sites.load(sitesPath);
+    run.loadSeconds = secondsSince(start);
+
+    const SiteDesigner designer(catalogs, DesignOptions{});
+    QSaveFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("cannot create %1").arg(outPath));
+    const auto writer = ResultWriter::create(ResultWriter::Format::Csv, out);
+    const int tenth = (sites.lineCount() - 1) / 10;
+    for (int i = 1; i < sites.lineCount(); ++i) {
+        if (!sites.holdsSite(i))
+            continue;
+        const SiteResult result = designer.design(sites.site(i));
+        run.failed += result.failed();
+        run.warned += !result.warnings.isEmpty();
+        writer->write(result);
+        if (++run.sites == tenth)
+            run.megabytesAtTenth = residentMegabytes();
+    }
+    writer->finish();
+    if (!out.flush() || !out.commit())
+        fail(QStringLiteral("cannot write %1").arg(outPath));
+    run.seconds = secondsSince(start);
+    run.megabytesAtEnd = residentMegabytes();
+    return run;
+}
+
+class NoSwitches final : public CommandSwitches {
+public:
+    void setSaveEnabled(bool) override {}
+    void setSaveAsEnabled(bool) override {}
+    void setPrintEnabled(bool) override {}
+    bool saveEnabled() const override { return false; }
+};
+
+// A pump and a tank type that every site can take: the calculation needs no more.
+class FixedPicks final : public CatalogPickers {
+public:
+    qint32 pickPump() override { return 3; }
+    void endPumpPick() override {}
+    qint32 pickTank() override { return 5; }
+};
+
+// The calculation alone on the same sites, read beforehand; seconds.
+double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &failed)
+{
+    SitesFile file;
+    file.load(sitesPath);
+    std::vector<QStringList> inputs;
+    inputs.reserve(file.lineCount());
+    for (int i = 1; i < file.lineCount(); ++i) {
+        if (file.holdsSite(i))
+            inputs.push_back(file.site(i).inputs);
+    }
+
+    CellTable inputTable(3, 8, 2);
+    CellTable resultTable(3, 11, 0);
+    NoSwitches switches;
+    FixedPicks picks;
+    const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
+                                           catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
+    failed = 0;
+    const auto start = Clock::now();
+    for (const QStringList &site : inputs) {
+        for (int k = 0; k < site.size(); ++k)
+            inputTable.setCell(valueColumn, InputRow::PipelineLength + k, site[k]);
+        DesignCalculation calculation;
+        try {
+            calculation.run(tables, switches, picks);
+        } catch (const Error &) {
+            ++failed;
+        }
+    }
+    return secondsSince(start);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const char *verdict(bool met)
+{
+    return met ? "met" : "NOT met";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const int count = argc > 1 ? std::max(10, std::atoi(argv[1])) : 100000;
+    const QString database = QStringLiteral(QUORVEL_SHIPPED_DATABASE "/");
+    setDecimalSeparator(u'.'); // as the command does
+
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        fail(QStringLiteral("cannot create a temporary folder"));
+    const QString sitesPath = folder.filePath(QStringLiteral("sites.csv"));
+    const QString benchOut = folder.filePath(QStringLiteral("bench.csv"));
+    const QString commandOut = folder.filePath(QStringLiteral("out.csv"));
+    writeSites(sitesPath, count);
+
+    Catalogs catalogs;
+    try {
+        catalogs.load(database);
+    } catch (const Error &e) {
+        fail(e.message());
+    }
+
+    const BatchRun run = designAll(catalogs, sitesPath, benchOut);
+    int bareFailed = 0;
+    const double bareSeconds = calculateAll(catalogs, sitesPath, bareFailed);
+
+    QProcess command;
+    command.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QStringList arguments{QStringLiteral("--csv"), QStringLiteral("-o"), commandOut, sitesPath,
+                                QStringLiteral("--database"), database};
+    const auto commandStart = Clock::now();
+    command.start(QStringLiteral(QUORVEL_DESIGN_COMMAND), arguments);
+    if (!command.waitForFinished(600000) || command.exitStatus() != QProcess::NormalExit)
+        fail(QStringLiteral("quorvel-design did not finish"));
+    const double commandSeconds = secondsSince(commandStart);
+    const bool sameOutput = contents(commandOut) == contents(benchOut);
+
+    std::printf("%d sites (%d with warnings, %d failed), shipped catalogs, CSV output:\n", run.sites, run.warned,
+                run.failed);
+    std::printf("  designed and written in %.3f s (reading the sites file %.3f s): %.0f sites per second "
+                "(goal < %.0f s, %s)\n",
+                run.seconds, run.loadSeconds, run.sites / run.seconds, goalSeconds,
+                verdict(run.seconds < goalSeconds));
+    std::printf("  the calculation alone, fixed picks, no checks, no output: %.3f s (%d failed): ratio %.2f\n",
+                bareSeconds, bareFailed, run.seconds / bareSeconds);
+    std::printf("Resident memory: %.1f MB before the sites file, %.1f MB after %d sites, %.1f MB after %d "
+                "sites (%+.1f MB over the last nine tenths)\n",
+                run.megabytesAtStart, run.megabytesAtTenth, run.sites / 10, run.megabytesAtEnd, run.sites,
+                run.megabytesAtEnd - run.megabytesAtTenth);
+    std::printf("quorvel-design --csv -o out.csv sites.csv --database <shipped>, end to end:\n");
+    std::printf("  %.3f s wall time, exit status %d, output %s the benchmark's (goal < %.0f s, %s)\n",
+                commandSeconds, command.exitCode(), sameOutput ? "identical to" : "DIFFERENT from", goalSeconds,
+                verdict(commandSeconds < goalSeconds));
+    return sameOutput ? 0 : 1;
+}
