@@ -295,7 +295,7 @@ void MainWindow::bindTables()
 void MainWindow::createWindows()
 {
     diametersWindow_ = new DiametersWindow(platform_, catalogs_.pipes, this);
-    pumpsWindow_ = new PumpsWindow(platform_, folders_, catalogs_.pumps, this);
+    pumpsWindow_ = new PumpsWindow(platform_, folders_, catalogs_, this);
     tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, sheet_, this);
     printerChoiceDialog_ = new PrinterChoiceDialog(platform_, this);
     guard([this] { printerChoiceDialog_->fillPrinterBox(); });

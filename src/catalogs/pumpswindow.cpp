@@ -18,8 +18,9 @@
 
 namespace quorvel {
 
-PumpsWindow::PumpsWindow(Platform &platform, const DataFolders &folders, CellTable &pumps, QWidget *parent)
-    : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::PumpsWindow>()), folders_(folders), pumps_(pumps)
+PumpsWindow::PumpsWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, QWidget *parent)
+    : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::PumpsWindow>()), folders_(folders),
+      catalogs_(catalogs), pumps_(catalogs.pumps)
 {
     // The form makes the buttons first (below the table, in a grid layout), so that the
     // window's first focus is on OK (on Add Graph while OK is hidden).
@@ -46,6 +47,8 @@ void PumpsWindow::setPicking(bool picking)
 
 void PumpsWindow::activate()
 {
+    if (!catalogs_.pumpsNotRead.isEmpty())
+        platform_.messages->warning(catalogs_.pumpsNotRead);
     pumps_.setColWidth(PumpColumn::Number, 20);
     pumps_.setColWidth(PumpColumn::Name, 50);
     pumps_.setColWidth(PumpColumn::Model, 80);
@@ -133,7 +136,7 @@ void PumpsWindow::askToSaveChanges()
     if (saved_)
         return;
     if (platform_.messages->question(QStringLiteral("Do you want to save the new data?")))
-        saveCatalog(pumps_, folders_.databaseDir + QLatin1String(Catalogs::pumpsFile));
+        catalogs_.savePumps(folders_.databaseDir);
 }
 
 QString PumpsWindow::curvePicturePath(qint32 row) const

@@ -16,15 +16,17 @@ class PumpsWindow;
 }
 class FileDialog;
 class GridWidget;
+struct Catalogs;
 struct DataFolders;
 
 // "Pumps information": the pump catalog with the curve picture of the selected
 // pump. Shown from the menu to keep the catalog, and by the calculation to pick a
-// pump: a double-click picks the row and closes the window.
+// pump: a double-click picks the row and closes the window. A catalog that was not
+// read at start-up is said so at every showing and never saved over.
 class PumpsWindow : public CatalogWindow {
     Q_OBJECT
 public:
-    PumpsWindow(Platform &platform, const DataFolders &folders, CellTable &pumps, QWidget *parent = nullptr);
+    PumpsWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, QWidget *parent = nullptr);
     ~PumpsWindow() override;
 
     // The row of the last double-click, kept between showings (0 before any).
@@ -55,6 +57,7 @@ private:
 
     std::unique_ptr<Ui::PumpsWindow> ui_;
     const DataFolders &folders_;
+    Catalogs &catalogs_;
     CellTable &pumps_;
 
     qint32 row_ = 0;         // the data row the window works on

@@ -38,6 +38,8 @@ qint32 TanksWindow::tankCount() const
 
 void TanksWindow::activate()
 {
+    if (!catalogs_.tanksNotRead.isEmpty())
+        platform_.messages->warning(catalogs_.tanksNotRead);
     catalogs_.tanks.setColWidth(TankColumn::Type, 120);
     selectedRow_ = 1;
     changedThisShowing_ = false;
@@ -69,7 +71,7 @@ void TanksWindow::saveAndClose()
     // A failed save raises here, before the window closes.
     if (changedThisShowing_
         && platform_.messages->question(QStringLiteral("Do you want to save the new data?")))
-        saveCatalog(catalogs_.tanks, folders_.databaseDir + QLatin1String(Catalogs::tanksFile));
+        catalogs_.saveTanks(folders_.databaseDir);
     close();
 }
 

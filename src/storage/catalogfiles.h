@@ -20,11 +20,23 @@ struct Catalogs {
     qint32 pipeCount = 0; // lines of the pipe catalog minus its caption line
     qint32 tankCount = 0; // lines of the tank catalog minus its caption line
 
+    // Why the pump or tank file was not read by load() (empty when it was, or before
+    // any load): the file could not be read, an earlier catalog stopped the load, or
+    // the file is not empty but gave no line (invalid UTF-8 after a byte-order mark).
+    // Such a table shows nothing of the file, so saving it would erase the file.
+    QString pumpsNotRead;
+    QString tanksNotRead;
+
     // Loads the pipes, pumps and tanks files from the folder, in this order. Pump and
     // tank rows that get a line are switched to the strict variant first. Raises the
     // open error at the first file that cannot be read; later catalogs are then not
     // loaded and their count stays as it was.
     void load(const QString &databaseDir);
+
+    // Write the pumps or tanks table over its file in the folder. A file that was not
+    // read is refused with "... was not read; saving would erase it" and stays as it is.
+    void savePumps(const QString &databaseDir) const;
+    void saveTanks(const QString &databaseDir) const;
 };
 
 // Writes rows 0..rowCount()-1, each in its own variant, to the file.

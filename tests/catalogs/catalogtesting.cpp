@@ -37,6 +37,19 @@ void TestDatabase::writeLines(const QString &name, const QStringList &lines) con
         file.write(line.toLatin1() + "\r\n");
 }
 
+void TestDatabase::writeBytes(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(name));
+}
+
+QByteArray TestDatabase::readBytes(const QString &name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList TestDatabase::readLines(const QString &name) const
 {
     QFile file(path(name));

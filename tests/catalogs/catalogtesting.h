@@ -29,6 +29,8 @@ public:
     // A small one-colour bitmap.
     void writeBitmap(const QString &name, QColor colour) const;
     void writeLines(const QString &name, const QStringList &lines) const;
+    void writeBytes(const QString &name, const QByteArray &bytes) const;
+    QByteArray readBytes(const QString &name) const;
     // The file's lines (CR LF breaks), without the last empty piece.
     QStringList readLines(const QString &name) const;
     bool exists(const QString &name) const;

@@ -1,4 +1,5 @@
 #include "pumpswindow.h"
+#include "catalogfiles.h"
 #include "catalogtesting.h"
 #include "celltable.h"
 #include "gridwidget.h"
@@ -29,13 +30,13 @@ private:
     std::unique_ptr<FakeMessageBoxes> boxes_;
     std::unique_ptr<FakeFileDialogs> dialogs_;
     Platform platform_;
-    std::unique_ptr<CellTable> pumps_;
+    std::unique_ptr<Catalogs> catalogs_;
     std::unique_ptr<PumpsWindow> form_;
 
     const QColor red{Qt::red}, green{Qt::green}, grey{Qt::gray};
     const QString saveQuestion = QStringLiteral("Do you want to save the new data?");
 
-    CellTable &table() { return *pumps_; }
+    CellTable &table() { return catalogs_->pumps; }
     GridWidget &grid() { return gridOf(*form_); }
     QPushButton &button(const char *name) { return child<QPushButton>(*form_, name); }
     QColor shownColour() { return pictureColour(child<QLabel>(*form_, "curvePicture")); }
@@ -84,16 +85,39 @@ private slots:
         platform_.messages = boxes_.get();
         platform_.pictures = &pictures_;
         platform_.fileDialogs = dialogs_.get();
-        pumps_ = std::make_unique<CellTable>(7, 100);
-        form_ = std::make_unique<PumpsWindow>(platform_, db_->folders(), *pumps_);
+        catalogs_ = std::make_unique<Catalogs>();
+        form_ = std::make_unique<PumpsWindow>(platform_, db_->folders(), *catalogs_);
         fillPumps();
     }
 
     void cleanup()
     {
         form_.reset();
-        pumps_.reset();
+        catalogs_.reset();
         db_.reset();
+    }
+
+    // A catalog with a UTF-8 mark and one invalid byte reads as no line: its window says
+    // so, and Insert Row, OK, Yes leaves the file byte for byte as it was.
+    void unreadCatalogIsNeverSavedOver()
+    {
+        const QByteArray bytes = "\xEF\xBB\xBFNo,Pump,Model\r\n1,P\xC3\x28trol,PE-50\r\n";
+        db_->writeLines("pipes.csv", {"No,Nominal,Inch,Schedule,Inside"});
+        db_->writeBytes("pumps.csv", bytes);
+        db_->writeLines("storage.csv", {"No,Type,Volume,Remark"});
+        catalogs_ = std::make_unique<Catalogs>();
+        catalogs_->load(db_->folders().databaseDir);
+        form_ = std::make_unique<PumpsWindow>(platform_, db_->folders(), *catalogs_);
+        const QString pumps = QDir(db_->folders().databaseDir).absoluteFilePath("pumps.csv");
+
+        showAndActivate(*form_);
+        QCOMPARE(boxes_->warnings(), QStringList{"\"" + pumps + "\" is not valid UTF-8 after its byte-order mark"});
+        QTest::mouseClick(&button("insertRowButton"), Qt::LeftButton);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&button("okButton"), Qt::LeftButton);
+        QCOMPARE(boxes_->errors().last(), "\"" + pumps + "\" was not read; saving would erase it.");
+        QCOMPARE(db_->readBytes("pumps.csv"), bytes);
+        QVERIFY(form_->isVisible());
     }
 
     void layout()

@@ -235,9 +235,22 @@ private slots:
 
         showAndActivate(*form_);
         doubleClickCell(grid(), 1, 1);
-        QCOMPARE(boxes_->warnings(), QStringList{"Select a data item"});
+        // Opening says that the catalog was not read; the double-click then warns as ever.
+        const QString storage = QDir(db_->folders().databaseDir).absoluteFilePath("storage.csv");
+        QCOMPARE(boxes_->warnings(),
+                 (QStringList{"\"" + storage + "\" was not read because an earlier catalog could not be read",
+                              "Select a data item"}));
         QCOMPARE(sheet_->projectName(), QStringLiteral("0"));
         QVERIFY(form_->isVisible());
+        // Saving the empty table would erase the file: refused, the file kept byte for byte.
+        const QByteArray before = db_->readBytes("storage.csv");
+        pressKey(grid(), Qt::Key_Down);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        QCOMPARE(boxes_->errors(), QStringList{"\"" + storage + "\" was not read; saving would erase it."});
+        QCOMPARE(db_->readBytes("storage.csv"), before);
+        QVERIFY(form_->isVisible());
+        boxes_->answerQuestions({false});
         QTest::mouseClick(&okButton(), Qt::LeftButton);
         QVERIFY(!form_->isVisible());
         showAndActivate(*form_);
