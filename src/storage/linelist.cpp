@@ -103,9 +103,9 @@ QStringList fileLines(const QByteArray &bytes)
 void LineList::LoadFromFile(const QString &path)
 {
     QByteArray bytes;
-    int errorCode = 0;
-    if (!readWholeFile(path, bytes, errorCode))
-        raiseFileError("Cannot open file \"%1\". %2", path, errorCode);
+    QString reason;
+    if (!readWholeFile(path, bytes, reason))
+        throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
     lines_ = fileLines(bytes);
 }
 

@@ -5,12 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace quorvel;
@@ -208,6 +210,10 @@ void LineListTest::openErrors_data()
     QTest::newRow("missing folder") << "nofolder/x.csv" << "No such file or directory";
     QTest::newRow("folder") << "." << "Is a directory";
     QTest::newRow("dot dot") << "sub/../missing.csv" << "No such file or directory";
+    // Refused before any read, so none of them can hang the program or fill its memory.
+    QTest::newRow("named pipe") << "pipe.csv" << "Not a regular file";
+    QTest::newRow("link to /dev/zero") << "zero.csv" << "Not a regular file";
+    QTest::newRow("over 256 MB") << "huge.csv" << "File is larger than 256 MB";
 }
 
 // The path in the message is made absolute from the current folder.
@@ -216,6 +222,12 @@ void LineListTest::openErrors()
     QFETCH(QString, name);
     QFETCH(QString, reason);
     QDir(dir_.path()).mkdir("sub");
+    if (!QFileInfo::exists(dir_.filePath("huge.csv"))) {
+        QVERIFY(::mkfifo(QFile::encodeName(dir_.filePath("pipe.csv")).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/zero", dir_.filePath("zero.csv")));
+        QFile huge(dir_.filePath("huge.csv"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(largestReadableFile + 1)); // sparse
+    }
     const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent(dir_.path());
     LineList list;

@@ -21,10 +21,17 @@ int writeAccessError(const QString &path);
 // Copies a file, replacing an existing target. Copying a file onto itself fails.
 bool copyFileOverwrite(const QString &from, const QString &to);
 
-// Reads a whole existing file into bytes under a shared lock (others may read it,
-// a running writer makes the read fail). On failure gives false and sets errorCode
-// to the errno (EISDIR for a folder).
-bool readWholeFile(const QString &path, QByteArray &bytes, int &errorCode);
+// The largest file the program reads whole: catalogs, projects and pictures are far
+// smaller, and a bound keeps a wrong file (a huge one, a link to a device) from
+// exhausting memory.
+constexpr qint64 largestReadableFile = 256LL * 1024 * 1024;
+
+// Reads a whole existing regular file into bytes under a shared lock (others may read
+// it, a running writer makes the read fail). On failure gives false and sets reason:
+// the system's text for the error ("Is a directory" for a folder), "Not a regular
+// file" for a device, named pipe or socket, which is refused before any read, or
+// "File is larger than 256 MB".
+bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason);
 
 // An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
 // so that two running copies of the program honour each other's sharing rules.

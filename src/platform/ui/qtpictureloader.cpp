@@ -45,10 +45,9 @@ QImage QtPictureLoader::load(const QString &path)
         throw Error(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
 
     QByteArray bytes;
-    int errorCode = 0;
-    if (!readWholeFile(path, bytes, errorCode))
-        throw Error(QStringLiteral("Cannot open file \"%1\". %2")
-                        .arg(absoluteFilePath(path), systemErrorText(errorCode)));
+    QString reason;
+    if (!readWholeFile(path, bytes, reason))
+        throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
