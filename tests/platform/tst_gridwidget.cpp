@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -63,6 +64,23 @@ private slots:
     {
         delete window;
         delete table;
+    }
+
+    // A 50 MB cell, in a caption and in a data cell: the grid draws a bounded part of
+    // it, so a paint takes no longer than for a short text; the cell keeps it whole.
+    void hugeCellPaintsWithinTheBound()
+    {
+        const QString huge(50 * 1000 * 1000, u'w');
+        table->setCell(0, 2, huge);
+        table->setCell(2, 3, huge);
+        grid->grab(); // first paint: fonts and caches
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 5; ++i)
+            grid->grab();
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms for five paints"));
+        QCOMPARE(grid->model()->index(3, 2).data(Qt::EditRole).toString().size(), huge.size());
+        QCOMPARE(table->cell(0, 2), huge);
     }
 
     void modelFollowsTheTable()

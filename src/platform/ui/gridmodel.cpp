@@ -2,6 +2,11 @@
 
 namespace quorvel {
 
+QString shownPart(const QString &text)
+{
+    return text.size() > mostShownCharacters ? text.left(mostShownCharacters) : text;
+}
+
 GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void GridModel::setTable(CellTable *table)
@@ -41,6 +46,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
+        return shownPart(table_->cell(index.column(), index.row()));
     case Qt::EditRole:
         return table_->cell(index.column(), index.row());
     default:

@@ -12,6 +12,12 @@ namespace quorvel {
 // table's row count. Fixed cells (row 0, the first fixedCols() columns) are
 // enabled but neither selectable nor editable; the other cells are editable when
 // the table is.
+// The most characters of a cell that a grid draws or measures: far more than the
+// widest column shows, and a bound that keeps a huge cell (a 50 MB line in a file)
+// from freezing every paint. The cell keeps its whole text for editing and saving.
+constexpr qsizetype mostShownCharacters = 1024;
+QString shownPart(const QString &text);
+
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
