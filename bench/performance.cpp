@@ -90,6 +90,7 @@ public:
         log("question", text);
         return false;
     }
+    bool questionDefaultNo(const QString &text) override { return question(text); }
     void information(const QString &text) override { log("information", text); }
     void error(const QString &text) override { log("error", text); }
 

@@ -1,6 +1,8 @@
 #include "catalogwindow.h"
 
 #include "celltable.h"
+#include "files.h"
+#include "messageboxes.h"
 #include "gridwidget.h"
 #include "platform.h"
 
@@ -31,6 +33,14 @@ void CatalogWindow::setVisible(bool visible)
     // the activation precedes any input, and a failure is shown over the window.
     if (showing && isVisible())
         guard([this] { activate(); });
+}
+
+bool overwriteAllowed(MessageBoxes &boxes, bool changedOnDisk, const QString &path)
+{
+    return !changedOnDisk
+        || boxes.questionDefaultNo(
+               QStringLiteral("\"%1\" was changed by another program since it was read. Overwrite it?")
+                   .arg(absoluteFilePath(path)));
 }
 
 void CatalogWindow::keyPressEvent(QKeyEvent *event)

@@ -8,6 +8,7 @@ namespace quorvel {
 
 class CellTable;
 class GridWidget;
+class MessageBoxes;
 struct Platform;
 
 // What the three catalog windows share: no closing by Escape (none of them has a
@@ -34,5 +35,9 @@ protected:
 
     Platform &platform_;
 };
+
+// Whether a catalog save may go ahead: when another program changed the file since it
+// was read, the user is asked, No by default, and No keeps both file and table.
+bool overwriteAllowed(MessageBoxes &boxes, bool changedOnDisk, const QString &path);
 
 } // namespace quorvel

@@ -135,7 +135,9 @@ void PumpsWindow::askToSaveChanges()
 {
     if (saved_)
         return;
-    if (platform_.messages->question(QStringLiteral("Do you want to save the new data?")))
+    if (platform_.messages->question(QStringLiteral("Do you want to save the new data?"))
+        && overwriteAllowed(*platform_.messages, catalogs_.pumpsChangedOnDisk(folders_.databaseDir),
+                            folders_.databaseDir + QLatin1String(Catalogs::pumpsFile)))
         catalogs_.savePumps(folders_.databaseDir);
 }
 

@@ -70,7 +70,9 @@ void TanksWindow::saveAndClose()
 {
     // A failed save raises here, before the window closes.
     if (changedThisShowing_
-        && platform_.messages->question(QStringLiteral("Do you want to save the new data?")))
+        && platform_.messages->question(QStringLiteral("Do you want to save the new data?"))
+        && overwriteAllowed(*platform_.messages, catalogs_.tanksChangedOnDisk(folders_.databaseDir),
+                            folders_.databaseDir + QLatin1String(Catalogs::tanksFile)))
         catalogs_.saveTanks(folders_.databaseDir);
     close();
 }

@@ -5,6 +5,7 @@
 #include "linelist.h"
 #include "rowlist.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -49,6 +50,17 @@ int loadCatalog(CellTable &table, const QString &path, bool strict, QString *not
     return count;
 }
 
+// A digest of the file as it is now; a fixed mark for a file that cannot be read.
+QByteArray fingerprintOf(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QByteArrayLiteral("unreadable");
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
 } // namespace
 
 void Catalogs::load(const QString &databaseDir)
@@ -62,7 +74,19 @@ void Catalogs::load(const QString &databaseDir)
     tanksNotRead = stoppedBy(tanksFile);
     pipeCount = loadCatalog(pipes, databaseDir + QLatin1String(pipesFile), false) - 1;
     loadCatalog(pumps, databaseDir + QLatin1String(pumpsFile), true, &pumpsNotRead);
+    pumpsSeen_ = fingerprintOf(databaseDir + QLatin1String(pumpsFile));
     tankCount = loadCatalog(tanks, databaseDir + QLatin1String(tanksFile), true, &tanksNotRead) - 1;
+    tanksSeen_ = fingerprintOf(databaseDir + QLatin1String(tanksFile));
+}
+
+bool Catalogs::pumpsChangedOnDisk(const QString &databaseDir) const
+{
+    return !pumpsSeen_.isEmpty() && fingerprintOf(databaseDir + QLatin1String(pumpsFile)) != pumpsSeen_;
+}
+
+bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
+{
+    return !tanksSeen_.isEmpty() && fingerprintOf(databaseDir + QLatin1String(tanksFile)) != tanksSeen_;
 }
 
 namespace {
@@ -76,14 +100,16 @@ void saveIfRead(const CellTable &table, const QString &path, const QString &notR
 
 } // namespace
 
-void Catalogs::savePumps(const QString &databaseDir) const
+void Catalogs::savePumps(const QString &databaseDir)
 {
     saveIfRead(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
+    pumpsSeen_ = fingerprintOf(databaseDir + QLatin1String(pumpsFile));
 }
 
-void Catalogs::saveTanks(const QString &databaseDir) const
+void Catalogs::saveTanks(const QString &databaseDir)
 {
     saveIfRead(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead);
+    tanksSeen_ = fingerprintOf(databaseDir + QLatin1String(tanksFile));
 }
 
 void saveCatalog(const CellTable &table, const QString &path)

@@ -2,6 +2,7 @@
 
 #include "celltable.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,10 +34,21 @@ struct Catalogs {
     // loaded and their count stays as it was.
     void load(const QString &databaseDir);
 
+    // Whether another program (another copy of Quorvel, an editor) changed the pumps
+    // or tanks file since load() read it or a save here wrote it: saving would then
+    // undo that program's edit. False before any load.
+    bool pumpsChangedOnDisk(const QString &databaseDir) const;
+    bool tanksChangedOnDisk(const QString &databaseDir) const;
+
     // Write the pumps or tanks table over its file in the folder. A file that was not
     // read is refused with "... was not read; saving would erase it" and stays as it is.
-    void savePumps(const QString &databaseDir) const;
-    void saveTanks(const QString &databaseDir) const;
+    void savePumps(const QString &databaseDir);
+    void saveTanks(const QString &databaseDir);
+
+private:
+    // The content of each file as last read or written here; empty before any load.
+    QByteArray pumpsSeen_;
+    QByteArray tanksSeen_;
 };
 
 // Writes rows 0..rowCount()-1, each in its own variant, to the file.

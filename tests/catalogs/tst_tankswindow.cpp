@@ -291,7 +291,7 @@ private slots:
         QVERIFY(QDir(db_->path()).mkdir("storage.csv"));
         showAndActivate(*form_);
         pressKey(grid(), Qt::Key_Right);
-        boxes_->answerQuestions({true});
+        boxes_->answerQuestions({true, true}); // save, and overwrite what is there now
         QTest::mouseClick(&okButton(), Qt::LeftButton);
         QCOMPARE(boxes_->errors().size(), 1);
         QVERIFY2(boxes_->errors()[0].startsWith("Cannot create file \"" + db_->path("storage.csv") + "\"."),
@@ -300,11 +300,32 @@ private slots:
 
         // Still marked changed: the next OK asks again.
         QVERIFY(QDir(db_->path()).rmdir("storage.csv"));
-        boxes_->answerQuestions({true});
+        boxes_->answerQuestions({true, true});
         QTest::mouseClick(&okButton(), Qt::LeftButton);
-        QCOMPARE(boxes_->questions().size(), 2);
+        QCOMPARE(boxes_->questions().size(), 4);
         QVERIFY(!form_->isVisible());
         QCOMPARE(db_->readLines("storage.csv").size(), 15);
+    }
+
+    // Another program saved the catalog meanwhile: saving asks first, and No keeps
+    // that program's file and this window's table as they are.
+    void changedOnDiskAsksBeforeOverwriting()
+    {
+        loadTanks(sixLineCatalog());
+        const QStringList theirs = sixLineCatalog().mid(0, 3);
+        db_->writeLines("storage.csv", theirs);
+        showAndActivate(*form_);
+        clickCell(grid(), 1, 4);
+        pressKey(grid(), Qt::Key_Right);
+        boxes_->answerQuestions({true, false});
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        const QString storage = QDir(db_->folders().databaseDir).absoluteFilePath("storage.csv");
+        QCOMPARE(boxes_->questions(),
+                 (QStringList{"Do you want to save the new data?",
+                              "\"" + storage + "\" was changed by another program since it was read. Overwrite it?"}));
+        QCOMPARE(db_->readLines("storage.csv"), theirs);
+        QCOMPARE(table().cell(1, 4), QStringLiteral("Steel"));
+        QVERIFY(!form_->isVisible());
     }
 
     void closeBoxNeverAsks()

@@ -17,6 +17,7 @@ public:
         record(QStringLiteral("question"), text);
         return answers_.isEmpty() ? false : answers_.takeFirst();
     }
+    bool questionDefaultNo(const QString &text) override { return question(text); }
     void information(const QString &text) override { record(QStringLiteral("information"), text); }
     void error(const QString &text) override { record(QStringLiteral("error"), text); }
 

@@ -20,6 +20,12 @@ bool QtMessageBoxes::question(const QString &text)
     return show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtMessageBoxes::questionDefaultNo(const QString &text)
+{
+    return show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 void QtMessageBoxes::information(const QString &text)
 {
     show(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok);
@@ -31,7 +37,8 @@ void QtMessageBoxes::error(const QString &text)
 }
 
 QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const QString &caption, const QString &text,
-                                                 QMessageBox::StandardButtons buttons)
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
 {
     // Over the window in front (a modal window's, if one is up), modal for the whole
     // program, even before the main window is shown.
@@ -41,7 +48,9 @@ QMessageBox::StandardButton QtMessageBoxes::show(QMessageBox::Icon icon, const Q
     QMessageBox box(icon, caption, text, buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    if (defaultButton == QMessageBox::NoButton)
+        defaultButton = buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+    box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
