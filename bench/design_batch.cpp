@@ -19,6 +19,7 @@
 #include "sheetlayout.h"
 #include "sitedesign.h"
 #include "sitesfile.h"
+#include "residentmemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,18 +44,6 @@ constexpr double goalSeconds = 3;
 double secondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 [[noreturn]] void fail(const QString &message)
@@ -133,14 +122,6 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
     return run;
 }
 
-class NoSwitches final : public CommandSwitches {
-public:
-    void setSaveEnabled(bool) override {}
-    void setSaveAsEnabled(bool) override {}
-    void setPrintEnabled(bool) override {}
-    bool saveEnabled() const override { return false; }
-};
-
 // A pump and a tank type that every site can take: the calculation needs no more.
 class FixedPicks final : public CatalogPickers {
 public:
@@ -163,7 +144,7 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
 
     CellTable inputTable(3, 8, 2);
     CellTable resultTable(3, 11, 0);
-    NoSwitches switches;
+    NoCommandSwitches switches;
     FixedPicks picks;
     const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
                                            catalogs.pipeCount, catalogs.pumps, catalogs.tanks};

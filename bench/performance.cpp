@@ -26,6 +26,7 @@
 #include "qtprinting.h"
 #include "qtshell.h"
 #include "messageboxes.h"
+#include "residentmemory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,18 +67,6 @@ void spinUntil(Condition condition, const char *what)
             std::exit(2);
         }
     }
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-    }
-    return 0;
 }
 
 // Message boxes written to the error stream rather than shown: a machine without

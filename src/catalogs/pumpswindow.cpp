@@ -20,13 +20,13 @@ namespace quorvel {
 
 PumpsWindow::PumpsWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, QWidget *parent)
     : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::PumpsWindow>()), folders_(folders),
-      catalogs_(catalogs), pumps_(catalogs.pumps)
+      catalogs_(catalogs)
 {
     // The form makes the buttons first (below the table, in a grid layout), so that the
     // window's first focus is on OK (on Add Graph while OK is hidden).
     ui_->setupUi(this);
     GridWidget *grid = ui_->grid;
-    showTable(grid, pumps_, 60, true);
+    showTable(grid, catalogs_.pumps, 60, true);
     grid->onSelectCell = [this](int c, int r) { return guard([=, this] { cellSelected(c, r); }); };
     grid->onKeyDown = [this](int) { guard([this] { keyPressed(); }); };
     grid->onKeyUp = [this](int) { guard([this] { keyReleased(); }); };
@@ -49,14 +49,14 @@ void PumpsWindow::activate()
 {
     if (!catalogs_.pumpsNotRead.isEmpty())
         platform_.messages->warning(catalogs_.pumpsNotRead);
-    pumps_.setColWidth(PumpColumn::Number, 20);
-    pumps_.setColWidth(PumpColumn::Name, 50);
-    pumps_.setColWidth(PumpColumn::Model, 80);
-    pumps_.setColWidth(5, 60);
-    pumps_.setColWidth(PumpColumn::CurvePicture, 160);
+    catalogs_.pumps.setColWidth(PumpColumn::Number, 20);
+    catalogs_.pumps.setColWidth(PumpColumn::Name, 50);
+    catalogs_.pumps.setColWidth(PumpColumn::Model, 80);
+    catalogs_.pumps.setColWidth(5, 60);
+    catalogs_.pumps.setColWidth(PumpColumn::CurvePicture, 160);
     row_ = 1;
     // Row 1's name as it stands: no existence test and no fallback here.
-    showPicture(folders_.databaseDir + pumps_.cell(PumpColumn::CurvePicture, 1));
+    showPicture(folders_.databaseDir + catalogs_.pumps.cell(PumpColumn::CurvePicture, 1));
     saved_ = true;
 }
 
@@ -70,8 +70,8 @@ void PumpsWindow::cellSelected(qint32 col, qint32 row)
 void PumpsWindow::keyPressed()
 {
     // Typing into an empty row numbers it.
-    if (pumps_.cell(PumpColumn::Name, row_).isEmpty())
-        pumps_.setCell(PumpColumn::Number, row_, FormatInteger(row_));
+    if (catalogs_.pumps.cell(PumpColumn::Name, row_).isEmpty())
+        catalogs_.pumps.setCell(PumpColumn::Number, row_, FormatInteger(row_));
 }
 
 void PumpsWindow::keyReleased()
@@ -94,11 +94,11 @@ void PumpsWindow::showCurve(qint32 row)
 
 void PumpsWindow::insertRow()
 {
-    pumps_.setRowCount(pumps_.rowCount() + 1);
-    const qint32 n = pumps_.rowCount();
+    catalogs_.pumps.setRowCount(catalogs_.pumps.rowCount() + 1);
+    const qint32 n = catalogs_.pumps.rowCount();
     for (qint32 i = n - 1; i >= row_; --i)
-        Rows(pumps_, i).Assign(Rows(pumps_, i - 1));
-    Rows(pumps_, row_).Clear();
+        Rows(catalogs_.pumps, i).Assign(Rows(catalogs_.pumps, i - 1));
+    Rows(catalogs_.pumps, row_).Clear();
     renumber();
     showCurve(row_);
 }
@@ -107,9 +107,9 @@ void PumpsWindow::deleteRow()
 {
     // The last row takes the row just past the table: empty, or a surplus catalog
     // line that the start-up load stored there.
-    const qint32 n = pumps_.rowCount();
+    const qint32 n = catalogs_.pumps.rowCount();
     for (qint32 i = row_; i <= n - 1; ++i)
-        Rows(pumps_, i).Assign(Rows(pumps_, i + 1));
+        Rows(catalogs_.pumps, i).Assign(Rows(catalogs_.pumps, i + 1));
     renumber();
     showCurve(row_);
 }
@@ -143,7 +143,7 @@ void PumpsWindow::askToSaveChanges()
 
 QString PumpsWindow::curvePicturePath(qint32 row) const
 {
-    const QString name = pumps_.cell(PumpColumn::CurvePicture, row);
+    const QString name = catalogs_.pumps.cell(PumpColumn::CurvePicture, row);
     const QString path = folders_.databaseDir + name;
     if (!name.isEmpty() && fileExists(path))
         return path;
@@ -172,8 +172,8 @@ void PumpsWindow::showPicture(const QString &path)
 
 void PumpsWindow::renumber()
 {
-    for (qint32 i = 1; i <= pumps_.rowCount() - 1; ++i)
-        pumps_.setCell(PumpColumn::Number, i, FormatInteger(i));
+    for (qint32 i = 1; i <= catalogs_.pumps.rowCount() - 1; ++i)
+        catalogs_.pumps.setCell(PumpColumn::Number, i, FormatInteger(i));
 }
 
 } // namespace quorvel

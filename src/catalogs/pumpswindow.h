@@ -58,7 +58,6 @@ private:
     std::unique_ptr<Ui::PumpsWindow> ui_;
     const DataFolders &folders_;
     Catalogs &catalogs_;
-    CellTable &pumps_;
 
     qint32 row_ = 0;         // the data row the window works on
     qint32 col_ = 0;         // column of the last cell selection

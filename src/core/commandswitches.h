@@ -14,4 +14,14 @@ public:
     virtual bool saveEnabled() const = 0;
 };
 
+// For the calculation run without a window (the command-line designer): there are no
+// buttons to switch.
+class NoCommandSwitches final : public CommandSwitches {
+public:
+    void setSaveEnabled(bool) override {}
+    void setSaveAsEnabled(bool) override {}
+    void setPrintEnabled(bool) override {}
+    bool saveEnabled() const override { return false; }
+};
+
 } // namespace quorvel

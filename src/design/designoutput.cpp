@@ -21,12 +21,18 @@ QStringList columnCaptions()
                        QStringLiteral("Warnings"), QStringLiteral("Error")};
 }
 
-QStringList columnsOf(const SiteResult &r)
+// The ten result texts, empty ones for a site that failed.
+QStringList resultsOf(const SiteResult &r)
 {
     QStringList results = r.results;
     while (results.size() < resultCaptions().size())
         results << QString();
-    return QStringList{QString::number(r.site.line), r.site.name} + results
+    return results;
+}
+
+QStringList columnsOf(const SiteResult &r)
+{
+    return QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
          + QStringList{r.pump, r.tank, r.warnings.join(QStringLiteral("; ")), r.error};
 }
 
@@ -63,14 +69,14 @@ public:
         site.insert(QStringLiteral("site"), r.site.name);
         site.insert(QStringLiteral("inputs"), named(inputCaptions(), r.site.inputs));
         site.insert(QStringLiteral("results"), r.failed() ? QJsonValue() : QJsonValue(named(resultCaptions(), r.results)));
-        if (r.pumpRow != 0 && !r.failed())
-            site.insert(QStringLiteral("pump"), QJsonObject{{QStringLiteral("row"), r.pumpRow},
+        if (r.pumpCatalogRow != 0 && !r.failed())
+            site.insert(QStringLiteral("pump"), QJsonObject{{QStringLiteral("row"), r.pumpCatalogRow},
                                                             {QStringLiteral("description"), r.pump},
                                                             {QStringLiteral("choice"), r.pumpByDuty ? QStringLiteral("first to reach the duty") : QStringLiteral("named")}});
         else
             site.insert(QStringLiteral("pump"), QJsonValue());
-        if (r.tankRow != 0 && !r.failed())
-            site.insert(QStringLiteral("tank"), QJsonObject{{QStringLiteral("row"), r.tankRow},
+        if (r.tankCatalogRow != 0 && !r.failed())
+            site.insert(QStringLiteral("tank"), QJsonObject{{QStringLiteral("row"), r.tankCatalogRow},
                                                             {QStringLiteral("description"), r.tank}});
         else
             site.insert(QStringLiteral("tank"), QJsonValue());
@@ -110,10 +116,7 @@ public:
     }
     void write(const SiteResult &r) override
     {
-        QStringList results = r.results;
-        while (results.size() < resultCaptions().size())
-            results << QString();
-        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + results
+        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
                   + QStringList{r.pump, r.tank, notesOf(r)});
     }
     void finish() override

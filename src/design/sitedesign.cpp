@@ -23,15 +23,6 @@ constexpr double minimumDailyUsage = 15;  // L/person/day, humanitarian minimum
 constexpr double maximumPeoplePerTap = 250;
 constexpr double hoursPerDay = 24;
 
-// The project commands have no buttons here.
-class NoSwitches final : public CommandSwitches {
-public:
-    void setSaveEnabled(bool) override {}
-    void setSaveAsEnabled(bool) override {}
-    void setPrintEnabled(bool) override {}
-    bool saveEnabled() const override { return false; }
-};
-
 std::optional<Extended> numberIn(const QString &text)
 {
     try {
@@ -102,10 +93,10 @@ SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &option
     flowColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Flow"), QStringLiteral("L/s"));
     headColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Head"), QStringLiteral("(m)"));
 
-    const qint32 pumps = filledRows(catalogs.pumps);
+    pumpCount_ = filledRows(catalogs.pumps);
     if (!options.pump.isEmpty()) {
-        namedPump_ = rowNumber(options.pump, pumps).value_or(0);
-        for (qint32 row = 1; namedPump_ == 0 && row <= pumps; ++row) {
+        namedPump_ = rowNumber(options.pump, pumpCount_).value_or(0);
+        for (qint32 row = 1; namedPump_ == 0 && row <= pumpCount_; ++row) {
             if (catalogs.pumps.cell(PumpColumn::Model, row) == options.pump)
                 namedPump_ = row;
         }
@@ -129,8 +120,7 @@ SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &option
 
 qint32 SiteDesigner::choosePump(double designFlow, double pumpingHead) const
 {
-    const qint32 pumps = filledRows(catalogs_.pumps);
-    for (qint32 row = 1; row <= pumps; ++row) {
+    for (qint32 row = 1; row <= pumpCount_; ++row) {
         const auto flow = numberIn(catalogs_.pumps.cell(flowColumn_, row));
         const auto head = numberIn(catalogs_.pumps.cell(headColumn_, row));
         if (flow && head && *flow >= designFlow && *head >= pumpingHead)
@@ -213,18 +203,18 @@ SiteResult SiteDesigner::design(const Site &site) const
             // Design flow and pumping head are written by the time the pump is picked.
             pumpingHead = double(ParseNumber(shown(ResultRow::PumpingHead)));
             if (namedPump_ != 0)
-                return result.pumpRow = namedPump_;
-            result.pumpRow = choosePump(calculation.designFlow, pumpingHead);
-            result.pumpByDuty = result.pumpRow != 0;
-            if (result.pumpRow == 0)
+                return result.pumpCatalogRow = namedPump_;
+            result.pumpCatalogRow = choosePump(calculation.designFlow, pumpingHead);
+            result.pumpByDuty = result.pumpCatalogRow != 0;
+            if (result.pumpCatalogRow == 0)
                 result.warnings << QStringLiteral("no catalog pump reaches the duty");
-            return result.pumpRow != 0 ? result.pumpRow : noRow;
+            return result.pumpCatalogRow != 0 ? result.pumpCatalogRow : noRow;
         },
         [&]() -> qint32 {
             const qint64 storage = RoundHalfEven(ParseNumber(shown(ResultRow::TheoreticalStorage)));
-            return result.tankRow = chooseTank(storage);
+            return result.tankCatalogRow = chooseTank(storage);
         });
-    NoSwitches switches;
+    NoCommandSwitches switches;
     const DesignCalculation::Tables tables{inputTable,         resultTable,       catalogs_.pipes,
                                            catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
     try {
@@ -237,9 +227,9 @@ SiteResult SiteDesigner::design(const Site &site) const
 
     for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row)
         result.results << shown(row);
-    if (result.pumpRow != 0) {
+    if (result.pumpCatalogRow != 0) {
         result.pump = resultTable.cell(descriptionColumn, ResultRow::Pump);
-        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpRow);
+        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpCatalogRow);
     } else {
         result.results[ResultRow::Pump - 1].clear(); // no pump: the pump cell stays empty
     }
@@ -272,17 +262,17 @@ void SiteDesigner::check(SiteResult &result, double pumpingHead) const
     const auto actual = numberIn(result.results.value(ResultRow::ActualStorage - 1));
     if (theoretical && actual && *actual < *theoretical)
         result.warnings << QStringLiteral("actual storage under the theoretical storage");
-    if (result.pumpRow != 0 && flowColumn_ >= 0) {
-        const auto rated = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpRow));
+    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0) {
+        const auto rated = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
         if (rated && result.designFlow > *rated)
             result.warnings << QStringLiteral("design flow beyond the pump's rated flow of %1 L/s")
-                                   .arg(catalogs_.pumps.cell(flowColumn_, result.pumpRow));
+                                   .arg(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
     }
-    if (result.pumpRow != 0 && headColumn_ >= 0) {
-        const auto rated = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpRow));
+    if (result.pumpCatalogRow != 0 && headColumn_ >= 0) {
+        const auto rated = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
         if (rated && pumpingHead > *rated)
             result.warnings << QStringLiteral("pumping head beyond the pump's rated head of %1 m")
-                                   .arg(catalogs_.pumps.cell(headColumn_, result.pumpRow));
+                                   .arg(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
     }
 }
 

@@ -31,11 +31,11 @@ struct SiteResult {
     Site site;
     QStringList results;      // the result table's value column, rows 1 to 10; empty on error
     QString pump;             // "<name> pump <model> model"; empty when no pump was chosen
-    qint32 pumpRow = 0;       // 0 when none
+    qint32 pumpCatalogRow = 0; // 0 when none
     bool pumpByDuty = false;  // chosen as the first catalog pump that reaches the duty
     QString pumpPicture;      // the chosen pump's curve picture file name in the catalog
     QString tank;             // "<type> Tank <capacity> M^3"
-    qint32 tankRow = 0;
+    qint32 tankCatalogRow = 0;
     double insideDiameter = 0; // of the chosen pipe, mm
     double designFlow = 0;     // L/s
     QStringList warnings;
@@ -72,6 +72,7 @@ private:
     const Catalogs &catalogs_;
     DesignOptions options_;
     QString catalogError_;
+    qint32 pumpCount_ = 0;     // pump rows 1.. that hold a line of the catalog
     qint32 namedPump_ = 0;     // the pump the options name, 0 for a choice per site
     QList<qint32> tankRows_;   // the tank rows the options allow
     int flowColumn_ = -1;      // pump columns found by their captions

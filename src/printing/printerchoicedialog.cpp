@@ -16,8 +16,8 @@ PrinterChoiceDialog::PrinterChoiceDialog(Platform &platform, QWidget *parent)
     : ProgramDialog(*platform.messages, parent), platform_(platform),
       ui_(std::make_unique<Ui::PrinterChoiceDialog>())
 {
-    // The caption "Form5" is the window's name from the form designer: users have
-    // always seen it, so it is kept deliberately.
+    // The form's caption is the window's name from the form designer, not a title:
+    // users have always seen it, so it is kept deliberately.
     ui_->setupUi(this);
     QComboBox *printerBox = ui_->printerBox;
     printerBox->setCompleter(nullptr); // the text is exactly what the user typed

@@ -6,42 +6,43 @@
 #include "rowlist.h"
 
 #include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
 
 namespace quorvel {
 
 namespace {
 
-// Why a file that was read gave no line although it is not empty; empty otherwise.
-// Such a file is kept as unread: the reader drops text that is not valid UTF-8 after
-// a UTF-8 byte-order mark, and an empty table saved over it would erase it.
-QString unreadableContent(const QString &path, int lineCount)
+// Why a file gave no line although it is not empty; empty otherwise. Such a file is
+// kept as unread: the reader drops text that is not valid UTF-8 after a UTF-8
+// byte-order mark, and an empty table saved over it would erase it.
+QString unreadableContent(const QString &path, const QByteArray &bytes, int lineCount)
 {
-    // Only a regular file: opening a named pipe here would wait for a writer.
-    QFile file(path);
-    if (lineCount > 0 || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() == 0)
+    if (lineCount > 0 || bytes.isEmpty())
         return {};
     const QString name = absoluteFilePath(path);
-    if (file.peek(3) == QByteArrayLiteral("\xEF\xBB\xBF"))
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         return QStringLiteral("\"%1\" is not valid UTF-8 after its byte-order mark").arg(name);
     return QStringLiteral("\"%1\" holds no line that can be read").arg(name);
 }
 
-// Fills row i from line i; returns the number of lines.
-int loadCatalog(CellTable &table, const QString &path, bool strict, QString *notRead = nullptr)
+QByteArray fingerprintOf(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// The fingerprint of the file as it is now; a fixed mark for a file that cannot be read.
+QByteArray fingerprintOfFile(const QString &path)
+{
+    QByteArray bytes;
+    QString reason;
+    return readWholeFile(path, bytes, reason) ? fingerprintOf(bytes) : QByteArrayLiteral("unreadable");
+}
+
+// Fills row i from line i of a catalog file's bytes; returns the number of lines.
+int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
 {
     LineList lines;
-    try {
-        lines.LoadFromFile(path);
-    } catch (const Error &e) {
-        if (notRead)
-            *notRead = e.message();
-        throw;
-    }
+    lines.LoadFromBytes(bytes);
     const int count = lines.Count();
-    if (notRead)
-        *notRead = unreadableContent(path, count);
     for (int i = 0; i < count; ++i) {
         if (strict)
             table.setStrictDelimiter(i, true);
@@ -50,15 +51,21 @@ int loadCatalog(CellTable &table, const QString &path, bool strict, QString *not
     return count;
 }
 
-// A digest of the file as it is now; a fixed mark for a file that cannot be read.
-QByteArray fingerprintOf(const QString &path)
+// A catalog that may be saved: besides filling the table, records why the file
+// counts as not read (empty when it was read) and its fingerprint.
+int loadSavable(CellTable &table, const QString &path, QString &notRead, QByteArray &fingerprint)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return QByteArrayLiteral("unreadable");
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result();
+    QByteArray bytes;
+    try {
+        bytes = LineList::ReadFileBytes(path);
+    } catch (const Error &e) {
+        notRead = e.message();
+        throw;
+    }
+    const int count = fillCatalog(table, bytes, true);
+    notRead = unreadableContent(path, bytes, count);
+    fingerprint = fingerprintOf(bytes);
+    return count;
 }
 
 } // namespace
@@ -72,21 +79,19 @@ void Catalogs::load(const QString &databaseDir)
     };
     pumpsNotRead = stoppedBy(pumpsFile);
     tanksNotRead = stoppedBy(tanksFile);
-    pipeCount = loadCatalog(pipes, databaseDir + QLatin1String(pipesFile), false) - 1;
-    loadCatalog(pumps, databaseDir + QLatin1String(pumpsFile), true, &pumpsNotRead);
-    pumpsSeen_ = fingerprintOf(databaseDir + QLatin1String(pumpsFile));
-    tankCount = loadCatalog(tanks, databaseDir + QLatin1String(tanksFile), true, &tanksNotRead) - 1;
-    tanksSeen_ = fingerprintOf(databaseDir + QLatin1String(tanksFile));
+    pipeCount = fillCatalog(pipes, LineList::ReadFileBytes(databaseDir + QLatin1String(pipesFile)), false) - 1;
+    loadSavable(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead, pumpsSeen_);
+    tankCount = loadSavable(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead, tanksSeen_) - 1;
 }
 
 bool Catalogs::pumpsChangedOnDisk(const QString &databaseDir) const
 {
-    return !pumpsSeen_.isEmpty() && fingerprintOf(databaseDir + QLatin1String(pumpsFile)) != pumpsSeen_;
+    return !pumpsSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(pumpsFile)) != pumpsSeen_;
 }
 
 bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
 {
-    return !tanksSeen_.isEmpty() && fingerprintOf(databaseDir + QLatin1String(tanksFile)) != tanksSeen_;
+    return !tanksSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(tanksFile)) != tanksSeen_;
 }
 
 namespace {
@@ -103,13 +108,13 @@ void saveIfRead(const CellTable &table, const QString &path, const QString &notR
 void Catalogs::savePumps(const QString &databaseDir)
 {
     saveIfRead(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
-    pumpsSeen_ = fingerprintOf(databaseDir + QLatin1String(pumpsFile));
+    pumpsSeen_ = fingerprintOfFile(databaseDir + QLatin1String(pumpsFile));
 }
 
 void Catalogs::saveTanks(const QString &databaseDir)
 {
     saveIfRead(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead);
-    tanksSeen_ = fingerprintOf(databaseDir + QLatin1String(tanksFile));
+    tanksSeen_ = fingerprintOfFile(databaseDir + QLatin1String(tanksFile));
 }
 
 void saveCatalog(const CellTable &table, const QString &path)

@@ -100,13 +100,18 @@ QStringList fileLines(const QByteArray &bytes)
 
 } // namespace
 
-void LineList::LoadFromFile(const QString &path)
+QByteArray LineList::ReadFileBytes(const QString &path)
 {
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(path, bytes, reason))
         throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
-    lines_ = fileLines(bytes);
+    return bytes;
+}
+
+void LineList::LoadFromFile(const QString &path)
+{
+    lines_ = fileLines(ReadFileBytes(path));
 }
 
 void LineList::SaveToFile(const QString &path) const

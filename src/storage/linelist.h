@@ -13,6 +13,9 @@ public:
     // Replaces the list by the file's lines; raises "Cannot open file ..." when the
     // file cannot be read, leaving the list as it was.
     void LoadFromFile(const QString &path);
+    // The bytes LoadFromFile reads, for a caller that needs them as well; raises the
+    // same "Cannot open file ..." error.
+    static QByteArray ReadFileBytes(const QString &path);
     // Replaces the list by the lines of bytes read elsewhere, by the same rules.
     void LoadFromBytes(const QByteArray &bytes);
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
