@@ -75,19 +75,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             text = QStringLiteral(" ");
     }
     const QStringList back = cells(Rows(table, 1));
-    fuzzCheck(back == expected, "an encoded row decodes to its cells, empty ones as \" \"",
+    FUZZ_CHECK(back == expected, "an encoded row decodes to its cells, empty ones as \" \"",
               QStringLiteral("line %1\nencoded %2\ncells %3\nback %4")
                   .arg(visible(line), visible(first), visible(decoded), visible(back)));
 
     const QString second = Rows(table, 1).CommaText();
     Rows(table, 2).setCommaText(second);
     const QString third = Rows(table, 2).CommaText();
-    fuzzCheck(third == second, "from the second encoding on the line stays the same",
+    FUZZ_CHECK(third == second, "from the second encoding on the line stays the same",
               QStringLiteral("second %1\nthird %2").arg(visible(second), visible(third)));
 
     if (!strict) {
         Rows(table, 3).setCommaText(first);
-        fuzzCheck(cells(Rows(table, 3)) == back, "a non-strict line decodes alike in both variants",
+        FUZZ_CHECK(cells(Rows(table, 3)) == back, "a non-strict line decodes alike in both variants",
                   QStringLiteral("line %1\nnon-strict %2\nstrict %3")
                       .arg(visible(first), visible(back), visible(cells(Rows(table, 3)))));
     }

@@ -75,7 +75,7 @@ std::optional<Extended> parse(const QString &text)
         return ParseNumber(text);
     } catch (const Error &e) {
         const QString expected = QStringLiteral("'%1' is not a valid floating point value").arg(text);
-        fuzzCheck(e.message() == expected, "the only error is the conversion error",
+        FUZZ_CHECK(e.message() == expected, "the only error is the conversion error",
                   visible(text) + QStringLiteral(" gave ") + visible(e.message()));
         return std::nullopt;
     }
@@ -90,7 +90,7 @@ void checkAgainstGrammar(const QString &text, const Reading &r, std::optional<Ex
         ++lead;
     const qsizetype significant = r.digits.size() - lead;
     if (significant == 0) {
-        fuzzCheck(value && *value == 0, "all-zero digits read as 0", visible(text));
+        FUZZ_CHECK(value && *value == 0, "all-zero digits read as 0", visible(text));
         return;
     }
     // The digits form one integer first, so that integer alone can overflow; then the
@@ -100,27 +100,27 @@ void checkAgainstGrammar(const QString &text, const Reading &r, std::optional<Ex
     const bool integerOverflows = significant > largestDecimalExponent + 1;
     const bool integerFits = significant <= largestDecimalExponent;
     if (integerOverflows || top - 1 > largestDecimalExponent) {
-        fuzzCheck(!value, "a value beyond the extended range is a conversion error", visible(text));
+        FUZZ_CHECK(!value, "a value beyond the extended range is a conversion error", visible(text));
         return;
     }
     if (!integerFits || top > largestDecimalExponent)
         return; // too close to the limit to tell without the arithmetic itself
-    fuzzCheck(value.has_value(), "a number within range is accepted", visible(text));
-    fuzzCheck(std::isfinite(*value), "a parsed value is finite", visible(text));
-    fuzzCheck(std::signbit(*value) == r.negative || *value == 0, "the sign is applied", visible(text));
+    FUZZ_CHECK(value.has_value(), "a number within range is accepted", visible(text));
+    FUZZ_CHECK(std::isfinite(*value), "a parsed value is finite", visible(text));
+    FUZZ_CHECK(std::signbit(*value) == r.negative || *value == 0, "the sign is applied", visible(text));
 
     if (top < -4900)
         return; // subnormal results lose digits by design
     const QByteArray reference = (r.negative ? "-" : "") + r.digits.mid(lead) + 'e' + QByteArray::number(n);
     const Extended expected = std::strtold(reference.constData(), nullptr);
     const Extended relative = std::fabs((*value - expected) / expected);
-    fuzzCheck(relative < 1e-14L, "the value is the number the text denotes",
+    FUZZ_CHECK(relative < 1e-14L, "the value is the number the text denotes",
               visible(text) + QStringLiteral(" relative error ") + QString::number(double(relative)));
 
     const QString formatted = FormatNumber(*value);
     const std::optional<Extended> again = parse(formatted);
-    fuzzCheck(again.has_value(), "a formatted number reads back", visible(formatted));
-    fuzzCheck(FormatNumber(*again) == formatted, "formatting what was read gives the same text",
+    FUZZ_CHECK(again.has_value(), "a formatted number reads back", visible(formatted));
+    FUZZ_CHECK(FormatNumber(*again) == formatted, "formatting what was read gives the same text",
               visible(formatted) + QStringLiteral(" -> ") + visible(FormatNumber(*again)));
 }
 
@@ -137,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<Extended> value = parse(text);
     const std::optional<Reading> reading = readGrammar(text, separator);
     if (!reading)
-        fuzzCheck(!value, "a text outside the number grammar is a conversion error", visible(text));
+        FUZZ_CHECK(!value, "a text outside the number grammar is a conversion error", visible(text));
     else
         checkAgainstGrammar(text, *reading, value);
     return 0;

@@ -18,8 +18,6 @@
 #include "support/fakefiledialogs.h"
 #include "support/fakemessageboxes.h"
 
-#include <QFile>
-
 #include <array>
 
 using namespace quorvel;
@@ -56,29 +54,16 @@ struct Project {
         try {
             files.saveProject();
         } catch (const Error &e) {
-            fuzzCheck(false, "a project can be saved to a scratch folder", visible(e.message()));
+            FUZZ_CHECK(false, "a project can be saved to a scratch folder", visible(e.message()));
         }
     }
 };
-
-void writeFile(const QString &path, QByteArrayView bytes)
-{
-    QFile file(path);
-    fuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the input file can be written", path);
-    fuzzCheck(file.write(bytes.data(), bytes.size()) == bytes.size(), "the input file can be written", path);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray fileSet(const QString &base)
 {
     QByteArray all;
     for (const QString &ext : extensions)
-        all += readFile(base + ext) + "\n|||\n";
+        all += readScratchFile(base + ext) + "\n|||\n";
     return all;
 }
 
@@ -103,7 +88,7 @@ QStringList storedForm(QStringList texts)
 bool anyStartsWithMark(const QString &base)
 {
     for (const QString &ext : extensions) {
-        const QByteArray bytes = readFile(base + ext);
+        const QByteArray bytes = readScratchFile(base + ext);
         if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
             return true;
     }
@@ -112,7 +97,7 @@ bool anyStartsWithMark(const QString &base)
 
 void checkOpenError(const QString &message)
 {
-    fuzzCheck(message.isEmpty() || message.startsWith(QStringLiteral("Cannot open file \""))
+    FUZZ_CHECK(message.isEmpty() || message.startsWith(QStringLiteral("Cannot open file \""))
                   || message == QStringLiteral("List index out of bounds (0)"),
               "opening fails only with the open error or the empty-name error", visible(message));
 }
@@ -130,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString opened = folder + QStringLiteral("/opened");
     const QString saved = folder + QStringLiteral("/saved");
     for (const QString &ext : extensions) {
-        QFile::remove(opened + ext);
-        QFile::remove(saved + ext);
+        removeScratchFile(opened + ext);
+        removeScratchFile(saved + ext);
     }
     qsizetype from = 0;
     for (const QString &ext : extensions) {
@@ -140,13 +125,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         qsizetype to = input.indexOf("|||", from);
         if (to < 0)
             to = input.size();
-        writeFile(opened + ext, QByteArrayView(input).sliced(from, to - from));
+        writeScratchFile(opened + ext, QByteArrayView(input).sliced(from, to - from));
         from = to + 3;
     }
 
     Project project;
     checkOpenError(project.open(opened + extensions[0], filterIndex));
-    fuzzCheck(project.sheet.inputs.rowCount() == 8 && project.sheet.results.rowCount() == 11,
+    FUZZ_CHECK(project.sheet.inputs.rowCount() == 8 && project.sheet.results.rowCount() == 11,
               "opening keeps the tables' shape");
 
     if (project.sheet.projectName().isEmpty())
@@ -161,18 +146,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (anyStartsWithMark(saved))
         return 0;
     checkOpenError(project.open(saved + extensions[0], 1));
-    fuzzCheck(project.sheet.projectName() == storedForm({name}).front(), "the name comes back",
+    FUZZ_CHECK(project.sheet.projectName() == storedForm({name}).front(), "the name comes back",
               visible(name) + QStringLiteral(" -> ") + visible(project.sheet.projectName()));
-    fuzzCheck(cells(project.sheet.inputs) == storedForm(inputs), "the inputs come back",
+    FUZZ_CHECK(cells(project.sheet.inputs) == storedForm(inputs), "the inputs come back",
               visible(storedForm(inputs)) + QStringLiteral("\n") + visible(cells(project.sheet.inputs)));
-    fuzzCheck(cells(project.sheet.results) == storedForm(results), "the results come back",
+    FUZZ_CHECK(cells(project.sheet.results) == storedForm(results), "the results come back",
               visible(storedForm(results)) + QStringLiteral("\n") + visible(cells(project.sheet.results)));
 
     project.save(saved);
     const QByteArray second = fileSet(saved);
     checkOpenError(project.open(saved + extensions[0], 1));
     project.save(saved);
-    fuzzCheck(fileSet(saved) == second, "from the second saving on the files stay the same",
+    FUZZ_CHECK(fileSet(saved) == second, "from the second saving on the files stay the same",
               QString::fromLatin1(first.toHex(' ')) + u'\n' + QString::fromLatin1(second.toHex(' ')));
     return 0;
 }

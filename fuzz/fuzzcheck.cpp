@@ -1,5 +1,7 @@
 #include "fuzzcheck.h"
 
+#include "files.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -26,10 +28,8 @@ QString visible(const QStringList &texts)
     return out;
 }
 
-void fuzzCheck(bool condition, const char *property, const QString &detail)
+void fuzzFailed(const char *property, const QString &detail)
 {
-    if (condition)
-        return;
     std::fprintf(stderr, "Property failed: %s\n%s\n", property, qPrintable(detail));
     std::abort();
 }
@@ -40,6 +40,24 @@ QString scratchFolder()
     static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
                                     ? QStringLiteral("/dev/shm/quorvel-fuzz-XXXXXX")
                                     : QDir::tempPath() + QStringLiteral("/quorvel-fuzz-XXXXXX"));
-    fuzzCheck(folder.isValid(), "a scratch folder can be made", folder.errorString());
+    FUZZ_CHECK(folder.isValid(), "a scratch folder can be made", folder.errorString());
     return folder.path();
+}
+
+void writeScratchFile(const QString &path, QByteArrayView bytes)
+{
+    const quorvel::WriteOutcome outcome = quorvel::writeWholeFile(path, bytes.toByteArray());
+    FUZZ_CHECK(outcome.kind == quorvel::WriteOutcome::Written, "an input file can be written", path);
+}
+
+QByteArray readScratchFile(const QString &path)
+{
+    QByteArray bytes;
+    QString reason;
+    return quorvel::readWholeFile(path, bytes, reason) ? bytes : QByteArray();
+}
+
+void removeScratchFile(const QString &path)
+{
+    quorvel::removeFile(path);
 }

@@ -5,13 +5,8 @@
 #include "codepage.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <optional>
 #include <type_traits>
 
 namespace quorvel {
@@ -88,16 +83,6 @@ QStringList fileLines(const QByteArray &bytes)
     });
 }
 
-[[noreturn]] void raiseFileError(const char *format, const QString &path, int errorCode)
-{
-    throw Error(QString::fromLatin1(format).arg(absoluteFilePath(path), systemErrorText(errorCode)));
-}
-
-[[noreturn]] void raiseCreateError(const QString &path, int errorCode)
-{
-    raiseFileError("Cannot create file \"%1\". %2", path, errorCode);
-}
-
 } // namespace
 
 QByteArray LineList::ReadFileBytes(const QString &path)
@@ -111,59 +96,42 @@ QByteArray LineList::ReadFileBytes(const QString &path)
 
 void LineList::LoadFromFile(const QString &path)
 {
-    lines_ = fileLines(ReadFileBytes(path));
+    setLines(fileLines(ReadFileBytes(path)));
+}
+
+QByteArray LineList::SaveToBytes() const
+{
+    qsizetype size = encoded_.size();
+    for (qsizetype i = encodedLines_; i < lines_.size(); ++i)
+        size += lines_[i].size() + 2;
+    encoded_.reserve(size);
+    for (; encodedLines_ < lines_.size(); ++encodedLines_) {
+        appendCodePage(encoded_, lines_[encodedLines_]);
+        encoded_ += "\r\n";
+    }
+    return encoded_;
 }
 
 void LineList::SaveToFile(const QString &path) const
 {
-    QByteArray bytes;
-    qsizetype size = 0;
-    for (const QString &line : lines_)
-        size += line.size() + 2;
-    bytes.reserve(size);
-    for (const QString &line : lines_) {
-        appendCodePage(bytes, line);
-        bytes += "\r\n";
-    }
-
-    // QSaveFile reports these two without an error code of its own.
-    const QFileInfo target(path);
-    if (target.isDir())
-        raiseCreateError(path, EISDIR);
-    if (target.exists()) {
-        if (const int errorCode = writeAccessError(path))
-            raiseCreateError(path, errorCode);
-    }
-
-    // While the new file is written, the old one is locked against every other copy
-    // of the program: a running read or write of it makes the save fail.
-    QFile old(path);
-    std::optional<FileLock> lock;
-    if (target.isFile() && old.open(QIODevice::ReadOnly)) {
-        lock.emplace(old.handle(), FileLock::Mode::Exclusive);
-        if (!lock->locked())
-            raiseCreateError(path, lock->error());
-    }
-
-    // The new text goes to a temporary file in the same folder that replaces the old
-    // file only once it is complete, so a failed save leaves the old file as it was.
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        // Missing or read-only folder, a file in place of the folder, no space for
-        // the directory entry: Qt keeps the system's code in errno.
-        const int errorCode = errno;
-        raiseCreateError(path, errorCode != 0 ? errorCode : EACCES);
-    }
-    // Qt 6.4's commit() misses a failure of the last buffered write (a full disk)
-    // and would put a short file in place of the old one: flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+    const WriteOutcome outcome = writeWholeFile(path, SaveToBytes());
+    if (outcome.kind == WriteOutcome::CannotCreate)
+        throw Error(QStringLiteral("Cannot create file \"%1\". %2")
+                        .arg(absoluteFilePath(path), systemErrorText(outcome.errorCode)));
+    if (outcome.kind == WriteOutcome::WriteFailed)
         throw Error(QStringLiteral("Stream write error"));
 }
 
 void LineList::LoadFromBytes(const QByteArray &bytes)
 {
-    lines_ = fileLines(bytes);
+    setLines(fileLines(bytes));
+}
+
+void LineList::setLines(QStringList lines)
+{
+    lines_ = std::move(lines);
+    encoded_.clear();
+    encodedLines_ = 0;
 }
 
 QString LineList::operator[](int i) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ public:
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
     // error". The old file stays whole when the save fails.
     void SaveToFile(const QString &path) const;
+    // The bytes SaveToFile writes: each line in the code page, followed by CR LF.
+    QByteArray SaveToBytes() const;
 
     void Add(const QString &line) { lines_.append(line); }
     int Count() const { return static_cast<int>(lines_.size()); }
@@ -28,7 +31,14 @@ public:
     QString operator[](int i) const;
 
 private:
+    void setLines(QStringList lines);
+
     QStringList lines_;
+    // The bytes of the first encodedLines_ lines, kept between saves: the project
+    // save writes its file again after every added row, and each line is then
+    // encoded once instead of once per write.
+    mutable QByteArray encoded_;
+    mutable qsizetype encodedLines_ = 0;
 };
 
 } // namespace quorvel

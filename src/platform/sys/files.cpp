@@ -3,12 +3,10 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,12 +28,6 @@ QString absoluteFilePath(const QString &path)
     // Lexical, like the completion from the current folder: "." and ".." are
     // resolved without following links.
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-}
-
-bool fileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
 }
 
 int writeAccessError(const QString &path)
@@ -79,61 +71,6 @@ bool copyFileOverwrite(const QString &from, const QString &to)
             return false;
     }
     return target.commit();
-}
-
-bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
-{
-    const auto fail = [&reason](const QString &text) {
-        reason = text;
-        return false;
-    };
-    const QString tooLarge = QStringLiteral("File is larger than 256 MB");
-    const QByteArray name = QFile::encodeName(path);
-    int fd;
-    // Without blocking, so that a named pipe in place of a file cannot hang the open;
-    // regular files ignore the flag.
-    do
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return fail(systemErrorText(errno));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat st;
-    if (::fstat(fd, &st) != 0)
-        return fail(systemErrorText(errno));
-    if (S_ISDIR(st.st_mode))
-        return fail(systemErrorText(EISDIR));
-    if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("Not a regular file"));
-    if (st.st_size > largestReadableFile)
-        return fail(tooLarge);
-    const FileLock lock(fd, FileLock::Mode::Shared);
-    if (!lock.locked())
-        return fail(systemErrorText(lock.error()));
-
-    QByteArray data;
-    data.reserve(static_cast<qsizetype>(st.st_size));
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(systemErrorText(errno));
-        }
-        if (n == 0)
-            break;
-        // The file may grow while it is read.
-        if (data.size() + n > largestReadableFile)
-            return fail(tooLarge);
-        data.append(buffer, static_cast<qsizetype>(n));
-    }
-    bytes = std::move(data);
-    return true;
 }
 
 FileLock::FileLock(int fd, Mode mode) : fd_(fd)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace quorvel {
@@ -13,6 +14,9 @@ QString absoluteFilePath(const QString &path);
 
 // True when the path names an existing file; folders do not count.
 bool fileExists(const QString &path);
+
+// Removes a file; false when there was none or it could not be removed.
+bool removeFile(const QString &path);
 
 // 0 when the existing path may be written, else the system's code (EACCES for a
 // read-only file, EROFS on a read-only file system).
@@ -32,6 +36,20 @@ constexpr qint64 largestReadableFile = 256LL * 1024 * 1024;
 // file" for a device, named pipe or socket, which is refused before any read, or
 // "File is larger than 256 MB".
 bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason);
+
+// How a whole-file write ended.
+struct WriteOutcome {
+    enum Kind { Written, CannotCreate, WriteFailed };
+    Kind kind = Written;
+    int errorCode = 0; // the system's code when the file could not be created
+};
+
+// Replaces the file by bytes, or creates it. The bytes go to a temporary file in the
+// same folder that replaces the old file only once complete, so a failed write
+// leaves the old file as it was; meanwhile the old file is locked exclusively.
+// CannotCreate: a folder, a read-only file or folder, a missing folder, a lock
+// held by another copy; WriteFailed: the bytes could not all be written (full disk).
+WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes);
 
 // An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
 // so that two running copies of the program honour each other's sharing rules.
