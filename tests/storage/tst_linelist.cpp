@@ -67,6 +67,7 @@ private slots:
     void save();
     void roundTripOfTheWholeCodePage();
     void lineWithBreakReadsAsTwo();
+    void eachSaveWritesTheCurrentLines();
     void utf8FileIsWrittenBackInCodePage();
     void indexOutOfBounds();
     void openErrors_data();
@@ -183,6 +184,24 @@ void LineListTest::lineWithBreakReadsAsTwo()
     LineList list;
     list.LoadFromFile(path("breaks.txt"));
     QCOMPARE(linesOf(list), (QStringList{"a", "b", "c", "d"}));
+}
+
+// A list saved again after lines were added, or after a load replaced them, writes
+// exactly the lines it holds then.
+void LineListTest::eachSaveWritesTheCurrentLines()
+{
+    LineList list;
+    list.Add("a");
+    QCOMPARE(list.SaveToBytes(), QByteArray("a\r\n"));
+    list.Add("b");
+    list.SaveToFile(path("grown.txt"));
+    QCOMPARE(readBytes(path("grown.txt")), QByteArray("a\r\nb\r\n"));
+    list.LoadFromBytes("x\r\n");
+    QCOMPARE(list.SaveToBytes(), QByteArray("x\r\n"));
+    list.Add("y");
+    list.LoadFromFile(path("grown.txt"));
+    list.Add("c");
+    QCOMPARE(list.SaveToBytes(), QByteArray("a\r\nb\r\nc\r\n"));
 }
 
 void LineListTest::utf8FileIsWrittenBackInCodePage()
