@@ -1,12 +1,33 @@
 #include "windowparts.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
+#include <QStringList>
 
 namespace quorvel {
 
+namespace {
+
+// The window layouts were made for Tahoma's metrics; a wider stand-in cuts their captions.
+// Where the system has no Tahoma, the metric-compatible one of Debian's fonts-wine (not
+// registered with fontconfig) is registered for this program only.
+bool provideTahoma()
+{
+    const QString family = QStringLiteral("Tahoma");
+    if (QFontDatabase::hasFamily(family))
+        return true;
+    const QString folder = QStringLiteral(QUORVEL_TAHOMA_DIR "/");
+    for (const QString &file : {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")})
+        QFontDatabase::addApplicationFont(folder + file);
+    return QFontDatabase::hasFamily(family);
+}
+
+} // namespace
+
 QFont windowFont()
 {
+    [[maybe_unused]] static const bool tahoma = provideTahoma();
     return QFont(QStringLiteral("Tahoma"), 8);
 }
 
