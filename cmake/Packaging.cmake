@@ -38,9 +38,12 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm | kchmviewer")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
-# The copyright file and the changelog, where Debian keeps them for every package.
+# The copyright file and the changelog, where Debian keeps them for every package, and
+# lintian's overrides.
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright DESTINATION ${doc_dir})
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 find_program(GZIP gzip)
 if(GZIP)
   set(changelog ${PROJECT_BINARY_DIR}/debian/changelog.Debian)

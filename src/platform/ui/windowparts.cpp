@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
-#include <QStringList>
 
 namespace quorvel {
 
@@ -11,15 +10,15 @@ namespace {
 
 // The window layouts were made for Tahoma's metrics; a wider stand-in cuts their captions.
 // Where the system has no Tahoma, the metric-compatible one of Debian's fonts-wine (not
-// registered with fontconfig) is registered for this program only.
+// registered with fontconfig) is registered for this program only. Only the regular face:
+// the bold one of fonts-wine is bold in its small bitmaps but not in its outlines, so the
+// large bold captions come out bolder emboldened from the regular face.
 bool provideTahoma()
 {
     const QString family = QStringLiteral("Tahoma");
     if (QFontDatabase::hasFamily(family))
         return true;
-    const QString folder = QStringLiteral(QUORVEL_TAHOMA_DIR "/");
-    for (const QString &file : {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")})
-        QFontDatabase::addApplicationFont(folder + file);
+    QFontDatabase::addApplicationFont(QStringLiteral(QUORVEL_TAHOMA_DIR "/tahoma.ttf"));
     return QFontDatabase::hasFamily(family);
 }
 
