@@ -21,15 +21,18 @@ out_dir=$(realpath "$out_dir")
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
+export HOME=$home
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_CURRENT_DESKTOP DESKTOP_SESSION \
+  KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID MATE_DESKTOP_SESSION_ID
+
 # The viewer the desktop associates with the file's type, as xdg-open will find it.
-type=$(env HOME="$home" xdg-mime query filetype "$help_file")
-viewer=$(env HOME="$home" xdg-mime query default "$type")
+type=$(xdg-mime query filetype "$help_file")
+viewer=$(xdg-mime query default "$type")
 [ -n "$viewer" ] || skip "no viewer for $type is installed (e.g. apt install xchm)"
 echo "$help_file: $type, opened with $viewer"
 
-export HOME=$home OUT_DIR=$out_dir HELP_FILE=$help_file
-unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_CURRENT_DESKTOP DESKTOP_SESSION
-exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
+export OUT_DIR=$out_dir HELP_FILE=$help_file
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
   set -u
   xdg-open "$HELP_FILE" >"$OUT_DIR/xdg-open.log" 2>&1 &
   # The help file is titled "Quorvel Help" and so is its first page.
