@@ -7,10 +7,13 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-image-formats-plugins libgl-dev
-  # run: fonts metric-compatible with the ones the windows and the printout ask for
-  fonts-liberation2 fonts-dejavu-core
-  # help file compiler, desktop integration checks, packaging
-  fp-utils desktop-file-utils appstream dpkg-dev file
+  # run: the Tahoma the windows are laid out for (fonts-wine's, which the program
+  # registers for itself), fonts metric-compatible with the printout's, and the viewer
+  # that Help opens the help file in through xdg-open
+  fonts-wine fonts-liberation2 fonts-dejavu-core
+  xdg-utils xchm
+  # help file compiler, desktop integration checks, packaging and its checks
+  fp-utils desktop-file-utils appstream dpkg-dev file lintian
   # tests: headless X for end-to-end runs, screenshots, printing through CUPS to PDF
   xvfb xauth openbox x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

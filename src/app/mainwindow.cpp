@@ -43,7 +43,7 @@ QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, c
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font = windowFont();
     font.setPixelSize(21);
     font.setBold(true);
     label->setFont(font);

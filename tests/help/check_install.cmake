@@ -12,9 +12,13 @@ set(expected
   ${BINDIR}/quorvel
   ${BINDIR}/quorvel-design
   ${MANDIR}/man1/quorvel-design.1.gz
+  ${MANDIR}/man1/quorvel.1.gz
+  ${MANDIR}/man1/Quorvel.1.gz
+  ${DATADIR}/doc/quorvel/copyright
+  ${DATADIR}/doc/quorvel/changelog.Debian.gz
   ${LIBEXECDIR}/quorvel/seed-user-data.sh
-  ${DATADIR}/applications/org.example.Quorvel.desktop
-  ${DATADIR}/metainfo/org.example.Quorvel.metainfo.xml
+  ${DATADIR}/applications/org.example.quorvel.desktop
+  ${DATADIR}/metainfo/org.example.quorvel.metainfo.xml
   ${DATADIR}/icons/hicolor/scalable/apps/quorvel.svg
   ${DATADIR}/icons/hicolor/48x48/apps/quorvel.png
   ${DATADIR}/icons/hicolor/256x256/apps/quorvel.png
@@ -29,7 +33,7 @@ foreach(file IN LISTS expected)
   endif()
 endforeach()
 # The menu entry's command is the launcher installed beside the program.
-file(STRINGS ${PREFIX}/${DATADIR}/applications/org.example.Quorvel.desktop exec REGEX "^Exec=")
+file(STRINGS ${PREFIX}/${DATADIR}/applications/org.example.quorvel.desktop exec REGEX "^Exec=")
 if(NOT exec STREQUAL "Exec=quorvel")
   message(FATAL_ERROR "unexpected ${exec}")
 endif()

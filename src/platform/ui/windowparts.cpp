@@ -1,12 +1,32 @@
 #include "windowparts.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
 
 namespace quorvel {
 
+namespace {
+
+// The window layouts were made for Tahoma's metrics; a wider stand-in cuts their captions.
+// Where the system has no Tahoma, the metric-compatible one of Debian's fonts-wine (not
+// registered with fontconfig) is registered for this program only. Only the regular face:
+// the bold one of fonts-wine is bold in its small bitmaps but not in its outlines, so the
+// large bold captions come out bolder emboldened from the regular face.
+bool provideTahoma()
+{
+    const QString family = QStringLiteral("Tahoma");
+    if (QFontDatabase::hasFamily(family))
+        return true;
+    QFontDatabase::addApplicationFont(QStringLiteral(QUORVEL_TAHOMA_DIR "/tahoma.ttf"));
+    return QFontDatabase::hasFamily(family);
+}
+
+} // namespace
+
 QFont windowFont()
 {
+    [[maybe_unused]] static const bool tahoma = provideTahoma();
     return QFont(QStringLiteral("Tahoma"), 8);
 }
 

@@ -11,7 +11,8 @@ namespace quorvel {
 
 // Pieces every window of the program is made of.
 
-// The designed font of every window: Tahoma, 8 points.
+// The designed font of every window: Tahoma, 8 points. The first call registers the
+// Tahoma of fonts-wine with the application when the system has none.
 QFont windowFont();
 
 // A raised panel with a one-pixel edge, such as the ones that hold buttons, tables
