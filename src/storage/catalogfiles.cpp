@@ -5,8 +5,6 @@
 #include "linelist.h"
 #include "rowlist.h"
 
-#include <QCryptographicHash>
-
 namespace quorvel {
 
 namespace {
@@ -24,17 +22,16 @@ QString unreadableContent(const QString &path, const QByteArray &bytes, int line
     return QStringLiteral("\"%1\" holds no line that can be read").arg(name);
 }
 
-QByteArray fingerprintOf(const QByteArray &bytes)
+// The file as it is now. The bytes themselves are kept rather than a hash of them:
+// they are shared with the read, so keeping them costs no time, and comparing is exact.
+Catalogs::Content contentOfFile(const QString &path)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-// The fingerprint of the file as it is now; a fixed mark for a file that cannot be read.
-QByteArray fingerprintOfFile(const QString &path)
-{
-    QByteArray bytes;
+    Catalogs::Content content;
     QString reason;
-    return readWholeFile(path, bytes, reason) ? fingerprintOf(bytes) : QByteArrayLiteral("unreadable");
+    content.readable = readWholeFile(path, content.bytes, reason);
+    if (!content.readable)
+        content.bytes.clear();
+    return content;
 }
 
 // Fills row i from line i of a catalog file's bytes; returns the number of lines.
@@ -43,17 +40,18 @@ int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
     LineList lines;
     lines.LoadFromBytes(bytes);
     const int count = lines.Count();
+    table.reserveRows(count);
     for (int i = 0; i < count; ++i) {
         if (strict)
             table.setStrictDelimiter(i, true);
-        Rows(table, i).setCommaText(lines[i]);
+        Rows(table, i).setCommaText(lines.line(i)); // read in place, not copied
     }
     return count;
 }
 
 // A catalog that may be saved: besides filling the table, records why the file
-// counts as not read (empty when it was read) and its fingerprint.
-int loadSavable(CellTable &table, const QString &path, QString &notRead, QByteArray &fingerprint)
+// counts as not read (empty when it was read) and its content.
+int loadSavable(CellTable &table, const QString &path, QString &notRead, std::optional<Catalogs::Content> &seen)
 {
     QByteArray bytes;
     try {
@@ -64,7 +62,7 @@ int loadSavable(CellTable &table, const QString &path, QString &notRead, QByteAr
     }
     const int count = fillCatalog(table, bytes, true);
     notRead = unreadableContent(path, bytes, count);
-    fingerprint = fingerprintOf(bytes);
+    seen = Catalogs::Content{true, bytes};
     return count;
 }
 
@@ -86,12 +84,12 @@ void Catalogs::load(const QString &databaseDir)
 
 bool Catalogs::pumpsChangedOnDisk(const QString &databaseDir) const
 {
-    return !pumpsSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(pumpsFile)) != pumpsSeen_;
+    return pumpsSeen_ && contentOfFile(databaseDir + QLatin1String(pumpsFile)) != *pumpsSeen_;
 }
 
 bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
 {
-    return !tanksSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(tanksFile)) != tanksSeen_;
+    return tanksSeen_ && contentOfFile(databaseDir + QLatin1String(tanksFile)) != *tanksSeen_;
 }
 
 namespace {
@@ -108,20 +106,24 @@ void saveIfRead(const CellTable &table, const QString &path, const QString &notR
 void Catalogs::savePumps(const QString &databaseDir)
 {
     saveIfRead(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
-    pumpsSeen_ = fingerprintOfFile(databaseDir + QLatin1String(pumpsFile));
+    pumpsSeen_ = contentOfFile(databaseDir + QLatin1String(pumpsFile));
 }
 
 void Catalogs::saveTanks(const QString &databaseDir)
 {
     saveIfRead(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead);
-    tanksSeen_ = fingerprintOfFile(databaseDir + QLatin1String(tanksFile));
+    tanksSeen_ = contentOfFile(databaseDir + QLatin1String(tanksFile));
 }
 
 void saveCatalog(const CellTable &table, const QString &path)
 {
     LineList lines;
-    for (int r = 0; r < table.rowCount(); ++r)
-        lines.Add(rowCommaText(table, r));
+    QString line; // one buffer for every row
+    for (int r = 0; r < table.rowCount(); ++r) {
+        line.resize(0); // keeps the capacity
+        appendRowCommaText(line, table, r);
+        lines.Add(line);
+    }
     lines.SaveToFile(path);
 }
 

@@ -48,11 +48,11 @@ char bestFit(char32_t c)
 
 QString decodeCodePage(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u));
+    // Qt's Latin-1 conversion is fast; only the bytes 0x80..0x9F need another character.
+    QString text = QString::fromLatin1(bytes);
+    for (QChar &c : text) {
+        if (c.unicode() - 0x80u < 0x20u)
+            c = QChar(kHighControls[c.unicode() - 0x80]);
     }
     return text;
 }

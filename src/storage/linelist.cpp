@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <optional>
-#include <type_traits>
 
 namespace quorvel {
 
@@ -39,53 +38,39 @@ QString utf8Text(QByteArrayView bytes)
     return decoder.hasError() ? QString() : text;
 }
 
-// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Works on code
-// units of either width; makeLine turns the units [start, end) into a line.
-template <typename Unit, typename MakeLine>
-QStringList splitLines(const Unit *p, const Unit *const end, MakeLine makeLine)
+// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Calls
+// line(start, end) with the positions of each line in the text.
+template <typename Line>
+void splitLines(QStringView text, Line line)
 {
-    auto code = [](Unit u) -> unsigned {
-        if constexpr (std::is_same_v<Unit, char>)
-            return static_cast<unsigned char>(u);
-        else
-            return u.unicode();
-    };
-    QStringList lines;
+    const qsizetype end = text.size();
+    qsizetype p = 0;
     while (p < end) {
-        const Unit *start = p;
-        while (p < end && code(*p) != 13 && code(*p) != 10 && code(*p) != 0)
+        const qsizetype start = p;
+        while (p < end && text[p] != u'\r' && text[p] != u'\n' && text[p] != u'\0')
             ++p;
-        lines.append(makeLine(start, p));
-        if (p < end && code(*p) == 0)
+        line(start, p);
+        if (p < end && text[p] == u'\0')
             break;
-        if (p < end && code(*p) == 13)
+        if (p < end && text[p] == u'\r')
             ++p;
-        if (p < end && code(*p) == 10)
+        if (p < end && text[p] == u'\n')
             ++p;
     }
-    return lines;
 }
 
-QStringList textLines(const QString &text)
-{
-    return splitLines(text.constData(), text.constData() + text.size(),
-                      [](const QChar *start, const QChar *end) { return QString(start, end - start); });
-}
-
-QStringList fileLines(const QByteArray &bytes)
+// The file's text. The code page keeps CR, LF and NUL as they are, so the whole
+// file is decoded at once and cut into lines afterwards.
+QString fileText(const QByteArray &bytes)
 {
     const QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
-        return textLines(utf8Text(view.sliced(3)));
+        return utf8Text(view.sliced(3));
     if (view.startsWith("\xFF\xFE"))
-        return textLines(utf16Text(view.sliced(2), false));
+        return utf16Text(view.sliced(2), false);
     if (view.startsWith("\xFE\xFF"))
-        return textLines(utf16Text(view.sliced(2), true));
-    // The code page keeps CR, LF and NUL as they are, so the bytes are cut first and
-    // each line decoded on its own.
-    return splitLines(view.data(), view.data() + view.size(), [](const char *start, const char *end) {
-        return decodeCodePage(QByteArrayView(start, end - start));
-    });
+        return utf16Text(view.sliced(2), true);
+    return decodeCodePage(view);
 }
 
 [[noreturn]] void raiseFileError(const char *format, const QString &path, int errorCode)
@@ -111,18 +96,15 @@ QByteArray LineList::ReadFileBytes(const QString &path)
 
 void LineList::LoadFromFile(const QString &path)
 {
-    lines_ = fileLines(ReadFileBytes(path));
+    LoadFromBytes(ReadFileBytes(path));
 }
 
 void LineList::SaveToFile(const QString &path) const
 {
     QByteArray bytes;
-    qsizetype size = 0;
-    for (const QString &line : lines_)
-        size += line.size() + 2;
-    bytes.reserve(size);
-    for (const QString &line : lines_) {
-        appendCodePage(bytes, line);
+    bytes.reserve(text_.size() + 2 * qsizetype(lines_.size()));
+    for (int i = 0; i < Count(); ++i) {
+        appendCodePage(bytes, line(i));
         bytes += "\r\n";
     }
 
@@ -163,14 +145,24 @@ void LineList::SaveToFile(const QString &path) const
 
 void LineList::LoadFromBytes(const QByteArray &bytes)
 {
-    lines_ = fileLines(bytes);
+    QString text = fileText(bytes);
+    std::vector<Span> lines;
+    splitLines(text, [&lines](qsizetype start, qsizetype end) { lines.push_back({start, end - start}); });
+    text_ = std::move(text);
+    lines_ = std::move(lines);
+}
+
+void LineList::Add(QStringView line)
+{
+    lines_.push_back({text_.size(), line.size()});
+    text_ += line;
 }
 
 QString LineList::operator[](int i) const
 {
-    if (i < 0 || i >= lines_.size())
+    if (i < 0 || i >= Count())
         throw Error(QStringLiteral("List index out of bounds (%1)").arg(i));
-    return lines_.at(i);
+    return line(i).toString();
 }
 
 } // namespace quorvel

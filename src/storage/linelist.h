@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QStringView>
+
+#include <vector>
 
 namespace quorvel {
 
@@ -22,13 +24,23 @@ public:
     // error". The old file stays whole when the save fails.
     void SaveToFile(const QString &path) const;
 
-    void Add(const QString &line) { lines_.append(line); }
+    void Add(QStringView line);
+    void Add(const QString &line) { Add(QStringView(line)); }
     int Count() const { return static_cast<int>(lines_.size()); }
     // Raises "List index out of bounds (i)" for an index outside 0..Count()-1.
     QString operator[](int i) const;
+    // Line i without a copy (i in 0..Count()-1); valid until the list changes.
+    QStringView line(int i) const { return QStringView(text_).sliced(lines_[size_t(i)].start, lines_[size_t(i)].size); }
 
 private:
-    QStringList lines_;
+    struct Span {
+        qsizetype start;
+        qsizetype size;
+    };
+    // The lines are kept in one text with their places, not one string each: a long
+    // file costs one allocation, and its lines are read in place.
+    QString text_;
+    std::vector<Span> lines_;
 };
 
 } // namespace quorvel
