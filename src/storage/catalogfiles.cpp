@@ -1,5 +1,6 @@
 #include "catalogfiles.h"
 
+#include "codepage.h"
 #include "error.h"
 #include "files.h"
 #include "linelist.h"
@@ -37,15 +38,15 @@ Catalogs::Content contentOfFile(const QString &path)
 // Fills row i from line i of a catalog file's bytes; returns the number of lines.
 int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
 {
-    LineList lines;
-    lines.LoadFromBytes(bytes);
-    const int count = lines.Count();
-    table.reserveRows(count);
-    for (int i = 0; i < count; ++i) {
+    // Room for about as many rows as the file has line feeds, ahead of filling them.
+    table.reserveRows(int(bytes.count('\n')) + 1);
+    int count = 0;
+    // Each line is read in place and goes straight into its row: no list of lines.
+    LineList::ForEachLine(bytes, [&](QStringView line) {
         if (strict)
-            table.setStrictDelimiter(i, true);
-        Rows(table, i).setCommaText(lines.line(i)); // read in place, not copied
-    }
+            table.setStrictDelimiter(count, true);
+        Rows(table, count++).setCommaText(line);
+    });
     return count;
 }
 
@@ -117,14 +118,17 @@ void Catalogs::saveTanks(const QString &databaseDir)
 
 void saveCatalog(const CellTable &table, const QString &path)
 {
-    LineList lines;
-    QString line; // one buffer for every row
+    // As LineList::SaveToFile, but each row goes straight into the file's bytes
+    // through one reused line buffer, with no list of lines in between.
+    QByteArray bytes;
+    QString line;
     for (int r = 0; r < table.rowCount(); ++r) {
         line.resize(0); // keeps the capacity
         appendRowCommaText(line, table, r);
-        lines.Add(line);
+        appendCodePage(bytes, line);
+        bytes += "\r\n";
     }
-    lines.SaveToFile(path);
+    LineList::WriteFileBytes(path, bytes);
 }
 
 } // namespace quorvel

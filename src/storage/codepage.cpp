@@ -1,5 +1,7 @@
 #include "codepage.h"
 
+#include <cstring>
+
 namespace quorvel {
 
 namespace {
@@ -48,13 +50,26 @@ char bestFit(char32_t c)
 
 QString decodeCodePage(QByteArrayView bytes)
 {
-    // Qt's Latin-1 conversion is fast; only the bytes 0x80..0x9F need another character.
-    QString text = QString::fromLatin1(bytes);
+    QString text;
+    decodeCodePage(bytes, text);
+    return text;
+}
+
+void decodeCodePage(QByteArrayView bytes, QString &text)
+{
+    // Qt's Latin-1 conversion is fast and reuses the text's storage; only the bytes
+    // 0x80..0x9F need another character, and a quick look for them spares most
+    // texts the second pass.
+    text = QLatin1StringView(bytes.data(), bytes.size());
+    bool high = false;
+    for (const char b : bytes)
+        high |= static_cast<unsigned char>(b) - 0x80u < 0x20u;
+    if (!high)
+        return;
     for (QChar &c : text) {
         if (c.unicode() - 0x80u < 0x20u)
             c = QChar(kHighControls[c.unicode() - 0x80]);
     }
-    return text;
 }
 
 QByteArray encodeCodePage(QStringView text)
@@ -73,6 +88,18 @@ void appendCodePage(QByteArray &bytes, QStringView text)
     bytes.resize(old + n);
     char *const first = bytes.data() + old;
     char *out = first;
+    // Text in Latin-1 without the controls 0x80..0x9F is its own bytes: Qt converts
+    // it fast, so the character-by-character way below is only for the rest.
+    if (QtPrivate::isLatin1(text)) {
+        bool high = false;
+        for (const QChar c : text)
+            high |= c.unicode() - 0x80u < 0x20u;
+        if (!high) {
+            const QByteArray latin = text.toLatin1();
+            std::memcpy(first, latin.constData(), size_t(n));
+            return;
+        }
+    }
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = text[i].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <optional>
+#include <type_traits>
 
 namespace quorvel {
 
@@ -38,39 +39,31 @@ QString utf8Text(QByteArrayView bytes)
     return decoder.hasError() ? QString() : text;
 }
 
-// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Calls
-// line(start, end) with the positions of each line in the text.
-template <typename Line>
-void splitLines(QStringView text, Line line)
+// Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Works on code
+// units of either width; calls line(start, end) with the positions of each line.
+template <typename View, typename Line>
+void splitLines(View text, Line line)
 {
+    const auto code = [&text](qsizetype i) -> unsigned {
+        if constexpr (std::is_same_v<View, QByteArrayView>)
+            return static_cast<unsigned char>(text[i]);
+        else
+            return text[i].unicode();
+    };
     const qsizetype end = text.size();
     qsizetype p = 0;
     while (p < end) {
         const qsizetype start = p;
-        while (p < end && text[p] != u'\r' && text[p] != u'\n' && text[p] != u'\0')
+        while (p < end && code(p) != 13 && code(p) != 10 && code(p) != 0)
             ++p;
         line(start, p);
-        if (p < end && text[p] == u'\0')
+        if (p < end && code(p) == 0)
             break;
-        if (p < end && text[p] == u'\r')
+        if (p < end && code(p) == 13)
             ++p;
-        if (p < end && text[p] == u'\n')
+        if (p < end && code(p) == 10)
             ++p;
     }
-}
-
-// The file's text. The code page keeps CR, LF and NUL as they are, so the whole
-// file is decoded at once and cut into lines afterwards.
-QString fileText(const QByteArray &bytes)
-{
-    const QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        return utf8Text(view.sliced(3));
-    if (view.startsWith("\xFF\xFE"))
-        return utf16Text(view.sliced(2), false);
-    if (view.startsWith("\xFE\xFF"))
-        return utf16Text(view.sliced(2), true);
-    return decodeCodePage(view);
 }
 
 [[noreturn]] void raiseFileError(const char *format, const QString &path, int errorCode)
@@ -107,7 +100,11 @@ void LineList::SaveToFile(const QString &path) const
         appendCodePage(bytes, line(i));
         bytes += "\r\n";
     }
+    WriteFileBytes(path, bytes);
+}
 
+void LineList::WriteFileBytes(const QString &path, const QByteArray &bytes)
+{
     // QSaveFile reports these two without an error code of its own.
     const QFileInfo target(path);
     if (target.isDir())
@@ -145,11 +142,30 @@ void LineList::SaveToFile(const QString &path) const
 
 void LineList::LoadFromBytes(const QByteArray &bytes)
 {
-    QString text = fileText(bytes);
-    std::vector<Span> lines;
-    splitLines(text, [&lines](qsizetype start, qsizetype end) { lines.push_back({start, end - start}); });
-    text_ = std::move(text);
-    lines_ = std::move(lines);
+    LineList list;
+    ForEachLine(bytes, [&list](QStringView line) { list.Add(line); });
+    *this = std::move(list);
+}
+
+void LineList::ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line)
+{
+    const QByteArrayView view(bytes);
+    const auto each = [&line](QStringView text) {
+        splitLines(text, [&](qsizetype start, qsizetype end) { line(text.sliced(start, end - start)); });
+    };
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return each(utf8Text(view.sliced(3)));
+    if (view.startsWith("\xFF\xFE"))
+        return each(utf16Text(view.sliced(2), false));
+    if (view.startsWith("\xFE\xFF"))
+        return each(utf16Text(view.sliced(2), true));
+    // The code page keeps CR, LF and NUL as they are, so the bytes are cut first and
+    // each line decoded on its own, into one buffer for all of them.
+    QString text;
+    splitLines(view, [&](qsizetype start, qsizetype end) {
+        decodeCodePage(view.sliced(start, end - start), text);
+        line(text);
+    });
 }
 
 void LineList::Add(QStringView line)

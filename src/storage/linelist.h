@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 namespace quorvel {
@@ -20,9 +21,15 @@ public:
     static QByteArray ReadFileBytes(const QString &path);
     // Replaces the list by the lines of bytes read elsewhere, by the same rules.
     void LoadFromBytes(const QByteArray &bytes);
+    // Hands the lines of such bytes to line() one at a time, by the same rules, without
+    // keeping them: each view is valid only during its call.
+    static void ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line);
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
     // error". The old file stays whole when the save fails.
     void SaveToFile(const QString &path) const;
+    // Replaces the file by bytes already in the code page, as SaveToFile does, with
+    // the same errors.
+    static void WriteFileBytes(const QString &path, const QByteArray &bytes);
 
     void Add(QStringView line);
     void Add(const QString &line) { Add(QStringView(line)); }
