@@ -118,16 +118,22 @@ void Catalogs::saveTanks(const QString &databaseDir)
 
 void saveCatalog(const CellTable &table, const QString &path)
 {
-    // As LineList::SaveToFile, but each row goes straight into the file's bytes
-    // through one reused line buffer, with no list of lines in between.
+    // As LineList::SaveToFile, but the rows go straight into the file's bytes, with
+    // no list of lines in between: their text is gathered in one reused buffer and
+    // turned into the code page a block at a time (CR LF is the same in both).
+    constexpr qsizetype block = 64 * 1024;
     QByteArray bytes;
-    QString line;
+    QString text;
+    text.reserve(block + 1024);
     for (int r = 0; r < table.rowCount(); ++r) {
-        line.resize(0); // keeps the capacity
-        appendRowCommaText(line, table, r);
-        appendCodePage(bytes, line);
-        bytes += "\r\n";
+        appendRowCommaText(text, table, r);
+        text += u"\r\n";
+        if (text.size() >= block) {
+            appendCodePage(bytes, text);
+            text.resize(0); // keeps the capacity
+        }
     }
+    appendCodePage(bytes, text);
     LineList::WriteFileBytes(path, bytes);
 }
 
