@@ -18,8 +18,6 @@ bool isBlank(QChar c)
 
 bool mustQuote(QStringView text, bool strict)
 {
-    if (strict) // Qt's searches are the fast way through a long catalog
-        return text.contains(u'"') || text.contains(u',');
     for (const QChar c : text) {
         if (c == u'"' || c == u',' || (!strict && isBlank(c)))
             return true;
@@ -211,10 +209,6 @@ void RowList::setCommaText(QStringView line)
             // A low surrogate or a mark, which stepFrom would step over, is never a
             // comma or a blank, so the end is found one code unit at a time.
             const qsizetype start = p;
-            if (strict) { // Qt's search for the comma is the fast way there
-                const qsizetype comma = line.indexOf(u',', p);
-                p = comma < 0 ? n : comma;
-            }
             while (p < n && line[p] != u',' && (strict || !isBlank(line[p])))
                 ++p;
             texts.append(line.sliced(start, p - start));
