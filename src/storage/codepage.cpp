@@ -1,7 +1,5 @@
 #include "codepage.h"
 
-#include <cstring>
-
 namespace quorvel {
 
 namespace {
@@ -88,18 +86,6 @@ void appendCodePage(QByteArray &bytes, QStringView text)
     bytes.resize(old + n);
     char *const first = bytes.data() + old;
     char *out = first;
-    // Text in Latin-1 without the controls 0x80..0x9F is its own bytes: Qt converts
-    // it fast, so the character-by-character way below is only for the rest.
-    if (QtPrivate::isLatin1(text)) {
-        bool high = false;
-        for (const QChar c : text)
-            high |= c.unicode() - 0x80u < 0x20u;
-        if (!high) {
-            const QByteArray latin = text.toLatin1();
-            std::memcpy(first, latin.constData(), size_t(n));
-            return;
-        }
-    }
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t u = text[i].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
