@@ -1,5 +1,9 @@
 #include "celltable.h"
 
+#include <QMetaMethod>
+
+#include <algorithm>
+
 namespace quorvel {
 
 CellTable::CellTable(int colCount, int rowCount, int fixedCols, QObject *parent)
@@ -18,23 +22,66 @@ void CellTable::setRowCount(int rows)
 
 QString CellTable::cell(int col, int row) const
 {
+    const QStringView text = cellView(col, row);
+    return text.isEmpty() ? QString() : text.toString();
+}
+
+QStringView CellTable::cellView(int col, int row) const
+{
     if (row < 0 || col < 0 || col >= colCount_ || static_cast<size_t>(row) >= rows_.size())
         return {};
-    const Row &r = rows_[static_cast<size_t>(row)];
-    return col < r.cells.size() ? r.cells[col] : QString();
+    return textOf(rows_[static_cast<size_t>(row)], col);
+}
+
+QStringView CellTable::textOf(const Row &row, int col)
+{
+    if (col >= row.ends.size())
+        return {};
+    const int start = col == 0 ? 0 : row.ends[col - 1];
+    return QStringView(row.texts).sliced(start, row.ends[col] - start);
 }
 
 void CellTable::setCell(int col, int row, const QString &text)
 {
     if (row < 0 || col < 0 || col >= colCount_)
         return;
-    Row &r = rowAt(row);
-    if (r.cells.size() < colCount_)
-        r.cells.resize(colCount_);
-    if (r.cells[col] == text)
+    if (cellView(col, row) == text)
         return;
-    r.cells[col] = text;
+    Row &r = rowAt(row);
+    while (r.ends.size() < colCount_)
+        r.ends.append(int(r.texts.size()));
+    const int start = col == 0 ? 0 : r.ends[col - 1];
+    const int length = r.ends[col] - start;
+    r.texts.replace(start, length, text);
+    const int grown = int(text.size()) - length;
+    for (int k = col; k < colCount_; ++k)
+        r.ends[k] += grown;
     emit cellChanged(col, row);
+}
+
+void CellTable::setRowTexts(int row, QString texts, std::span<const int> ends)
+{
+    if (row < 0)
+        return;
+    Row &r = rowAt(row);
+    const Row old{std::move(r.texts), std::move(r.ends), r.strict};
+    const int count = std::min(int(ends.size()), colCount_);
+    r.texts = std::move(texts);
+    r.texts.truncate(count > 0 ? ends[count - 1] : 0);
+    r.ends.clear();
+    if (count > 0 || !old.ends.isEmpty()) {
+        r.ends.append(ends.data(), count);
+        while (r.ends.size() < colCount_)
+            r.ends.append(int(r.texts.size()));
+    }
+    // A table that no grid shows (a catalog being loaded) skips the comparisons.
+    static const QMetaMethod changed = QMetaMethod::fromSignal(&CellTable::cellChanged);
+    if (!isSignalConnected(changed))
+        return;
+    for (int k = 0; k < colCount_; ++k) {
+        if (textOf(old, k) != textOf(r, k))
+            emit cellChanged(k, row);
+    }
 }
 
 bool CellTable::strictDelimiter(int row) const
@@ -75,6 +122,13 @@ void CellTable::setRowHeight(int pixels)
         return;
     rowHeight_ = pixels;
     emit geometryChanged();
+}
+
+void CellTable::reserveRows(int rows)
+{
+    // One allocation instead of repeated growth while a long file is read.
+    if (rows > 0)
+        rows_.reserve(static_cast<size_t>(rows));
 }
 
 CellTable::Row &CellTable::rowAt(int row)

@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
 #include <QVector>
+#include <span>
 #include <vector>
 
 namespace quorvel {
@@ -31,7 +34,15 @@ public:
 
     // Reading a cell that was never written gives the empty text.
     QString cell(int col, int row) const;
+    // The same without a copy; valid until the row is next written.
+    QStringView cellView(int col, int row) const;
     void setCell(int col, int row, const QString &text);
+    // Writes a whole row at once: cell k is texts[ends[k - 1], ends[k]) (from 0 for
+    // k = 0); cells from ends.size() on become empty. As setCell, announces each cell
+    // whose text changed.
+    void setRowTexts(int row, QString texts, std::span<const int> ends);
+    // Makes room for row positions 0..rows-1 ahead of writing them.
+    void reserveRows(int rows);
 
     bool strictDelimiter(int row) const;
     void setStrictDelimiter(int row, bool strict);
@@ -53,11 +64,15 @@ signals:
     void geometryChanged();
 
 private:
+    // One string per row, not per cell: a loaded catalog of many lines makes one
+    // allocation per line.
     struct Row {
-        QVector<QString> cells;
+        QString texts;                // the cells one after another
+        QVarLengthArray<int, 8> ends; // where each cell ends in texts; empty: no cell written
         bool strict = false;
     };
     Row &rowAt(int row);
+    static QStringView textOf(const Row &row, int col);
 
     int colCount_;
     int rowCount_;

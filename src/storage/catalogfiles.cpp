@@ -1,11 +1,10 @@
 #include "catalogfiles.h"
 
+#include "codepage.h"
 #include "error.h"
 #include "files.h"
 #include "linelist.h"
 #include "rowlist.h"
-
-#include <QCryptographicHash>
 
 namespace quorvel {
 
@@ -24,36 +23,36 @@ QString unreadableContent(const QString &path, const QByteArray &bytes, int line
     return QStringLiteral("\"%1\" holds no line that can be read").arg(name);
 }
 
-QByteArray fingerprintOf(const QByteArray &bytes)
+// The file as it is now. The bytes themselves are kept rather than a hash of them:
+// they are shared with the read, so keeping them costs no time, and comparing is exact.
+Catalogs::Content contentOfFile(const QString &path)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-// The fingerprint of the file as it is now; a fixed mark for a file that cannot be read.
-QByteArray fingerprintOfFile(const QString &path)
-{
-    QByteArray bytes;
+    Catalogs::Content content;
     QString reason;
-    return readWholeFile(path, bytes, reason) ? fingerprintOf(bytes) : QByteArrayLiteral("unreadable");
+    content.readable = readWholeFile(path, content.bytes, reason);
+    if (!content.readable)
+        content.bytes.clear();
+    return content;
 }
 
 // Fills row i from line i of a catalog file's bytes; returns the number of lines.
 int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
 {
-    LineList lines;
-    lines.LoadFromBytes(bytes);
-    const int count = lines.Count();
-    for (int i = 0; i < count; ++i) {
+    // Room for about as many rows as the file has line feeds, ahead of filling them.
+    table.reserveRows(int(bytes.count('\n')) + 1);
+    int count = 0;
+    // Each line is read in place and goes straight into its row: no list of lines.
+    LineList::ForEachLine(bytes, [&](QStringView line) {
         if (strict)
-            table.setStrictDelimiter(i, true);
-        Rows(table, i).setCommaText(lines[i]);
-    }
+            table.setStrictDelimiter(count, true);
+        Rows(table, count++).setCommaText(line);
+    });
     return count;
 }
 
 // A catalog that may be saved: besides filling the table, records why the file
-// counts as not read (empty when it was read) and its fingerprint.
-int loadSavable(CellTable &table, const QString &path, QString &notRead, QByteArray &fingerprint)
+// counts as not read (empty when it was read) and its content.
+int loadSavable(CellTable &table, const QString &path, QString &notRead, std::optional<Catalogs::Content> &seen)
 {
     QByteArray bytes;
     try {
@@ -64,7 +63,7 @@ int loadSavable(CellTable &table, const QString &path, QString &notRead, QByteAr
     }
     const int count = fillCatalog(table, bytes, true);
     notRead = unreadableContent(path, bytes, count);
-    fingerprint = fingerprintOf(bytes);
+    seen = Catalogs::Content{true, bytes};
     return count;
 }
 
@@ -86,12 +85,12 @@ void Catalogs::load(const QString &databaseDir)
 
 bool Catalogs::pumpsChangedOnDisk(const QString &databaseDir) const
 {
-    return !pumpsSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(pumpsFile)) != pumpsSeen_;
+    return pumpsSeen_ && contentOfFile(databaseDir + QLatin1String(pumpsFile)) != *pumpsSeen_;
 }
 
 bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
 {
-    return !tanksSeen_.isEmpty() && fingerprintOfFile(databaseDir + QLatin1String(tanksFile)) != tanksSeen_;
+    return tanksSeen_ && contentOfFile(databaseDir + QLatin1String(tanksFile)) != *tanksSeen_;
 }
 
 namespace {
@@ -108,21 +107,34 @@ void saveIfRead(const CellTable &table, const QString &path, const QString &notR
 void Catalogs::savePumps(const QString &databaseDir)
 {
     saveIfRead(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
-    pumpsSeen_ = fingerprintOfFile(databaseDir + QLatin1String(pumpsFile));
+    pumpsSeen_ = contentOfFile(databaseDir + QLatin1String(pumpsFile));
 }
 
 void Catalogs::saveTanks(const QString &databaseDir)
 {
     saveIfRead(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead);
-    tanksSeen_ = fingerprintOfFile(databaseDir + QLatin1String(tanksFile));
+    tanksSeen_ = contentOfFile(databaseDir + QLatin1String(tanksFile));
 }
 
 void saveCatalog(const CellTable &table, const QString &path)
 {
-    LineList lines;
-    for (int r = 0; r < table.rowCount(); ++r)
-        lines.Add(rowCommaText(table, r));
-    lines.SaveToFile(path);
+    // As LineList::SaveToFile, but the rows go straight into the file's bytes, with
+    // no list of lines in between: their text is gathered in one reused buffer and
+    // turned into the code page a block at a time (CR LF is the same in both).
+    constexpr qsizetype block = 64 * 1024;
+    QByteArray bytes;
+    QString text;
+    text.reserve(block + 1024);
+    for (int r = 0; r < table.rowCount(); ++r) {
+        appendRowCommaText(text, table, r);
+        text += u"\r\n";
+        if (text.size() >= block) {
+            appendCodePage(bytes, text);
+            text.resize(0); // keeps the capacity
+        }
+    }
+    appendCodePage(bytes, text);
+    LineList::WriteFileBytes(path, bytes);
 }
 
 } // namespace quorvel

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace quorvel {
 
 // The three catalogs of the database folder, as the windows show them. Each file's
@@ -45,10 +47,17 @@ struct Catalogs {
     void savePumps(const QString &databaseDir);
     void saveTanks(const QString &databaseDir);
 
+    // What a file held when last read or written here.
+    struct Content {
+        bool readable = false;
+        QByteArray bytes;
+        bool operator==(const Content &) const = default;
+    };
+
 private:
-    // The content of each file as last read or written here; empty before any load.
-    QByteArray pumpsSeen_;
-    QByteArray tanksSeen_;
+    // The content of each file as last read or written here; unset before any load.
+    std::optional<Content> pumpsSeen_;
+    std::optional<Content> tanksSeen_;
 };
 
 // Writes rows 0..rowCount()-1, each in its own variant, to the file.

@@ -48,13 +48,26 @@ char bestFit(char32_t c)
 
 QString decodeCodePage(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u));
-    }
+    QString text;
+    decodeCodePage(bytes, text);
     return text;
+}
+
+void decodeCodePage(QByteArrayView bytes, QString &text)
+{
+    // Qt's Latin-1 conversion is fast and reuses the text's storage; only the bytes
+    // 0x80..0x9F need another character, and a quick look for them spares most
+    // texts the second pass.
+    text = QLatin1StringView(bytes.data(), bytes.size());
+    bool high = false;
+    for (const char b : bytes)
+        high |= static_cast<unsigned char>(b) - 0x80u < 0x20u;
+    if (!high)
+        return;
+    for (QChar &c : text) {
+        if (c.unicode() - 0x80u < 0x20u)
+            c = QChar(kHighControls[c.unicode() - 0x80]);
+    }
 }
 
 QByteArray encodeCodePage(QStringView text)

@@ -13,6 +13,8 @@ namespace quorvel {
 // Every byte has a character; the five bytes Windows-1252 leaves undefined map to
 // the control characters of the same code.
 QString decodeCodePage(QByteArrayView bytes);
+// The same into text, reusing its storage (one buffer for many lines).
+void decodeCodePage(QByteArrayView bytes, QString &text);
 
 // A character outside the code page becomes the base letter of its canonical
 // decomposition when that is in the code page (e.g. "ā" -> "a"), else "?".

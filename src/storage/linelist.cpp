@@ -35,52 +35,30 @@ QString utf8Text(QByteArrayView bytes)
 }
 
 // Lines end at CR, LF, CR LF or a NUL; a NUL also ends the text. Works on code
-// units of either width; makeLine turns the units [start, end) into a line.
-template <typename Unit, typename MakeLine>
-QStringList splitLines(const Unit *p, const Unit *const end, MakeLine makeLine)
+// units of either width; calls line(start, end) with the positions of each line.
+template <typename View, typename Line>
+void splitLines(View text, Line line)
 {
-    auto code = [](Unit u) -> unsigned {
-        if constexpr (std::is_same_v<Unit, char>)
-            return static_cast<unsigned char>(u);
+    const auto code = [&text](qsizetype i) -> unsigned {
+        if constexpr (std::is_same_v<View, QByteArrayView>)
+            return static_cast<unsigned char>(text[i]);
         else
-            return u.unicode();
+            return text[i].unicode();
     };
-    QStringList lines;
+    const qsizetype end = text.size();
+    qsizetype p = 0;
     while (p < end) {
-        const Unit *start = p;
-        while (p < end && code(*p) != 13 && code(*p) != 10 && code(*p) != 0)
+        const qsizetype start = p;
+        while (p < end && code(p) != 13 && code(p) != 10 && code(p) != 0)
             ++p;
-        lines.append(makeLine(start, p));
-        if (p < end && code(*p) == 0)
+        line(start, p);
+        if (p < end && code(p) == 0)
             break;
-        if (p < end && code(*p) == 13)
+        if (p < end && code(p) == 13)
             ++p;
-        if (p < end && code(*p) == 10)
+        if (p < end && code(p) == 10)
             ++p;
     }
-    return lines;
-}
-
-QStringList textLines(const QString &text)
-{
-    return splitLines(text.constData(), text.constData() + text.size(),
-                      [](const QChar *start, const QChar *end) { return QString(start, end - start); });
-}
-
-QStringList fileLines(const QByteArray &bytes)
-{
-    const QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        return textLines(utf8Text(view.sliced(3)));
-    if (view.startsWith("\xFF\xFE"))
-        return textLines(utf16Text(view.sliced(2), false));
-    if (view.startsWith("\xFE\xFF"))
-        return textLines(utf16Text(view.sliced(2), true));
-    // The code page keeps CR, LF and NUL as they are, so the bytes are cut first and
-    // each line decoded on its own.
-    return splitLines(view.data(), view.data() + view.size(), [](const char *start, const char *end) {
-        return decodeCodePage(QByteArrayView(start, end - start));
-    });
 }
 
 } // namespace
@@ -96,17 +74,17 @@ QByteArray LineList::ReadFileBytes(const QString &path)
 
 void LineList::LoadFromFile(const QString &path)
 {
-    setLines(fileLines(ReadFileBytes(path)));
+    LoadFromBytes(ReadFileBytes(path));
 }
 
 QByteArray LineList::SaveToBytes() const
 {
-    qsizetype size = encoded_.size();
-    for (qsizetype i = encodedLines_; i < lines_.size(); ++i)
-        size += lines_[i].size() + 2;
-    encoded_.reserve(size);
-    for (; encodedLines_ < lines_.size(); ++encodedLines_) {
-        appendCodePage(encoded_, lines_[encodedLines_]);
+    if (encodedLines_ < Count()) {
+        const qsizetype remaining = text_.size() - lines_[size_t(encodedLines_)].start;
+        encoded_.reserve(encoded_.size() + remaining + 2 * (Count() - encodedLines_));
+    }
+    for (; encodedLines_ < Count(); ++encodedLines_) {
+        appendCodePage(encoded_, line(encodedLines_));
         encoded_ += "\r\n";
     }
     return encoded_;
@@ -114,7 +92,12 @@ QByteArray LineList::SaveToBytes() const
 
 void LineList::SaveToFile(const QString &path) const
 {
-    const WriteOutcome outcome = writeWholeFile(path, SaveToBytes());
+    WriteFileBytes(path, SaveToBytes());
+}
+
+void LineList::WriteFileBytes(const QString &path, const QByteArray &bytes)
+{
+    const WriteOutcome outcome = writeWholeFile(path, bytes);
     if (outcome.kind == WriteOutcome::CannotCreate)
         throw Error(QStringLiteral("Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(path), systemErrorText(outcome.errorCode)));
@@ -124,21 +107,43 @@ void LineList::SaveToFile(const QString &path) const
 
 void LineList::LoadFromBytes(const QByteArray &bytes)
 {
-    setLines(fileLines(bytes));
+    LineList list;
+    ForEachLine(bytes, [&list](QStringView line) { list.Add(line); });
+    *this = std::move(list);
 }
 
-void LineList::setLines(QStringList lines)
+void LineList::ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line)
 {
-    lines_ = std::move(lines);
-    encoded_.clear();
-    encodedLines_ = 0;
+    const QByteArrayView view(bytes);
+    const auto each = [&line](QStringView text) {
+        splitLines(text, [&](qsizetype start, qsizetype end) { line(text.sliced(start, end - start)); });
+    };
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return each(utf8Text(view.sliced(3)));
+    if (view.startsWith("\xFF\xFE"))
+        return each(utf16Text(view.sliced(2), false));
+    if (view.startsWith("\xFE\xFF"))
+        return each(utf16Text(view.sliced(2), true));
+    // The code page keeps CR, LF and NUL as they are, so the bytes are cut first and
+    // each line decoded on its own, into one buffer for all of them.
+    QString text;
+    splitLines(view, [&](qsizetype start, qsizetype end) {
+        decodeCodePage(view.sliced(start, end - start), text);
+        line(text);
+    });
+}
+
+void LineList::Add(QStringView line)
+{
+    lines_.push_back({text_.size(), line.size()});
+    text_ += line;
 }
 
 QString LineList::operator[](int i) const
 {
-    if (i < 0 || i >= lines_.size())
+    if (i < 0 || i >= Count())
         throw Error(QStringLiteral("List index out of bounds (%1)").arg(i));
-    return lines_.at(i);
+    return line(i).toString();
 }
 
 } // namespace quorvel

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QStringView>
+
+#include <functional>
+#include <vector>
 
 namespace quorvel {
 
@@ -19,26 +22,41 @@ public:
     static QByteArray ReadFileBytes(const QString &path);
     // Replaces the list by the lines of bytes read elsewhere, by the same rules.
     void LoadFromBytes(const QByteArray &bytes);
+    // Hands the lines of such bytes to line() one at a time, by the same rules, without
+    // keeping them: each view is valid only during its call.
+    static void ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line);
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
     // error". The old file stays whole when the save fails.
     void SaveToFile(const QString &path) const;
     // The bytes SaveToFile writes: each line in the code page, followed by CR LF.
     QByteArray SaveToBytes() const;
+    // Replaces the file by bytes already in the code page, as SaveToFile does, with
+    // the same errors.
+    static void WriteFileBytes(const QString &path, const QByteArray &bytes);
 
-    void Add(const QString &line) { lines_.append(line); }
+    void Add(QStringView line);
+    void Add(const QString &line) { Add(QStringView(line)); }
     int Count() const { return static_cast<int>(lines_.size()); }
     // Raises "List index out of bounds (i)" for an index outside 0..Count()-1.
     QString operator[](int i) const;
+    // Line i without a copy (i in 0..Count()-1); valid until the list changes.
+    QStringView line(int i) const { return QStringView(text_).sliced(lines_[size_t(i)].start, lines_[size_t(i)].size); }
 
 private:
-    void setLines(QStringList lines);
-
-    QStringList lines_;
+    struct Span {
+        qsizetype start;
+        qsizetype size;
+    };
+    // The lines are kept in one text with their places, not one string each: a long
+    // file costs one allocation, and its lines are read in place.
+    QString text_;
+    std::vector<Span> lines_;
     // The bytes of the first encodedLines_ lines, kept between saves: the project
     // save writes its file again after every added row, and each line is then
-    // encoded once instead of once per write.
+    // encoded once instead of once per write. Loading makes a new list, so the
+    // bytes only ever belong to the lines they were made from.
     mutable QByteArray encoded_;
-    mutable qsizetype encodedLines_ = 0;
+    mutable int encodedLines_ = 0;
 };
 
 } // namespace quorvel

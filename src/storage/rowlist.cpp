@@ -3,6 +3,8 @@
 #include "celltable.h"
 #include "error.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace quorvel {
@@ -14,7 +16,7 @@ bool isBlank(QChar c)
     return c.unicode() >= 1 && c.unicode() <= 32;
 }
 
-bool mustQuote(const QString &text, bool strict)
+bool mustQuote(QStringView text, bool strict)
 {
     for (const QChar c : text) {
         if (c == u'"' || c == u',' || (!strict && isBlank(c)))
@@ -23,40 +25,49 @@ bool mustQuote(const QString &text, bool strict)
     return false;
 }
 
-QString quoted(const QString &text)
+void appendQuoted(QString &line, QStringView text)
 {
-    QString result;
-    result.reserve(text.size() + 2);
-    result += u'"';
+    line += u'"';
     for (const QChar c : text) {
         if (c == u'"')
-            result += u'"';
-        result += c;
+            line += u'"';
+        line += c;
     }
-    result += u'"';
-    return result;
+    line += u'"';
+}
+
+// Appends row r's comma text to the line.
+void appendEncoded(QString &line, const CellTable &table, int row)
+{
+    const int count = table.colCount();
+    const bool strict = table.strictDelimiter(row);
+    if (count == 1 && table.cellView(0, row).isEmpty()) {
+        line += u"\"\"";
+        return;
+    }
+    for (int k = 0; k < count; ++k) {
+        // Read in place: a catalog save makes no string per cell.
+        const QStringView text = table.cellView(k, row);
+        if (k > 0)
+            line += u',';
+        if (mustQuote(text, strict))
+            appendQuoted(line, text);
+        else
+            line += text;
+    }
 }
 
 QString encode(const CellTable &table, int row)
 {
-    const int count = table.colCount();
-    const bool strict = table.strictDelimiter(row);
-    if (count == 1 && table.cell(0, row).isEmpty())
-        return QStringLiteral("\"\"");
     QString line;
-    line.reserve(count * 8);
-    for (int k = 0; k < count; ++k) {
-        const QString text = table.cell(k, row);
-        line += mustQuote(text, strict) ? quoted(text) : text;
-        line += u',';
-    }
-    line.chop(1);
+    line.reserve(table.colCount() * 8);
+    appendEncoded(line, table, row);
     return line;
 }
 
 // Moving from one character to the next outside quotes: a code unit, the low
 // surrogate after it, and every non-spacing mark that follows form one step.
-qsizetype stepFrom(const QString &line, qsizetype p)
+qsizetype stepFrom(QStringView line, qsizetype p)
 {
     const qsizetype n = line.size();
     ++p;
@@ -68,7 +79,7 @@ qsizetype stepFrom(const QString &line, qsizetype p)
     return p;
 }
 
-qsizetype skipBlanks(const QString &line, qsizetype p)
+qsizetype skipBlanks(QStringView line, qsizetype p)
 {
     while (p < line.size() && isBlank(line[p]))
         p = stepFrom(line, p);
@@ -76,11 +87,11 @@ qsizetype skipBlanks(const QString &line, qsizetype p)
 }
 
 // From just after an opening quote: up to the first quote not directly followed
-// by another, or to the end of the line; a doubled quote stands for one.
-QString readQuoted(const QString &line, qsizetype &p)
+// by another, or to the end of the line; a doubled quote stands for one. The field
+// is appended to the text.
+void readQuoted(QStringView line, qsizetype &p, QString &field)
 {
     const qsizetype n = line.size();
-    QString field;
     while (p < n) {
         if (line[p] == u'"') {
             if (p + 1 < n && line[p + 1] == u'"') {
@@ -94,7 +105,6 @@ QString readQuoted(const QString &line, qsizetype &p)
         field += line[p];
         ++p;
     }
-    return field;
 }
 
 } // namespace
@@ -115,6 +125,11 @@ RowList Rows(CellTable &table, int row)
 QString rowCommaText(const CellTable &table, int row)
 {
     return encode(table, row);
+}
+
+void appendRowCommaText(QString &line, const CellTable &table, int row)
+{
+    appendEncoded(line, table, row);
 }
 
 int RowList::Count() const
@@ -165,38 +180,52 @@ QString RowList::CommaText() const
 
 void RowList::setCommaText(const QString &line)
 {
+    setCommaText(QStringView(line));
+}
+
+void RowList::setCommaText(QStringView line)
+{
     const bool strict = StrictDelimiter();
     const qsizetype n = line.size();
-    Clear();
-    // After Clear, Add would put field i into entry i (every stored text is
-    // non-empty), so each field is stored by its index; fields from Count() on are
-    // dropped, so the reading stops there.
+    // As Clear and then Add for each field: field i goes into entry i (every stored
+    // text is non-empty) and fields from Count() on are dropped, so the reading stops
+    // there. The fields are gathered in one text and the row written once, so a
+    // catalog load makes one string per line rather than one per cell.
     const int count = Count();
-    int fields = 0;
+    QString texts;
+    texts.reserve(n);
+    QVarLengthArray<int, 8> ends;
+    const auto endField = [&] {
+        if (texts.size() == (ends.isEmpty() ? 0 : ends.back()))
+            texts += u' '; // an empty field is stored as " ", as Add does
+        ends.append(int(texts.size()));
+    };
     qsizetype p = strict ? 0 : skipBlanks(line, 0);
-    while (p < n && fields < count) {
-        QString field;
+    while (p < n && ends.size() < count) {
         if (line[p] == u'"') {
             ++p;
-            field = readQuoted(line, p);
+            readQuoted(line, p, texts);
         } else {
+            // A low surrogate or a mark, which stepFrom would step over, is never a
+            // comma or a blank, so the end is found one code unit at a time.
             const qsizetype start = p;
             while (p < n && line[p] != u',' && (strict || !isBlank(line[p])))
-                p = stepFrom(line, p);
-            field = line.mid(start, p - start);
+                ++p;
+            texts.append(line.sliced(start, p - start));
         }
-        setEntry(fields++, field.isEmpty() ? QStringLiteral(" ") : field); // as Add does
+        endField();
         if (!strict)
             p = skipBlanks(line, p);
         if (p < n && line[p] == u',') {
             p = stepFrom(line, p);
             // A trailing comma ends one more, empty field.
-            if (p == n && fields < count)
-                setEntry(fields++, QStringLiteral(" "));
+            if (p == n && ends.size() < count)
+                endField();
             if (!strict)
                 p = skipBlanks(line, p);
         }
     }
+    table_->setRowTexts(row_, std::move(texts), ends);
 }
 
 bool RowList::StrictDelimiter() const

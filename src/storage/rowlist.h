@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace quorvel {
 
@@ -31,6 +32,7 @@ public:
 
     QString CommaText() const;
     void setCommaText(const QString &line);
+    void setCommaText(QStringView line);
 
     bool StrictDelimiter() const;
     void setStrictDelimiter(bool strict);
@@ -44,5 +46,7 @@ RowList Rows(CellTable &table, int row);
 
 // CommaText of row r of a table that may not be changed (the catalog save).
 QString rowCommaText(const CellTable &table, int row);
+// The same appended to a line, so that a caller can reuse one buffer for many rows.
+void appendRowCommaText(QString &line, const CellTable &table, int row);
 
 } // namespace quorvel

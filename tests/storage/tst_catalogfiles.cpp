@@ -71,6 +71,7 @@ private slots:
     void emptyFilesCountMinusOne();
     void saveErrorNamesTheFullPath();
     void shippedCatalogsLoad();
+    void longCatalogSavesAndLoadsWhole();
     void shippedPipesSuitTheWorkedExample();
 
 private:
@@ -341,6 +342,42 @@ void CatalogFilesTest::shippedPipesSuitTheWorkedExample()
     QCOMPARE(results.cell(2, 7), "13");
     QCOMPARE(results.cell(2, 8), "130");
     QCOMPARE(results.cell(2, 10), "4");
+}
+
+// A catalog longer than the save's blocks, with quoted fields and characters outside
+// ASCII, is written exactly as its rows' comma texts and reads back the same.
+void CatalogFilesTest::longCatalogSavesAndLoadsWhole()
+{
+    CellTable pumps(7, 6000);
+    LineList reference; // the same rows through the line list
+    for (int r = 0; r < pumps.rowCount(); ++r) {
+        pumps.setStrictDelimiter(r, true);
+        Rows(pumps, r).setCommaText(QStringLiteral("%1,P\u00e9 %1,\"a,b\",x \"y\",\u20ac%1,,last").arg(r));
+        reference.Add(rowCommaText(pumps, r));
+    }
+    const QString path = root_.filePath(QStringLiteral("long.csv"));
+    const QString referencePath = root_.filePath(QStringLiteral("reference.csv"));
+    saveCatalog(pumps, path);
+    reference.SaveToFile(referencePath);
+    QFile file(path);
+    QFile referenceFile(referencePath);
+    QVERIFY(file.open(QIODevice::ReadOnly) && referenceFile.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QCOMPARE(saved, referenceFile.readAll());
+    QVERIFY(saved.size() > 3 * 64 * 1024);
+    const QByteArray first("0,P\xe9 0,\"a,b\",\"x \"\"y\"\"\",\x80" "0, ,last\r\n");
+    QCOMPARE(saved.left(first.size()), first);
+
+    CellTable again(7, 6000);
+    LineList lines;
+    lines.LoadFromFile(path);
+    QCOMPARE(lines.Count(), pumps.rowCount());
+    for (int r = 0; r < lines.Count(); ++r) {
+        again.setStrictDelimiter(r, true);
+        Rows(again, r).setCommaText(lines[r]);
+        for (int c = 0; c < 7; ++c)
+            QCOMPARE(again.cell(c, r), pumps.cell(c, r));
+    }
 }
 
 QTEST_GUILESS_MAIN(CatalogFilesTest)

@@ -2,9 +2,9 @@
 
 namespace quorvel {
 
-QString shownPart(const QString &text)
+QString shownPart(QStringView text)
 {
-    return text.size() > mostShownCharacters ? text.left(mostShownCharacters) : text;
+    return text.left(mostShownCharacters).toString();
 }
 
 GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -46,7 +46,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return shownPart(table_->cell(index.column(), index.row()));
+        return shownPart(table_->cellView(index.column(), index.row())); // no copy of a huge cell
     case Qt::EditRole:
         return table_->cell(index.column(), index.row());
     default:

@@ -16,7 +16,7 @@ namespace quorvel {
 // widest column shows, and a bound that keeps a huge cell (a 50 MB line in a file)
 // from freezing every paint. The cell keeps its whole text for editing and saving.
 constexpr qsizetype mostShownCharacters = 1024;
-QString shownPart(const QString &text);
+QString shownPart(QStringView text);
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
