@@ -79,10 +79,9 @@ void LineList::LoadFromFile(const QString &path)
 
 QByteArray LineList::SaveToBytes() const
 {
-    if (encodedLines_ < Count()) {
-        const qsizetype remaining = text_.size() - lines_[size_t(encodedLines_)].start;
-        encoded_.reserve(encoded_.size() + remaining + 2 * (Count() - encodedLines_));
-    }
+    // Sized once for a whole list; lines added later grow the bytes as they come.
+    if (encodedLines_ == 0)
+        encoded_.reserve(text_.size() + 2 * qsizetype(lines_.size()));
     for (; encodedLines_ < Count(); ++encodedLines_) {
         appendCodePage(encoded_, line(encodedLines_));
         encoded_ += "\r\n";
