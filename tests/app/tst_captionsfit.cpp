@@ -9,6 +9,7 @@
 #include "gridwidget.h"
 #include "mainwindow.h"
 #include "sheetlayout.h"
+#include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/fakeswitches.h"
 
@@ -128,10 +129,7 @@ void TestCaptionsFit::initTestCase()
 {
     fake.folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
     const QString database = root.filePath("common/Pellmarsh/Quorvel/Database/");
-    QVERIFY(QDir().mkpath(database));
-    const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
-    for (const QString &name : shipped.entryList(QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(name), database + name));
+    QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
 
     app = std::make_unique<Application>(fake.platform);
     MainWindow &main = app->mainWindow();

@@ -7,6 +7,7 @@
 #include "sheetlayout.h"
 #include "tankswindow.h"
 #include "support/children.h"
+#include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -115,11 +116,8 @@ void TestProjectRoundTrip::init()
 {
     fake.folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
     const QString database = root.filePath("common/Pellmarsh/Quorvel/Database/");
-    QVERIFY(QDir().mkpath(database));
     QVERIFY(QDir().mkpath(root.filePath("documents/Pellmarsh/Quorvel/Projects")));
-    const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
-    for (const QString &name : shipped.entryList(QDir::Files))
-        QVERIFY(QFile::copy(shipped.filePath(name), database + name));
+    QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
 
     app = std::make_unique<Application>(fake.platform);
     MainWindow &window = app->mainWindow();

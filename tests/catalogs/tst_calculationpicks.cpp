@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "pumpswindow.h"
 #include "tankswindow.h"
+#include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -65,10 +66,7 @@ private slots:
         fake_.folders = FakeKnownFolders(root_->filePath("common"), root_->filePath("documents"),
                                     root_->filePath("pictures"));
         const QString database = root_->filePath("common/Pellmarsh/Quorvel/Database/");
-        QVERIFY(QDir().mkpath(database));
-        const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
-        for (const QString &name : shipped.entryList(QDir::Files))
-            QVERIFY(QFile::copy(shipped.filePath(name), database + name));
+        QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
         app_ = std::make_unique<Application>(fake_.platform);
         mainWindow().show();
         QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));

@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "pumpswindow.h"
 #include "tankswindow.h"
+#include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
 
@@ -195,10 +196,7 @@ private slots:
         QVERIFY(root_->isValid());
         fake_.folders = FakeKnownFolders(root_->filePath(QStringLiteral("common")), root_->filePath(QStringLiteral("docs")),
                                     root_->filePath(QStringLiteral("pictures")));
-        QVERIFY(QDir().mkpath(database()));
-        const QDir shipped(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
-        for (const QString &name : shipped.entryList(QDir::Files))
-            QVERIFY(QFile::copy(shipped.filePath(name), database() + name));
+        QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database()));
         fake_.boxes.clear();
     }
 
