@@ -14,6 +14,7 @@
 
 #include "celltable.h"
 #include "rowlist.h"
+#include "support/tabletext.h"
 
 #include <array>
 #include <memory>
@@ -21,14 +22,6 @@
 using namespace quorvel;
 
 namespace {
-
-QStringList cells(const CellTable &table, int row)
-{
-    QStringList texts;
-    for (int k = 0; k < table.colCount(); ++k)
-        texts << table.cell(k, row);
-    return texts;
-}
 
 // Whether row b holds the cells of row a, an empty cell of a as " " when asked. Read
 // in place: a copy of every cell cost more than the comparison.
@@ -98,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     FUZZ_CHECK(sameCells(table, 0, 1, true), "an encoded row decodes to its cells, empty ones as \" \"",
                QStringLiteral("line %1\nencoded %2\ncells %3\nback %4")
-                   .arg(visible(line), visible(first), visible(cells(table, 0)), visible(cells(table, 1))));
+                   .arg(visible(line), visible(first), visible(rowCells(table, 0)), visible(rowCells(table, 1))));
 
     const QString second = Rows(table, 1).CommaText();
     Rows(table, 2).setCommaText(second);
@@ -110,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Rows(table, 3).setCommaText(first);
         FUZZ_CHECK(sameCells(table, 1, 3, false), "a non-strict line decodes alike in both variants",
                    QStringLiteral("line %1\nnon-strict %2\nstrict %3")
-                       .arg(visible(first), visible(cells(table, 1)), visible(cells(table, 3))));
+                       .arg(visible(first), visible(rowCells(table, 1)), visible(rowCells(table, 3))));
     }
     return 0;
 }

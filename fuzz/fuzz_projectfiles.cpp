@@ -17,6 +17,7 @@
 #include "codepage.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakemessageboxes.h"
+#include "support/tabletext.h"
 
 #include <array>
 
@@ -65,16 +66,6 @@ QByteArray fileSet(const QString &base)
     for (const QString &ext : extensions)
         all += readScratchFile(base + ext) + "\n|||\n";
     return all;
-}
-
-QStringList cells(const CellTable &table)
-{
-    QStringList texts;
-    for (int r = 0; r < table.rowCount(); ++r) {
-        for (int c = 0; c < table.colCount(); ++c)
-            texts << table.cell(c, r);
-    }
-    return texts;
 }
 
 // What a cell or name comes back as after a save and an open.
@@ -171,9 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(project.sheet.projectName() == storedForm(name), "the name comes back",
                visible(name) + QStringLiteral(" -> ") + visible(project.sheet.projectName()));
     FUZZ_CHECK(holds(project.sheet.inputs, inputs), "the inputs come back",
-               visible(inputs) + QStringLiteral("\n") + visible(cells(project.sheet.inputs)));
+               visible(inputs) + QStringLiteral("\n") + visible(allCells(project.sheet.inputs)));
     FUZZ_CHECK(holds(project.sheet.results, results), "the results come back",
-               visible(results) + QStringLiteral("\n") + visible(cells(project.sheet.results)));
+               visible(results) + QStringLiteral("\n") + visible(allCells(project.sheet.results)));
 
     project.save(saved);
     const QByteArray second = fileSet(saved);

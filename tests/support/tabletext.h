@@ -34,6 +34,24 @@ inline QStringList column(const CellTable &table, int col)
     return cells;
 }
 
+// The cells of one row, column 0 first.
+inline QStringList rowCells(const CellTable &table, int row)
+{
+    QStringList cells;
+    for (int col = 0; col < table.colCount(); ++col)
+        cells << table.cell(col, row);
+    return cells;
+}
+
+// Every cell of the table, row by row from row 0.
+inline QStringList allCells(const CellTable &table)
+{
+    QStringList cells;
+    for (int row = 0; row < table.rowCount(); ++row)
+        cells << rowCells(table, row);
+    return cells;
+}
+
 // The cells of a row in brackets from column 0 on: [ ] holds one space, [] is empty.
 inline QString shown(CellTable &table, int row)
 {
