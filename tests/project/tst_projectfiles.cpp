@@ -103,14 +103,6 @@ QString errorOf(Action action)
     return QStringLiteral("<no error>");
 }
 
-QStringList allCells(const CellTable &t)
-{
-    QStringList cells;
-    for (int c = 0; c < t.colCount(); ++c)
-        cells << column(t, c);
-    return cells;
-}
-
 using Caption = ProjectSheet::Caption;
 
 // The four captions over the schematic: source, storage, pipeline, population.
