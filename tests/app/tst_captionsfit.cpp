@@ -12,6 +12,7 @@
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/fakeswitches.h"
+#include "support/fixedpicks.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -93,16 +94,6 @@ QStringList cutLabelsAndButtons(const QWidget &window)
     }
     return cut;
 }
-
-// Answers the calculation's two picks with fixed rows, as a double-click would.
-class FixedPicks final : public CatalogPickers {
-public:
-    qint32 pump = 1;
-    qint32 tank = 1;
-    qint32 pickPump() override { return pump; }
-    void endPumpPick() override {}
-    qint32 pickTank() override { return tank; }
-};
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "linelist.h"
 #include "rowlist.h"
 #include "support/fakeknownfolders.h"
+#include "support/fixedpicks.h"
 #include "support/tabletext.h"
 
 #include <QDir>
@@ -43,14 +44,6 @@ public:
     void setSaveAsEnabled(bool) override {}
     void setPrintEnabled(bool) override {}
     bool saveEnabled() const override { return save; }
-};
-
-class Picks : public CatalogPickers {
-public:
-    int pump = 1, tank = 1;
-    qint32 pickPump() override { return pump; }
-    void endPumpPick() override {}
-    qint32 pickTank() override { return tank; }
 };
 
 } // namespace
@@ -329,7 +322,7 @@ void CatalogFilesTest::shippedPipesSuitTheWorkedExample()
         inputs.setCell(2, r, values[r]);
     DesignCalculation calc;
     Switches switches;
-    Picks picks;
+    FixedPicks picks;
     picks.tank = 3; // a 10 m3 tank
     calc.run({inputs, results, c.pipes, c.pipeCount, c.pumps, c.tanks}, switches, picks);
 
