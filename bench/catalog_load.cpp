@@ -68,13 +68,13 @@ int main()
     const QString databaseDir = dir.path() + u'/';
     // The other two catalogs stay small; the pumps catalog is the one measured.
     LineList small;
-    small.Add(QStringLiteral("No"));
-    small.SaveToFile(databaseDir + QLatin1String(Catalogs::pipesFile));
-    small.SaveToFile(databaseDir + QLatin1String(Catalogs::tanksFile));
+    small.append(QStringLiteral("No"));
+    small.saveToFile(databaseDir + QLatin1String(Catalogs::pipesFile));
+    small.saveToFile(databaseDir + QLatin1String(Catalogs::tanksFile));
 
     std::printf("Best of %d rounds, milliseconds; ratio = time / getline time.\n", kRounds);
-    std::printf("%7s %9s | %12s %5s | %12s %5s | %12s %5s | %12s %5s\n", "lines", "getline", "LoadFromFile",
-                "ratio", "SaveToFile", "ratio", "catalog load", "ratio", "catalog save", "ratio");
+    std::printf("%7s %9s | %12s %5s | %12s %5s | %12s %5s | %12s %5s\n", "lines", "getline", "loadFromFile",
+                "ratio", "saveToFile", "ratio", "catalog load", "ratio", "catalog save", "ratio");
     double loadRatio = 0;
     double saveRatio = 0;
     for (const int lines : {1000, 10000, 100000}) {
@@ -88,10 +88,10 @@ int main()
         LineList list;
         const double load = bestMilliseconds([&] {
             LineList fresh;
-            fresh.LoadFromFile(path);
+            fresh.loadFromFile(path);
             list = fresh;
         });
-        const double save = bestMilliseconds([&] { list.SaveToFile(databaseDir + "lines-saved.csv"); });
+        const double save = bestMilliseconds([&] { list.saveToFile(databaseDir + "lines-saved.csv"); });
 
         // The whole catalog load: lines decoded into the pumps table (strict).
         const double catalogLoad = bestMilliseconds([&] {
@@ -104,8 +104,8 @@ int main()
         const double catalogSave =
             bestMilliseconds([&] { saveCatalog(catalogs.pumps, databaseDir + "pumps-saved.csv"); });
 
-        if (counted != std::size_t(lines) || list.Count() != lines)
-            std::fprintf(stderr, "line counts differ: %zu, %d\n", counted, list.Count());
+        if (counted != std::size_t(lines) || list.count() != lines)
+            std::fprintf(stderr, "line counts differ: %zu, %d\n", counted, list.count());
         std::printf("%7d %9.2f | %12.2f %5.1f | %12.2f %5.1f | %12.2f %5.1f | %12.2f %5.1f\n", lines, baseline,
                     load, load / baseline, save, save / baseline, catalogLoad, catalogLoad / baseline,
                     catalogSave, catalogSave / baseline);

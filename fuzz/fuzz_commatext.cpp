@@ -1,4 +1,4 @@
-// CommaText write (decoding) of any line in either variant, then read (encoding) and
+// commaText write (decoding) of any line in either variant, then read (encoding) and
 // write again. The first byte chooses the variant (bit 0: strict), the column count
 // (bits 1-3: 1 to 8) and how the rest is taken (bit 4: UTF-16 little-endian code
 // units, so lone surrogates and marks occur; otherwise UTF-8). Properties:
@@ -78,13 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // the other variant.
     CellTable &table = tableWith(columns);
     for (int r = 0; r < 3; ++r)
-        Rows(table, r).setStrictDelimiter(strict);
-    Rows(table, 3).setStrictDelimiter(!strict);
+        rowList(table, r).setStrictDelimiter(strict);
+    rowList(table, 3).setStrictDelimiter(!strict);
 
-    Rows(table, 0).setCommaText(line);
-    const QString first = Rows(table, 0).CommaText();
+    rowList(table, 0).setCommaText(line);
+    const QString first = rowList(table, 0).commaText();
 
-    Rows(table, 1).setCommaText(first);
+    rowList(table, 1).setCommaText(first);
     for (int k = 1; k < columns; ++k) {
         if (startsWithStepContinuation(table.cellView(k, 0)))
             return 0;
@@ -93,14 +93,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                QStringLiteral("line %1\nencoded %2\ncells %3\nback %4")
                    .arg(visible(line), visible(first), visible(rowCells(table, 0)), visible(rowCells(table, 1))));
 
-    const QString second = Rows(table, 1).CommaText();
-    Rows(table, 2).setCommaText(second);
-    const QString third = Rows(table, 2).CommaText();
+    const QString second = rowList(table, 1).commaText();
+    rowList(table, 2).setCommaText(second);
+    const QString third = rowList(table, 2).commaText();
     FUZZ_CHECK(third == second, "from the second encoding on the line stays the same",
                QStringLiteral("second %1\nthird %2").arg(visible(second), visible(third)));
 
     if (!strict) {
-        Rows(table, 3).setCommaText(first);
+        rowList(table, 3).setCommaText(first);
         FUZZ_CHECK(sameCells(table, 1, 3, false), "a non-strict line decodes alike in both variants",
                    QStringLiteral("line %1\nnon-strict %2\nstrict %3")
                        .arg(visible(first), visible(rowCells(table, 1)), visible(rowCells(table, 3))));

@@ -1,5 +1,5 @@
-// The line-file reading and writing on any bytes, in memory (LoadFromBytes and
-// SaveToBytes, the two halves of LoadFromFile and SaveToFile without the disk; the
+// The line-file reading and writing on any bytes, in memory (loadFromBytes and
+// saveToBytes, the two halves of loadFromFile and saveToFile without the disk; the
 // catalog and project targets go through the files). Properties:
 // - reading gives lines without CR, LF or NUL;
 // - the lines written and read back are the lines read, each as the code page holds
@@ -20,7 +20,7 @@ namespace {
 QStringList load(const QByteArray &bytes)
 {
     LineList list;
-    list.LoadFromBytes(bytes);
+    list.loadFromBytes(bytes);
     return linesOf(list);
 }
 
@@ -28,8 +28,8 @@ QByteArray save(const QStringList &lines)
 {
     LineList list;
     for (const QString &line : lines)
-        list.Add(line);
-    return list.SaveToBytes();
+        list.append(line);
+    return list.saveToBytes();
 }
 
 bool startsWithMark(const QByteArray &bytes)

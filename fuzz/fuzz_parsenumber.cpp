@@ -1,11 +1,11 @@
-// ParseNumber on any text. The first byte chooses the decimal separator ("." or ","),
+// parseNumber on any text. The first byte chooses the decimal separator ("." or ","),
 // the rest is the cell text in UTF-8. Checked against an independent reading of the
 // number grammar and against the C library's correctly rounded strtold:
 // - a text outside the grammar gives exactly the conversion error;
 // - a text inside it gives a finite value, or the conversion error only when the
 //   digits or the value lie beyond the extended range;
 // - a value in the normal range is within a few units in the last place of strtold;
-// - FormatNumber of such a value reads back to the same text.
+// - formatNumber of such a value reads back to the same text.
 #include "fuzzcheck.h"
 
 #include "error.h"
@@ -72,7 +72,7 @@ std::optional<Reading> readGrammar(const QString &text, QChar separator)
 std::optional<Extended> parse(const QString &text)
 {
     try {
-        return ParseNumber(text);
+        return parseNumber(text);
     } catch (const Error &e) {
         const QString expected = QStringLiteral("'%1' is not a valid floating point value").arg(text);
         FUZZ_CHECK(e.message() == expected, "the only error is the conversion error",
@@ -117,11 +117,11 @@ void checkAgainstGrammar(const QString &text, const Reading &r, std::optional<Ex
     FUZZ_CHECK(relative < 1e-14L, "the value is the number the text denotes",
               visible(text) + QStringLiteral(" relative error ") + QString::number(double(relative)));
 
-    const QString formatted = FormatNumber(*value);
+    const QString formatted = formatNumber(*value);
     const std::optional<Extended> again = parse(formatted);
     FUZZ_CHECK(again.has_value(), "a formatted number reads back", visible(formatted));
-    FUZZ_CHECK(FormatNumber(*again) == formatted, "formatting what was read gives the same text",
-              visible(formatted) + QStringLiteral(" -> ") + visible(FormatNumber(*again)));
+    FUZZ_CHECK(formatNumber(*again) == formatted, "formatting what was read gives the same text",
+              visible(formatted) + QStringLiteral(" -> ") + visible(formatNumber(*again)));
 }
 
 } // namespace

@@ -350,7 +350,7 @@ void MainWindow::placeCaptions()
     okButton_->move(bottomPanel_->width() - 120, okButton_->y());
     sourceCaption_->move(20, H - 40);
     storageCaption_->move(W - 380, 80);
-    pipelineCaption_->move(int(RoundHalfEven(Extended(W) / 2)), int(RoundHalfEven(Extended(H) / 2)));
+    pipelineCaption_->move(int(roundHalfEven(Extended(W) / 2)), int(roundHalfEven(Extended(H) / 2)));
     populationCaption_->move(W - 240, H - 120);
     sheet_.windowResized();
 }

@@ -71,7 +71,7 @@ void PumpsWindow::keyPressed()
 {
     // Typing into an empty row numbers it.
     if (catalogs_.pumps.cell(PumpColumn::Name, row_).isEmpty())
-        catalogs_.pumps.setCell(PumpColumn::Number, row_, FormatInteger(row_));
+        catalogs_.pumps.setCell(PumpColumn::Number, row_, formatInteger(row_));
 }
 
 void PumpsWindow::keyReleased()
@@ -97,8 +97,8 @@ void PumpsWindow::insertRow()
     catalogs_.pumps.setRowCount(catalogs_.pumps.rowCount() + 1);
     const qint32 n = catalogs_.pumps.rowCount();
     for (qint32 i = n - 1; i >= row_; --i)
-        Rows(catalogs_.pumps, i).Assign(Rows(catalogs_.pumps, i - 1));
-    Rows(catalogs_.pumps, row_).Clear();
+        rowList(catalogs_.pumps, i).assign(rowList(catalogs_.pumps, i - 1));
+    rowList(catalogs_.pumps, row_).clear();
     renumber();
     showCurve(row_);
 }
@@ -109,7 +109,7 @@ void PumpsWindow::deleteRow()
     // line that the start-up load stored there.
     const qint32 n = catalogs_.pumps.rowCount();
     for (qint32 i = row_; i <= n - 1; ++i)
-        Rows(catalogs_.pumps, i).Assign(Rows(catalogs_.pumps, i + 1));
+        rowList(catalogs_.pumps, i).assign(rowList(catalogs_.pumps, i + 1));
     renumber();
     showCurve(row_);
 }
@@ -173,7 +173,7 @@ void PumpsWindow::showPicture(const QString &path)
 void PumpsWindow::renumber()
 {
     for (qint32 i = 1; i <= catalogs_.pumps.rowCount() - 1; ++i)
-        catalogs_.pumps.setCell(PumpColumn::Number, i, FormatInteger(i));
+        catalogs_.pumps.setCell(PumpColumn::Number, i, formatInteger(i));
 }
 
 } // namespace quorvel

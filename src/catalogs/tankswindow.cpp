@@ -50,7 +50,7 @@ void TanksWindow::keyPressed()
     // Typing into an empty row numbers it.
     CellTable &tanks = catalogs_.tanks;
     if (tanks.cell(TankColumn::Type, selectedRow_).isEmpty())
-        tanks.setCell(TankColumn::Number, selectedRow_, FormatInteger(selectedRow_));
+        tanks.setCell(TankColumn::Number, selectedRow_, formatInteger(selectedRow_));
     changedThisShowing_ = true;
 }
 
@@ -58,7 +58,7 @@ void TanksWindow::pickRow()
 {
     // Writing the tank count over the project name is deliberate: the program has
     // always done it, and users' habits and saved projects may rely on it.
-    sheet_.setProjectName(FormatInteger(tankCount()));
+    sheet_.setProjectName(formatInteger(tankCount()));
     if (selectedRow_ > tankCount()) {
         platform_.messages->warning(QStringLiteral("Select a data item"));
         return;

@@ -26,7 +26,7 @@ constexpr Extended millimetresPerInch = 25.4L;
 // A value rounded to hundredths (ties to even), back in extended precision.
 Extended hundredths(Extended value)
 {
-    return Div(Extended(RoundHalfEven(Mul(value, 100))), 100);
+    return checked::divide(Extended(roundHalfEven(checked::multiply(value, 100))), 100);
 }
 
 } // namespace
@@ -38,53 +38,53 @@ void DesignCalculation::run(const Tables &t, CommandSwitches &switches, CatalogP
     switches.setSaveAsEnabled(true);
     switches.setSaveEnabled(true);
 
-    const auto input = [&t](int row) { return ParseNumber(t.inputs.cell(valueColumn, row)); };
+    const auto input = [&t](int row) { return parseNumber(t.inputs.cell(valueColumn, row)); };
     const auto writeResult = [&t](int row, const QString &text) { t.results.setCell(valueColumn, row, text); };
-    const auto shownResult = [&t](int row) { return ParseNumber(t.results.cell(valueColumn, row)); };
+    const auto shownResult = [&t](int row) { return parseNumber(t.results.cell(valueColumn, row)); };
 
     const Extended usage = input(InputRow::DailyUsage);
     const Extended population = input(InputRow::Population);
     const Extended pumpingHours = input(InputRow::PumpingHours);
 
     // Design flow: the day's demand spread over the pumping hours.
-    designFlow = StoreDouble(Div(Mul(Div(Mul(usage, population), 86400), 24), pumpingHours));
+    designFlow = checked::toDouble(checked::divide(checked::multiply(checked::divide(checked::multiply(usage, population), 86400), 24), pumpingHours));
 
     // Economic diameter from the flow in cubic metres per hour.
-    economicDiameter = StoreDouble(Mul(Mul(SquareRoot(Mul(3.6L, designFlow)), inverseOf1016), millimetresPerInch));
+    economicDiameter = checked::toDouble(checked::multiply(checked::multiply(checked::squareRoot(checked::multiply(3.6L, designFlow)), inverseOf1016), millimetresPerInch));
 
     // Nearest inside diameter wins; ties keep the lower row; both diameters keep the
     // last chosen pipe when no row is chosen.
     double best = 1E10;
     for (qint32 i = 1; i <= t.pipeCount; ++i) {
-        const Extended inside = ParseNumber(t.pipes.cell(PipeColumn::Inside, i));
-        const double distance = StoreDouble(Abs(Sub(economicDiameter, inside)));
+        const Extended inside = parseNumber(t.pipes.cell(PipeColumn::Inside, i));
+        const double distance = checked::toDouble(checked::absolute(checked::subtract(economicDiameter, inside)));
         if (best > distance) {
-            insideDiameter = StoreDouble(ParseNumber(t.pipes.cell(PipeColumn::Inside, i)));
-            nominalDiameter = StoreDouble(ParseNumber(t.pipes.cell(PipeColumn::Nominal, i)));
+            insideDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Inside, i)));
+            nominalDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Nominal, i)));
             best = distance;
         }
     }
 
-    writeResult(ResultRow::DesignFlow, FormatNumber(Mul(hundredths(designFlow), 60)));
-    writeResult(ResultRow::NominalDiameter, FormatNumber(nominalDiameter));
+    writeResult(ResultRow::DesignFlow, formatNumber(checked::multiply(hundredths(designFlow), 60)));
+    writeResult(ResultRow::NominalDiameter, formatNumber(nominalDiameter));
 
     const Extended length = input(InputRow::PipelineLength);
 
     // Hazen-Williams friction loss over the pipeline.
-    const Extended A = Mul(Power(Div(designFlow, roughness), flowExponent), hazenWilliamsFactor);
-    const Extended B = Power(Div(insideDiameter, millimetresPerInch), diameterExponent);
-    frictionLoss = StoreDouble(Mul(Div(A, B), length));
-    writeResult(ResultRow::FrictionLoss, FormatNumber(hundredths(frictionLoss)));
+    const Extended flowTerm = checked::multiply(checked::power(checked::divide(designFlow, roughness), flowExponent), hazenWilliamsFactor);
+    const Extended diameterTerm = checked::power(checked::divide(insideDiameter, millimetresPerInch), diameterExponent);
+    frictionLoss = checked::toDouble(checked::multiply(checked::divide(flowTerm, diameterTerm), length));
+    writeResult(ResultRow::FrictionLoss, formatNumber(hundredths(frictionLoss)));
 
     const Extended storageElevation = input(InputRow::StorageElevation);
     const Extended sourceElevation = input(InputRow::SourceElevation);
-    const double pumpingHead = StoreDouble(Add(Sub(storageElevation, sourceElevation), frictionLoss));
-    writeResult(ResultRow::PumpingHead, FormatNumber(hundredths(pumpingHead)));
+    const double pumpingHead = checked::toDouble(checked::add(checked::subtract(storageElevation, sourceElevation), frictionLoss));
+    writeResult(ResultRow::PumpingHead, formatNumber(hundredths(pumpingHead)));
 
     // Theoretical storage: the water pumped in a day.
     const Extended pumpingTime = input(InputRow::PumpingHours);
-    const double storage = StoreDouble(Div(Mul(Mul(designFlow, 3600), pumpingTime), 1000));
-    writeResult(ResultRow::TheoreticalStorage, FormatNumber(Extended(RoundHalfEven(storage))));
+    const double storage = checked::toDouble(checked::divide(checked::multiply(checked::multiply(designFlow, 3600), pumpingTime), 1000));
+    writeResult(ResultRow::TheoreticalStorage, formatNumber(Extended(roundHalfEven(storage))));
 
     const qint32 pump = pickers.pickPump();
     t.results.setCell(descriptionColumn, ResultRow::Pump,
@@ -99,22 +99,22 @@ void DesignCalculation::run(const Tables &t, CommandSwitches &switches, CatalogP
                           + t.tanks.cell(TankColumn::Volume, tank) + QStringLiteral(" M^3"));
 
     // Number of tanks: nearest whole number, halves up (not rounded up).
-    const Extended capacity = ParseNumber(t.tanks.cell(TankColumn::Volume, tank));
-    const Extended tankCount = RoundHalfUp(Div(Extended(RoundHalfEven(storage)), capacity));
-    writeResult(ResultRow::Tanks, FormatNumber(tankCount));
+    const Extended capacity = parseNumber(t.tanks.cell(TankColumn::Volume, tank));
+    const Extended tankCount = roundHalfUp(checked::divide(Extended(roundHalfEven(storage)), capacity));
+    writeResult(ResultRow::Tanks, formatNumber(tankCount));
 
     // Later steps read the written results back, as shown.
     const Extended tanks = shownResult(ResultRow::Tanks);
-    const Extended actualStorage = Mul(tanks, ParseNumber(t.tanks.cell(TankColumn::Volume, tank)));
-    writeResult(ResultRow::ActualStorage, FormatNumber(actualStorage));
+    const Extended actualStorage = checked::multiply(tanks, parseNumber(t.tanks.cell(TankColumn::Volume, tank)));
+    writeResult(ResultRow::ActualStorage, formatNumber(actualStorage));
 
     const Extended actualPumpingTime =
-        hundredths(Div(Div(Mul(shownResult(ResultRow::ActualStorage), 1000), designFlow), 3600));
-    writeResult(ResultRow::ActualPumpingTime, FormatNumber(actualPumpingTime));
+        hundredths(checked::divide(checked::divide(checked::multiply(shownResult(ResultRow::ActualStorage), 1000), designFlow), 3600));
+    writeResult(ResultRow::ActualPumpingTime, formatNumber(actualPumpingTime));
 
     const Extended people = input(InputRow::Population);
     const Extended peoplePerTap = input(InputRow::PeoplePerTap);
-    writeResult(ResultRow::TapstandKits, FormatNumber(RoundUp(Div(Div(people, 6), peoplePerTap))));
+    writeResult(ResultRow::TapstandKits, formatNumber(roundUp(checked::divide(checked::divide(people, 6), peoplePerTap))));
 }
 
 } // namespace quorvel

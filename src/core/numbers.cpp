@@ -41,7 +41,7 @@ void raiseFaults()
 }
 
 template <typename Operation>
-Extended checked(Operation operation)
+Extended checkedOperation(Operation operation)
 {
     // Only the three fault flags are tested, so they are cleared only when one is
     // set: testing is cheap, clearing rewrites the whole x87 environment.
@@ -97,7 +97,7 @@ void readRegionalNumberSettings()
     separator() = regionalDecimalSeparator();
 }
 
-Extended ParseNumber(const QString &text)
+Extended parseNumber(const QString &text)
 {
     const qsizetype length = text.size();
     qsizetype i = 0;
@@ -163,7 +163,7 @@ Extended ParseNumber(const QString &text)
     return negative ? -value : value;
 }
 
-QString FormatNumber(Extended value)
+QString formatNumber(Extended value)
 {
     if (value == 0)
         return QStringLiteral("0");
@@ -227,12 +227,12 @@ QString FormatNumber(Extended value)
     return out;
 }
 
-QString FormatInteger(qint32 value)
+QString formatInteger(qint32 value)
 {
     return QString::number(value);
 }
 
-qint64 RoundHalfEven(Extended value)
+qint64 roundHalfEven(Extended value)
 {
     // The current rounding mode is to nearest, ties to even, for the whole run.
     const Extended rounded = nearbyintl(value);
@@ -242,14 +242,14 @@ qint64 RoundHalfEven(Extended value)
     return static_cast<qint64>(rounded);
 }
 
-Extended RoundHalfUp(Extended value)
+Extended roundHalfUp(Extended value)
 {
     const Extended whole = truncl(value);
     const Extended fraction = value - whole;
     return whole + truncl(2 * fraction);
 }
 
-Extended RoundUp(Extended value)
+Extended roundUp(Extended value)
 {
     const Extended whole = truncl(value);
     const Extended fraction = value - whole;
@@ -257,48 +257,52 @@ Extended RoundUp(Extended value)
     return whole + sign;
 }
 
-Extended Add(Extended a, Extended b)
+namespace checked {
+
+Extended add(Extended a, Extended b)
 {
-    return checked([=] { return a + b; });
+    return checkedOperation([=] { return a + b; });
 }
 
-Extended Sub(Extended a, Extended b)
+Extended subtract(Extended a, Extended b)
 {
-    return checked([=] { return a - b; });
+    return checkedOperation([=] { return a - b; });
 }
 
-Extended Mul(Extended a, Extended b)
+Extended multiply(Extended a, Extended b)
 {
-    return checked([=] { return a * b; });
+    return checkedOperation([=] { return a * b; });
 }
 
-Extended Div(Extended a, Extended b)
+Extended divide(Extended a, Extended b)
 {
-    return checked([=] { return a / b; });
+    return checkedOperation([=] { return a / b; });
 }
 
-Extended Power(Extended x, Extended y)
+Extended power(Extended x, Extended y)
 {
     if (x == 0)
         return x;
     if (x < 0)
         throw Error(FaultMessage::invalidOperation);
-    return checked([=] { return expl(y * logl(x)); });
+    return checkedOperation([=] { return expl(y * logl(x)); });
 }
 
-Extended SquareRoot(Extended x)
+Extended squareRoot(Extended x)
 {
-    return checked([=] { return sqrtl(x); });
+    return checkedOperation([=] { return sqrtl(x); });
 }
 
-Extended Abs(Extended x)
+Extended absolute(Extended x)
 {
-    return checked([=] { return fabsl(x); });
+    return checkedOperation([=] { return fabsl(x); });
 }
 
-double StoreDouble(Extended value)
+double toDouble(Extended value)
 {
-    return static_cast<double>(checked([=] { return static_cast<Extended>(static_cast<double>(value)); }));
+    return static_cast<double>(checkedOperation([=] { return static_cast<Extended>(static_cast<double>(value)); }));
 }
+
+} // namespace checked
 
 } // namespace quorvel

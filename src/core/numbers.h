@@ -12,30 +12,32 @@ namespace quorvel {
 using Extended = long double;
 static_assert(__LDBL_MANT_DIG__ == 64, "Extended must be the x87 80-bit format");
 
-// Process-wide decimal separator used by ParseNumber and FormatNumber.
+// Process-wide decimal separator used by parseNumber and formatNumber.
 QChar decimalSeparator();
 void setDecimalSeparator(QChar separator);
 // Reads the separator from the user's regional settings ("." when none is given).
 void readRegionalNumberSettings();
 
-Extended ParseNumber(const QString &text);
-QString FormatNumber(Extended value);
-QString FormatInteger(qint32 value);
+Extended parseNumber(const QString &text);
+QString formatNumber(Extended value);
+QString formatInteger(qint32 value);
 
-qint64 RoundHalfEven(Extended value);
-Extended RoundHalfUp(Extended value);
-Extended RoundUp(Extended value);
+qint64 roundHalfEven(Extended value);
+Extended roundHalfUp(Extended value);
+Extended roundUp(Extended value);
 
 // Checked arithmetic: each raises the fault messages of the program.
-Extended Add(Extended a, Extended b);
-Extended Sub(Extended a, Extended b);
-Extended Mul(Extended a, Extended b);
-Extended Div(Extended a, Extended b);
-Extended Power(Extended x, Extended y); // y not a whole number
-Extended SquareRoot(Extended x);
-Extended Abs(Extended x);
+namespace checked {
+Extended add(Extended a, Extended b);
+Extended subtract(Extended a, Extended b);
+Extended multiply(Extended a, Extended b);
+Extended divide(Extended a, Extended b);
+Extended power(Extended x, Extended y); // y not a whole number
+Extended squareRoot(Extended x);
+Extended absolute(Extended x);
 // Rounds to double precision for storing in a double field; overflow faults.
-double StoreDouble(Extended value);
+double toDouble(Extended value);
+} // namespace checked
 
 namespace FaultMessage {
 inline const char *const invalidOperation = "Invalid floating point operation";

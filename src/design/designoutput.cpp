@@ -52,7 +52,7 @@ private:
     {
         for (int k = 0; k < fields.size(); ++k)
             line_.setCell(k, 0, fields[k]);
-        out_.write(Rows(line_, 0).CommaText().toUtf8() + '\n');
+        out_.write(rowList(line_, 0).commaText().toUtf8() + '\n');
     }
 
     QIODevice &out_;

@@ -26,7 +26,7 @@ constexpr double hoursPerDay = 24;
 std::optional<Extended> numberIn(const QString &text)
 {
     try {
-        return ParseNumber(text);
+        return parseNumber(text);
     } catch (const Error &) {
         return std::nullopt;
     }
@@ -143,9 +143,9 @@ qint32 SiteDesigner::chooseTank(qint64 theoreticalStorage) const
     std::optional<Candidate> largest;
     for (const qint32 row : tankRows_) {
         try {
-            const Extended capacity = ParseNumber(catalogs_.tanks.cell(TankColumn::Volume, row));
-            const Extended tanks = RoundHalfUp(Div(Extended(theoreticalStorage), capacity));
-            const Candidate c{row, tanks, capacity, Mul(tanks, capacity)};
+            const Extended capacity = parseNumber(catalogs_.tanks.cell(TankColumn::Volume, row));
+            const Extended tanks = roundHalfUp(checked::divide(Extended(theoreticalStorage), capacity));
+            const Candidate c{row, tanks, capacity, checked::multiply(tanks, capacity)};
             if (c.storage >= theoreticalStorage
                 && (!fewest || c.tanks < fewest->tanks || (c.tanks == fewest->tanks && c.capacity < fewest->capacity)))
                 fewest = c;
@@ -201,7 +201,7 @@ SiteResult SiteDesigner::design(const Site &site) const
     RulePicks picks(
         [&]() -> qint32 {
             // Design flow and pumping head are written by the time the pump is picked.
-            pumpingHead = double(ParseNumber(shown(ResultRow::PumpingHead)));
+            pumpingHead = double(parseNumber(shown(ResultRow::PumpingHead)));
             if (namedPump_ != 0)
                 return result.pumpCatalogRow = namedPump_;
             result.pumpCatalogRow = choosePump(calculation.designFlow, pumpingHead);
@@ -211,7 +211,7 @@ SiteResult SiteDesigner::design(const Site &site) const
             return result.pumpCatalogRow != 0 ? result.pumpCatalogRow : noRow;
         },
         [&]() -> qint32 {
-            const qint64 storage = RoundHalfEven(ParseNumber(shown(ResultRow::TheoreticalStorage)));
+            const qint64 storage = roundHalfEven(parseNumber(shown(ResultRow::TheoreticalStorage)));
             return result.tankCatalogRow = chooseTank(storage);
         });
     NoCommandSwitches switches;

@@ -18,7 +18,7 @@ Site siteFromLine(int line, const QString &text)
 {
     CellTable fields(fieldCount, 1);
     fields.setStrictDelimiter(0, true); // only commas part fields: names may hold blanks
-    Rows(fields, 0).setCommaText(text);
+    rowList(fields, 0).setCommaText(text);
     // An empty field between commas is stored as one blank; in the file it is empty.
     const auto field = [&fields](int k) {
         const QString value = fields.cell(k, 0);
@@ -35,18 +35,18 @@ Site siteFromLine(int line, const QString &text)
 void SitesFile::load(const QString &path)
 {
     if (path != QLatin1String("-")) {
-        lines_.LoadFromFile(path);
+        lines_.loadFromFile(path);
         return;
     }
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
         throw Error(QStringLiteral("Cannot read the standard input"));
-    lines_.LoadFromBytes(in.readAll());
+    lines_.loadFromBytes(in.readAll());
 }
 
 bool SitesFile::holdsSite(int index) const
 {
-    return index >= 1 && index < lines_.Count() && !lines_[index].trimmed().isEmpty();
+    return index >= 1 && index < lines_.count() && !lines_[index].trimmed().isEmpty();
 }
 
 Site SitesFile::site(int index) const

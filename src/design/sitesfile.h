@@ -15,7 +15,7 @@ public:
     void load(const QString &path);
 
     // Lines 2.. of the file; an empty line holds no site.
-    int lineCount() const { return lines_.Count(); }
+    int lineCount() const { return lines_.count(); }
     bool holdsSite(int index) const;
     // The site of line index + 1.
     Site site(int index) const;

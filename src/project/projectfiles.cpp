@@ -24,7 +24,7 @@ qsizetype extensionStart(const QString &path)
 
 // The extension of a path: from its last "." to the end, when that "." lies after the
 // last "/" (a dot in a folder name starts no extension); otherwise empty.
-QString extractFileExt(const QString &path)
+QString fileExtension(const QString &path)
 {
     const qsizetype start = extensionStart(path);
     return start < 0 ? QString() : path.mid(start);
@@ -43,8 +43,8 @@ void saveTable(CellTable &table, const QString &path)
 {
     LineList lines;
     for (int r = 0; r < table.rowCount(); ++r) {
-        lines.Add(Rows(table, r).CommaText());
-        lines.SaveToFile(path);
+        lines.append(rowList(table, r).commaText());
+        lines.saveToFile(path);
     }
 }
 
@@ -55,10 +55,10 @@ void saveTable(CellTable &table, const QString &path)
 void loadTable(CellTable &table, const QString &path)
 {
     LineList lines;
-    lines.LoadFromFile(path);
-    const int rows = std::min(lines.Count(), table.rowCount());
+    lines.loadFromFile(path);
+    const int rows = std::min(lines.count(), table.rowCount());
     for (int i = 0; i < rows; ++i)
-        Rows(table, i).setCommaText(lines[i]);
+        rowList(table, i).setCommaText(lines[i]);
 }
 
 } // namespace
@@ -94,14 +94,14 @@ void ProjectFiles::saveProject()
         return;
 
     QString path = saveDialog_->fileName();
-    if (extractFileExt(path) != QLatin1String(".qvl")) { // case-sensitive on purpose
+    if (fileExtension(path) != QLatin1String(".qvl")) { // case-sensitive on purpose
         path += QStringLiteral(".qvl");
         saveDialog_->setFileName(path);
     }
 
     LineList name;
-    name.Add(sheet_.projectName());
-    name.SaveToFile(path);
+    name.append(sheet_.projectName());
+    name.saveToFile(path);
     saveTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
     saveTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
 }
@@ -121,7 +121,7 @@ void ProjectFiles::openProject()
         switches_.setSaveEnabled(false);
         switches_.setPrintEnabled(true);
         LineList name;
-        name.LoadFromFile(path);
+        name.loadFromFile(path);
         sheet_.setProjectName(name[0]);
     }
     loadTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));

@@ -42,10 +42,10 @@ int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
     table.reserveRows(int(bytes.count('\n')) + 1);
     int count = 0;
     // Each line is read in place and goes straight into its row: no list of lines.
-    LineList::ForEachLine(bytes, [&](QStringView line) {
+    LineList::forEachLine(bytes, [&](QStringView line) {
         if (strict)
             table.setStrictDelimiter(count, true);
-        Rows(table, count++).setCommaText(line);
+        rowList(table, count++).setCommaText(line);
     });
     return count;
 }
@@ -56,7 +56,7 @@ int loadSavable(CellTable &table, const QString &path, QString &notRead, std::op
 {
     QByteArray bytes;
     try {
-        bytes = LineList::ReadFileBytes(path);
+        bytes = LineList::readFileBytes(path);
     } catch (const Error &e) {
         notRead = e.message();
         throw;
@@ -78,7 +78,7 @@ void Catalogs::load(const QString &databaseDir)
     };
     pumpsNotRead = stoppedBy(pumpsFile);
     tanksNotRead = stoppedBy(tanksFile);
-    pipeCount = fillCatalog(pipes, LineList::ReadFileBytes(databaseDir + QLatin1String(pipesFile)), false) - 1;
+    pipeCount = fillCatalog(pipes, LineList::readFileBytes(databaseDir + QLatin1String(pipesFile)), false) - 1;
     loadSavable(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead, pumpsSeen_);
     tankCount = loadSavable(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead, tanksSeen_) - 1;
 }
@@ -118,7 +118,7 @@ void Catalogs::saveTanks(const QString &databaseDir)
 
 void saveCatalog(const CellTable &table, const QString &path)
 {
-    // As LineList::SaveToFile, but the rows go straight into the file's bytes, with
+    // As LineList::saveToFile, but the rows go straight into the file's bytes, with
     // no list of lines in between: their text is gathered in one reused buffer and
     // turned into the code page a block at a time (CR LF is the same in both).
     constexpr qsizetype block = 64 * 1024;
@@ -134,7 +134,7 @@ void saveCatalog(const CellTable &table, const QString &path)
         }
     }
     appendCodePage(bytes, text);
-    LineList::WriteFileBytes(path, bytes);
+    LineList::writeFileBytes(path, bytes);
 }
 
 } // namespace quorvel

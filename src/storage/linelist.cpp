@@ -63,7 +63,7 @@ void splitLines(View text, Line line)
 
 } // namespace
 
-QByteArray LineList::ReadFileBytes(const QString &path)
+QByteArray LineList::readFileBytes(const QString &path)
 {
     QByteArray bytes;
     QString reason;
@@ -72,29 +72,29 @@ QByteArray LineList::ReadFileBytes(const QString &path)
     return bytes;
 }
 
-void LineList::LoadFromFile(const QString &path)
+void LineList::loadFromFile(const QString &path)
 {
-    LoadFromBytes(ReadFileBytes(path));
+    loadFromBytes(readFileBytes(path));
 }
 
-QByteArray LineList::SaveToBytes() const
+QByteArray LineList::saveToBytes() const
 {
     // Sized once for a whole list; lines added later grow the bytes as they come.
     if (encodedLines_ == 0)
         encoded_.reserve(text_.size() + 2 * qsizetype(lines_.size()));
-    for (; encodedLines_ < Count(); ++encodedLines_) {
+    for (; encodedLines_ < count(); ++encodedLines_) {
         appendCodePage(encoded_, line(encodedLines_));
         encoded_ += "\r\n";
     }
     return encoded_;
 }
 
-void LineList::SaveToFile(const QString &path) const
+void LineList::saveToFile(const QString &path) const
 {
-    WriteFileBytes(path, SaveToBytes());
+    writeFileBytes(path, saveToBytes());
 }
 
-void LineList::WriteFileBytes(const QString &path, const QByteArray &bytes)
+void LineList::writeFileBytes(const QString &path, const QByteArray &bytes)
 {
     const WriteOutcome outcome = writeWholeFile(path, bytes);
     if (outcome.kind == WriteOutcome::CannotCreate)
@@ -104,14 +104,14 @@ void LineList::WriteFileBytes(const QString &path, const QByteArray &bytes)
         throw Error(QStringLiteral("Stream write error"));
 }
 
-void LineList::LoadFromBytes(const QByteArray &bytes)
+void LineList::loadFromBytes(const QByteArray &bytes)
 {
     LineList list;
-    ForEachLine(bytes, [&list](QStringView line) { list.Add(line); });
+    forEachLine(bytes, [&list](QStringView line) { list.append(line); });
     *this = std::move(list);
 }
 
-void LineList::ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line)
+void LineList::forEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line)
 {
     const QByteArrayView view(bytes);
     const auto each = [&line](QStringView text) {
@@ -132,7 +132,7 @@ void LineList::ForEachLine(const QByteArray &bytes, const std::function<void(QSt
     });
 }
 
-void LineList::Add(QStringView line)
+void LineList::append(QStringView line)
 {
     lines_.push_back({text_.size(), line.size()});
     text_ += line;
@@ -140,7 +140,7 @@ void LineList::Add(QStringView line)
 
 QString LineList::operator[](int i) const
 {
-    if (i < 0 || i >= Count())
+    if (i < 0 || i >= count())
         throw Error(QStringLiteral("List index out of bounds (%1)").arg(i));
     return line(i).toString();
 }

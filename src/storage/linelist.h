@@ -16,30 +16,30 @@ class LineList {
 public:
     // Replaces the list by the file's lines; raises "Cannot open file ..." when the
     // file cannot be read, leaving the list as it was.
-    void LoadFromFile(const QString &path);
-    // The bytes LoadFromFile reads, for a caller that needs them as well; raises the
+    void loadFromFile(const QString &path);
+    // The bytes loadFromFile reads, for a caller that needs them as well; raises the
     // same "Cannot open file ..." error.
-    static QByteArray ReadFileBytes(const QString &path);
+    static QByteArray readFileBytes(const QString &path);
     // Replaces the list by the lines of bytes read elsewhere, by the same rules.
-    void LoadFromBytes(const QByteArray &bytes);
+    void loadFromBytes(const QByteArray &bytes);
     // Hands the lines of such bytes to line() one at a time, by the same rules, without
     // keeping them: each view is valid only during its call.
-    static void ForEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line);
+    static void forEachLine(const QByteArray &bytes, const std::function<void(QStringView)> &line);
     // Replaces the file by the lines; raises "Cannot create file ..." or "Stream write
     // error". The old file stays whole when the save fails.
-    void SaveToFile(const QString &path) const;
-    // The bytes SaveToFile writes: each line in the code page, followed by CR LF.
-    QByteArray SaveToBytes() const;
-    // Replaces the file by bytes already in the code page, as SaveToFile does, with
+    void saveToFile(const QString &path) const;
+    // The bytes saveToFile writes: each line in the code page, followed by CR LF.
+    QByteArray saveToBytes() const;
+    // Replaces the file by bytes already in the code page, as saveToFile does, with
     // the same errors.
-    static void WriteFileBytes(const QString &path, const QByteArray &bytes);
+    static void writeFileBytes(const QString &path, const QByteArray &bytes);
 
-    void Add(QStringView line);
-    void Add(const QString &line) { Add(QStringView(line)); }
-    int Count() const { return static_cast<int>(lines_.size()); }
-    // Raises "List index out of bounds (i)" for an index outside 0..Count()-1.
+    void append(QStringView line);
+    void append(const QString &line) { append(QStringView(line)); }
+    int count() const { return static_cast<int>(lines_.size()); }
+    // Raises "List index out of bounds (i)" for an index outside 0..count()-1.
     QString operator[](int i) const;
-    // Line i without a copy (i in 0..Count()-1); valid until the list changes.
+    // Line i without a copy (i in 0..count()-1); valid until the list changes.
     QStringView line(int i) const { return QStringView(text_).sliced(lines_[size_t(i)].start, lines_[size_t(i)].size); }
 
 private:

@@ -113,11 +113,11 @@ RowList::RowList(CellTable &table, int row) : table_(&table), row_(row) {}
 
 RowList &RowList::operator=(const RowList &other)
 {
-    Assign(other);
+    assign(other);
     return *this;
 }
 
-RowList Rows(CellTable &table, int row)
+RowList rowList(CellTable &table, int row)
 {
     return RowList(table, row);
 }
@@ -132,7 +132,7 @@ void appendRowCommaText(QString &line, const CellTable &table, int row)
     appendEncoded(line, table, row);
 }
 
-int RowList::Count() const
+int RowList::count() const
 {
     return table_->colCount();
 }
@@ -147,10 +147,10 @@ void RowList::setEntry(int k, const QString &text)
     table_->setCell(k, row_, text);
 }
 
-int RowList::Add(const QString &text)
+int RowList::append(const QString &text)
 {
-    const int count = Count();
-    for (int k = 0; k < count; ++k) {
+    const int entries = count();
+    for (int k = 0; k < entries; ++k) {
         if (table_->cell(k, row_).isEmpty()) {
             setEntry(k, text.isEmpty() ? QStringLiteral(" ") : text);
             return k;
@@ -159,21 +159,21 @@ int RowList::Add(const QString &text)
     return -1;
 }
 
-void RowList::Clear()
+void RowList::clear()
 {
-    const int count = Count();
-    for (int k = 0; k < count; ++k)
+    const int entries = count();
+    for (int k = 0; k < entries; ++k)
         setEntry(k, QString());
 }
 
-void RowList::Assign(const RowList &other)
+void RowList::assign(const RowList &other)
 {
-    const int count = std::min(Count(), other.Count());
-    for (int k = 0; k < count; ++k)
+    const int common = std::min(count(), other.count());
+    for (int k = 0; k < common; ++k)
         setEntry(k, other[k]);
 }
 
-QString RowList::CommaText() const
+QString RowList::commaText() const
 {
     return encode(*table_, row_);
 }
@@ -185,23 +185,23 @@ void RowList::setCommaText(const QString &line)
 
 void RowList::setCommaText(QStringView line)
 {
-    const bool strict = StrictDelimiter();
+    const bool strict = strictDelimiter();
     const qsizetype n = line.size();
-    // As Clear and then Add for each field: field i goes into entry i (every stored
-    // text is non-empty) and fields from Count() on are dropped, so the reading stops
+    // As clear() and then append() for each field: field i goes into entry i (every stored
+    // text is non-empty) and fields from count() on are dropped, so the reading stops
     // there. The fields are gathered in one text and the row written once, so a
     // catalog load makes one string per line rather than one per cell.
-    const int count = Count();
+    const int entries = count();
     QString texts;
     texts.reserve(n);
     QVarLengthArray<int, 8> ends;
     const auto endField = [&] {
         if (texts.size() == (ends.isEmpty() ? 0 : ends.back()))
-            texts += u' '; // an empty field is stored as " ", as Add does
+            texts += u' '; // an empty field is stored as " ", as append() does
         ends.append(int(texts.size()));
     };
     qsizetype p = strict ? 0 : skipBlanks(line, 0);
-    while (p < n && ends.size() < count) {
+    while (p < n && ends.size() < entries) {
         if (line[p] == u'"') {
             ++p;
             readQuoted(line, p, texts);
@@ -219,7 +219,7 @@ void RowList::setCommaText(QStringView line)
         if (p < n && line[p] == u',') {
             p = stepFrom(line, p);
             // A trailing comma ends one more, empty field.
-            if (p == n && ends.size() < count)
+            if (p == n && ends.size() < entries)
                 endField();
             if (!strict)
                 p = skipBlanks(line, p);
@@ -228,7 +228,7 @@ void RowList::setCommaText(QStringView line)
     table_->setRowTexts(row_, std::move(texts), ends);
 }
 
-bool RowList::StrictDelimiter() const
+bool RowList::strictDelimiter() const
 {
     return table_->strictDelimiter(row_);
 }

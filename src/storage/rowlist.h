@@ -8,33 +8,33 @@ namespace quorvel {
 class CellTable;
 
 // Row r of a table seen as a list of texts, one entry per column. The list has the
-// table's column count as its fixed length; its StrictDelimiter flag belongs to the
+// table's column count as its fixed length; its strictDelimiter flag belongs to the
 // row position and is kept in the table. Any r >= 0 is valid, also past the row
 // count: such rows are stored but not shown.
 class RowList {
 public:
     RowList(CellTable &table, int row);
     RowList(const RowList &) = default;
-    // Writing a row from another row list copies the contents (Assign); the view
+    // Writing a row from another row list copies the contents (assign); the view
     // keeps its own row.
     RowList &operator=(const RowList &other);
 
-    int Count() const;
+    int count() const;
     QString operator[](int k) const;
     void setEntry(int k, const QString &text);
 
     // Stores text in the first empty entry (an empty text as " ") and returns its
     // index, or -1 when every entry holds text (the text is then dropped).
-    int Add(const QString &text);
-    void Clear();
+    int append(const QString &text);
+    void clear();
     // Copies the entries the two lists have in common; the target's flag stays.
-    void Assign(const RowList &other);
+    void assign(const RowList &other);
 
-    QString CommaText() const;
+    QString commaText() const;
     void setCommaText(const QString &line);
     void setCommaText(QStringView line);
 
-    bool StrictDelimiter() const;
+    bool strictDelimiter() const;
     void setStrictDelimiter(bool strict);
 
 private:
@@ -42,9 +42,9 @@ private:
     int row_;
 };
 
-RowList Rows(CellTable &table, int row);
+RowList rowList(CellTable &table, int row);
 
-// CommaText of row r of a table that may not be changed (the catalog save).
+// commaText of row r of a table that may not be changed (the catalog save).
 QString rowCommaText(const CellTable &table, int row);
 // The same appended to a line, so that a caller can reuse one buffer for many rows.
 void appendRowCommaText(QString &line, const CellTable &table, int row);

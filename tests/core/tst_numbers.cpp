@@ -69,22 +69,22 @@ class NumbersTest : public QObject {
 private slots:
     void init() { setDecimalSeparator(u'.'); }
 
-    void parseNumber_data();
-    void parseNumber();
+    void parsing_data();
+    void parsing();
     void parseNumberTinyAndSigns();
 
-    void formatNumber_data();
-    void formatNumber();
+    void formatting_data();
+    void formatting();
     void formatFlowPerMinuteLoop();
     void formatHundredthsLoop();
-    void formatInteger();
+    void formattingIntegers();
 
     void rounding_data();
     void rounding();
     void roundHalfEvenRange_data();
     void roundHalfEvenRange();
-    void roundUp_data();
-    void roundUp();
+    void roundingUp_data();
+    void roundingUp();
 
     void checkedArithmetic_data();
     void checkedArithmetic();
@@ -94,7 +94,7 @@ private slots:
     void regionalSettings();
 };
 
-void NumbersTest::parseNumber_data()
+void NumbersTest::parsing_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -145,40 +145,40 @@ void NumbersTest::parseNumber_data()
     bad("letter", "25a");
 }
 
-void NumbersTest::parseNumber()
+void NumbersTest::parsing()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(Extended, expected);
 
     if (!valid) {
-        QCOMPARE(errorOf([&] { ParseNumber(text); }), invalidText(text));
+        QCOMPARE(errorOf([&] { parseNumber(text); }), invalidText(text));
         return;
     }
-    const Extended value = ParseNumber(text);
+    const Extended value = parseNumber(text);
     QVERIFY2(value == expected, qPrintable(show(value) + " != " + show(expected)));
 }
 
 void NumbersTest::parseNumberTinyAndSigns()
 {
     // Below the normal range the value becomes subnormal, then 0; never an error.
-    const Extended tiny = ParseNumber("1E-4940");
+    const Extended tiny = parseNumber("1E-4940");
     QVERIFY(tiny > 0 && std::fpclassify(tiny) == FP_SUBNORMAL);
-    QCOMPARE(ParseNumber("1E-4999") == 0, true);
-    QVERIFY(std::signbit(ParseNumber("-0")));
+    QCOMPARE(parseNumber("1E-4999") == 0, true);
+    QVERIFY(std::signbit(parseNumber("-0")));
 }
 
-void NumbersTest::formatNumber_data()
+void NumbersTest::formatting_data()
 {
     QTest::addColumn<Extended>("value");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("72 / 100 * 60") << Mul(Div(72, 100), 60) << "43.2";
+    QTest::newRow("72 / 100 * 60") << checked::multiply(checked::divide(72, 100), 60) << "43.2";
     volatile double tenth = 0.1;
     QTest::newRow("0.1 + 0.1 + 0.1 in double")
         << Extended(tenth + tenth + tenth) << "0.3";
-    QTest::newRow("1/3") << Div(1, 3) << "0.333333333333333";
-    QTest::newRow("2/3") << Div(2, 3) << "0.666666666666667";
+    QTest::newRow("1/3") << checked::divide(1, 3) << "0.333333333333333";
+    QTest::newRow("2/3") << checked::divide(2, 3) << "0.666666666666667";
     QTest::newRow("0.0001") << ext("0.0001") << "0.0001";
     QTest::newRow("0.00012") << ext("0.00012") << "0.00012";
     QTest::newRow("0.00001") << ext("0.00001") << "1E-5";
@@ -202,18 +202,18 @@ void NumbersTest::formatNumber_data()
     QTest::newRow("double widened") << Extended(0.1) << "0.1";
 }
 
-void NumbersTest::formatNumber()
+void NumbersTest::formatting()
 {
     QFETCH(Extended, value);
     QFETCH(QString, text);
-    QCOMPARE(FormatNumber(value), text);
+    QCOMPARE(formatNumber(value), text);
 }
 
 void NumbersTest::formatFlowPerMinuteLoop()
 {
     // Flow rounded to hundredths of a litre per second and shown per minute.
     for (int k = 0; k <= 20000; ++k) {
-        const QString text = FormatNumber(Mul(Div(k, 100), 60));
+        const QString text = formatNumber(checked::multiply(checked::divide(k, 100), 60));
         if (text != decimalText(qint64(k) * 6, 1))
             QFAIL(qPrintable(QStringLiteral("k=%1 gives %2").arg(k).arg(text)));
     }
@@ -222,22 +222,22 @@ void NumbersTest::formatFlowPerMinuteLoop()
 void NumbersTest::formatHundredthsLoop()
 {
     for (int k = -20000; k <= 20000; ++k) {
-        const QString text = FormatNumber(Div(k, 100));
+        const QString text = formatNumber(checked::divide(k, 100));
         if (text != decimalText(k, 2))
             QFAIL(qPrintable(QStringLiteral("k=%1 gives %2").arg(k).arg(text)));
     }
-    QCOMPARE(FormatNumber(Div(1, 100)), QStringLiteral("0.01"));
-    QCOMPARE(FormatNumber(Div(-350, 100)), QStringLiteral("-3.5"));
-    QCOMPARE(FormatNumber(Div(1200, 100)), QStringLiteral("12"));
+    QCOMPARE(formatNumber(checked::divide(1, 100)), QStringLiteral("0.01"));
+    QCOMPARE(formatNumber(checked::divide(-350, 100)), QStringLiteral("-3.5"));
+    QCOMPARE(formatNumber(checked::divide(1200, 100)), QStringLiteral("12"));
 }
 
-void NumbersTest::formatInteger()
+void NumbersTest::formattingIntegers()
 {
-    QCOMPARE(FormatInteger(0), QStringLiteral("0"));
-    QCOMPARE(FormatInteger(15), QStringLiteral("15"));
-    QCOMPARE(FormatInteger(-2147483647 - 1), QStringLiteral("-2147483648"));
+    QCOMPARE(formatInteger(0), QStringLiteral("0"));
+    QCOMPARE(formatInteger(15), QStringLiteral("15"));
+    QCOMPARE(formatInteger(-2147483647 - 1), QStringLiteral("-2147483648"));
     setDecimalSeparator(u',');
-    QCOMPARE(FormatInteger(1234567), QStringLiteral("1234567"));
+    QCOMPARE(formatInteger(1234567), QStringLiteral("1234567"));
 }
 
 void NumbersTest::rounding_data()
@@ -263,8 +263,8 @@ void NumbersTest::rounding()
     QFETCH(Extended, value);
     QFETCH(qint64, halfEven);
     QFETCH(Extended, halfUp);
-    QCOMPARE(RoundHalfEven(value), halfEven);
-    QVERIFY2(RoundHalfUp(value) == halfUp, qPrintable(show(RoundHalfUp(value))));
+    QCOMPARE(roundHalfEven(value), halfEven);
+    QVERIFY2(roundHalfUp(value) == halfUp, qPrintable(show(roundHalfUp(value))));
 }
 
 void NumbersTest::roundHalfEvenRange_data()
@@ -290,13 +290,13 @@ void NumbersTest::roundHalfEvenRange()
     QFETCH(bool, valid);
     QFETCH(qint64, expected);
     if (valid)
-        QCOMPARE(RoundHalfEven(value), expected);
+        QCOMPARE(roundHalfEven(value), expected);
     else
-        QCOMPARE(errorOf([&] { RoundHalfEven(value); }),
+        QCOMPARE(errorOf([&] { roundHalfEven(value); }),
                  QString::fromLatin1(FaultMessage::invalidOperation));
 }
 
-void NumbersTest::roundUp_data()
+void NumbersTest::roundingUp_data()
 {
     QTest::addColumn<Extended>("value");
     QTest::addColumn<Extended>("expected");
@@ -308,14 +308,14 @@ void NumbersTest::roundUp_data()
     QTest::newRow("0") << Extended(0) << Extended(0);
     QTest::newRow("-0") << Extended(-0.0L) << Extended(0);
     QTest::newRow("-3.2") << ext("-3.2") << Extended(-4);
-    QTest::newRow("5000/6/250") << Div(Div(5000, 6), 250) << Extended(4);
+    QTest::newRow("5000/6/250") << checked::divide(checked::divide(5000, 6), 250) << Extended(4);
 }
 
-void NumbersTest::roundUp()
+void NumbersTest::roundingUp()
 {
     QFETCH(Extended, value);
     QFETCH(Extended, expected);
-    QVERIFY2(RoundUp(value) == expected, qPrintable(show(RoundUp(value))));
+    QVERIFY2(roundUp(value) == expected, qPrintable(show(roundUp(value))));
 }
 
 void NumbersTest::checkedArithmetic_data()
@@ -331,34 +331,34 @@ void NumbersTest::checkedArithmetic_data()
     const Extended huge = ext("1E4000");
     const Extended top = ext("1.1E4932");
 
-    QTest::newRow("1/0") << F([] { return Div(1, 0); }) << byZero << Extended(0);
-    QTest::newRow("-1/0") << F([] { return Div(-1, 0); }) << byZero << Extended(0);
-    QTest::newRow("0/0") << F([] { return Div(0, 0); }) << invalid << Extended(0);
-    QTest::newRow("mul overflow") << F([=] { return Mul(huge, huge); }) << overflow << Extended(0);
-    QTest::newRow("add overflow") << F([=] { return Add(top, top); }) << overflow << Extended(0);
-    QTest::newRow("sub overflow") << F([=] { return Sub(-top, top); }) << overflow << Extended(0);
-    QTest::newRow("div overflow") << F([=] { return Div(huge, 1 / huge); }) << overflow << Extended(0);
-    QTest::newRow("sqrt of negative") << F([] { return SquareRoot(-1); }) << invalid << Extended(0);
-    QTest::newRow("power of negative") << F([] { return Power(-1, 1.5L); }) << invalid << Extended(0);
-    QTest::newRow("power overflow") << F([=] { return Power(huge, 4.87L); }) << overflow << Extended(0);
-    QTest::newRow("store beyond double") << F([] { return Extended(StoreDouble(ext("1E309"))); })
+    QTest::newRow("1/0") << F([] { return checked::divide(1, 0); }) << byZero << Extended(0);
+    QTest::newRow("-1/0") << F([] { return checked::divide(-1, 0); }) << byZero << Extended(0);
+    QTest::newRow("0/0") << F([] { return checked::divide(0, 0); }) << invalid << Extended(0);
+    QTest::newRow("mul overflow") << F([=] { return checked::multiply(huge, huge); }) << overflow << Extended(0);
+    QTest::newRow("add overflow") << F([=] { return checked::add(top, top); }) << overflow << Extended(0);
+    QTest::newRow("sub overflow") << F([=] { return checked::subtract(-top, top); }) << overflow << Extended(0);
+    QTest::newRow("div overflow") << F([=] { return checked::divide(huge, 1 / huge); }) << overflow << Extended(0);
+    QTest::newRow("sqrt of negative") << F([] { return checked::squareRoot(-1); }) << invalid << Extended(0);
+    QTest::newRow("power of negative") << F([] { return checked::power(-1, 1.5L); }) << invalid << Extended(0);
+    QTest::newRow("power overflow") << F([=] { return checked::power(huge, 4.87L); }) << overflow << Extended(0);
+    QTest::newRow("store beyond double") << F([] { return Extended(checked::toDouble(ext("1E309"))); })
                                          << overflow << Extended(0);
-    QTest::newRow("store beyond -double") << F([] { return Extended(StoreDouble(ext("-1E309"))); })
+    QTest::newRow("store beyond -double") << F([] { return Extended(checked::toDouble(ext("-1E309"))); })
                                           << overflow << Extended(0);
 
-    QTest::newRow("underflow is silent") << F([] { return Mul(ext("1E-4000"), ext("1E-4000")); })
+    QTest::newRow("underflow is silent") << F([] { return checked::multiply(ext("1E-4000"), ext("1E-4000")); })
                                          << QString() << Extended(0);
     QTest::newRow("subnormal store is silent")
-        << F([] { return Extended(StoreDouble(ext("1E-320"))); }) << QString()
+        << F([] { return Extended(checked::toDouble(ext("1E-320"))); }) << QString()
         << Extended(double(ext("1E-320")));
-    QTest::newRow("inexact is silent") << F([] { return Div(1, 4); }) << QString() << Extended(0.25);
-    QTest::newRow("sqrt") << F([] { return SquareRoot(ext("31.25")); }) << QString()
+    QTest::newRow("inexact is silent") << F([] { return checked::divide(1, 4); }) << QString() << Extended(0.25);
+    QTest::newRow("sqrt") << F([] { return checked::squareRoot(ext("31.25")); }) << QString()
                           << sqrtl(ext("31.25"));
-    QTest::newRow("sqrt of -0") << F([] { return SquareRoot(-0.0L); }) << QString() << Extended(0);
-    QTest::newRow("power of 0") << F([] { return Power(0, 1.85L); }) << QString() << Extended(0);
-    QTest::newRow("power") << F([] { return Power(4, 0.5L); }) << QString() << Extended(2);
-    QTest::newRow("abs") << F([] { return Abs(-3); }) << QString() << Extended(3);
-    QTest::newRow("store rounds to double") << F([] { return Extended(StoreDouble(ext("0.1"))); })
+    QTest::newRow("sqrt of -0") << F([] { return checked::squareRoot(-0.0L); }) << QString() << Extended(0);
+    QTest::newRow("power of 0") << F([] { return checked::power(0, 1.85L); }) << QString() << Extended(0);
+    QTest::newRow("power") << F([] { return checked::power(4, 0.5L); }) << QString() << Extended(2);
+    QTest::newRow("abs") << F([] { return checked::absolute(-3); }) << QString() << Extended(3);
+    QTest::newRow("store rounds to double") << F([] { return Extended(checked::toDouble(ext("0.1"))); })
                                             << QString() << Extended(0.1);
 }
 
@@ -376,26 +376,26 @@ void NumbersTest::checkedArithmetic()
                  qPrintable(show(result) + " != " + show(expected)));
     }
     // After a fault, arithmetic goes on normally.
-    QVERIFY(Add(1, 2) == 3);
+    QVERIFY(checked::add(1, 2) == 3);
 }
 
 void NumbersTest::staleFlagsDoNotFault()
 {
     std::feraiseexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-    QVERIFY(Mul(2, 3) == 6);
-    QVERIFY(std::signbit(Power(-0.0L, 1.85L)));
+    QVERIFY(checked::multiply(2, 3) == 6);
+    QVERIFY(std::signbit(checked::power(-0.0L, 1.85L)));
 }
 
 void NumbersTest::commaSeparator()
 {
     setDecimalSeparator(u',');
-    QVERIFY(ParseNumber("25,5") == 25.5L);
-    QVERIFY(ParseNumber(" -0,25E1 ") == -2.5L);
-    QCOMPARE(errorOf([] { ParseNumber("25.5"); }), invalidText("25.5"));
-    QCOMPARE(FormatNumber(25.5L), QStringLiteral("25,5"));
-    QCOMPARE(FormatNumber(ext("0.00012")), QStringLiteral("0,00012"));
-    QCOMPARE(FormatNumber(ext("1.5E-5")), QStringLiteral("1,5E-5"));
-    QCOMPARE(FormatNumber(1E14L), QStringLiteral("100000000000000"));
+    QVERIFY(parseNumber("25,5") == 25.5L);
+    QVERIFY(parseNumber(" -0,25E1 ") == -2.5L);
+    QCOMPARE(errorOf([] { parseNumber("25.5"); }), invalidText("25.5"));
+    QCOMPARE(formatNumber(25.5L), QStringLiteral("25,5"));
+    QCOMPARE(formatNumber(ext("0.00012")), QStringLiteral("0,00012"));
+    QCOMPARE(formatNumber(ext("1.5E-5")), QStringLiteral("1,5E-5"));
+    QCOMPARE(formatNumber(1E14L), QStringLiteral("100000000000000"));
 }
 
 void NumbersTest::regionalSettings()

@@ -43,7 +43,7 @@ QStringList fields(const QString &line, int count)
 {
     CellTable table(count, 1);
     table.setStrictDelimiter(0, true);
-    Rows(table, 0).setCommaText(line);
+    rowList(table, 0).setCommaText(line);
     QStringList texts;
     for (int k = 0; k < count; ++k)
         texts << (table.cell(k, 0) == QLatin1String(" ") ? QString() : table.cell(k, 0));
@@ -57,16 +57,16 @@ void fillCatalogs(Catalogs &c, const QStringList &tankCapacities)
     const QStringList pumps{"No,Pump,Model,Flow (L/s),Head (m),Power (kW),Curve picture", "1,Small,S-1,2,80,1,",
                             "2,Low,L-1,20,10,1,", "3,Big,B-1,20,80,5,", "4,Bigger,B-2,40,90,9,"};
     for (int i = 0; i < pipes.size(); ++i)
-        Rows(c.pipes, i).setCommaText(pipes[i]);
+        rowList(c.pipes, i).setCommaText(pipes[i]);
     // Pump and tank lines are read as the catalog load reads them: only commas part fields.
     for (int i = 0; i < pumps.size(); ++i) {
         c.pumps.setStrictDelimiter(i, true);
-        Rows(c.pumps, i).setCommaText(pumps[i]);
+        rowList(c.pumps, i).setCommaText(pumps[i]);
     }
     const QStringList tanks = QStringList{"No,Tank type,Capacity (m3),Remark"} + tankCapacities;
     for (int i = 0; i < tanks.size(); ++i) {
         c.tanks.setStrictDelimiter(i, true);
-        Rows(c.tanks, i).setCommaText(i == 0 ? tanks[0] : QStringLiteral("%1,T%2,%2,").arg(i).arg(tanks[i]));
+        rowList(c.tanks, i).setCommaText(i == 0 ? tanks[0] : QStringLiteral("%1,T%2,%2,").arg(i).arg(tanks[i]));
     }
     c.pipeCount = 3;
     c.tankCount = int(tankCapacities.size());

@@ -29,7 +29,7 @@ using namespace quorvel;
 namespace {
 
 enum class Fault { DiskFull, DiskFillsDuringWrite, ReadOnly };
-enum class Operation { SaveToFile, SaveCatalog, SaveProject };
+enum class Operation { saveToFile, SaveCatalog, SaveProject };
 
 using Files = QMap<QString, QByteArray>; // file name -> bytes
 
@@ -37,7 +37,7 @@ using Files = QMap<QString, QByteArray>; // file name -> bytes
 Files oldFiles(Operation operation)
 {
     switch (operation) {
-    case Operation::SaveToFile:
+    case Operation::saveToFile:
         return {{QStringLiteral("list.txt"), "first\r\nsecond\r\n"}};
     case Operation::SaveCatalog:
         return {{QStringLiteral("storage.csv"), "No.,Tank,Capacity m3,Kit\r\n1,Onion,5,T-05\r\n"}};
@@ -52,7 +52,7 @@ Files oldFiles(Operation operation)
 QString firstWritten(Operation operation)
 {
     switch (operation) {
-    case Operation::SaveToFile:
+    case Operation::saveToFile:
         return QStringLiteral("list.txt");
     case Operation::SaveCatalog:
         return QStringLiteral("storage.csv");
@@ -94,9 +94,9 @@ public:
         : operation_(operation), folder_(folder)
     {
         for (qsizetype i = 0; i < lines; ++i)
-            list_.Add(QStringLiteral("new line %1 of the list").arg(i));
-        Rows(tanks_, 0).setCommaText(QStringLiteral("No.,Tank,Capacity m3,Kit"));
-        Rows(tanks_, 1).setCommaText(QStringLiteral("1,Corrugated steel,45,CS-45"));
+            list_.append(QStringLiteral("new line %1 of the list").arg(i));
+        rowList(tanks_, 0).setCommaText(QStringLiteral("No.,Tank,Capacity m3,Kit"));
+        rowList(tanks_, 1).setCommaText(QStringLiteral("1,Corrugated steel,45,CS-45"));
         sheet_.createTables();
         sheet_.setProjectName(QStringLiteral("New hill"));
     }
@@ -106,8 +106,8 @@ public:
     {
         try {
             switch (operation_) {
-            case Operation::SaveToFile:
-                list_.SaveToFile(folder_ + QStringLiteral("/list.txt"));
+            case Operation::saveToFile:
+                list_.saveToFile(folder_ + QStringLiteral("/list.txt"));
                 break;
             case Operation::SaveCatalog:
                 saveCatalog(tanks_, folder_ + u'/' + QLatin1String(Catalogs::tanksFile));
@@ -153,7 +153,7 @@ void FailureInjectionTest::saveFails_data()
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<Operation>("operation");
     const QList<std::pair<const char *, Operation>> operations = {
-        {"SaveToFile", Operation::SaveToFile},
+        {"saveToFile", Operation::saveToFile},
         {"catalog save", Operation::SaveCatalog},
         {"project save", Operation::SaveProject},
     };
@@ -161,8 +161,8 @@ void FailureInjectionTest::saveFails_data()
         QTest::addRow("%s, disk full", name) << Fault::DiskFull << operation;
         QTest::addRow("%s, read-only folder", name) << Fault::ReadOnly << operation;
     }
-    QTest::addRow("SaveToFile, disk fills during the write")
-        << Fault::DiskFillsDuringWrite << Operation::SaveToFile;
+    QTest::addRow("saveToFile, disk fills during the write")
+        << Fault::DiskFillsDuringWrite << Operation::saveToFile;
 }
 
 void FailureInjectionTest::saveFails()

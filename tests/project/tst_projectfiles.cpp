@@ -430,7 +430,7 @@ void TestProjectFiles::surplusLinesChangeNothing()
     f.open("proj.qvl");
 
     QCOMPARE(f.sheet.inputs.rowCount(), 8);
-    QCOMPARE(Rows(f.sheet.inputs, 8).CommaText(), QString(",,"));
+    QCOMPARE(rowList(f.sheet.inputs, 8).commaText(), QString(",,"));
     f.sheet.setProjectName("P");
     f.save("copy");
     QCOMPARE(readFile(f.path("copy.dat")), storedInputs);

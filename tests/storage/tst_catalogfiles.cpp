@@ -242,7 +242,7 @@ void CatalogFilesTest::emptyFilesCountMinusOne()
 void CatalogFilesTest::saveErrorNamesTheFullPath()
 {
     CellTable tanks(4, 15);
-    Rows(tanks, 1).setCommaText("1,Onion,10,x");
+    rowList(tanks, 1).setCommaText("1,Onion,10,x");
     try {
         saveCatalog(tanks, dir_ + "missing/storage.csv");
         QFAIL("no error raised");
@@ -263,13 +263,13 @@ void CatalogFilesTest::shippedCatalogsLoad()
     QVERIFY(c.pipeCount >= 12 && c.pipeCount < c.pipes.rowCount());
     double lastNominal = 0, lastInside = 0;
     for (int r = 1; r <= c.pipeCount; ++r) {
-        const double nominal = double(ParseNumber(c.pipes.cell(2, r)));
-        const double inside = double(ParseNumber(c.pipes.cell(4, r)));
+        const double nominal = double(parseNumber(c.pipes.cell(2, r)));
+        const double inside = double(parseNumber(c.pipes.cell(4, r)));
         QVERIFY2(nominal > lastNominal && inside > lastInside, qPrintable(shown(c.pipes, r)));
         lastNominal = nominal;
         lastInside = inside;
     }
-    QCOMPARE(ParseNumber(c.pipes.cell(2, 1)), 0.5L);
+    QCOMPARE(parseNumber(c.pipes.cell(2, 1)), 0.5L);
     QCOMPARE(lastNominal, 12.0);
 
     // Pumps: engine- and electric-driven, numbers in flow, head and power, a readable
@@ -281,7 +281,7 @@ void CatalogFilesTest::shippedCatalogsLoad()
         engine = engine || c.pumps.cell(1, r).contains("engine", Qt::CaseInsensitive);
         electric = electric || c.pumps.cell(1, r).contains("Electric");
         for (int col = 3; col <= 5; ++col)
-            QVERIFY(ParseNumber(c.pumps.cell(col, r)) > 0);
+            QVERIFY(parseNumber(c.pumps.cell(col, r)) > 0);
         const QImage curve(databaseDir + c.pumps.cell(6, r));
         QVERIFY2(!curve.isNull(), qPrintable(c.pumps.cell(6, r)));
     }
@@ -293,7 +293,7 @@ void CatalogFilesTest::shippedCatalogsLoad()
     QVERIFY(c.tankCount >= 6);
     double smallest = 1e9, largest = 0;
     for (int r = 1; r <= c.tankCount; ++r) {
-        const double capacity = double(ParseNumber(c.tanks.cell(2, r)));
+        const double capacity = double(parseNumber(c.tanks.cell(2, r)));
         smallest = std::min(smallest, capacity);
         largest = std::max(largest, capacity);
     }
@@ -305,7 +305,7 @@ void CatalogFilesTest::shippedCatalogsLoad()
                                       {&c.pumps, "pumps.csv"}, {&c.tanks, "storage.csv"}}) {
         const QStringList lines = readLines(databaseDir + name);
         for (int r = 0; r < lines.size(); ++r)
-            QCOMPARE(Rows(*table, r).CommaText(), lines[r]);
+            QCOMPARE(rowList(*table, r).commaText(), lines[r]);
     }
 }
 
@@ -345,13 +345,13 @@ void CatalogFilesTest::longCatalogSavesAndLoadsWhole()
     LineList reference; // the same rows through the line list
     for (int r = 0; r < pumps.rowCount(); ++r) {
         pumps.setStrictDelimiter(r, true);
-        Rows(pumps, r).setCommaText(QStringLiteral("%1,P\u00e9 %1,\"a,b\",x \"y\",\u20ac%1,,last").arg(r));
-        reference.Add(rowCommaText(pumps, r));
+        rowList(pumps, r).setCommaText(QStringLiteral("%1,P\u00e9 %1,\"a,b\",x \"y\",\u20ac%1,,last").arg(r));
+        reference.append(rowCommaText(pumps, r));
     }
     const QString path = root_.filePath(QStringLiteral("long.csv"));
     const QString referencePath = root_.filePath(QStringLiteral("reference.csv"));
     saveCatalog(pumps, path);
-    reference.SaveToFile(referencePath);
+    reference.saveToFile(referencePath);
     QFile file(path);
     QFile referenceFile(referencePath);
     QVERIFY(file.open(QIODevice::ReadOnly) && referenceFile.open(QIODevice::ReadOnly));
@@ -363,11 +363,11 @@ void CatalogFilesTest::longCatalogSavesAndLoadsWhole()
 
     CellTable again(7, 6000);
     LineList lines;
-    lines.LoadFromFile(path);
-    QCOMPARE(lines.Count(), pumps.rowCount());
-    for (int r = 0; r < lines.Count(); ++r) {
+    lines.loadFromFile(path);
+    QCOMPARE(lines.count(), pumps.rowCount());
+    for (int r = 0; r < lines.count(); ++r) {
         again.setStrictDelimiter(r, true);
-        Rows(again, r).setCommaText(lines[r]);
+        rowList(again, r).setCommaText(lines[r]);
         for (int c = 0; c < 7; ++c)
             QCOMPARE(again.cell(c, r), pumps.cell(c, r));
     }

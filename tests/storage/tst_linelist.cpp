@@ -36,7 +36,7 @@ LineList listOf(const QStringList &lines)
 {
     LineList list;
     for (const QString &line : lines)
-        list.Add(line);
+        list.append(line);
     return list;
 }
 
@@ -131,8 +131,8 @@ void LineListTest::load()
     QFETCH(QStringList, lines);
     writeBytes(path("in.txt"), bytes);
     LineList list;
-    list.Add("old");
-    list.LoadFromFile(path("in.txt"));
+    list.append("old");
+    list.loadFromFile(path("in.txt"));
     QCOMPARE(linesOf(list), lines);
 }
 
@@ -159,7 +159,7 @@ void LineListTest::save()
 {
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, bytes);
-    listOf(lines).SaveToFile(path("out.txt"));
+    listOf(lines).saveToFile(path("out.txt"));
     QCOMPARE(readBytes(path("out.txt")), bytes);
 }
 
@@ -172,17 +172,17 @@ void LineListTest::roundTripOfTheWholeCodePage()
     }
     writeBytes(path("all.txt"), all + "\r\nsecond\r\n");
     LineList list;
-    list.LoadFromFile(path("all.txt"));
-    QCOMPARE(list.Count(), 2);
-    list.SaveToFile(path("again.txt"));
+    list.loadFromFile(path("all.txt"));
+    QCOMPARE(list.count(), 2);
+    list.saveToFile(path("again.txt"));
     QCOMPARE(readBytes(path("again.txt")), all + "\r\nsecond\r\n");
 }
 
 void LineListTest::lineWithBreakReadsAsTwo()
 {
-    listOf({"a\rb", "c\nd"}).SaveToFile(path("breaks.txt"));
+    listOf({"a\rb", "c\nd"}).saveToFile(path("breaks.txt"));
     LineList list;
-    list.LoadFromFile(path("breaks.txt"));
+    list.loadFromFile(path("breaks.txt"));
     QCOMPARE(linesOf(list), (QStringList{"a", "b", "c", "d"}));
 }
 
@@ -191,25 +191,25 @@ void LineListTest::lineWithBreakReadsAsTwo()
 void LineListTest::eachSaveWritesTheCurrentLines()
 {
     LineList list;
-    list.Add("a");
-    QCOMPARE(list.SaveToBytes(), QByteArray("a\r\n"));
-    list.Add("b");
-    list.SaveToFile(path("grown.txt"));
+    list.append("a");
+    QCOMPARE(list.saveToBytes(), QByteArray("a\r\n"));
+    list.append("b");
+    list.saveToFile(path("grown.txt"));
     QCOMPARE(readBytes(path("grown.txt")), QByteArray("a\r\nb\r\n"));
-    list.LoadFromBytes("x\r\n");
-    QCOMPARE(list.SaveToBytes(), QByteArray("x\r\n"));
-    list.Add("y");
-    list.LoadFromFile(path("grown.txt"));
-    list.Add("c");
-    QCOMPARE(list.SaveToBytes(), QByteArray("a\r\nb\r\nc\r\n"));
+    list.loadFromBytes("x\r\n");
+    QCOMPARE(list.saveToBytes(), QByteArray("x\r\n"));
+    list.append("y");
+    list.loadFromFile(path("grown.txt"));
+    list.append("c");
+    QCOMPARE(list.saveToBytes(), QByteArray("a\r\nb\r\nc\r\n"));
 }
 
 void LineListTest::utf8FileIsWrittenBackInCodePage()
 {
     writeBytes(path("u8.txt"), "\xEF\xBB\xBF" "caf\xC3\xA9 \xC5\x8D\r\n");
     LineList list;
-    list.LoadFromFile(path("u8.txt"));
-    list.SaveToFile(path("u8.txt"));
+    list.loadFromFile(path("u8.txt"));
+    list.saveToFile(path("u8.txt"));
     QCOMPARE(readBytes(path("u8.txt")), QByteArray("caf\xE9 o\r\n"));
 }
 
@@ -250,8 +250,8 @@ void LineListTest::openErrors()
     const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent(dir_.path());
     LineList list;
-    list.Add("kept");
-    const QString message = errorOf([&] { list.LoadFromFile(name); });
+    list.append("kept");
+    const QString message = errorOf([&] { list.loadFromFile(name); });
     QDir::setCurrent(oldCurrent);
     const QString absolute = QDir::cleanPath(QDir(dir_.path()).absoluteFilePath(name));
     QCOMPARE(message, QStringLiteral("Cannot open file \"%1\". %2").arg(absolute, reason));
@@ -267,13 +267,13 @@ void LineListTest::openFailsWhileAnotherWrites()
         const FileLock writer(fd, FileLock::Mode::Exclusive);
         QVERIFY(writer.locked());
         LineList list;
-        QCOMPARE(errorOf([&] { list.LoadFromFile(path("busy.csv")); }),
+        QCOMPARE(errorOf([&] { list.loadFromFile(path("busy.csv")); }),
                  QStringLiteral("Cannot open file \"%1\". %2")
                      .arg(path("busy.csv"), systemErrorText(EWOULDBLOCK)));
     }
     LineList list;
-    list.LoadFromFile(path("busy.csv"));
-    QCOMPARE(list.Count(), 1);
+    list.loadFromFile(path("busy.csv"));
+    QCOMPARE(list.count(), 1);
     ::close(fd);
 }
 
@@ -294,7 +294,7 @@ void LineListTest::createErrors()
     QDir(dir_.path()).mkdir("sub");
     const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent(dir_.path());
-    const QString message = errorOf([&] { listOf({"new"}).SaveToFile(name); });
+    const QString message = errorOf([&] { listOf({"new"}).saveToFile(name); });
     QDir::setCurrent(oldCurrent);
     QCOMPARE(message, QStringLiteral("Cannot create file \"%1\". %2").arg(path(name), reason));
     QCOMPARE(readBytes(path("plain.txt")), QByteArray("old\r\n"));
@@ -308,7 +308,7 @@ void LineListTest::saveFailsWhileAnotherReads()
     {
         const FileLock reader(fd, FileLock::Mode::Shared);
         QVERIFY(reader.locked());
-        QCOMPARE(errorOf([&] { listOf({"new"}).SaveToFile(path("open.csv")); }),
+        QCOMPARE(errorOf([&] { listOf({"new"}).saveToFile(path("open.csv")); }),
                  QStringLiteral("Cannot create file \"%1\". %2")
                      .arg(path("open.csv"), systemErrorText(EWOULDBLOCK)));
     }
@@ -335,7 +335,7 @@ void LineListTest::failedWriteKeepsOldFile()
     rlimit small = saved;
     small.rlim_cur = 4096;
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString message = errorOf([&] { listOf(lines).SaveToFile(target); });
+    const QString message = errorOf([&] { listOf(lines).saveToFile(target); });
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -348,7 +348,7 @@ void LineListTest::saveReplacesAndKeepsPermissions()
 {
     writeBytes(path("perm.csv"), "a much longer old content\r\n");
     QVERIFY(QFile::setPermissions(path("perm.csv"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
-    listOf({"x"}).SaveToFile(path("perm.csv"));
+    listOf({"x"}).saveToFile(path("perm.csv"));
     QCOMPARE(readBytes(path("perm.csv")), QByteArray("x\r\n"));
     QCOMPARE(QFile::permissions(path("perm.csv")) & (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);

@@ -86,8 +86,8 @@ void RowListTest::decode()
     QFETCH(QString, strict);
     CellTable table(4, 3);
     table.setStrictDelimiter(2, true);
-    Rows(table, 1).setCommaText(line);
-    Rows(table, 2).setCommaText(line);
+    rowList(table, 1).setCommaText(line);
+    rowList(table, 2).setCommaText(line);
     QCOMPARE(shown(table, 1), nonStrict);
     QCOMPARE(shown(table, 2), strict);
 }
@@ -122,8 +122,8 @@ void RowListTest::encode()
     table.setStrictDelimiter(2, true);
     fill(table, 1, cells);
     fill(table, 2, cells);
-    QCOMPARE(Rows(table, 1).CommaText(), nonStrict);
-    QCOMPARE(Rows(table, 2).CommaText(), strict);
+    QCOMPARE(rowList(table, 1).commaText(), nonStrict);
+    QCOMPARE(rowList(table, 2).commaText(), strict);
     QCOMPARE(rowCommaText(table, 2), strict);
 }
 
@@ -152,15 +152,15 @@ void RowListTest::roundTripSettles()
     QFETCH(bool, strict);
     CellTable table(4, 2);
     table.setStrictDelimiter(1, strict);
-    RowList row = Rows(table, 1);
+    RowList row = rowList(table, 1);
     fill(table, 1, cells);
-    const QString first = row.CommaText();
+    const QString first = row.commaText();
     row.setCommaText(first);
     for (int k = 0; k < cells.size(); ++k)
         QCOMPARE(row[k], cells[k].isEmpty() ? QStringLiteral(" ") : cells[k]);
-    const QString second = row.CommaText();
+    const QString second = row.commaText();
     row.setCommaText(second);
-    QCOMPARE(row.CommaText(), second);
+    QCOMPARE(row.commaText(), second);
 }
 
 void RowListTest::emptyRowRoundTrip()
@@ -168,25 +168,25 @@ void RowListTest::emptyRowRoundTrip()
     CellTable table(4, 3);
     table.setStrictDelimiter(2, true);
     for (int r : {1, 2}) {
-        RowList row = Rows(table, r);
-        row.setCommaText(row.CommaText());
+        RowList row = rowList(table, r);
+        row.setCommaText(row.commaText());
         QCOMPARE(shown(table, r), "[ ][ ][ ][ ]");
     }
-    QCOMPARE(Rows(table, 1).CommaText(), "\" \",\" \",\" \",\" \"");
-    QCOMPARE(Rows(table, 2).CommaText(), " , , , ");
+    QCOMPARE(rowList(table, 1).commaText(), "\" \",\" \",\" \",\" \"");
+    QCOMPARE(rowList(table, 2).commaText(), " , , , ");
 
     CellTable single(1, 1);
-    QCOMPARE(Rows(single, 0).CommaText(), "\"\"");
+    QCOMPARE(rowList(single, 0).commaText(), "\"\"");
 }
 
 void RowListTest::decodingEmptiesTheRowFirst()
 {
     CellTable table(4, 2);
     fill(table, 1, {"w", "x", "y", "z"});
-    Rows(table, 1).setCommaText(QString());
+    rowList(table, 1).setCommaText(QString());
     QCOMPARE(shown(table, 1), "[][][][]");
     fill(table, 1, {"w", "x", "y", "z"});
-    Rows(table, 1).setCommaText("a");
+    rowList(table, 1).setCommaText("a");
     QCOMPARE(shown(table, 1), "[a][][][]");
 }
 
@@ -194,7 +194,7 @@ void RowListTest::addOnFullRow()
 {
     CellTable table(3, 2);
     fill(table, 1, {"a", "b", "c"});
-    QCOMPARE(Rows(table, 1).Add("d"), -1);
+    QCOMPARE(rowList(table, 1).append("d"), -1);
     QCOMPARE(shown(table, 1), "[a][b][c]");
 }
 
@@ -202,9 +202,9 @@ void RowListTest::addStoresEmptyAsSpace()
 {
     CellTable table(3, 2);
     table.setCell(0, 1, "a");
-    RowList row = Rows(table, 1);
-    QCOMPARE(row.Add(QString()), 1);
-    QCOMPARE(row.Add("z"), 2);
+    RowList row = rowList(table, 1);
+    QCOMPARE(row.append(QString()), 1);
+    QCOMPARE(row.append("z"), 2);
     QCOMPARE(shown(table, 1), "[a][ ][z]");
 }
 
@@ -213,24 +213,24 @@ void RowListTest::assignKeepsTargetFlag()
     CellTable table(4, 3);
     table.setStrictDelimiter(1, true);
     fill(table, 1, {"1", "P 100", "", "x"});
-    RowList target = Rows(table, 2);
-    target.Assign(Rows(table, 1));
+    RowList target = rowList(table, 2);
+    target.assign(rowList(table, 1));
     QCOMPARE(shown(table, 2), "[1][P 100][][x]");
-    QVERIFY(!target.StrictDelimiter());
-    QVERIFY(Rows(table, 1).StrictDelimiter());
-    QCOMPARE(target.CommaText(), "1,\"P 100\",,x");
+    QVERIFY(!target.strictDelimiter());
+    QVERIFY(rowList(table, 1).strictDelimiter());
+    QCOMPARE(target.commaText(), "1,\"P 100\",,x");
 
     // Clear empties the cells and leaves the flag.
-    Rows(table, 1).Clear();
+    rowList(table, 1).clear();
     QCOMPARE(shown(table, 1), "[][][][]");
     QVERIFY(table.strictDelimiter(1));
 
     // Only the entries both lists have are copied.
     CellTable narrow(2, 2);
     fill(narrow, 1, {"p", "q"});
-    Rows(table, 2).Assign(Rows(narrow, 1));
+    rowList(table, 2).assign(rowList(narrow, 1));
     QCOMPARE(shown(table, 2), "[p][q][][x]");
-    Rows(narrow, 1).Assign(Rows(table, 2));
+    rowList(narrow, 1).assign(rowList(table, 2));
     QCOMPARE(shown(narrow, 1), "[p][q]");
 }
 
@@ -239,8 +239,8 @@ void RowListTest::assignOperatorCopiesContents()
     CellTable table(3, 4);
     fill(table, 3, {"a", "b", "c"});
     table.setStrictDelimiter(3, true);
-    RowList target = Rows(table, 1);
-    target = Rows(table, 3);
+    RowList target = rowList(table, 1);
+    target = rowList(table, 3);
     QCOMPARE(shown(table, 1), "[a][b][c]");
     QVERIFY(!table.strictDelimiter(1));
     target.setEntry(0, "z"); // still the view of row 1
@@ -251,13 +251,13 @@ void RowListTest::assignOperatorCopiesContents()
 void RowListTest::rowsPastRowCount()
 {
     CellTable table(3, 2);
-    RowList far = Rows(table, 40);
-    QCOMPARE(far.Count(), 3);
-    QVERIFY(!far.StrictDelimiter());
+    RowList far = rowList(table, 40);
+    QCOMPARE(far.count(), 3);
+    QVERIFY(!far.strictDelimiter());
     far.setStrictDelimiter(true);
     far.setCommaText("1,P 100,x");
     QCOMPARE(shown(table, 40), "[1][P 100][x]");
-    QVERIFY(Rows(table, 40).StrictDelimiter());
+    QVERIFY(rowList(table, 40).strictDelimiter());
     QCOMPARE(table.rowCount(), 2);
 }
 

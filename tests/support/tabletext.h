@@ -12,7 +12,7 @@ namespace quorvel {
 inline QStringList linesOf(const LineList &list)
 {
     QStringList lines;
-    for (int i = 0; i < list.Count(); ++i)
+    for (int i = 0; i < list.count(); ++i)
         lines << list[i];
     return lines;
 }
@@ -21,7 +21,7 @@ inline QStringList linesOf(const LineList &list)
 inline QStringList readLines(const QString &path)
 {
     LineList list;
-    list.LoadFromFile(path);
+    list.loadFromFile(path);
     return linesOf(list);
 }
 
@@ -56,8 +56,8 @@ inline QStringList allCells(const CellTable &table)
 inline QString shown(CellTable &table, int row)
 {
     QString text;
-    const RowList list = Rows(table, row);
-    for (int k = 0; k < list.Count(); ++k)
+    const RowList list = rowList(table, row);
+    for (int k = 0; k < list.count(); ++k)
         text += u'[' + list[k] + u']';
     return text;
 }

@@ -203,15 +203,15 @@ int main(int argc, char *argv[])
     LineList lines;
     CellTable table(7, 0);
     try {
-        lines.LoadFromFile(folder.filePath(QStringLiteral("pumps.csv")));
+        lines.loadFromFile(folder.filePath(QStringLiteral("pumps.csv")));
     } catch (const std::exception &e) {
         err << e.what() << '\n';
         return 1;
     }
     int failures = 0;
-    for (int i = 1; i < lines.Count(); ++i) {
+    for (int i = 1; i < lines.count(); ++i) {
         table.setStrictDelimiter(i, true);
-        RowList row = Rows(table, i);
+        RowList row = rowList(table, i);
         row.setCommaText(lines[i]);
         Pump pump{row[1].trimmed(), row[2].trimmed(), row[6].trimmed()};
         if (pump.picture.isEmpty())
