@@ -144,7 +144,7 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
 
     CellTable inputTable(3, 8, 2);
     CellTable resultTable(3, 11, 0);
-    NoCommandSwitches switches;
+    ProjectState state; // no window: nothing follows it
     FixedPicks picks;
     const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
                                            catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
@@ -155,7 +155,7 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
             inputTable.setCell(valueColumn, InputRow::PipelineLength + k, site[k]);
         DesignCalculation calculation;
         try {
-            calculation.run(tables, switches, picks);
+            calculation.run(tables, state, picks);
         } catch (const Error &) {
             ++failed;
         }

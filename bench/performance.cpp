@@ -17,7 +17,6 @@
 //
 //   performance [rounds]        (default 9 processes per kind)
 #include "application.h"
-#include "commandbuttons.h"
 #include "designcalculation.h"
 #include "gridwidget.h"
 #include "knownfolders.h"
@@ -357,16 +356,10 @@ double measureCalculation()
 {
     ProgramPlatform program;
     startProgram(program);
-    MainWindow &main = program.app->mainWindow();
     Catalogs &catalogs = program.app->catalogs();
 
-    // The program's command switches, on the main window's own buttons.
-    CommandButtons switches;
-    switches.attach(main.findChild<QToolButton *>(QStringLiteral("saveButton")),
-                    main.findChild<QAction *>(QStringLiteral("saveAsAction")),
-                    main.findChild<QToolButton *>(QStringLiteral("printButton")));
     // A project sheet shown as the main window shows its own.
-    ProjectSheet sheet(switches);
+    ProjectSheet sheet;
     sheet.createTables();
     QWidget view;
     auto *layout = new QHBoxLayout(&view);
@@ -390,7 +383,7 @@ double measureCalculation()
     for (int round = 0; round < 5; ++round) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < perRound; ++i)
-            calculation.run(tables, switches, picks);
+            calculation.run(tables, sheet.state, picks);
         const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count() / perRound);
         QCoreApplication::processEvents(); // the views catch up between rounds

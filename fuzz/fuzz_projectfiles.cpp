@@ -11,7 +11,6 @@
 #include "fuzzcheck.h"
 
 #include "error.h"
-#include "support/fakeswitches.h"
 #include "projectsheet.h"
 #include "projectfiles.h"
 #include "codepage.h"
@@ -29,11 +28,10 @@ const std::array<QString, 3> extensions = {QStringLiteral(".qvl"), QStringLitera
                                            QStringLiteral(".res")};
 
 struct Project {
-    FakeSwitches switches;
-    ProjectSheet sheet{switches};
+    ProjectSheet sheet;
     FakeMessageBoxes boxes;
     FakeFileDialogs dialogs;
-    ProjectFiles files{sheet, switches, boxes, dialogs, nullptr};
+    ProjectFiles files{sheet, boxes, dialogs, nullptr};
 
     Project() { sheet.createTables(); }
 

@@ -94,8 +94,7 @@ MainWindow::MainWindow(Platform &platform, DataFolders &folders, Catalogs &catal
       platform_(platform),
       folders_(folders),
       catalogs_(catalogs),
-      sheet_(commandButtons_),
-      projectFiles_(sheet_, commandButtons_, *platform.messages, *platform.fileDialogs, this)
+      projectFiles_(sheet_, *platform.messages, *platform.fileDialogs, this)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Quorvel-DravenholtSystems"));
@@ -197,7 +196,17 @@ void MainWindow::buildToolBar()
     onClicked(pumpsButton, &MainWindow::showPumps);
     onClicked(tanksButton, &MainWindow::showTanks);
 
-    commandButtons_.attach(saveButton, findChild<QAction *>(QStringLiteral("saveAsAction")), printButton);
+    // Save and Save as follow the project's unsaved changes, Print whether there is
+    // something to print.
+    QAction *saveAsAction = findChild<QAction *>(QStringLiteral("saveAsAction"));
+    const auto showModified = [saveButton, saveAsAction](bool modified) {
+        saveButton->setEnabled(modified);
+        saveAsAction->setEnabled(modified);
+    };
+    showModified(sheet_.state.isModified());
+    printButton->setEnabled(sheet_.state.isPrintable());
+    connect(&sheet_.state, &ProjectState::modifiedChanged, this, showModified);
+    connect(&sheet_.state, &ProjectState::printableChanged, printButton, &QWidget::setEnabled);
 }
 
 void MainWindow::buildPanels()
@@ -337,9 +346,8 @@ void MainWindow::initialize()
 {
     folders_ = DataFolders::resolve(*platform_.folders);
     projectFiles_.setInitialDir(folders_.projectsDir);
-    commandButtons_.setSaveAsEnabled(false);
-    commandButtons_.setSaveEnabled(false);
-    commandButtons_.setPrintEnabled(false);
+    sheet_.state.setModified(false);
+    sheet_.state.setPrintable(false);
     sheet_.createTables();
 }
 
@@ -446,11 +454,11 @@ void MainWindow::showTanks()
 
 void MainWindow::calculate()
 {
-    // The calculation enables Print, Save as and Save before it reads anything.
+    // The calculation marks the project modified and printable before it reads anything.
     const DesignCalculation::Tables tables{sheet_.inputs,   sheet_.results,  catalogs_.pipes,
                                            catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
     PicksFromWindows picks(*pumpsWindow_, *tanksWindow_);
-    calculation_.run(tables, commandButtons_, picks);
+    calculation_.run(tables, sheet_.state, picks);
 }
 
 void MainWindow::showHelp()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "commandbuttons.h"
 #include "designcalculation.h"
 #include "projectfiles.h"
 #include "projectsheet.h"
@@ -84,7 +83,6 @@ private:
     Platform &platform_;
     DataFolders &folders_;
     Catalogs &catalogs_;
-    CommandButtons commandButtons_;
     ProjectSheet sheet_;
     DesignCalculation calculation_;
     ProjectFiles projectFiles_;

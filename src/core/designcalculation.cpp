@@ -31,12 +31,11 @@ Extended hundredths(Extended value)
 
 } // namespace
 
-void DesignCalculation::run(const Tables &t, CommandSwitches &switches, CatalogPickers &pickers)
+void DesignCalculation::run(const Tables &t, ProjectState &state, CatalogPickers &pickers)
 {
-    // Enabled before any input is read, so they stay enabled when the run fails.
-    switches.setPrintEnabled(true);
-    switches.setSaveAsEnabled(true);
-    switches.setSaveEnabled(true);
+    // Set before any input is read, so that they stay set when the run fails.
+    state.setPrintable(true);
+    state.setModified(true);
 
     const auto input = [&t](int row) { return parseNumber(t.inputs.cell(valueColumn, row)); };
     const auto writeResult = [&t](int row, const QString &text) { t.results.setCell(valueColumn, row, text); };

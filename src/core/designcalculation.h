@@ -1,7 +1,7 @@
 #pragma once
 
 #include "celltable.h"
-#include "commandswitches.h"
+#include "projectstate.h"
 
 namespace quorvel {
 
@@ -38,7 +38,7 @@ public:
 
     // Every step in order; raises Error at the first fault, leaving the cells
     // written so far.
-    void run(const Tables &tables, CommandSwitches &switches, CatalogPickers &pickers);
+    void run(const Tables &tables, ProjectState &state, CatalogPickers &pickers);
 };
 
 } // namespace quorvel

@@ -36,8 +36,7 @@ int indexOf(ProjectSheet::Caption which)
 
 } // namespace
 
-ProjectSheet::ProjectSheet(CommandSwitches &switches, QObject *parent)
-    : QObject(parent), inputs(3, 8, 2), results(3, 11, 0), switches_(switches)
+ProjectSheet::ProjectSheet(QObject *parent) : QObject(parent), inputs(3, 8, 2), results(3, 11, 0)
 {
     inputs.setRowHeight(24);
     inputs.setEditable(true);
@@ -115,8 +114,7 @@ void ProjectSheet::inputKeyReleased()
     if (currentRow == InputRow::Population)
         setCaption(Caption::Population, populationPrefix + text);
     // Any key marks the project as changed.
-    switches_.setSaveAsEnabled(true);
-    switches_.setSaveEnabled(true);
+    state.setModified(true);
 }
 
 void ProjectSheet::windowResized()

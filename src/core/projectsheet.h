@@ -1,7 +1,7 @@
 #pragma once
 
 #include "celltable.h"
-#include "commandswitches.h"
+#include "projectstate.h"
 
 #include <QObject>
 #include <QString>
@@ -17,10 +17,11 @@ public:
     // The captions over the schematic, each repeating one input.
     enum class Caption { SourceElevation, StorageElevation, PipelineLength, Population };
 
-    explicit ProjectSheet(CommandSwitches &switches, QObject *parent = nullptr);
+    explicit ProjectSheet(QObject *parent = nullptr);
 
     CellTable inputs;  // 3 x 8, description and unit columns fixed
     CellTable results; // 3 x 11, read-only
+    ProjectState state; // unsaved changes, something to print
 
     qint32 currentColumn = 0; // the input table's current cell
     qint32 currentRow = 0;
@@ -51,7 +52,6 @@ signals:
     void projectNameChanged(const QString &name);
 
 private:
-    CommandSwitches &switches_;
     QString captions_[4];
     QString projectName_;
 };

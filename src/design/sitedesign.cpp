@@ -1,7 +1,7 @@
 #include "sitedesign.h"
 
 #include "catalogcolumns.h"
-#include "commandswitches.h"
+#include "projectstate.h"
 #include "designcalculation.h"
 #include "error.h"
 #include "numbers.h"
@@ -214,11 +214,11 @@ SiteResult SiteDesigner::design(const Site &site) const
             const qint64 storage = roundHalfEven(parseNumber(shown(ResultRow::TheoreticalStorage)));
             return result.tankCatalogRow = chooseTank(storage);
         });
-    NoCommandSwitches switches;
+    ProjectState state; // no window: nothing follows it
     const DesignCalculation::Tables tables{inputTable,         resultTable,       catalogs_.pipes,
                                            catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
     try {
-        calculation.run(tables, switches, picks);
+        calculation.run(tables, state, picks);
     } catch (const Error &e) {
         result.error = e.message();
         result.warnings.clear();

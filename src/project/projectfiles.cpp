@@ -1,6 +1,5 @@
 #include "projectfiles.h"
 
-#include "commandswitches.h"
 #include "files.h"
 #include "linelist.h"
 #include "messageboxes.h"
@@ -63,9 +62,8 @@ void loadTable(CellTable &table, const QString &path)
 
 } // namespace
 
-ProjectFiles::ProjectFiles(ProjectSheet &sheet, CommandSwitches &switches, MessageBoxes &boxes,
-                           FileDialogs &dialogs, QWidget *owner)
-    : sheet_(sheet), switches_(switches), boxes_(boxes),
+ProjectFiles::ProjectFiles(ProjectSheet &sheet, MessageBoxes &boxes, FileDialogs &dialogs, QWidget *owner)
+    : sheet_(sheet), boxes_(boxes),
       saveDialog_(dialogs.create(FileDialogs::Kind::Save, owner)),
       openDialog_(dialogs.create(FileDialogs::Kind::Open, owner))
 {
@@ -82,8 +80,7 @@ void ProjectFiles::setInitialDir(const QString &folder)
 void ProjectFiles::saveProject()
 {
     // Every attempt counts as handled, even one that stops below.
-    switches_.setSaveAsEnabled(false);
-    switches_.setSaveEnabled(false);
+    sheet_.state.setModified(false);
 
     if (sheet_.projectName().isEmpty()) {
         boxes_.warning(QStringLiteral("Enter the project name"));
@@ -117,9 +114,8 @@ void ProjectFiles::openProject()
 
     // Only the project-files filter reads the name and counts as a clean project.
     if (openDialog_->filterIndex() == 1) {
-        switches_.setSaveAsEnabled(false);
-        switches_.setSaveEnabled(false);
-        switches_.setPrintEnabled(true);
+        sheet_.state.setModified(false);
+        sheet_.state.setPrintable(true);
         LineList name;
         name.loadFromFile(path);
         sheet_.setProjectName(name[0]);
@@ -131,7 +127,7 @@ void ProjectFiles::openProject()
 
 void ProjectFiles::confirmExit()
 {
-    if (!switches_.saveEnabled())
+    if (!sheet_.state.isModified())
         return;
     if (boxes_.question(
             QStringLiteral("The project has changed. Would you like to save the changes?")))

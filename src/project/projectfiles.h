@@ -9,7 +9,6 @@ class QWidget;
 
 namespace quorvel {
 
-class CommandSwitches;
 class MessageBoxes;
 class ProjectSheet;
 
@@ -19,8 +18,7 @@ class ProjectSheet;
 // dialogs, which live as long as this object, and holds the exit prompt.
 class ProjectFiles {
 public:
-    ProjectFiles(ProjectSheet &sheet, CommandSwitches &switches, MessageBoxes &boxes,
-                 FileDialogs &dialogs, QWidget *owner);
+    ProjectFiles(ProjectSheet &sheet, MessageBoxes &boxes, FileDialogs &dialogs, QWidget *owner);
     ~ProjectFiles();
     ProjectFiles(const ProjectFiles &) = delete;
     ProjectFiles &operator=(const ProjectFiles &) = delete;
@@ -37,7 +35,6 @@ public:
 
 private:
     ProjectSheet &sheet_;
-    CommandSwitches &switches_;
     MessageBoxes &boxes_;
     std::unique_ptr<FileDialog> saveDialog_;
     std::unique_ptr<FileDialog> openDialog_;

@@ -11,7 +11,7 @@
 #include "sheetlayout.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "support/fixedpicks.h"
 
 #include <QAbstractButton>
@@ -198,7 +198,7 @@ void TestCaptionsFit::resultDescriptionsOfShippedPumpsAndTanks()
     const DesignCalculation::Tables tables{inputs, *resultGrid.table(), catalogs.pipes, catalogs.pipeCount,
                                            catalogs.pumps, catalogs.tanks};
     FixedPicks picks;
-    FakeSwitches switches;
+    ProjectState state;
     QStringList cut;
     int pumpRows = 0;
     while (!catalogs.pumps.cell(PumpColumn::Model, pumpRows + 1).isEmpty())
@@ -208,7 +208,7 @@ void TestCaptionsFit::resultDescriptionsOfShippedPumpsAndTanks()
     for (int row = 1; row <= qMax(pumpRows, tankRows); ++row) {
         picks.pump = qMin(row, pumpRows);
         picks.tank = qMin(row, tankRows);
-        DesignCalculation().run(tables, switches, picks);
+        DesignCalculation().run(tables, state, picks);
         cut += cutCells(resultGrid, main.objectName());
     }
     cut.removeDuplicates();

@@ -5,7 +5,7 @@
 #include "gridwidget.h"
 #include "platform.h"
 #include "support/fakemessageboxes.h"
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "support/modal.h"
 
 #include <QPushButton>
@@ -132,7 +132,7 @@ private slots:
         lines[23] = "23,DN150,6,40,154.1";
         const qint32 pipeCount = loadPipes(lines);
 
-        FakeSwitches switches;
+        ProjectState state;
         struct Pickers : CatalogPickers {
             qint32 pickPump() override { return 1; }
             void endPumpPick() override {}
@@ -145,7 +145,7 @@ private slots:
         tanks.setCell(1, 1, "Onion");
         tanks.setCell(2, 1, "10");
         DesignCalculation calc;
-        calc.run({inputs, results, table(), pipeCount, pumps, tanks}, switches, pickers);
+        calc.run({inputs, results, table(), pipeCount, pumps, tanks}, state, pickers);
         QCOMPARE(results.cell(2, 2), QStringLiteral("6"));
         QCOMPARE(results.cell(2, 3), QStringLiteral("1.56"));
     }

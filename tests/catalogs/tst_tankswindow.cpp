@@ -6,7 +6,7 @@
 #include "platform.h"
 #include "projectsheet.h"
 #include "support/fakemessageboxes.h"
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "support/modal.h"
 
 #include <QDir>
@@ -25,7 +25,6 @@ class TestTanksWindow : public QObject {
 private:
     std::unique_ptr<TestDatabase> db_;
     std::unique_ptr<FakeMessageBoxes> boxes_;
-    FakeSwitches switches_;
     std::unique_ptr<ProjectSheet> sheet_;
     Platform platform_;
     std::unique_ptr<Catalogs> catalogs_;
@@ -58,7 +57,7 @@ private slots:
         db_ = std::make_unique<TestDatabase>();
         QVERIFY(db_->isValid());
         boxes_ = std::make_unique<FakeMessageBoxes>();
-        sheet_ = std::make_unique<ProjectSheet>(switches_);
+        sheet_ = std::make_unique<ProjectSheet>();
         platform_ = Platform{};
         platform_.messages = boxes_.get();
         catalogs_ = std::make_unique<Catalogs>();

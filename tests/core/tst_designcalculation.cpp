@@ -2,7 +2,7 @@
 #include "error.h"
 #include "numbers.h"
 #include "projectsheet.h"
-#include "support/fakeswitches.h"
+#include "support/statelog.h"
 
 #include <QTest>
 
@@ -61,8 +61,8 @@ struct Pipe {
 
 // The main window's tables and the catalog tables as the calculation sees them.
 struct Sheet {
-    FakeSwitches switches;
-    ProjectSheet project{switches};
+    ProjectSheet project;
+    StateLog changes{project.state};
     CellTable diameters{5, 20};
     CellTable pumps{7, 100};
     CellTable tanks{4, 15};
@@ -109,7 +109,7 @@ struct Sheet {
     QString run()
     {
         try {
-            calc.run({project.inputs, project.results, diameters, pipeCount, pumps, tanks}, switches,
+            calc.run({project.inputs, project.results, diameters, pipeCount, pumps, tanks}, project.state,
                      pickers);
         } catch (const Error &e) {
             return e.message();
@@ -262,7 +262,7 @@ void DesignCalculationTest::designFlowAndEconomicDiameter()
 void DesignCalculationTest::stepsInOrder()
 {
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->switches.log, QStringList({"Print on", "Save as on", "Save on"}));
+    QCOMPARE(sheet->changes.log, QStringList({"Printable on", "Modified on"}));
     QCOMPARE(sheet->pickers.log,
              QStringList({"pump picker", "end pump pick 1", "tank picker"}));
     // Rows 1 to 5 are shown before the pumps window opens; row 6 only after it.
@@ -391,7 +391,7 @@ void DesignCalculationTest::failures()
     QCOMPARE(sheet->run(), message);
     QCOMPARE(changedCells(before, snapshot(results)), written);
     // The commands are enabled whatever happens afterwards.
-    QCOMPARE(sheet->switches.log, QStringList({"Print on", "Save as on", "Save on"}));
+    QCOMPARE(sheet->changes.log, QStringList({"Printable on", "Modified on"}));
 }
 
 void DesignCalculationTest::emptyDiameterTableReusesLastPipe()

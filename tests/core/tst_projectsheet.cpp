@@ -1,5 +1,5 @@
 #include "projectsheet.h"
-#include "support/fakeswitches.h"
+#include "support/statelog.h"
 #include "support/tabletext.h"
 
 #include <QSignalSpy>
@@ -42,14 +42,14 @@ private:
     // Types into column 2 of a row the way the grid does: select, write, release the key.
     void typeInto(int row, const QString &text);
 
-    FakeSwitches switches;
     std::unique_ptr<ProjectSheet> sheet;
+    std::unique_ptr<StateLog> changes;
 };
 
 void ProjectSheetTest::init()
 {
-    switches = FakeSwitches();
-    sheet = std::make_unique<ProjectSheet>(switches);
+    sheet = std::make_unique<ProjectSheet>();
+    changes = std::make_unique<StateLog>(sheet->state);
     sheet->createTables();
 }
 
@@ -98,7 +98,7 @@ void ProjectSheetTest::shapeAndTexts()
 
 void ProjectSheetTest::createTablesWriteOrder()
 {
-    ProjectSheet fresh(switches);
+    ProjectSheet fresh;
     QStringList writes;
     auto watch = [&](CellTable &table, const QString &name) {
         connect(&table, &CellTable::cellChanged, this, [&writes, name](int col, int row) {
@@ -135,7 +135,7 @@ void ProjectSheetTest::rightAfterStart()
                                             "Pipeline Length", "Population"}));
     QCOMPARE(sheet->currentColumn, 2);
     QCOMPARE(sheet->currentRow, 1);
-    QVERIFY(switches.log.isEmpty());
+    QVERIFY(changes->log.isEmpty());
 }
 
 void ProjectSheetTest::keyUp_data()
@@ -173,7 +173,7 @@ void ProjectSheetTest::keyUp()
     QCOMPARE(sheet->currentRow, row);
     QCOMPARE(sheet->currentColumn, 2);
     QCOMPARE(captions(*sheet), expectedCaptions);
-    QCOMPARE(switches.log, QStringList({"Save as on", "Save on"}));
+    QCOMPARE(changes->log, QStringList({"Modified on"}));
 }
 
 void ProjectSheetTest::newKeepsDescriptionsAndSettings()
@@ -187,14 +187,14 @@ void ProjectSheetTest::newKeepsDescriptionsAndSettings()
     sheet->inputCellSelected(2, 7);
     sheet->inputKeyReleased();
     QCOMPARE(captions(*sheet), captionsBefore);
-    QCOMPARE(switches.log.size(), 8);
+    QVERIFY(sheet->state.isModified());
 
     for (int row = 1; row <= 10; ++row)
         sheet->results.setCell(2, row, QString::number(row));
     sheet->results.setCell(0, 6, "P1 pump X model");
     sheet->results.setCell(0, 7, "Onion Tank 10 M^3");
     sheet->setProjectName("Camp A");
-    switches.log.clear();
+    changes->log.clear();
 
     sheet->newProject();
 
@@ -208,7 +208,8 @@ void ProjectSheetTest::newKeepsDescriptionsAndSettings()
     QCOMPARE(sheet->projectName(), QStringLiteral("Camp A"));
     QCOMPARE(sheet->currentRow, 7);
     QCOMPARE(sheet->currentColumn, 2);
-    QVERIFY(switches.log.isEmpty());
+    QVERIFY(changes->log.isEmpty());
+    QVERIFY(sheet->state.isModified());
 
     sheet->windowResized();
     QCOMPARE(sheet->caption(Caption::SourceElevation), QStringLiteral("Water source elevation= 100"));

@@ -6,7 +6,7 @@
 
 #include "celltable.h"
 #include "error.h"
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "projectsheet.h"
 #include "files.h"
 #include "projectfiles.h"
@@ -29,7 +29,7 @@ using namespace quorvel;
 namespace {
 
 enum class Fault { DiskFull, DiskFillsDuringWrite, ReadOnly };
-enum class Operation { saveToFile, SaveCatalog, SaveProject };
+enum class Operation { SaveList, SaveCatalog, SaveProject };
 
 using Files = QMap<QString, QByteArray>; // file name -> bytes
 
@@ -37,7 +37,7 @@ using Files = QMap<QString, QByteArray>; // file name -> bytes
 Files oldFiles(Operation operation)
 {
     switch (operation) {
-    case Operation::saveToFile:
+    case Operation::SaveList:
         return {{QStringLiteral("list.txt"), "first\r\nsecond\r\n"}};
     case Operation::SaveCatalog:
         return {{QStringLiteral("storage.csv"), "No.,Tank,Capacity m3,Kit\r\n1,Onion,5,T-05\r\n"}};
@@ -52,7 +52,7 @@ Files oldFiles(Operation operation)
 QString firstWritten(Operation operation)
 {
     switch (operation) {
-    case Operation::saveToFile:
+    case Operation::SaveList:
         return QStringLiteral("list.txt");
     case Operation::SaveCatalog:
         return QStringLiteral("storage.csv");
@@ -106,15 +106,14 @@ public:
     {
         try {
             switch (operation_) {
-            case Operation::saveToFile:
+            case Operation::SaveList:
                 list_.saveToFile(folder_ + QStringLiteral("/list.txt"));
                 break;
             case Operation::SaveCatalog:
                 saveCatalog(tanks_, folder_ + u'/' + QLatin1String(Catalogs::tanksFile));
                 break;
             case Operation::SaveProject:
-                switches_.setSaveEnabled(true);
-                switches_.setSaveAsEnabled(true);
+                sheet_.state.setModified(true);
                 dialogs_.confirm(FileDialogs::Kind::Save, folder_ + QStringLiteral("/hill"));
                 project_.saveProject();
                 break;
@@ -125,18 +124,17 @@ public:
         return QString();
     }
 
-    bool saveSwitchesOff() const { return !switches_.save && !switches_.saveAs; }
+    bool markedSaved() const { return !sheet_.state.isModified(); }
 
 private:
     Operation operation_;
     QString folder_;
     LineList list_;
     CellTable tanks_{4, 15};
-    FakeSwitches switches_;
-    ProjectSheet sheet_{switches_};
+    ProjectSheet sheet_;
     FakeMessageBoxes boxes_;
     FakeFileDialogs dialogs_;
-    ProjectFiles project_{sheet_, switches_, boxes_, dialogs_, nullptr};
+    ProjectFiles project_{sheet_, boxes_, dialogs_, nullptr};
 };
 
 } // namespace
@@ -153,7 +151,7 @@ void FailureInjectionTest::saveFails_data()
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<Operation>("operation");
     const QList<std::pair<const char *, Operation>> operations = {
-        {"saveToFile", Operation::saveToFile},
+        {"saveToFile", Operation::SaveList},
         {"catalog save", Operation::SaveCatalog},
         {"project save", Operation::SaveProject},
     };
@@ -162,7 +160,7 @@ void FailureInjectionTest::saveFails_data()
         QTest::addRow("%s, read-only folder", name) << Fault::ReadOnly << operation;
     }
     QTest::addRow("saveToFile, disk fills during the write")
-        << Fault::DiskFillsDuringWrite << Operation::saveToFile;
+        << Fault::DiskFillsDuringWrite << Operation::SaveList;
 }
 
 void FailureInjectionTest::saveFails()
@@ -196,7 +194,7 @@ void FailureInjectionTest::saveFails()
     QCOMPARE(saver->run(), expected);
     QCOMPARE(folderContents(folder), before);
     if (operation == Operation::SaveProject)
-        QVERIFY(saver->saveSwitchesOff());
+        QVERIFY(saver->markedSaved());
 
     // The fault gone, the same objects save again.
     if (fault == Fault::ReadOnly)

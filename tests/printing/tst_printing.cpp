@@ -1,5 +1,5 @@
 #include "error.h"
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "projectsheet.h"
 #include "errorguard.h"
 #include "platform.h"
@@ -30,7 +30,6 @@ class TestPrinting : public QObject {
     Q_OBJECT
 
 private:
-    FakeSwitches switches_;
     std::unique_ptr<ProjectSheet> sheet_;
     std::unique_ptr<FakeMessageBoxes> boxes_;
     std::unique_ptr<RecordingPrinting> printing_;
@@ -84,7 +83,7 @@ private slots:
     {
         boxes_ = std::make_unique<FakeMessageBoxes>();
         platform_.messages = boxes_.get();
-        sheet_ = std::make_unique<ProjectSheet>(switches_);
+        sheet_ = std::make_unique<ProjectSheet>();
         sheet_->createTables();
         makeDialog();
     }

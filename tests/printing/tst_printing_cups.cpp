@@ -1,4 +1,4 @@
-#include "support/fakeswitches.h"
+#include "projectstate.h"
 #include "projectsheet.h"
 #include "inputsheetprintout.h"
 #include "qtprinterwindow.h"
@@ -140,8 +140,7 @@ private slots:
     void printDefaultSheet()
     {
         QtPrinterWindow w;
-        FakeSwitches switches;
-        ProjectSheet sheet(switches);
+        ProjectSheet sheet;
         sheet.createTables();
         const QString project = QStringLiteral("Hillside camp");
 

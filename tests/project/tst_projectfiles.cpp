@@ -1,4 +1,3 @@
-#include "commandswitches.h"
 #include "error.h"
 #include "projectsheet.h"
 #include "errorguard.h"
@@ -20,18 +19,6 @@ using namespace quorvel;
 namespace {
 
 using Kind = FileDialogs::Kind;
-
-class Switches : public CommandSwitches {
-public:
-    bool save = false;
-    bool saveAs = false;
-    bool print = false;
-    void setSaveEnabled(bool on) override { save = on; }
-    void setSaveAsEnabled(bool on) override { saveAs = on; }
-    void setPrintEnabled(bool on) override { print = on; }
-    bool saveEnabled() const override { return save; }
-    void setAll(bool on) { save = saveAs = print = on; }
-};
 
 const QByteArray defaultInputs = "Description,Unit,Value\r\n"
                                  "\"Pump discharge pipeline length\",Meter,\r\n"
@@ -112,13 +99,13 @@ QStringList captions(const ProjectSheet &sheet)
             sheet.caption(Caption::PipelineLength), sheet.caption(Caption::Population)};
 }
 
-// The main window's project as the tests drive it: sheet, switches, boxes, dialogs.
+// The main window's project as the tests drive it: sheet, state, boxes, dialogs.
 struct Fixture {
-    Switches switches;
-    ProjectSheet sheet{switches};
+    ProjectSheet sheet;
+    ProjectState &state = sheet.state;
     FakeMessageBoxes boxes;
     FakeFileDialogs dialogs;
-    ProjectFiles files{sheet, switches, boxes, dialogs, nullptr};
+    ProjectFiles files{sheet, boxes, dialogs, nullptr};
     QTemporaryDir dir;
 
     Fixture()
@@ -181,16 +168,16 @@ void TestProjectFiles::savesTheDefaultSheet()
 {
     Fixture f;
     f.sheet.setProjectName("Camp 4");
-    f.switches.setAll(true);
+    f.state.setModified(true);
+    f.state.setPrintable(true);
     f.save("proj");
 
     QCOMPARE(f.entries(), (QStringList{"proj.dat", "proj.qvl", "proj.res"}));
     QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("Camp 4\r\n"));
     QCOMPARE(readFile(f.path("proj.dat")), defaultInputs);
     QCOMPARE(readFile(f.path("proj.res")), defaultResults);
-    QVERIFY(!f.switches.save);
-    QVERIFY(!f.switches.saveAs);
-    QVERIFY(f.switches.print); // untouched
+    QVERIFY(!f.state.isModified());
+    QVERIFY(f.state.isPrintable()); // untouched
     QVERIFY(f.boxes.shown().isEmpty());
 
     const auto showings = f.dialogs.showings(Kind::Save);
@@ -269,7 +256,8 @@ void TestProjectFiles::saveStopsEarly()
     QFETCH(QStringList, boxes);
     QFETCH(int, showings);
     Fixture f;
-    f.switches.setAll(true);
+    f.state.setModified(true);
+    f.state.setPrintable(true);
     f.sheet.setProjectName(name);
     if (confirm)
         f.dialogs.confirm(Kind::Save, f.path("proj"));
@@ -280,9 +268,8 @@ void TestProjectFiles::saveStopsEarly()
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(f.dialogs.showings(Kind::Save).size(), showings);
     QVERIFY(f.entries().isEmpty());
-    QVERIFY(!f.switches.save);
-    QVERIFY(!f.switches.saveAs);
-    QVERIFY(f.switches.print);
+    QVERIFY(!f.state.isModified());
+    QVERIFY(f.state.isPrintable());
 }
 
 void TestProjectFiles::failedWriteStopsTheSave()
@@ -292,14 +279,14 @@ void TestProjectFiles::failedWriteStopsTheSave()
     Fixture f;
     QVERIFY(QDir(f.dir.path()).mkdir("proj.dat"));
     f.sheet.setProjectName("P");
-    f.switches.setAll(true);
+    f.state.setModified(true);
+    f.state.setPrintable(true);
     const QString message = errorOf([&] { f.save("proj"); });
     QVERIFY2(message.startsWith("Cannot create file \"" + f.path("proj.dat") + "\". "),
              qPrintable(message));
     QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("P\r\n"));
     QVERIFY(!QFile::exists(f.path("proj.res")));
-    QVERIFY(!f.switches.save);
-    QVERIFY(!f.switches.saveAs);
+    QVERIFY(!f.state.isModified());
 }
 
 void TestProjectFiles::dialogsAreSeparateAndRemember()
@@ -351,14 +338,13 @@ void TestProjectFiles::opening()
     f.storeProject("proj");
     writeFile(f.path("proj"), "Name only\r\n");
     f.sheet.setProjectName("Before");
-    f.switches.save = f.switches.saveAs = true;
+    f.state.setModified(true);
     f.sheet.inputCellSelected(2, 4);
     f.open(chosen, filterIndex);
 
     QCOMPARE(f.sheet.projectName(), name);
-    QCOMPARE(f.switches.save, !marksClean);
-    QCOMPARE(f.switches.saveAs, !marksClean);
-    QCOMPARE(f.switches.print, marksClean);
+    QCOMPARE(f.state.isModified(), !marksClean);
+    QCOMPARE(f.state.isPrintable(), marksClean);
     QCOMPARE(column(f.sheet.inputs, 2),
              (QStringList{"Value", "1200", "100", "145", "5000", "6", "20", "250"}));
     QCOMPARE(column(f.sheet.results, 1).at(2), QString("\""));
@@ -403,7 +389,7 @@ void TestProjectFiles::openingNothing()
     QCOMPARE(f.sheet.projectName(), QString());
     QCOMPARE(f.sheet.inputs.cell(2, 2), QString("100"));
     QCOMPARE(f.sheet.inputs.cell(2, 1), QString());
-    QVERIFY(!f.switches.print);
+    QVERIFY(!f.state.isPrintable());
     QVERIFY(f.boxes.shown().isEmpty());
 }
 
@@ -442,15 +428,14 @@ void TestProjectFiles::nameFileWithoutALine()
     f.storeProject("proj");
     writeFile(f.path("proj.qvl"), "");
     f.sheet.setProjectName("Before");
-    f.switches.save = f.switches.saveAs = true;
+    f.state.setModified(true);
     const QStringList inputsBefore = allCells(f.sheet.inputs);
     const QStringList captionsBefore = captions(f.sheet);
     const QString message = errorOf([&] { f.open("proj.qvl"); });
     QCOMPARE(message, QString("List index out of bounds (0)"));
     QCOMPARE(errorBoxText(message), message); // ends in ")": no period added
-    QVERIFY(!f.switches.save);
-    QVERIFY(!f.switches.saveAs);
-    QVERIFY(f.switches.print);
+    QVERIFY(!f.state.isModified());
+    QVERIFY(f.state.isPrintable());
     QCOMPARE(f.sheet.projectName(), QString("Before"));
     QCOMPARE(allCells(f.sheet.inputs), inputsBefore);
     QCOMPARE(captions(f.sheet), captionsBefore);
@@ -479,7 +464,7 @@ void TestProjectFiles::missingFile()
 
     // The name and the enablement of the first step stay; what was not read is unchanged.
     QCOMPARE(f.sheet.projectName(), QString("Pump station"));
-    QVERIFY(f.switches.print);
+    QVERIFY(f.state.isPrintable());
     QCOMPARE(f.sheet.inputs.cell(2, 1), inputsLoaded ? QString("1200") : QString());
     if (!inputsLoaded)
         QCOMPARE(allCells(f.sheet.inputs), inputsBefore);
@@ -543,7 +528,7 @@ void TestProjectFiles::exitPrompt()
     QFETCH(QStringList, boxes);
     QFETCH(bool, saved);
     Fixture f;
-    f.switches.save = f.switches.saveAs = saveEnabled;
+    f.state.setModified(saveEnabled);
     f.sheet.setProjectName(name);
     for (bool answer : answers)
         f.boxes.answer(answer);
@@ -556,7 +541,7 @@ void TestProjectFiles::exitPrompt()
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(QFile::exists(f.path("proj.res")), saved);
     const bool stillChanged = saveEnabled && !answers.value(0);
-    QCOMPARE(f.switches.save, stillChanged);
+    QCOMPARE(f.state.isModified(), stillChanged);
 
     // Any save attempt disables Save, so a second close asks nothing.
     if (!stillChanged) {
@@ -569,7 +554,7 @@ void TestProjectFiles::exitPrompt()
 void TestProjectFiles::failingSaveEscapesTheExitPrompt()
 {
     Fixture f;
-    f.switches.save = f.switches.saveAs = true;
+    f.state.setModified(true);
     f.sheet.setProjectName("P");
     f.boxes.answer(true);
     f.dialogs.confirm(Kind::Save, f.path("missing folder/proj"));

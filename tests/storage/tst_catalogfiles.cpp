@@ -37,15 +37,6 @@ QStringList numbered(const QString &caption, int dataLines, const QString &patte
     return lines;
 }
 
-class Switches : public CommandSwitches {
-public:
-    bool save = false;
-    void setSaveEnabled(bool on) override { save = on; }
-    void setSaveAsEnabled(bool) override {}
-    void setPrintEnabled(bool) override {}
-    bool saveEnabled() const override { return save; }
-};
-
 } // namespace
 
 class CatalogFilesTest : public QObject {
@@ -321,10 +312,10 @@ void CatalogFilesTest::shippedPipesSuitTheWorkedExample()
     for (int r = 1; r < values.size(); ++r)
         inputs.setCell(2, r, values[r]);
     DesignCalculation calc;
-    Switches switches;
+    ProjectState state;
     FixedPicks picks;
     picks.tank = 3; // a 10 m3 tank
-    calc.run({inputs, results, c.pipes, c.pipeCount, c.pumps, c.tanks}, switches, picks);
+    calc.run({inputs, results, c.pipes, c.pipeCount, c.pumps, c.tanks}, state, picks);
 
     QCOMPARE(results.cell(2, 1), "520.8");
     QCOMPARE(results.cell(2, 2), "5");
