@@ -108,7 +108,7 @@ MainWindow::MainWindow(Platform &platform, DataFolders &folders, Catalogs &catal
     resize(designedWidth, designedHeight + menuBar()->sizeHint().height());
 
     guard([this] { initialize(); });
-    createWindows();
+    createPrinterChoice();
 }
 
 MainWindow::~MainWindow() = default;
@@ -301,14 +301,40 @@ void MainWindow::bindTables()
     resultGrid_->setTable(&sheet_.results);
 }
 
-void MainWindow::createWindows()
+void MainWindow::createPrinterChoice()
 {
-    diametersWindow_ = new DiametersWindow(platform_, catalogs_.pipes, this);
-    pumpsWindow_ = new PumpsWindow(platform_, folders_, catalogs_, this);
-    tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, sheet_, this);
+    // Made at start-up: filling the printer box may show the error box, and that
+    // comes before the main window.
     printerChoiceDialog_ = new PrinterChoiceDialog(platform_, this);
     guard([this] { printerChoiceDialog_->fillPrinterBox(); });
-    aboutDialog_ = new AboutDialog(*platform_.messages, this);
+}
+
+DiametersWindow &MainWindow::diametersWindow()
+{
+    if (!diametersWindow_)
+        diametersWindow_ = new DiametersWindow(platform_, catalogs_.pipes, this);
+    return *diametersWindow_;
+}
+
+PumpsWindow &MainWindow::pumpsWindow()
+{
+    if (!pumpsWindow_)
+        pumpsWindow_ = new PumpsWindow(platform_, folders_, catalogs_, this);
+    return *pumpsWindow_;
+}
+
+TanksWindow &MainWindow::tanksWindow()
+{
+    if (!tanksWindow_)
+        tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, sheet_, this);
+    return *tanksWindow_;
+}
+
+AboutDialog &MainWindow::aboutDialog()
+{
+    if (!aboutDialog_)
+        aboutDialog_ = new AboutDialog(*platform_.messages, this);
+    return *aboutDialog_;
 }
 
 bool MainWindow::guard(const std::function<void()> &handler)
@@ -439,17 +465,17 @@ void MainWindow::printInputSheet()
 
 void MainWindow::showDiameters()
 {
-    diametersWindow_->exec();
+    diametersWindow().exec();
 }
 
 void MainWindow::showPumps()
 {
-    pumpsWindow_->exec();
+    pumpsWindow().exec();
 }
 
 void MainWindow::showTanks()
 {
-    tanksWindow_->exec();
+    tanksWindow().exec();
 }
 
 void MainWindow::calculate()
@@ -457,7 +483,7 @@ void MainWindow::calculate()
     // The calculation marks the project modified and printable before it reads anything.
     const DesignCalculation::Tables tables{sheet_.inputs,   sheet_.results,  catalogs_.pipes,
                                            catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
-    PicksFromWindows picks(*pumpsWindow_, *tanksWindow_);
+    PicksFromWindows picks(pumpsWindow(), tanksWindow());
     calculation_.run(tables, sheet_.state, picks);
 }
 
@@ -468,7 +494,7 @@ void MainWindow::showHelp()
 
 void MainWindow::showAbout()
 {
-    aboutDialog_->exec();
+    aboutDialog().exec();
 }
 
 } // namespace quorvel

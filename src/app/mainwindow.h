@@ -35,16 +35,24 @@ struct Platform;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds the window, initializes it, then makes the other windows hidden, in
-    // their order: diameters, pumps, tanks, printer choice (filling its printer
-    // box), About. Failures of the initializations are shown and start-up goes on.
-    // The folders are found here; the catalogs are loaded at the first activation.
+    // Builds the window, initializes it, then makes the printer choice hidden (filling
+    // its printer box). Failures of the initializations are shown and start-up goes
+    // on. The folders are found here; the catalogs are loaded at the first activation.
+    // The diameters, pumps, tanks and About windows run no code when created: each is
+    // made when first shown, as a view over the tables Catalogs owns, and kept.
     MainWindow(Platform &platform, DataFolders &folders, Catalogs &catalogs, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Test seam: the project the window shows, for what the screen cannot tell
     // (the current input cell as the handlers see it).
     const ProjectSheet &sheet() const { return sheet_; }
+
+    // The windows made when first needed (the first call makes the window hidden,
+    // later calls return the same one).
+    DiametersWindow &diametersWindow();
+    PumpsWindow &pumpsWindow();
+    TanksWindow &tanksWindow();
+    AboutDialog &aboutDialog();
 
 protected:
     bool event(QEvent *event) override;
@@ -56,7 +64,7 @@ private:
     void buildToolBar();
     void buildPanels();
     void bindTables();
-    void createWindows();
+    void createPrinterChoice();
     bool guard(const std::function<void()> &handler);
     void onTriggered(QAction *action, void (MainWindow::*handler)());
     void onClicked(QAbstractButton *button, void (MainWindow::*handler)());
@@ -99,6 +107,7 @@ private:
     QLabel *pipelineCaption_;
     QLabel *populationCaption_;
 
+    // Children of this window; all but the printer choice made when first shown.
     DiametersWindow *diametersWindow_ = nullptr;
     PumpsWindow *pumpsWindow_ = nullptr;
     TanksWindow *tanksWindow_ = nullptr;

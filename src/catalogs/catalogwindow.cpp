@@ -32,15 +32,24 @@ void CatalogWindow::setVisible(bool visible)
     // Right after the window went up, before a modal showing enters its event loop:
     // the activation precedes any input, and a failure is shown over the window.
     if (showing && isVisible())
-        guard([this] { activate(); });
+        guard([this] {
+            activate();
+            changedSinceShown_ = false;
+        });
 }
 
-bool overwriteAllowed(MessageBoxes &boxes, bool changedOnDisk, const QString &path)
+void CatalogWindow::offerToSave(const QString &path, const std::function<bool()> &changedOnDisk,
+                                const std::function<void()> &save)
 {
-    return !changedOnDisk
-        || boxes.questionDefaultNo(
-               QStringLiteral("\"%1\" was changed by another program since it was read. Overwrite it?")
-                   .arg(absoluteFilePath(path)));
+    MessageBoxes &boxes = *platform_.messages;
+    if (!changedSinceShown_ || !boxes.question(QStringLiteral("Do you want to save the new data?")))
+        return;
+    if (changedOnDisk()
+        && !boxes.questionDefaultNo(
+            QStringLiteral("\"%1\" was changed by another program since it was read. Overwrite it?")
+                .arg(absoluteFilePath(path))))
+        return;
+    save();
 }
 
 void CatalogWindow::keyPressEvent(QKeyEvent *event)

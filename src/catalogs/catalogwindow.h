@@ -2,6 +2,8 @@
 
 #include "programdialog.h"
 
+#include <functional>
+
 class QKeyEvent;
 
 namespace quorvel {
@@ -24,8 +26,18 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Runs as the window goes up; the default does nothing.
+    // Runs as the window goes up; the default does nothing. When it completes, the
+    // table counts as unchanged for this showing.
     virtual void activate() {}
+
+    // The table was changed during this showing: closing offers to save it.
+    void markChanged() { changedSinceShown_ = true; }
+    // When the table changed during this showing, asks "Do you want to save the new
+    // data?" and, on Yes, saves it; when another program changed the file at path
+    // since it was read, the user is asked first (No by default, and No keeps both
+    // file and table). A failed save raises.
+    void offerToSave(const QString &path, const std::function<bool()> &changedOnDisk,
+                     const std::function<void()> &save);
 
     // Shows the window's table in its grid: pixel sizes, editability, range selection,
     // and the highlight on cell (1, 1) as at creation.
@@ -34,10 +46,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
     Platform &platform_;
-};
 
-// Whether a catalog save may go ahead: when another program changed the file since it
-// was read, the user is asked, No by default, and No keeps both file and table.
-bool overwriteAllowed(MessageBoxes &boxes, bool changedOnDisk, const QString &path);
+private:
+    bool changedSinceShown_ = false;
+};
 
 } // namespace quorvel

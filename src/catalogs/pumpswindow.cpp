@@ -35,6 +35,9 @@ PumpsWindow::PumpsWindow(Platform &platform, const DataFolders &folders, Catalog
     onClick(ui_->insertRowButton, [this] { insertRow(); });
     onClick(ui_->addGraphButton, [this] { addGraph(); });
     onClick(ui_->okButton, [this] { close(); });
+    // The pump catalog counts as changed until an activation completes: when the
+    // first one fails (the curve picture of row 1), closing offers to save.
+    markChanged();
 }
 
 PumpsWindow::~PumpsWindow() = default;
@@ -57,7 +60,6 @@ void PumpsWindow::activate()
     row_ = 1;
     // Row 1's name as it stands: no existence test and no fallback here.
     showPicture(folders_.databaseDir + catalogs_.pumps.cell(PumpColumn::CurvePicture, 1));
-    saved_ = true;
 }
 
 void PumpsWindow::cellSelected(qint32 col, qint32 row)
@@ -88,7 +90,7 @@ void PumpsWindow::pickRow()
 
 void PumpsWindow::showCurve(qint32 row)
 {
-    saved_ = false;
+    markChanged();
     showPicture(curvePicturePath(row));
 }
 
@@ -133,12 +135,10 @@ void PumpsWindow::addGraph()
 
 void PumpsWindow::askToSaveChanges()
 {
-    if (saved_)
-        return;
-    if (platform_.messages->question(QStringLiteral("Do you want to save the new data?"))
-        && overwriteAllowed(*platform_.messages, catalogs_.pumpsChangedOnDisk(folders_.databaseDir),
-                            folders_.databaseDir + QLatin1String(Catalogs::pumpsFile)))
-        catalogs_.savePumps(folders_.databaseDir);
+    const QString &dir = folders_.databaseDir;
+    offerToSave(
+        dir + QLatin1String(Catalogs::pumpsFile), [&] { return catalogs_.pumpsChangedOnDisk(dir); },
+        [&] { catalogs_.savePumps(dir); });
 }
 
 QString PumpsWindow::curvePicturePath(qint32 row) const

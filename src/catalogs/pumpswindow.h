@@ -61,7 +61,6 @@ private:
 
     qint32 row_ = 0;         // the data row the window works on
     qint32 col_ = 0;         // column of the last cell selection
-    bool saved_ = false;     // nothing marked changed since this showing began
     qint32 pickedRow_ = 0;
     std::unique_ptr<FileDialog> pictureDialog_; // made on first use, kept for the run
 };

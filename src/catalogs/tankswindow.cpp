@@ -42,7 +42,6 @@ void TanksWindow::activate()
         platform_.messages->warning(catalogs_.tanksNotRead);
     catalogs_.tanks.setColWidth(TankColumn::Type, 120);
     selectedRow_ = 1;
-    changedThisShowing_ = false;
 }
 
 void TanksWindow::keyPressed()
@@ -51,7 +50,7 @@ void TanksWindow::keyPressed()
     CellTable &tanks = catalogs_.tanks;
     if (tanks.cell(TankColumn::Type, selectedRow_).isEmpty())
         tanks.setCell(TankColumn::Number, selectedRow_, formatInteger(selectedRow_));
-    changedThisShowing_ = true;
+    markChanged();
 }
 
 void TanksWindow::pickRow()
@@ -69,11 +68,10 @@ void TanksWindow::pickRow()
 void TanksWindow::saveAndClose()
 {
     // A failed save raises here, before the window closes.
-    if (changedThisShowing_
-        && platform_.messages->question(QStringLiteral("Do you want to save the new data?"))
-        && overwriteAllowed(*platform_.messages, catalogs_.tanksChangedOnDisk(folders_.databaseDir),
-                            folders_.databaseDir + QLatin1String(Catalogs::tanksFile)))
-        catalogs_.saveTanks(folders_.databaseDir);
+    const QString &dir = folders_.databaseDir;
+    offerToSave(
+        dir + QLatin1String(Catalogs::tanksFile), [&] { return catalogs_.tanksChangedOnDisk(dir); },
+        [&] { catalogs_.saveTanks(dir); });
     close();
 }
 

@@ -44,7 +44,6 @@ private:
     Catalogs &catalogs_;
     ProjectSheet &sheet_;
     qint32 selectedRow_ = 0;
-    bool changedThisShowing_ = false; // a key was pressed in the table this showing
 };
 
 } // namespace quorvel

@@ -128,6 +128,11 @@ void TestCaptionsFit::initTestCase()
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QVERIFY(app->catalogs().pipeCount > 0);
     QCOMPARE(fake.boxes.shown(), QStringList());
+    // Every window, also those made when first shown.
+    main.diametersWindow();
+    main.pumpsWindow();
+    main.tanksWindow();
+    main.aboutDialog();
 }
 
 void TestCaptionsFit::cleanupTestCase()

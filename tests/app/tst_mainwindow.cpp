@@ -122,7 +122,6 @@ class TestMainWindow : public QObject {
     void startUp()
     {
         createApplication();
-        QVERIFY(main().findChild<AboutDialog *>());
         main().showMaximized();
         QApplication::setActiveWindow(&main());
         QVERIFY(QTest::qWaitForWindowActive(&main()));
@@ -234,14 +233,19 @@ private slots:
     void startUpInOrderWithDefaults()
     {
         createApplication();
-        // The five secondary windows, owned by the main window, in creation order.
-        QList<QObject *> dialogWindows;
-        for (QObject *c : main().children())
-            if (qobject_cast<QDialog *>(c))
-                dialogWindows << c;
-        QCOMPARE(dialogWindows, (QList<QObject *>{owned<DiametersWindow>(), owned<PumpsWindow>(),
-                                                  owned<TanksWindow>(), owned<PrinterChoiceDialog>(),
-                                                  owned<AboutDialog>()}));
+        // Of the secondary windows only the printer choice is made at start-up; the
+        // others are made when first needed, owned by the main window, and kept.
+        const auto dialogWindows = [this] {
+            QList<QObject *> found;
+            for (QObject *c : main().children())
+                if (qobject_cast<QDialog *>(c))
+                    found << c;
+            return found;
+        };
+        QCOMPARE(dialogWindows(), (QList<QObject *>{owned<PrinterChoiceDialog>()}));
+        QWidget *about = &main().aboutDialog();
+        QCOMPARE(&main().aboutDialog(), about);
+        QCOMPARE(dialogWindows(), (QList<QObject *>{owned<PrinterChoiceDialog>(), about}));
         QCOMPARE(app->folders().databaseDir, database());
         QCOMPARE(folders->queries, (QStringList{"common", "personal", "pictures"}));
         QCOMPARE(switches(), QStringLiteral("off off off"));
@@ -315,7 +319,6 @@ private slots:
         createApplication();
         QCOMPARE(boxes->errors().size(), 1);
         QVERIFY(main().findChild<PrinterChoiceDialog *>());
-        QVERIFY(main().findChild<AboutDialog *>());
     }
 
     void enablement_data()
@@ -538,11 +541,11 @@ private slots:
         startUp();
         calculateAndFail(); // Print on
         QVERIFY(child<QToolButton>("printButton")->isEnabled());
-        const QMap<QString, QWidget *> windows{{"diameters", owned<DiametersWindow>()},
-                                               {"pumps", owned<PumpsWindow>()},
-                                               {"tanks", owned<TanksWindow>()},
+        const QMap<QString, QWidget *> windows{{"diameters", &main().diametersWindow()},
+                                               {"pumps", &main().pumpsWindow()},
+                                               {"tanks", &main().tanksWindow()},
                                                {"printer choice", owned<PrinterChoiceDialog>()},
-                                               {"about", owned<AboutDialog>()}};
+                                               {"about", &main().aboutDialog()}};
         QWidget *shown = nullptr;
         whenModal([&shown](QWidget *w) {
             shown = w;
@@ -567,8 +570,8 @@ private slots:
     {
         startUp();
         setInputs({"1000", "100", "150", "5000", "4", "25", "250"});
-        auto *pumps = owned<PumpsWindow>();
-        auto *tanks = owned<TanksWindow>();
+        auto *pumps = &main().pumpsWindow();
+        auto *tanks = &main().tanksWindow();
         auto *okButton = pumps->findChild<QPushButton *>("okButton");
         auto *addGraphButton = pumps->findChild<QPushButton *>("addGraphButton");
         QVERIFY(okButton && addGraphButton);

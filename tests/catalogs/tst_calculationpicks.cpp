@@ -32,8 +32,8 @@ private:
     std::unique_ptr<Application> app_;
 
     MainWindow &mainWindow() { return app_->mainWindow(); }
-    PumpsWindow &pumpsWindow() { return *mainWindow().findChild<PumpsWindow *>(); }
-    TanksWindow &tanksWindow() { return *mainWindow().findChild<TanksWindow *>(); }
+    PumpsWindow &pumpsWindow() { return mainWindow().pumpsWindow(); }
+    TanksWindow &tanksWindow() { return mainWindow().tanksWindow(); }
 
     // Selects an input cell and types into it, ending with Return.
     void typeInput(int row, const QString &text)

@@ -115,8 +115,6 @@ class BadInputTest : public QObject {
     const CellTable &results() { return mainWindow().sheet().results; }
     GridWidget &inputGrid() { return child<GridWidget>(mainWindow(), "inputGrid"); }
     QToolButton &toolButton(const char *name) { return child<QToolButton>(mainWindow(), name); }
-    template <class Window>
-    Window &window() { return *mainWindow().findChild<Window *>(); }
 
     QString database() const { return root_->filePath(QStringLiteral("common/Pellmarsh/Quorvel/Database/")); }
 
@@ -148,7 +146,7 @@ class BadInputTest : public QObject {
     QStringList calculate()
     {
         fake_.boxes.clear();
-        Picks picks(window<PumpsWindow>(), window<TanksWindow>());
+        Picks picks(mainWindow().pumpsWindow(), mainWindow().tanksWindow());
         QTest::mouseClick(&child<QPushButton>(mainWindow(), "calculateButton"), Qt::LeftButton);
         return fake_.boxes.errors();
     }
@@ -166,7 +164,7 @@ class BadInputTest : public QObject {
     // Types a tank volume through the tanks window, leaving it with OK and not saving.
     void typeTankVolume(const QString &text)
     {
-        TanksWindow &tanks = window<TanksWindow>();
+        TanksWindow &tanks = mainWindow().tanksWindow();
         whenModal([&](QWidget *shown) {
             QCOMPARE(shown, static_cast<QWidget *>(&tanks));
             typeInput(gridOf(tanks), 2, exampleTankRow, text);
@@ -356,9 +354,9 @@ private slots:
                                                                       : catalogs().tanks;
         QCOMPARE(table.cell(0, 1), lines > 1 ? QStringLiteral("1") : QString());
 
-        showAndClose(&toolButton("diametersButton"), &window<DiametersWindow>());
-        showAndClose(&toolButton("pumpsButton"), &window<PumpsWindow>()); // may show the rules' picture errors
-        showAndClose(&toolButton("tanksButton"), &window<TanksWindow>());
+        showAndClose(&toolButton("diametersButton"), &mainWindow().diametersWindow());
+        showAndClose(&toolButton("pumpsButton"), &mainWindow().pumpsWindow()); // may show the rules' picture errors
+        showAndClose(&toolButton("tanksButton"), &mainWindow().tanksWindow());
         fake_.boxes.clear();
         typeExample();
         calculate();
