@@ -19,14 +19,10 @@
 #include "application.h"
 #include "designcalculation.h"
 #include "gridwidget.h"
-#include "knownfolders.h"
 #include "mainwindow.h"
 #include "projectsheet.h"
+#include "qtplatform.h"
 #include "platform.h"
-#include "qtfiledialogs.h"
-#include "qtpictureloader.h"
-#include "qtprinting.h"
-#include "qtshell.h"
 #include "messageboxes.h"
 #include "residentmemory.h"
 
@@ -96,18 +92,22 @@ private:
 
 // The program's platform as the program entry builds it, message boxes aside.
 struct ProgramPlatform {
+    QtPlatform qt;
     LoggedMessages messages;
-    QtKnownFolders folders;
-    QtFileDialogs fileDialogs;
-    QtPictureLoader pictures;
-    QtPrinting printing;
-    QtShell shell;
-    Platform platform{&messages, &folders, &fileDialogs, &pictures, &printing, &shell};
+    // The program's own platform, with the boxes written to standard error instead.
+    Platform platform = [this] {
+        Platform withLog = qt.platform;
+        withLog.messages = &messages;
+        return withLog;
+    }();
     std::unique_ptr<Application> app; // the running program, if any
 };
 
+// As main() starts the program (its look set once per process).
 void startProgram(ProgramPlatform &program)
 {
+    static const bool lookSetUp = (setUpApplicationLook(), true);
+    Q_UNUSED(lookSetUp);
     program.app = std::make_unique<Application>(program.platform);
     program.app->mainWindow().showMaximized();
     // The first activation loads the catalogs, the pipes first.
@@ -254,10 +254,11 @@ int measurePhases(int &argc, char **argv)
     QElapsedTimer whole;
     whole.start();
     PhaseApplication qtApplication(argc, argv);
+    setUpApplicationLook();
     const double applicationMs = whole.nsecsElapsed() / 1e6;
 
     ProgramPlatform program;
-    TimedPrinting printing(program.printing);
+    TimedPrinting printing(program.qt.printing);
     Platform platform = program.platform;
     platform.printing = &printing;
     QElapsedTimer timer;

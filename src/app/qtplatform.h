@@ -1,0 +1,28 @@
+#pragma once
+
+#include "knownfolders.h"
+#include "platform.h"
+#include "qtfiledialogs.h"
+#include "qtmessageboxes.h"
+#include "qtpictureloader.h"
+#include "qtprinting.h"
+#include "qtshell.h"
+
+namespace quorvel {
+
+// The Qt implementation of every platform interface, as the program runs with them.
+struct QtPlatform {
+    QtMessageBoxes messages;
+    QtKnownFolders folders;
+    QtFileDialogs fileDialogs;
+    QtPictureLoader pictures;
+    QtPrinting printing;
+    QtShell shell;
+    Platform platform{&messages, &folders, &fileDialogs, &pictures, &printing, &shell};
+};
+
+// The look of the whole application: the program's icon and style. Once, right after
+// the QApplication is made.
+void setUpApplicationLook();
+
+} // namespace quorvel
