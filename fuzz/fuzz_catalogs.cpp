@@ -13,10 +13,12 @@
 #include "catalogfiles.h"
 #include "codepage.h"
 #include "error.h"
+#include "linelist.h"
 #include "support/tabletext.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 
 using namespace quorvel;
@@ -62,22 +64,31 @@ struct SavableCatalog {
     const char *name;
     CellTable Catalogs::*table;
     QString Catalogs::*notRead;
+    QString (Catalogs::*notReadWarning)(const QString &) const;
     void (Catalogs::*save)(const QString &);
     bool (Catalogs::*changedOnDisk)(const QString &) const;
 };
 
 const std::array<SavableCatalog, 2> savable = {
-    SavableCatalog{Catalogs::pumpsFile, &Catalogs::pumps, &Catalogs::pumpsNotRead, &Catalogs::savePumps,
-                   &Catalogs::pumpsChangedOnDisk},
-    SavableCatalog{Catalogs::tanksFile, &Catalogs::tanks, &Catalogs::tanksNotRead, &Catalogs::saveTanks,
-                   &Catalogs::tanksChangedOnDisk}};
+    SavableCatalog{Catalogs::pumpsFile, &Catalogs::pumps, &Catalogs::pumpsNotRead, &Catalogs::pumpsNotReadWarning,
+                   &Catalogs::savePumps, &Catalogs::pumpsChangedOnDisk},
+    SavableCatalog{Catalogs::tanksFile, &Catalogs::tanks, &Catalogs::tanksNotRead, &Catalogs::tanksNotReadWarning,
+                   &Catalogs::saveTanks, &Catalogs::tanksChangedOnDisk}};
+
+int lineCount(const QByteArray &bytes)
+{
+    int lines = 0;
+    LineList::forEachLine(bytes, [&lines](QStringView) { ++lines; });
+    return lines;
+}
 
 // Saves one catalog; gives whether the save went through.
 bool save(Catalogs &catalogs, const SavableCatalog &catalog, const QString &folder)
 {
     const QString path = folder + QLatin1String(catalog.name);
     const QByteArray before = readScratchFile(path);
-    const bool wasRead = (catalogs.*catalog.notRead).isEmpty();
+    // A file that is not there is not protected: its save creates it.
+    const bool wasRead = (catalogs.*catalog.notReadWarning)(folder).isEmpty();
     try {
         (catalogs.*catalog.save)(folder);
     } catch (const Error &e) {
@@ -88,6 +99,11 @@ bool save(Catalogs &catalogs, const SavableCatalog &catalog, const QString &fold
         return false;
     }
     FUZZ_CHECK(wasRead, "a catalog that was not read is never saved", catalog.name);
+    // The table's rows, then every line held past them: a save loses no line it read.
+    const int saved = lineCount(readScratchFile(path));
+    const int expected = std::max(lineCount(before), (catalogs.*catalog.table).rowCount());
+    FUZZ_CHECK(saved == expected, "a load followed by a save loses no line",
+               QStringLiteral("%1 lines saved, %2 expected").arg(saved).arg(expected));
     FUZZ_CHECK(!(catalogs.*catalog.changedOnDisk)(folder), "a file just saved is not changed by another program",
               catalog.name);
     return true;

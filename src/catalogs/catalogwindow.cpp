@@ -1,12 +1,14 @@
 #include "catalogwindow.h"
 
 #include "celltable.h"
+#include "errorguard.h"
 #include "files.h"
 #include "messageboxes.h"
 #include "gridwidget.h"
 #include "platform.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace quorvel {
 
@@ -50,6 +52,30 @@ void CatalogWindow::offerToSave(const QString &path, const std::function<bool()>
                 .arg(absoluteFilePath(path))))
         return;
     save();
+}
+
+void CatalogWindow::warnIfNotRead(const QString &notRead)
+{
+    if (!notRead.isEmpty())
+        platform_.messages->warning(errorBoxText(notRead));
+}
+
+void CatalogWindow::showNote(QWidget *panel, const QRect &place, const QString &text)
+{
+    if (text.isEmpty()) {
+        delete note_;
+        note_ = nullptr;
+        return;
+    }
+    if (!note_) {
+        note_ = new QLabel(panel);
+        note_->setObjectName(QStringLiteral("heldLinesNote"));
+        note_->setWordWrap(true);
+        note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    note_->setGeometry(place);
+    note_->setText(text);
+    note_->show();
 }
 
 void CatalogWindow::keyPressEvent(QKeyEvent *event)

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QLabel;
 
 namespace quorvel {
 
@@ -32,6 +33,13 @@ protected:
 
     // The table was changed during this showing: closing offers to save it.
     void markChanged() { changedSinceShown_ = true; }
+    // The warning that the catalog was not read, as the error box would show it; none
+    // for an empty text.
+    void warnIfNotRead(const QString &notRead);
+    // A note in the given place of a panel, word-wrapped; an empty text removes it.
+    // Made only when there is something to say, so a window without a note is
+    // exactly as designed.
+    void showNote(QWidget *panel, const QRect &place, const QString &text);
     // When the table changed during this showing, asks "Do you want to save the new
     // data?" and, on Yes, saves it; when another program changed the file at path
     // since it was read, the user is asked first (No by default, and No keeps both
@@ -49,6 +57,7 @@ protected:
 
 private:
     bool changedSinceShown_ = false;
+    QLabel *note_ = nullptr;
 };
 
 } // namespace quorvel

@@ -50,8 +50,8 @@ void PumpsWindow::setPicking(bool picking)
 
 void PumpsWindow::activate()
 {
-    if (!catalogs_.pumpsNotRead.isEmpty())
-        platform_.messages->warning(catalogs_.pumpsNotRead);
+    warnIfNotRead(catalogs_.pumpsNotReadWarning(folders_.databaseDir));
+    showHeldNote();
     catalogs_.pumps.setColWidth(PumpColumn::Number, 20);
     catalogs_.pumps.setColWidth(PumpColumn::Name, 50);
     catalogs_.pumps.setColWidth(PumpColumn::Model, 80);
@@ -96,24 +96,29 @@ void PumpsWindow::showCurve(qint32 row)
 
 void PumpsWindow::insertRow()
 {
-    catalogs_.pumps.setRowCount(catalogs_.pumps.rowCount() + 1);
-    const qint32 n = catalogs_.pumps.rowCount();
-    for (qint32 i = n - 1; i >= row_; --i)
-        rowList(catalogs_.pumps, i).assign(rowList(catalogs_.pumps, i - 1));
-    rowList(catalogs_.pumps, row_).clear();
+    insertCatalogRow(catalogs_.pumps, row_, catalogs_.pumpsHeld);
     renumber();
     showCurve(row_);
 }
 
 void PumpsWindow::deleteRow()
 {
-    // The last row takes the row just past the table: empty, or a surplus catalog
-    // line that the start-up load stored there.
-    const qint32 n = catalogs_.pumps.rowCount();
-    for (qint32 i = row_; i <= n - 1; ++i)
-        rowList(catalogs_.pumps, i).assign(rowList(catalogs_.pumps, i + 1));
+    // The last row takes the row just past the table: empty, or the first catalog line
+    // held past it, which is then shown and no longer held.
+    deleteCatalogRow(catalogs_.pumps, row_, catalogs_.pumpsHeld);
+    showHeldNote();
     renumber();
     showCurve(row_);
+}
+
+void PumpsWindow::showHeldNote()
+{
+    const qsizetype held = catalogs_.pumpsHeld.size();
+    const QLatin1String file(Catalogs::pumpsFile);
+    showNote(ui_->buttonPanel, QRect(412, 4, 180, 50),
+             held == 0   ? QString()
+             : held == 1 ? tr("1 more pump in %1 is kept but not shown").arg(file)
+                         : tr("%1 more pumps in %2 are kept but not shown").arg(held).arg(file));
 }
 
 void PumpsWindow::addGraph()

@@ -35,9 +35,12 @@ Catalogs::Content contentOfFile(const QString &path)
     return content;
 }
 
-// Fills row i from line i of a catalog file's bytes; returns the number of lines.
-int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
+// Fills row i from line i of a catalog file's bytes; returns the number of lines. The
+// lines past the table's rows also go into held, when given, as they are.
+int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict, QStringList *held = nullptr)
 {
+    if (held)
+        held->clear();
     // Room for about as many rows as the file has line feeds, ahead of filling them.
     table.reserveRows(int(bytes.count('\n')) + 1);
     int count = 0;
@@ -45,14 +48,17 @@ int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict)
     LineList::forEachLine(bytes, [&](QStringView line) {
         if (strict)
             table.setStrictDelimiter(count, true);
+        if (held && count >= table.rowCount())
+            held->append(line.toString());
         rowList(table, count++).setCommaText(line);
     });
     return count;
 }
 
-// A catalog that may be saved: besides filling the table, records why the file
-// counts as not read (empty when it was read) and its content.
-int loadSavable(CellTable &table, const QString &path, QString &notRead, std::optional<Catalogs::Content> &seen)
+// A catalog that may be saved: besides filling the table and its held lines, records
+// why the file counts as not read (empty when it was read) and its content.
+int loadSavable(CellTable &table, QStringList &held, const QString &path, QString &notRead,
+                std::optional<Catalogs::Content> &seen)
 {
     QByteArray bytes;
     try {
@@ -61,7 +67,7 @@ int loadSavable(CellTable &table, const QString &path, QString &notRead, std::op
         notRead = e.message();
         throw;
     }
-    const int count = fillCatalog(table, bytes, true);
+    const int count = fillCatalog(table, bytes, true, &held);
     notRead = unreadableContent(path, bytes, count);
     seen = Catalogs::Content{true, bytes};
     return count;
@@ -79,8 +85,28 @@ void Catalogs::load(const QString &databaseDir)
     pumpsNotRead = stoppedBy(pumpsFile);
     tanksNotRead = stoppedBy(tanksFile);
     pipeCount = fillCatalog(pipes, LineList::readFileBytes(databaseDir + QLatin1String(pipesFile)), false) - 1;
-    loadSavable(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead, pumpsSeen_);
-    tankCount = loadSavable(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead, tanksSeen_) - 1;
+    loadSavable(pumps, pumpsHeld, databaseDir + QLatin1String(pumpsFile), pumpsNotRead, pumpsSeen_);
+    tankCount = loadSavable(tanks, tanksHeld, databaseDir + QLatin1String(tanksFile), tanksNotRead, tanksSeen_) - 1;
+}
+
+namespace {
+
+// Only an existing file is protected: where there is none, there is nothing to lose.
+QString notReadWarning(const QString &notRead, const QString &path)
+{
+    return notRead.isEmpty() || !fileExists(path) ? QString() : notRead;
+}
+
+} // namespace
+
+QString Catalogs::pumpsNotReadWarning(const QString &databaseDir) const
+{
+    return notReadWarning(pumpsNotRead, databaseDir + QLatin1String(pumpsFile));
+}
+
+QString Catalogs::tanksNotReadWarning(const QString &databaseDir) const
+{
+    return notReadWarning(tanksNotRead, databaseDir + QLatin1String(tanksFile));
 }
 
 bool Catalogs::pumpsChangedOnDisk(const QString &databaseDir) const
@@ -95,28 +121,30 @@ bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
 
 namespace {
 
-void saveIfRead(const CellTable &table, const QString &path, const QString &notRead)
+// Once saved, the file holds what the table holds: it counts as read from then on.
+void saveIfRead(const CellTable &table, const QStringList &held, const QString &path, QString &notRead)
 {
-    if (!notRead.isEmpty())
+    if (!notReadWarning(notRead, path).isEmpty())
         throw Error(QStringLiteral("\"%1\" was not read; saving would erase it").arg(absoluteFilePath(path)));
-    saveCatalog(table, path);
+    saveCatalog(table, path, held);
+    notRead.clear();
 }
 
 } // namespace
 
 void Catalogs::savePumps(const QString &databaseDir)
 {
-    saveIfRead(pumps, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
+    saveIfRead(pumps, pumpsHeld, databaseDir + QLatin1String(pumpsFile), pumpsNotRead);
     pumpsSeen_ = contentOfFile(databaseDir + QLatin1String(pumpsFile));
 }
 
 void Catalogs::saveTanks(const QString &databaseDir)
 {
-    saveIfRead(tanks, databaseDir + QLatin1String(tanksFile), tanksNotRead);
+    saveIfRead(tanks, tanksHeld, databaseDir + QLatin1String(tanksFile), tanksNotRead);
     tanksSeen_ = contentOfFile(databaseDir + QLatin1String(tanksFile));
 }
 
-void saveCatalog(const CellTable &table, const QString &path)
+void saveCatalog(const CellTable &table, const QString &path, const QStringList &held)
 {
     // As LineList::saveToFile, but the rows go straight into the file's bytes, with
     // no list of lines in between: their text is gathered in one reused buffer and
@@ -125,16 +153,43 @@ void saveCatalog(const CellTable &table, const QString &path)
     QByteArray bytes;
     QString text;
     text.reserve(block + 1024);
-    for (int r = 0; r < table.rowCount(); ++r) {
-        appendRowCommaText(text, table, r);
+    const auto endLine = [&] {
         text += u"\r\n";
         if (text.size() >= block) {
             appendCodePage(bytes, text);
             text.resize(0); // keeps the capacity
         }
+    };
+    for (int r = 0; r < table.rowCount(); ++r) {
+        appendRowCommaText(text, table, r);
+        endLine();
+    }
+    for (const QString &line : held) {
+        text += line;
+        endLine();
     }
     appendCodePage(bytes, text);
     LineList::writeFileBytes(path, bytes);
+}
+
+void insertCatalogRow(CellTable &table, int row, const QStringList &held)
+{
+    table.setRowCount(table.rowCount() + 1);
+    const int last = table.rowCount() - 1 + int(held.size()); // the last stored row, after the move
+    for (int i = last; i >= row; --i)
+        rowList(table, i).assign(rowList(table, i - 1));
+    rowList(table, row).clear();
+}
+
+void deleteCatalogRow(CellTable &table, int row, QStringList &held)
+{
+    // Without held lines the table's last row takes the empty row just past it.
+    const int last = table.rowCount() - 1 + int(held.size());
+    for (int i = row; i < last; ++i)
+        rowList(table, i).assign(rowList(table, i + 1));
+    rowList(table, last).clear();
+    if (!held.isEmpty())
+        held.removeFirst();
 }
 
 } // namespace quorvel

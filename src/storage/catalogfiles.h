@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -30,6 +31,17 @@ struct Catalogs {
     QString pumpsNotRead;
     QString tanksNotRead;
 
+    // The lines of the pumps and tanks files past their table's last row, as read. They
+    // are also stored in the rows past the table, so that Delete Row brings the first
+    // into view, and a save writes them after the table's rows, unchanged.
+    QStringList pumpsHeld;
+    QStringList tanksHeld;
+
+    // The warning for a pumps or tanks file that was not read, empty when it was read or
+    // when there is no such file now: a missing catalog is created by its first save.
+    QString pumpsNotReadWarning(const QString &databaseDir) const;
+    QString tanksNotReadWarning(const QString &databaseDir) const;
+
     // Loads the pipes, pumps and tanks files from the folder, in this order. Pump and
     // tank rows that get a line are switched to the strict variant first. Raises the
     // open error at the first file that cannot be read; later catalogs are then not
@@ -42,8 +54,9 @@ struct Catalogs {
     bool pumpsChangedOnDisk(const QString &databaseDir) const;
     bool tanksChangedOnDisk(const QString &databaseDir) const;
 
-    // Write the pumps or tanks table over its file in the folder. A file that was not
-    // read is refused with "... was not read; saving would erase it" and stays as it is.
+    // Write the pumps or tanks table, then its held lines, over its file in the folder.
+    // An existing file that was not read is refused with "... was not read; saving
+    // would erase it" and stays as it is.
     void savePumps(const QString &databaseDir);
     void saveTanks(const QString &databaseDir);
 
@@ -60,7 +73,15 @@ private:
     std::optional<Content> tanksSeen_;
 };
 
-// Writes rows 0..rowCount()-1, each in its own variant, to the file.
-void saveCatalog(const CellTable &table, const QString &path);
+// Writes rows 0..rowCount()-1, each in its own variant, then the held lines as they
+// are, to the file.
+void saveCatalog(const CellTable &table, const QString &path, const QStringList &held = {});
+
+// Insert Row and Delete Row of a catalog table whose rows past the table hold the
+// file's held lines: those rows move with the rest, so that none is overwritten, and
+// a deleted row brings the first held line into the table's last row (it is then no
+// longer held).
+void insertCatalogRow(CellTable &table, int row, const QStringList &held);
+void deleteCatalogRow(CellTable &table, int row, QStringList &held);
 
 } // namespace quorvel

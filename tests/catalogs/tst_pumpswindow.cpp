@@ -1,5 +1,6 @@
 #include "pumpswindow.h"
 #include "catalogfiles.h"
+#include "error.h"
 #include "catalogtesting.h"
 #include "celltable.h"
 #include "gridwidget.h"
@@ -111,13 +112,74 @@ private slots:
         const QString pumps = QDir(db_->folders().databaseDir).absoluteFilePath("pumps.csv");
 
         showAndActivate(*form_);
-        QCOMPARE(boxes_->warnings(), QStringList{"\"" + pumps + "\" is not valid UTF-8 after its byte-order mark"});
+        QCOMPARE(boxes_->warnings(), QStringList{"\"" + pumps + "\" is not valid UTF-8 after its byte-order mark."});
         QTest::mouseClick(&button("insertRowButton"), Qt::LeftButton);
         boxes_->answerQuestions({true});
         QTest::mouseClick(&button("okButton"), Qt::LeftButton);
         QCOMPARE(boxes_->errors().last(), "\"" + pumps + "\" was not read; saving would erase it.");
         QCOMPARE(db_->readBytes("pumps.csv"), bytes);
         QVERIFY(form_->isVisible());
+    }
+
+    // A pump catalog of 105 pumps (the table has 99 data rows): Insert Row, OK, Yes keeps
+    // every pump, the held ones after the table's rows; Delete Row brings the first held
+    // pump into the table without writing it twice.
+    void insertAndDeleteKeepLinesPastTheTable()
+    {
+        QStringList catalog{"No,Pump,Model,Q,H,kW,Curve"};
+        for (int i = 1; i <= 105; ++i)
+            catalog << QStringLiteral("%1,Engine,E%1,5,20,3,red.bmp").arg(i);
+        db_->writeLines("pipes.csv", {"No,Nominal,Inch,Schedule,Inside"});
+        db_->writeLines("pumps.csv", catalog);
+        db_->writeLines("storage.csv", {"No,Type,Volume,Remark"});
+        catalogs_ = std::make_unique<Catalogs>();
+        catalogs_->load(db_->folders().databaseDir);
+        form_ = std::make_unique<PumpsWindow>(platform_, db_->folders(), *catalogs_);
+        showAndActivate(*form_);
+        const auto *note = form_->findChild<QLabel *>("heldLinesNote");
+        QVERIFY(note);
+        QCOMPARE(note->text(), QStringLiteral("6 more pumps in pumps.csv are kept but not shown"));
+
+        clickCell(grid(), 1, 3);
+        QTest::mouseClick(&button("insertRowButton"), Qt::LeftButton);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&button("okButton"), Qt::LeftButton);
+        QStringList expected = catalog;
+        expected.insert(3, "3,,,,,,");
+        for (int i = 4; i <= 100; ++i) // the table's rows are numbered again, the held ones kept
+            expected[i] = QStringLiteral("%1,Engine,E%2,5,20,3,red.bmp").arg(i).arg(i - 1);
+        QCOMPARE(db_->readLines("pumps.csv"), expected);
+
+        showAndActivate(*form_);
+        clickCell(grid(), 1, 4); // the highlight is still on row 3 from the last showing
+        clickCell(grid(), 1, 3);
+        QTest::mouseClick(&button("deleteRowButton"), Qt::LeftButton);
+        QCOMPARE(note->text(), QStringLiteral("5 more pumps in pumps.csv are kept but not shown"));
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&button("okButton"), Qt::LeftButton);
+        expected.removeAt(3);
+        for (int i = 3; i <= 100; ++i)
+            expected[i] = QStringLiteral("%1,Engine,E%1,5,20,3,red.bmp").arg(i);
+        QCOMPARE(db_->readLines("pumps.csv"), expected);
+    }
+
+    // No pumps.csv: the window opens without a box, and its save creates the file.
+    void missingCatalogIsCreatedBySave()
+    {
+        db_->writeLines("pipes.csv", {"No,Nominal,Inch,Schedule,Inside"});
+        db_->writeLines("storage.csv", {"No,Type,Volume,Remark"});
+        catalogs_ = std::make_unique<Catalogs>();
+        QVERIFY_THROWS_EXCEPTION(Error, catalogs_->load(db_->folders().databaseDir));
+        form_ = std::make_unique<PumpsWindow>(platform_, db_->folders(), *catalogs_);
+        table().setCell(6, 1, "red.bmp"); // a picture to show on opening
+        showAndActivate(*form_);
+        QCOMPARE(boxes_->warnings(), QStringList());
+        clickCell(grid(), 1, 1);
+        QTest::mouseClick(&button("insertRowButton"), Qt::LeftButton);
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&button("okButton"), Qt::LeftButton);
+        QCOMPARE(boxes_->errors(), QStringList());
+        QCOMPARE(db_->readLines("pumps.csv").size(), 101);
     }
 
     void layout()
@@ -298,6 +360,7 @@ private slots:
             table().setCell(0, 100, "100");
             table().setCell(1, 100, "Surplus");
             table().setCell(6, 100, "green.bmp");
+            catalogs_->pumpsHeld = QStringList{"100,Surplus,,,,,green.bmp"};
         }
         showAndActivate(*form_);
         clickCell(grid(), 1, 99);

@@ -10,6 +10,7 @@
 #include "support/modal.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -237,7 +238,7 @@ private slots:
         // Opening says that the catalog was not read; the double-click then warns as ever.
         const QString storage = QDir(db_->folders().databaseDir).absoluteFilePath("storage.csv");
         QCOMPARE(boxes_->warnings(),
-                 (QStringList{"\"" + storage + "\" was not read because an earlier catalog could not be read",
+                 (QStringList{"\"" + storage + "\" was not read because an earlier catalog could not be read.",
                               "Select a data item"}));
         QCOMPARE(sheet_->projectName(), QStringLiteral("0"));
         QVERIFY(form_->isVisible());
@@ -281,6 +282,27 @@ private slots:
         doubleClickCell(gridOf(restarted), 2, 14);
         QVERIFY(!restarted.isVisible());
         QCOMPARE(boxes_->warnings(), QStringList());
+    }
+
+    // 20 tank types where the table shows 14: the window says so, and an edit saved with
+    // OK, Yes keeps types 15 to 20 after the table's rows, unchanged.
+    void saveKeepsLinesPastTheTable()
+    {
+        QStringList catalog{"No,Type,Volume,Kit"};
+        for (int i = 1; i <= 20; ++i)
+            catalog << QStringLiteral("%1,Onion,%2,\"kit, %1\"").arg(i).arg(i * 5);
+        loadTanks(catalog);
+        showAndActivate(*form_);
+        const auto *note = form_->findChild<QLabel *>("heldLinesNote");
+        QVERIFY(note && note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("6 more tank types in storage.csv are kept but not shown"));
+        clickCell(grid(), 1, 2);
+        typeText(grid(), "Bladder");
+        boxes_->answerQuestions({true});
+        QTest::mouseClick(&okButton(), Qt::LeftButton);
+        QStringList expected = catalog;
+        expected[2] = "2,Bladder,10,\"kit, 2\"";
+        QCOMPARE(db_->readLines("storage.csv"), expected);
     }
 
     void failedSaveKeepsWindowOpen()
