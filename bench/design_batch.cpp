@@ -135,24 +135,24 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
 {
     SitesFile file;
     file.load(sitesPath);
-    std::vector<QStringList> inputs;
+    std::vector<SiteInputs> inputs;
     inputs.reserve(file.lineCount());
     for (int i = 1; i < file.lineCount(); ++i) {
         if (file.holdsSite(i))
             inputs.push_back(file.site(i).inputs);
     }
 
-    CellTable inputTable(3, 8, 2);
-    CellTable resultTable(3, 11, 0);
+    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
+    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
     NoCommandSwitches switches;
     FixedPicks picks;
     const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
                                            catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
     failed = 0;
     const auto start = Clock::now();
-    for (const QStringList &site : inputs) {
-        for (int k = 0; k < site.size(); ++k)
-            inputTable.setCell(valueColumn, InputRow::PipelineLength + k, site[k]);
+    for (const SiteInputs &site : inputs) {
+        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+            inputTable.setCell(valueColumn, row, site[row]);
         DesignCalculation calculation;
         try {
             calculation.run(tables, switches, picks);

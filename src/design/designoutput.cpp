@@ -21,18 +21,9 @@ QStringList columnCaptions()
                        QStringLiteral("Warnings"), QStringLiteral("Error")};
 }
 
-// The ten result texts, empty ones for a site that failed.
-QStringList resultsOf(const SiteResult &r)
-{
-    QStringList results = r.results;
-    while (results.size() < resultCaptions().size())
-        results << QString();
-    return results;
-}
-
 QStringList columnsOf(const SiteResult &r)
 {
-    return QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
+    return QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
          + QStringList{r.pump, r.tank, r.warnings.join(QStringLiteral("; ")), r.error};
 }
 
@@ -67,8 +58,8 @@ public:
         QJsonObject site;
         site.insert(QStringLiteral("line"), r.site.line);
         site.insert(QStringLiteral("site"), r.site.name);
-        site.insert(QStringLiteral("inputs"), named(inputCaptions(), r.site.inputs));
-        site.insert(QStringLiteral("results"), r.failed() ? QJsonValue() : QJsonValue(named(resultCaptions(), r.results)));
+        site.insert(QStringLiteral("inputs"), named(inputCaptions(), r.site.inputs.texts()));
+        site.insert(QStringLiteral("results"), r.failed() ? QJsonValue() : QJsonValue(named(resultCaptions(), r.results.texts())));
         if (r.pumpCatalogRow != 0 && !r.failed())
             site.insert(QStringLiteral("pump"), QJsonObject{{QStringLiteral("row"), r.pumpCatalogRow},
                                                             {QStringLiteral("description"), r.pump},
@@ -116,7 +107,7 @@ public:
     }
     void write(const SiteResult &r) override
     {
-        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
+        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
                   + QStringList{r.pump, r.tank, notesOf(r)});
     }
     void finish() override

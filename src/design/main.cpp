@@ -68,33 +68,35 @@ Command parseCommandLine(const QStringList &arguments)
         "source elevation m, storage elevation m, population, pumping hours h/day, daily usage\n"
         "L/capita/day, people per tap; first line captions), with the catalogs of the database folder.\n"
         "Exit status: 0 all sites designed, 1 some failed, 2 bad usage or unreadable input."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
-    const QCommandLineOption site(QStringLiteral("site"), QStringLiteral("Designs one site instead of a file."),
-                                  QStringLiteral("L,Zw,Zt,P,T,U,K"));
-    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("The name of the --site."), QStringLiteral("NAME"));
-    const QCommandLineOption database(QStringLiteral("database"),
-                                      QStringLiteral("The folder of pipes.csv, pumps.csv and storage.csv (default: "
-                                                     "the program's database folder)."),
-                                      QStringLiteral("DIR"));
-    const QCommandLineOption pump(QStringLiteral("pump"),
-                                  QStringLiteral("The pump for every site, by row or model (default: the first "
-                                                 "catalog pump whose flow and head reach the duty)."),
-                                  QStringLiteral("ROW|MODEL"));
-    const QCommandLineOption tank(QStringLiteral("tank"),
-                                  QStringLiteral("The tank type, by row or type (default: the type needing the "
-                                                 "fewest tanks)."),
-                                  QStringLiteral("ROW|TYPE"));
-    const QCommandLineOption velocity(QStringLiteral("velocity"),
-                                      QStringLiteral("Flow velocities outside this range are warned about (default "
-                                                     "0.5,2.0)."),
-                                      QStringLiteral("MIN,MAX"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Writes CSV instead of a table."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Writes JSON instead of a table."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Writes to FILE, replacing it only when complete."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption report(QStringLiteral("report"), QStringLiteral("Writes a PDF report, a page a site."),
-                                    QStringLiteral("FILE.pdf"));
+    // An option by its names, what it does, and the name of its value if it takes one.
+    const auto option = [](const QStringList &names, const char *description, const char *value = nullptr) {
+        return QCommandLineOption(names, QString::fromUtf8(description),
+                                  value ? QString::fromUtf8(value) : QString());
+    };
+    const QCommandLineOption help = option({QStringLiteral("h"), QStringLiteral("help")}, "Shows this help.");
+    const QCommandLineOption site = option({QStringLiteral("site")}, "Designs one site instead of a file.",
+                                           "L,Zw,Zt,P,T,U,K");
+    const QCommandLineOption name = option({QStringLiteral("name")}, "The name of the --site.", "NAME");
+    const QCommandLineOption database = option(
+        {QStringLiteral("database")},
+        "The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder).", "DIR");
+    const QCommandLineOption pump = option(
+        {QStringLiteral("pump")},
+        "The pump for every site, by row or model (default: the first catalog pump whose flow and head reach "
+        "the duty).",
+        "ROW|MODEL");
+    const QCommandLineOption tank = option(
+        {QStringLiteral("tank")}, "The tank type, by row or type (default: the type needing the fewest tanks).",
+        "ROW|TYPE");
+    const QCommandLineOption velocity = option(
+        {QStringLiteral("velocity")}, "Flow velocities outside this range are warned about (default 0.5,2.0).",
+        "MIN,MAX");
+    const QCommandLineOption csv = option({QStringLiteral("csv")}, "Writes CSV instead of a table.");
+    const QCommandLineOption json = option({QStringLiteral("json")}, "Writes JSON instead of a table.");
+    const QCommandLineOption output = option({QStringLiteral("o"), QStringLiteral("output")},
+                                             "Writes to FILE, replacing it only when complete.", "FILE");
+    const QCommandLineOption report = option({QStringLiteral("report")}, "Writes a PDF report, a page a site.",
+                                             "FILE.pdf");
     parser.addOptions({help, site, name, database, pump, tank, velocity, csv, json, output, report});
     parser.addPositionalArgument(QStringLiteral("SITES.csv"), QStringLiteral("The sites; - reads standard input."));
 
@@ -111,9 +113,10 @@ Command parseCommandLine(const QStringList &arguments)
         if (!positional.isEmpty())
             throw UsageError{QStringLiteral("give either SITES.csv or --site, not both")};
         const QStringList inputs = parser.value(site).split(QLatin1Char(','));
-        if (inputs.size() != 7)
+        if (inputs.size() != SiteInputs::lastRow)
             throw UsageError{QStringLiteral("--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
-        command.site = Site{1, parser.isSet(name) ? parser.value(name) : QStringLiteral("site"), inputs};
+        command.site = Site{1, parser.isSet(name) ? parser.value(name) : QStringLiteral("site"),
+                            SiteInputs::fromTexts(inputs)};
     } else if (positional.size() == 1) {
         command.sitesPath = positional.first();
     } else {

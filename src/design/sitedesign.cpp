@@ -83,7 +83,6 @@ QStringList captions(int first, int last, QString (*caption)(int))
 QStringList resultCaptions() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultDescription); }
 QStringList resultUnits() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultUnit); }
 QStringList inputCaptions() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputDescription); }
-QStringList inputUnits() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputUnit); }
 
 SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &options, const QString &catalogError)
     : catalogs_(catalogs), options_(options), catalogError_(catalogError)
@@ -190,10 +189,10 @@ SiteResult SiteDesigner::design(const Site &site) const
         return result;
     }
 
-    CellTable inputTable(3, 8, 2);
-    CellTable resultTable(3, 11, 0);
-    for (int i = 0; i < site.inputs.size() && i < InputRow::PeoplePerTap; ++i)
-        inputTable.setCell(valueColumn, InputRow::PipelineLength + i, site.inputs[i]);
+    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
+    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
+    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+        inputTable.setCell(valueColumn, row, site.inputs[row]);
     const auto shown = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
 
     DesignCalculation calculation;
@@ -225,13 +224,13 @@ SiteResult SiteDesigner::design(const Site &site) const
         return result;
     }
 
-    for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row)
-        result.results << shown(row);
+    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+        result.results[row] = shown(row);
     if (result.pumpCatalogRow != 0) {
         result.pump = resultTable.cell(descriptionColumn, ResultRow::Pump);
         result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpCatalogRow);
     } else {
-        result.results[ResultRow::Pump - 1].clear(); // no pump: the pump cell stays empty
+        result.results[ResultRow::Pump].clear(); // no pump: the pump cell stays empty
     }
     result.tank = resultTable.cell(descriptionColumn, ResultRow::Tanks);
     result.designFlow = calculation.designFlow;
@@ -251,15 +250,15 @@ void SiteDesigner::check(SiteResult &result, double pumpingHead) const
                                    .arg(QString::number(velocity, 'f', 2), limitText(options_.minVelocity),
                                         limitText(options_.maxVelocity));
     }
-    const auto input = [&result](int row) { return numberIn(result.site.inputs.value(row - 1)); };
+    const auto input = [&result](int row) { return numberIn(result.site.inputs[row]); };
     if (const auto usage = input(InputRow::DailyUsage); usage && *usage < minimumDailyUsage)
         result.warnings << QStringLiteral("daily usage under 15 L/person/day");
     if (const auto perTap = input(InputRow::PeoplePerTap); perTap && *perTap > maximumPeoplePerTap)
         result.warnings << QStringLiteral("more than 250 people per tap");
-    if (const auto hours = numberIn(result.results.value(ResultRow::ActualPumpingTime - 1)); hours && *hours > hoursPerDay)
+    if (const auto hours = numberIn(result.results[ResultRow::ActualPumpingTime]); hours && *hours > hoursPerDay)
         result.warnings << QStringLiteral("actual pumping time over 24 h/day");
-    const auto theoretical = numberIn(result.results.value(ResultRow::TheoreticalStorage - 1));
-    const auto actual = numberIn(result.results.value(ResultRow::ActualStorage - 1));
+    const auto theoretical = numberIn(result.results[ResultRow::TheoreticalStorage]);
+    const auto actual = numberIn(result.results[ResultRow::ActualStorage]);
     if (theoretical && actual && *actual < *theoretical)
         result.warnings << QStringLiteral("actual storage under the theoretical storage");
     if (result.pumpCatalogRow != 0 && flowColumn_ >= 0) {

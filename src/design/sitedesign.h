@@ -1,10 +1,13 @@
 #pragma once
 
 #include "catalogfiles.h"
+#include "sheetlayout.h"
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <array>
 
 namespace quorvel {
 
@@ -16,20 +19,48 @@ struct DesignOptions {
     double maxVelocity = 2.0;  // m/s, above it the pipe wastes head and risks surge
 };
 
-// One site as read: its line in the sites file, its name and its seven input texts
-// in the input table's order (pipeline length, source and storage elevation,
-// population, pumping hours, daily usage, people per tap).
+// The value column of one of the main window's tables, addressed by that table's
+// rows (InputRow::* or ResultRow::*), so inputs and results count alike.
+template <int LastRow>
+class ValueColumn {
+public:
+    static constexpr int firstRow = 1;
+    static constexpr int lastRow = LastRow;
+
+    ValueColumn() = default;
+    // The texts of rows 1.. in order; missing ones are empty, surplus ones dropped.
+    static ValueColumn fromTexts(const QStringList &texts)
+    {
+        ValueColumn column;
+        for (int row = firstRow; row <= lastRow; ++row)
+            column[row] = texts.value(row - firstRow);
+        return column;
+    }
+    // The texts of rows 1.. in order.
+    QStringList texts() const { return QStringList(texts_.begin() + firstRow, texts_.end()); }
+
+    const QString &operator[](int row) const { return texts_.at(row); }
+    QString &operator[](int row) { return texts_.at(row); }
+
+private:
+    std::array<QString, LastRow + 1> texts_; // row 0, the captions' row, stays empty
+};
+
+using SiteInputs = ValueColumn<InputRow::PeoplePerTap>;
+using SiteResults = ValueColumn<ResultRow::TapstandKits>;
+
+// One site as read: its line in the sites file, its name and its seven input texts.
 struct Site {
     int line = 0;
     QString name;
-    QStringList inputs;
+    SiteInputs inputs;
 };
 
 // One site designed: the main window's ten result texts and what was picked, or the
 // error that stopped the calculation.
 struct SiteResult {
     Site site;
-    QStringList results;      // the result table's value column, rows 1 to 10; empty on error
+    SiteResults results;      // the result table's value column; empty texts on error
     QString pump;             // "<name> pump <model> model"; empty when no pump was chosen
     qint32 pumpCatalogRow = 0; // 0 when none
     bool pumpByDuty = false;  // chosen as the first catalog pump that reaches the duty
@@ -48,9 +79,8 @@ struct SiteResult {
 QStringList resultCaptions();
 // Their units, as the result table shows them.
 QStringList resultUnits();
-// The captions and units of the seven inputs.
+// The captions of the seven inputs.
 QStringList inputCaptions();
-QStringList inputUnits();
 
 // Designs sites one after the other with the main window's calculation on the given
 // catalogs, picking the pump and the tank type by the options and checking the

@@ -11,7 +11,7 @@
 namespace quorvel {
 
 namespace {
-constexpr int fieldCount = 8; // name and seven inputs
+constexpr int fieldCount = 1 + SiteInputs::lastRow; // name and seven inputs
 }
 
 Site siteFromLine(int line, const QString &text)
@@ -27,8 +27,8 @@ Site siteFromLine(int line, const QString &text)
     Site site;
     site.line = line;
     site.name = field(0);
-    for (int k = 1; k < fieldCount; ++k)
-        site.inputs << field(k);
+    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+        site.inputs[row] = field(row);
     return site;
 }
 

@@ -19,8 +19,8 @@ namespace {
 SiteResult designedSite()
 {
     SiteResult r;
-    r.site = {3, "Kibera North", {"1200", "310", "365", "4500", "8", "12", "150"}};
-    r.results = QStringList{"61.73", "3.25", "14.81", "52.06", "120.4", "1.07", "2.01", "150.2", "7.92", "12.66"};
+    r.site = {3, "Kibera North", SiteInputs::fromTexts({"1200", "310", "365", "4500", "8", "12", "150"})};
+    r.results = SiteResults::fromTexts({"61.73", "3.25", "14.81", "52.06", "120.4", "1.07", "2.01", "150.2", "7.92", "12.66"});
     r.pump = "Acme pump SM4-08 model";
     r.pumpPicture = "curve.bmp";
     r.tank = "Ferro-cement Tank 50 M^3";
@@ -31,7 +31,7 @@ SiteResult designedSite()
 SiteResult failedSite()
 {
     SiteResult r;
-    r.site = {9, QString(), {"800", "abc", "40", "900", "6", "20", "100"}};
+    r.site = {9, QString(), SiteInputs::fromTexts({"800", "abc", "40", "900", "6", "20", "100"})};
     r.error = "Water source elevation is not a number";
     return r;
 }
@@ -97,7 +97,7 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         const SiteResult d = designedSite();
         QTest::newRow("designed") << 1
-            << d.results + d.warnings + QStringList{d.site.name, QDate::currentDate().toString(Qt::ISODate),
+            << d.results.texts() + d.warnings + QStringList{d.site.name, QDate::currentDate().toString(Qt::ISODate),
                    "Line 3 of the sites file", "L/capita/day", d.pump, d.tank, "Water Source Elevation= 310",
                    "Storage Elevation= 365", "Pipeline Length= 1200", "Population= 4500"}
             << QStringList{"Error:"};

@@ -126,10 +126,10 @@ private slots:
         fillCatalogs(catalogs, tanks);
         DesignOptions options;
         options.pump = pump;
-        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", inputs});
+        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", SiteInputs::fromTexts(inputs)});
         QCOMPARE(r.error, QString());
         QTEST(r.pump, "expectedPump");
-        QCOMPARE(r.results.value(5), r.pump.isEmpty() ? QString() : QStringLiteral("1"));
+        QCOMPARE(r.results[ResultRow::Pump], r.pump.isEmpty() ? QString() : QStringLiteral("1"));
         QTEST(r.tank, "expectedTank");
         QTEST(r.warnings, "warnings");
     }

@@ -1,7 +1,9 @@
 #include "designreport.h"
 
+#include "catalogfiles.h"
 #include "error.h"
 #include "files.h"
+#include "sheetlayout.h"
 
 #include <QDate>
 #include <QFile>
@@ -43,17 +45,13 @@ constexpr double textPoints = 10;
 // window's pixels; the captions scale with the picture.
 constexpr double windowPictureWidth = 1343;
 constexpr double windowPictureHeight = 539;
-constexpr double windowCaptionPixels = 21;
 
 const QColor gridColour(0xa0, 0xa0, 0xa0);
 const QColor errorColour(0xb0, 0x00, 0x00);
-// Behind the captions: the window's face colour, and the classic desktop colour
-// behind the population.
+// Behind the captions that are not on the desktop colour: the window's face colour.
 const QColor captionFace(0xf0, 0xf0, 0xf0);
-const QColor desktopBackground(0x3a, 0x6e, 0xa5);
 
 const QString fontFamily = QStringLiteral("Times New Roman");
-const QString noCurvePicture = QStringLiteral("no curve.bmp");
 
 QFont reportFont(double points, bool bold = false)
 {
@@ -156,11 +154,9 @@ private:
     void drawTextColumn()
     {
         double y = drawHeading(column_.left(), column_.top(), QStringLiteral("Inputs"));
-        const QStringList inputCaptionList = inputCaptions();
-        const QStringList inputUnitList = inputUnits();
         QList<std::array<QString, 3>> inputRows;
-        for (int k = 0; k < inputCaptionList.size(); ++k)
-            inputRows.append({inputCaptionList[k], result_.site.inputs.value(k), inputUnitList.value(k)});
+        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+            inputRows.append({inputDescription(row), result_.site.inputs[row], inputUnit(row)});
         y = drawTable(y, inputRows) + mm(sectionGapMm);
 
         if (result_.failed()) {
@@ -169,11 +165,9 @@ private:
             y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.error)) + mm(sectionGapMm);
         } else {
             y = drawHeading(column_.left(), y, QStringLiteral("Results"));
-            const QStringList resultCaptionList = resultCaptions();
-            const QStringList resultUnitList = resultUnits();
             QList<std::array<QString, 3>> resultRows;
-            for (int k = 0; k < resultCaptionList.size(); ++k)
-                resultRows.append({resultCaptionList[k], result_.results.value(k), resultUnitList.value(k)});
+            for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+                resultRows.append({resultDescription(row), result_.results[row], resultUnit(row)});
             y = drawTable(y, resultRows) + mm(1.5);
 
             const QString pump = result_.pump.isEmpty() ? QStringLiteral("no catalog pump reaches the duty")
@@ -254,25 +248,20 @@ private:
         const double sx = box.width() / windowPictureWidth;
         const double sy = box.height() / windowPictureHeight;
         QFont font(fontFamily);
-        font.setPixelSize(std::max(1, qRound(windowCaptionPixels * sy)));
+        font.setPixelSize(std::max(1, qRound(schematicCaptionPixels * sy)));
         font.setBold(true);
         painter_.setFont(font);
         const QFontMetricsF metrics = painter_.fontMetrics();
-        const auto caption = [&](double x, double y, const QString &text, const QColor &colour,
-                                 const QColor &background) {
-            const QRectF place(box.left() + x * sx, box.top() + y * sy, metrics.horizontalAdvance(text),
-                               metrics.height());
-            painter_.fillRect(place, background);
-            painter_.setPen(colour);
+        for (const SchematicCaption which : schematicCaptions) {
+            const QString text = schematicCaptionText(which, result_.site.inputs[schematicCaptionInput(which)]);
+            const QPointF corner = schematicCaptionPlace(which, windowPictureWidth, windowPictureHeight);
+            const SchematicCaptionStyle style = schematicCaptionStyle(which);
+            const QRectF place(box.left() + corner.x() * sx, box.top() + corner.y() * sy,
+                               metrics.horizontalAdvance(text), metrics.height());
+            painter_.fillRect(place, style.onDesktopColour ? QColor::fromRgb(desktopBackgroundRgb) : captionFace);
+            painter_.setPen(QColor::fromRgb(style.colourRgb));
             painter_.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
-        };
-        const double W = windowPictureWidth;
-        const double H = windowPictureHeight;
-        const QStringList &inputs = result_.site.inputs;
-        caption(20, H - 40, QStringLiteral("Water Source Elevation= ") + inputs.value(1), Qt::red, captionFace);
-        caption(W - 380, 80, QStringLiteral("Storage Elevation= ") + inputs.value(2), Qt::red, captionFace);
-        caption(W / 2, H / 2, QStringLiteral("Pipeline Length= ") + inputs.value(0), Qt::blue, captionFace);
-        caption(W - 240, H - 120, QStringLiteral("Population= ") + inputs.value(3), Qt::black, desktopBackground);
+        }
         painter_.restore();
 
         painter_.setPen(QPen(gridColour, mm(lineWidthMm)));
@@ -284,7 +273,7 @@ private:
     // picture that is missing or does not load is passed over.
     QImage curvePicture() const
     {
-        for (const QString &name : {result_.pumpPicture, noCurvePicture}) {
+        for (const QString &name : {result_.pumpPicture, QString::fromLatin1(Catalogs::noCurvePicture)}) {
             const QString path = databaseDir_ + name;
             if (name.isEmpty() || !fileExists(path))
                 continue;
