@@ -103,10 +103,8 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
     if (!out.open(QIODevice::WriteOnly))
         fail(QStringLiteral("cannot create %1").arg(outPath));
     const auto writer = ResultWriter::create(ResultWriter::Format::Csv, out);
-    const int tenth = (sites.lineCount() - 1) / 10;
-    for (int i = 1; i < sites.lineCount(); ++i) {
-        if (!sites.holdsSite(i))
-            continue;
+    const int tenth = sites.siteCount() / 10;
+    for (int i = 0; i < sites.siteCount(); ++i) {
         const SiteResult result = designer.design(sites.site(i));
         run.failed += result.failed();
         run.warned += !result.warnings.isEmpty();
@@ -114,7 +112,7 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
         if (++run.sites == tenth)
             run.megabytesAtTenth = residentMegabytes();
     }
-    writer->finish();
+    writer->finish(nullptr);
     if (!out.flush() || !out.commit())
         fail(QStringLiteral("cannot write %1").arg(outPath));
     run.seconds = secondsSince(start);
@@ -136,11 +134,9 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
     SitesFile file;
     file.load(sitesPath);
     std::vector<SiteInputs> inputs;
-    inputs.reserve(file.lineCount());
-    for (int i = 1; i < file.lineCount(); ++i) {
-        if (file.holdsSite(i))
-            inputs.push_back(file.site(i).inputs);
-    }
+    inputs.reserve(file.siteCount());
+    for (int i = 0; i < file.siteCount(); ++i)
+        inputs.push_back(file.site(i).inputs);
 
     CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
     CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);

@@ -97,6 +97,22 @@ public:
         painter_.restore();
     }
 
+    // The bill of quantities over the whole page, in place of a site.
+    void drawSummary(const QList<SummaryItem> &items)
+    {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        column_ = page_;
+        bottom_ = page_.bottom();
+        double y = drawHeading(page_.left(), page_.top(), QStringLiteral("Bill of quantities"));
+        QList<std::array<QString, 3>> rows;
+        for (const SummaryItem &item : items)
+            rows.append({item.item.isEmpty() ? item.group : item.group + QStringLiteral(": ") + item.item,
+                         QString::number(item.quantity, 'g', 15), item.unit});
+        drawTable(y + mm(1), rows);
+        painter_.restore();
+    }
+
 private:
     double mm(double millimetres) const { return millimetres * dotsPerMm_; }
 
@@ -162,7 +178,7 @@ private:
         if (result_.failed()) {
             setFont(headingPoints, true);
             painter_.setPen(errorColour);
-            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.error)) + mm(sectionGapMm);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.errorText())) + mm(sectionGapMm);
         } else {
             y = drawHeading(column_.left(), y, QStringLiteral("Results"));
             QList<std::array<QString, 3>> resultRows;
@@ -170,12 +186,19 @@ private:
                 resultRows.append({resultDescription(row), result_.results[row], resultUnit(row)});
             y = drawTable(y, resultRows) + mm(1.5);
 
-            const QString pump = result_.pump.isEmpty() ? QStringLiteral("no catalog pump reaches the duty")
-                                                        : result_.pump;
+            const QString pump = !result_.pump.isEmpty() ? result_.pump
+                               : result_.gravity     ? QStringLiteral("none, gravity supply")
+                                                     : QStringLiteral("no catalog pump reaches the duty");
             setFont(textPoints);
             painter_.setPen(Qt::black);
             y = drawWrapped(column_.left(), y, QStringLiteral("Pump: %1").arg(pump));
-            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank)) + mm(sectionGapMm);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank));
+            y = drawWrapped(column_.left(), y,
+                            QStringLiteral("Flow velocity %1 m/s, hydraulic gradient %2 m/km")
+                                .arg(QString::number(result_.velocity, 'f', 2), QString::number(result_.gradient, 'f', 2)));
+            for (const QString &note : result_.notes)
+                y = drawWrapped(column_.left(), y, note);
+            y += mm(sectionGapMm);
         }
 
         if (result_.failed() && result_.warnings.isEmpty())
@@ -311,33 +334,33 @@ private:
 } // namespace
 
 struct DesignReport::Document {
-    Document(const QString &pdfPath, const QString &databaseFolder)
-        : file(pdfPath), writer(&file), databaseDir(databaseFolder)
+    Document(QFileDevice &pdf, const QString &databaseFolder) : file(pdf), writer(&pdf), databaseDir(databaseFolder)
     {
         // Picture names are joined to the folder as the catalogs give them.
         if (!databaseDir.isEmpty() && !databaseDir.endsWith(u'/'))
             databaseDir += u'/';
     }
 
-    QFile file;
+    QFileDevice &file;
     QPdfWriter writer;
     QPainter painter;
     QSvgRenderer schematic{QStringLiteral(":/schematic.svg")};
     bool firstPage = true;
     QString databaseDir;
     QString writeError;  // the first failed write, kept for finish()
+
+    void newPage()
+    {
+        if (!firstPage)
+            writer.newPage();
+        firstPage = false;
+    }
 };
 
-DesignReport::DesignReport(const QString &pdfPath, const QString &databaseDir)
-    : document_(std::make_unique<Document>(pdfPath, databaseDir))
+DesignReport::DesignReport(QFileDevice &pdf, const QString &databaseDir)
+    : document_(std::make_unique<Document>(pdf, databaseDir))
 {
     Document &d = *document_;
-    errno = 0;
-    if (!d.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const int code = errno;
-        raiseCreateError(pdfPath, code != 0 ? systemErrorText(code) : d.file.errorString());
-    }
-
     d.writer.setPageSize(QPageSize(QPageSize::A4));
     d.writer.setPageOrientation(QPageLayout::Portrait);
     d.writer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
@@ -345,7 +368,7 @@ DesignReport::DesignReport(const QString &pdfPath, const QString &databaseDir)
     d.writer.setTitle(QStringLiteral("Quorvel design report"));
     d.schematic.setAspectRatioMode(Qt::IgnoreAspectRatio);
     if (!d.painter.begin(&d.writer))
-        raiseCreateError(pdfPath, d.file.errorString());
+        raiseCreateError(pdf.fileName(), d.file.errorString());
 }
 
 DesignReport::~DesignReport()
@@ -359,13 +382,21 @@ void DesignReport::addPage(const SiteResult &result)
     Document &d = *document_;
     if (!d.painter.isActive())
         return;
-    if (!d.firstPage)
-        d.writer.newPage();
-    d.firstPage = false;
+    d.newPage();
     PageDrawer(d.painter, d.schematic, d.databaseDir, result).draw();
     // The writer ignores failed writes; a full disk shows only in the file's state.
     if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
         d.writeError = d.file.errorString();
+}
+
+void DesignReport::addSummaryPage(const DesignSummary &summary)
+{
+    Document &d = *document_;
+    if (!d.painter.isActive())
+        return;
+    d.newPage();
+    static const SiteResult none;
+    PageDrawer(d.painter, d.schematic, d.databaseDir, none).drawSummary(summary.items());
 }
 
 void DesignReport::finish()
@@ -375,9 +406,6 @@ void DesignReport::finish()
         return;
     const bool ended = d.painter.end();
     if (d.writeError.isEmpty() && (!d.file.flush() || d.file.error() != QFileDevice::NoError))
-        d.writeError = d.file.errorString();
-    d.file.close();
-    if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
         d.writeError = d.file.errorString();
     if (!d.writeError.isEmpty())
         raiseCreateError(d.file.fileName(), d.writeError);
