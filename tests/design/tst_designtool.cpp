@@ -414,6 +414,31 @@ private slots:
             QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
     }
 
+    // A run stopped while it writes the report leaves the old report whole.
+    void interruptedReportKeepsTheOldOne()
+    {
+        QTemporaryDir dir;
+        const QString sitesPath = dir.filePath("sites.csv"), pdf = dir.filePath("report.pdf");
+        QFile sites(sitesPath), old(pdf);
+        QVERIFY(sites.open(QIODevice::WriteOnly) && old.open(QIODevice::WriteOnly));
+        old.write("old report\n");
+        old.close();
+        sites.write(header);
+        for (int i = 0; i < 5000; ++i)
+            sites.write(camp);
+        sites.close();
+        QProcess process;
+        process.start(QStringLiteral(QUORVEL_DESIGN_TOOL), {"--database", shipped, "--report", pdf, sitesPath});
+        QVERIFY(process.waitForStarted());
+        // Stopped while it draws pages (a few thousand a second at most).
+        QTest::qWait(1000);
+        QCOMPARE(process.state(), QProcess::Running);
+        process.terminate();
+        process.waitForFinished(30000);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old report\n"));
+    }
+
     // A full disk: the old output file stays as it was.
     void fullDiskKeepsTheOldOutput()
     {
