@@ -1,9 +1,7 @@
 #include "designoutput.h"
 
-#include "celltable.h"
 #include "error.h"
 #include "numbers.h"
-#include "rowlist.h"
 #include "sheetlayout.h"
 
 #include <QCoreApplication>
@@ -59,46 +57,46 @@ QStringList summaryColumns(const SummaryItem &item)
 const QStringList summaryCaptions{QStringLiteral("Summary"), QStringLiteral("Item"), QStringLiteral("Quantity"),
                                   QStringLiteral("Unit")};
 
-// Comma text by the catalogs' rules: only commas and quotes make a field quoted.
+// Comma text as the catalogs write it (only a comma or a quote makes a field
+// quoted), and a line break too, so that a name holding one stays one record.
+QByteArray csvLine(const QStringList &fields)
+{
+    QString line;
+    for (int k = 0; k < fields.size(); ++k) {
+        const QString &field = fields[k];
+        if (k > 0)
+            line += u',';
+        if (field.contains(u'"') || field.contains(u',') || field.contains(u'\n') || field.contains(u'\r'))
+            line += u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
+        else
+            line += field;
+    }
+    return line.toUtf8() + '\n';
+}
+
 class CsvWriter final : public ResultWriter {
 public:
-    explicit CsvWriter(QIODevice &out) : out_(out), line_(int(columnCaptions().size()), 1), summaryLine_(4, 1)
-    {
-        line_.setStrictDelimiter(0, true);
-        summaryLine_.setStrictDelimiter(0, true);
-        writeLine(line_, columnCaptions());
-    }
-    void write(const SiteResult &result) override
-    {
-        QStringList fields = columnsOf(result);
-        std::transform(fields.begin(), fields.end(), fields.begin(), neutralised);
-        writeLine(line_, fields);
-    }
+    explicit CsvWriter(QIODevice &out) : out_(out) { out_.write(csvLine(columnCaptions())); }
+    void write(const SiteResult &result) override { writeNeutralised(columnsOf(result)); }
     void finish(const DesignSummary *summary) override
     {
         if (!summary)
             return;
         // The bill of quantities follows the sites after a blank line, as a table of its own.
         out_.write("\n");
-        writeLine(summaryLine_, summaryCaptions);
-        for (const SummaryItem &item : summary->items()) {
-            QStringList fields = summaryColumns(item);
-            std::transform(fields.begin(), fields.end(), fields.begin(), neutralised);
-            writeLine(summaryLine_, fields);
-        }
+        out_.write(csvLine(summaryCaptions));
+        for (const SummaryItem &item : summary->items())
+            writeNeutralised(summaryColumns(item));
     }
 
 private:
-    void writeLine(CellTable &line, const QStringList &fields)
+    void writeNeutralised(QStringList fields)
     {
-        for (int k = 0; k < fields.size(); ++k)
-            line.setCell(k, 0, fields[k]);
-        out_.write(rowList(line, 0).commaText().toUtf8() + '\n');
+        std::transform(fields.begin(), fields.end(), fields.begin(), neutralised);
+        out_.write(csvLine(fields));
     }
 
     QIODevice &out_;
-    CellTable line_;
-    CellTable summaryLine_;
 };
 
 // JSON by hand, so that the keys keep their documented order.
@@ -234,7 +232,9 @@ public:
     }
     void write(const SiteResult &r) override
     {
-        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
+        // One line a site: a line break in a name shows as a blank.
+        const QString name = QString(r.site.name).replace(u'\r', u' ').replace(u'\n', u' ');
+        rows_ << (QStringList{QString::number(r.site.line), name} + r.results.texts()
                   + QStringList{r.pump, r.tank} + hydraulicsOf(r) + QStringList{notesOf(r)});
     }
     void finish(const DesignSummary *summary) override

@@ -89,12 +89,12 @@ std::pair<double, double> velocityRange(const QString &text)
 
 // A named pump or tank: the option given empty names nothing, which is a mistake,
 // not a wish for the automatic choice.
-QString named(const QCommandLineParser &parser, const QCommandLineOption &option, const char *what)
+QString named(const QCommandLineParser &parser, const QString &option, const char *what)
 {
     const QString value = parser.value(option);
     if (parser.isSet(option) && value.trimmed().isEmpty())
         throw UsageError{tr("--%1 needs a %2; leave the option out for the automatic choice")
-                             .arg(option.names().first(), QLatin1String(what))};
+                             .arg(option, QLatin1String(what))};
     return value;
 }
 
@@ -108,68 +108,69 @@ Command parseCommandLine(const QStringList &arguments)
         "K (people per tap); long captions, units in brackets and semicolon files with decimal commas are read too.\n"
         "Exit status: 0 all sites designed, 1 some failed, 2 bad usage, unreadable input or catalogs, or an\n"
         "output that cannot be written."));
-    // An option by its names, what it does, and the name of its value if it takes one.
-    const auto option = [](const QStringList &names, const char *description, const char *value = nullptr) {
-        return QCommandLineOption(names, tr(description), value ? QString::fromUtf8(value) : QString());
+    // Each option: its names, what it does, and the name of its value if it takes one.
+    struct OptionText {
+        const char *names; // comma-separated
+        const char *description;
+        const char *value;
     };
-    const QCommandLineOption help = option({QStringLiteral("h"), QStringLiteral("help")}, "Shows this help.");
-    const QCommandLineOption site = option({QStringLiteral("site")}, "Designs one site instead of a file.",
-                                           "L,Zw,Zt,P,T,U,K");
-    const QCommandLineOption name = option({QStringLiteral("name")}, "The name of the --site.", "NAME");
-    const QCommandLineOption noHeader = option(
-        {QStringLiteral("no-header")},
-        "SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order.");
-    const QCommandLineOption database = option(
-        {QStringLiteral("database")},
-        "The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder).", "DIR");
-    const QCommandLineOption pump = option(
-        {QStringLiteral("pump")},
-        "The pump for every site, by row or model, in any case (default: the least rated power among the "
-        "pumps that reach the design flow and the pumping head plus the head margin).",
-        "ROW|MODEL");
-    const QCommandLineOption headMargin = option(
-        {QStringLiteral("head-margin")},
-        "How far beyond the pumping head an automatically chosen pump's rated head must reach, in percent "
-        "(default 10).",
-        "PERCENT");
-    const QCommandLineOption tank = option(
-        {QStringLiteral("tank")},
-        "The tank type, by row or type, in any case (default: the type that holds the storage with the fewest "
-        "tanks).",
-        "ROW|TYPE");
-    const QCommandLineOption velocity = option(
-        {QStringLiteral("velocity")}, "Flow velocities outside this range are warned about (default 0.5,2.0).",
-        "MIN,MAX");
-    const QCommandLineOption csv = option({QStringLiteral("csv")}, "Writes CSV instead of a table.");
-    const QCommandLineOption json = option({QStringLiteral("json")}, "Writes JSON instead of a table.");
-    const QCommandLineOption output = option({QStringLiteral("o"), QStringLiteral("output")},
-                                             "Writes to FILE (- standard output), replacing it only when complete.",
-                                             "FILE");
-    const QCommandLineOption report = option({QStringLiteral("report")}, "Writes a PDF report, a page a site.",
-                                             "FILE.pdf");
-    const QCommandLineOption summary = option(
-        {QStringLiteral("summary")},
-        "Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily demand.");
-    parser.addOptions(
-        {help, site, name, noHeader, database, pump, headMargin, tank, velocity, csv, json, output, report, summary});
+#define DESCRIPTION(text) QT_TRANSLATE_NOOP("quorvel-design", text)
+    static const OptionText options[] = {
+        {"h,help", DESCRIPTION("Shows this help."), nullptr},
+        {"site", DESCRIPTION("Designs one site instead of a file."), "L,Zw,Zt,P,T,U,K"},
+        {"name", DESCRIPTION("The name of the --site."), "NAME"},
+        {"no-header", DESCRIPTION("SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order."),
+         nullptr},
+        {"database",
+         DESCRIPTION("The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder)."),
+         "DIR"},
+        {"pump",
+         DESCRIPTION("The pump for every site, by row or model, in any case (default: the least rated power among "
+                     "the pumps that reach the design flow and the pumping head plus the head margin)."),
+         "ROW|MODEL"},
+        {"head-margin",
+         DESCRIPTION("How far beyond the pumping head an automatically chosen pump's rated head must reach, in "
+                     "percent (default 10)."),
+         "PERCENT"},
+        {"tank",
+         DESCRIPTION("The tank type, by row or type, in any case (default: the type that holds the storage with the "
+                     "fewest tanks)."),
+         "ROW|TYPE"},
+        {"velocity", DESCRIPTION("Flow velocities outside this range are warned about (default 0.5,2.0)."), "MIN,MAX"},
+        {"csv", DESCRIPTION("Writes CSV instead of a table."), nullptr},
+        {"json", DESCRIPTION("Writes JSON instead of a table."), nullptr},
+        {"o,output", DESCRIPTION("Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
+        {"report", DESCRIPTION("Writes a PDF report, a page a site."), "FILE.pdf"},
+        {"summary",
+         DESCRIPTION("Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily "
+                     "demand."),
+         nullptr},
+    };
+#undef DESCRIPTION
+    for (const OptionText &option : options)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.names).split(QLatin1Char(',')),
+                                            tr(option.description),
+                                            option.value ? QString::fromLatin1(option.value) : QString()));
     parser.addPositionalArgument(QStringLiteral("SITES.csv"), tr("The sites; - reads standard input."));
 
     if (!parser.parse(arguments))
         throw UsageError{parser.errorText()};
-    if (parser.isSet(help)) {
+    const auto isSet = [&parser](const char *option) { return parser.isSet(QLatin1String(option)); };
+    const auto value = [&parser](const char *option) { return parser.value(QLatin1String(option)); };
+    if (isSet("help")) {
         std::fputs(parser.helpText().toUtf8().constData(), stdout);
         std::exit(AllDesigned);
     }
 
     Command command;
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(site)) {
+    if (isSet("site")) {
         if (!positional.isEmpty())
             throw UsageError{tr("give either SITES.csv or --site, not both")};
-        const QStringList inputs = parser.value(site).split(QLatin1Char(','));
+        const QStringList inputs = value("site").split(QLatin1Char(','));
         if (inputs.size() != SiteInputs::lastRow)
             throw UsageError{tr("--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
-        Site one{1, parser.isSet(name) ? parser.value(name) : QStringLiteral("site"), SiteInputs::fromTexts(inputs), {}};
+        Site one{1, isSet("name") ? value("name") : QStringLiteral("site"), SiteInputs::fromTexts(inputs), {}};
         one.captions = SiteInputs::fromTexts(QStringLiteral("L,Zw,Zt,P,T,U,K").split(QLatin1Char(',')));
         command.site = one;
     } else if (positional.size() == 1) {
@@ -177,29 +178,29 @@ Command parseCommandLine(const QStringList &arguments)
     } else {
         throw UsageError{tr("give one SITES.csv (or --site); see --help")};
     }
-    if (parser.isSet(csv) && parser.isSet(json))
+    if (isSet("csv") && isSet("json"))
         throw UsageError{tr("--csv and --json exclude each other")};
-    command.format = parser.isSet(csv)    ? ResultWriter::Format::Csv
-                   : parser.isSet(json)   ? ResultWriter::Format::Json
-                                          : ResultWriter::Format::Table;
-    command.headerless = parser.isSet(noHeader);
-    command.databaseDir = parser.value(database);
-    command.options.pump = named(parser, pump, "pump row or model");
-    command.options.tank = named(parser, tank, "tank row or type");
-    if (parser.isSet(velocity))
-        std::tie(command.options.minVelocity, command.options.maxVelocity) = velocityRange(parser.value(velocity));
-    if (parser.isSet(headMargin)) {
+    command.format = isSet("csv")    ? ResultWriter::Format::Csv
+                   : isSet("json")   ? ResultWriter::Format::Json
+                                     : ResultWriter::Format::Table;
+    command.headerless = isSet("no-header");
+    command.databaseDir = value("database");
+    command.options.pump = named(parser, QStringLiteral("pump"), "pump row or model");
+    command.options.tank = named(parser, QStringLiteral("tank"), "tank row or type");
+    if (isSet("velocity"))
+        std::tie(command.options.minVelocity, command.options.maxVelocity) = velocityRange(value("velocity"));
+    if (isSet("head-margin")) {
         bool ok = false;
-        const double percent = finiteNumber(parser.value(headMargin), ok);
+        const double percent = finiteNumber(value("head-margin"), ok);
         if (!ok || percent < 0 || percent > 100)
-            throw UsageError{tr("--head-margin takes a percentage from 0 to 100 (got %1)").arg(parser.value(headMargin))};
+            throw UsageError{tr("--head-margin takes a percentage from 0 to 100 (got %1)").arg(value("head-margin"))};
         command.options.headMargin = percent / 100;
     }
-    command.outputPath = parser.value(output);
-    command.reportPath = parser.value(report);
-    if (parser.isSet(report) && command.reportPath.isEmpty())
+    command.outputPath = value("output");
+    command.reportPath = value("report");
+    if (isSet("report") && command.reportPath.isEmpty())
         throw UsageError{tr("--report needs a file name")};
-    command.summary = parser.isSet(summary);
+    command.summary = isSet("summary");
     return command;
 }
 

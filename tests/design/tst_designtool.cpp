@@ -256,7 +256,7 @@ private slots:
         QTest::newRow("European spreadsheet") << QByteArray("Site;L;Zw;Zt;P;T;U;K\nCamp;1000,0;100;150;5000;4;24,5;250\n")
             << csv << "" << 0 << "2,Camp,510.6" << "semicolon-separated with decimal commas";
         QTest::newRow("line break in a quoted name") << header + "\"North\nCamp\",1000,100,150,5000,4,25,250\nB,1000,100,150,5000,4,25,250\n"
-            << csv << "" << 0 << "4,B,520.8" << "";
+            << csv << "" << 0 << "2,\"North\nCamp\",520.8" << "";
         QTest::newRow("a formula as a name") << header + "=HYPERLINK(\"x\"),1000,100,150,5000,4,25,250\n" << csv << ""
             << 0 << "2,\"'=HYPERLINK(\"\"x\"\")\",520.8" << "";
         // Impossible inputs, each named with its column as the file captions it.
