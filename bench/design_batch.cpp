@@ -103,10 +103,8 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
     if (!out.open(QIODevice::WriteOnly))
         fail(QStringLiteral("cannot create %1").arg(outPath));
     const auto writer = ResultWriter::create(ResultWriter::Format::Csv, out);
-    const int tenth = (sites.lineCount() - 1) / 10;
-    for (int i = 1; i < sites.lineCount(); ++i) {
-        if (!sites.holdsSite(i))
-            continue;
+    const int tenth = sites.siteCount() / 10;
+    for (int i = 0; i < sites.siteCount(); ++i) {
         const SiteResult result = designer.design(sites.site(i));
         run.failed += result.failed();
         run.warned += !result.warnings.isEmpty();
@@ -114,7 +112,7 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
         if (++run.sites == tenth)
             run.megabytesAtTenth = residentMegabytes();
     }
-    writer->finish();
+    writer->finish(nullptr);
     if (!out.flush() || !out.commit())
         fail(QStringLiteral("cannot write %1").arg(outPath));
     run.seconds = secondsSince(start);
@@ -135,24 +133,22 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
 {
     SitesFile file;
     file.load(sitesPath);
-    std::vector<QStringList> inputs;
-    inputs.reserve(file.lineCount());
-    for (int i = 1; i < file.lineCount(); ++i) {
-        if (file.holdsSite(i))
-            inputs.push_back(file.site(i).inputs);
-    }
+    std::vector<SiteInputs> inputs;
+    inputs.reserve(file.siteCount());
+    for (int i = 0; i < file.siteCount(); ++i)
+        inputs.push_back(file.site(i).inputs);
 
-    CellTable inputTable(3, 8, 2);
-    CellTable resultTable(3, 11, 0);
+    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
+    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
     ProjectState state; // no window: nothing follows it
     FixedPicks picks;
     const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
                                            catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
     failed = 0;
     const auto start = Clock::now();
-    for (const QStringList &site : inputs) {
-        for (int k = 0; k < site.size(); ++k)
-            inputTable.setCell(valueColumn, InputRow::PipelineLength + k, site[k]);
+    for (const SiteInputs &site : inputs) {
+        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+            inputTable.setCell(valueColumn, row, site[row]);
         DesignCalculation calculation;
         try {
             calculation.run(tables, state, picks);

@@ -11,6 +11,7 @@
 #include "platform.h"
 #include "printerchoicedialog.h"
 #include "pumpswindow.h"
+#include "sheetlayout.h"
 #include "shell.h"
 #include "stretchedpicture.h"
 #include "tankswindow.h"
@@ -33,23 +34,21 @@ namespace {
 constexpr int designedWidth = 773;
 constexpr int designedHeight = 703;
 
-// The population caption sits on the colour of the desktop background; this is
-// the classic one.
-const QColor desktopBackground(0x3a, 0x6e, 0xa5);
-
-// A caption over the schematic: bold, 21 pixels high, sized to its text, opaque.
-QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, const QColor &colour,
-                    const QColor &background)
+// A caption over the schematic: bold, sized to its text, opaque on the window's
+// face colour or the desktop's.
+QLabel *makeCaption(QWidget *parent, const QString &name, const QString &text, SchematicCaption which,
+                    const QColor &face)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     QFont font = windowFont();
-    font.setPixelSize(21);
+    font.setPixelSize(schematicCaptionPixels);
     font.setBold(true);
     label->setFont(font);
+    const SchematicCaptionStyle style = schematicCaptionStyle(which);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(style.colourRgb));
+    palette.setColor(QPalette::Window, style.onDesktopColour ? QColor::fromRgb(desktopBackgroundRgb) : face);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     label->adjustSize();
@@ -280,13 +279,13 @@ void MainWindow::buildPanels()
     using Caption = ProjectSheet::Caption;
     const QColor face = palette().color(QPalette::Button);
     sourceCaption_ = makeCaption(schematicPanel, QStringLiteral("sourceCaption"),
-                                 sheet_.caption(Caption::SourceElevation), Qt::red, face);
+                                 sheet_.caption(Caption::SourceElevation), Caption::SourceElevation, face);
     storageCaption_ = makeCaption(schematicPanel, QStringLiteral("storageCaption"),
-                                  sheet_.caption(Caption::StorageElevation), Qt::red, face);
+                                  sheet_.caption(Caption::StorageElevation), Caption::StorageElevation, face);
     pipelineCaption_ = makeCaption(schematicPanel, QStringLiteral("pipelineCaption"),
-                                   sheet_.caption(Caption::PipelineLength), Qt::blue, face);
+                                   sheet_.caption(Caption::PipelineLength), Caption::PipelineLength, face);
     populationCaption_ = makeCaption(schematicPanel, QStringLiteral("populationCaption"),
-                                     sheet_.caption(Caption::Population), Qt::black, desktopBackground);
+                                     sheet_.caption(Caption::Population), Caption::Population, face);
     connect(&sheet_, &ProjectSheet::captionChanged, this, &MainWindow::showCaption);
 }
 
@@ -379,13 +378,18 @@ void MainWindow::initialize()
 
 void MainWindow::placeCaptions()
 {
-    const int W = schematic_->width();
-    const int H = schematic_->height();
+    const int width = schematic_->width();
+    const int height = schematic_->height();
     okButton_->move(bottomPanel_->width() - 120, okButton_->y());
-    sourceCaption_->move(20, H - 40);
-    storageCaption_->move(W - 380, 80);
-    pipelineCaption_->move(int(roundHalfEven(Extended(W) / 2)), int(roundHalfEven(Extended(H) / 2)));
-    populationCaption_->move(W - 240, H - 120);
+    // Halves (the middle of an odd size) round to even.
+    const auto place = [width, height](QLabel *label, SchematicCaption which) {
+        const QPointF corner = schematicCaptionPlace(which, width, height);
+        label->move(int(roundHalfEven(Extended(corner.x()))), int(roundHalfEven(Extended(corner.y()))));
+    };
+    place(sourceCaption_, SchematicCaption::SourceElevation);
+    place(storageCaption_, SchematicCaption::StorageElevation);
+    place(pipelineCaption_, SchematicCaption::PipelineLength);
+    place(populationCaption_, SchematicCaption::Population);
     sheet_.windowResized();
 }
 

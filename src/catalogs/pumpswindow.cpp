@@ -152,7 +152,7 @@ QString PumpsWindow::curvePicturePath(qint32 row) const
     const QString path = folders_.databaseDir + name;
     if (!name.isEmpty() && fileExists(path))
         return path;
-    return folders_.databaseDir + QStringLiteral("no curve.bmp");
+    return folders_.databaseDir + QLatin1String(Catalogs::noCurvePicture);
 }
 
 void PumpsWindow::closeEvent(QCloseEvent *event)

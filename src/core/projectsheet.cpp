@@ -1,22 +1,14 @@
 #include "projectsheet.h"
 
-#include "sheetlayout.h"
-
 namespace quorvel {
 
 namespace {
 
 const int columnWidths[] = {180, 130, 70};
 
-// Prefixes of the captions that repeat the first four inputs.
-const QString pipelinePrefix = QStringLiteral("Pipeline Length= ");
-const QString waterSourcePrefix = QStringLiteral("Water Source Elevation= ");
-const QString storagePrefix = QStringLiteral("Storage Elevation= ");
-const QString populationPrefix = QStringLiteral("Population= ");
-
 void setColumnWidths(CellTable &table)
 {
-    for (int col = 0; col < 3; ++col)
+    for (int col = 0; col < tableColumns; ++col)
         table.setColWidth(col, columnWidths[col]);
 }
 
@@ -36,7 +28,9 @@ int indexOf(ProjectSheet::Caption which)
 
 } // namespace
 
-ProjectSheet::ProjectSheet(QObject *parent) : QObject(parent), inputs(3, 8, 2), results(3, 11, 0)
+ProjectSheet::ProjectSheet(QObject *parent)
+    : QObject(parent), inputs(tableColumns, inputTableRows, inputFixedColumns),
+      results(tableColumns, resultTableRows, resultFixedColumns)
 {
     inputs.setRowHeight(24);
     inputs.setEditable(true);
@@ -105,14 +99,11 @@ void ProjectSheet::inputKeyReleased()
     // The caption follows the row last selected, read from the column last selected
     // (a fixed column when the program placed the highlight there).
     const QString text = inputs.cell(currentColumn, currentRow);
-    if (currentRow == InputRow::PipelineLength)
-        setCaption(Caption::PipelineLength, pipelinePrefix + text);
-    if (currentRow == InputRow::SourceElevation)
-        setCaption(Caption::SourceElevation, waterSourcePrefix + text);
-    if (currentRow == InputRow::StorageElevation)
-        setCaption(Caption::StorageElevation, storagePrefix + text);
-    if (currentRow == InputRow::Population)
-        setCaption(Caption::Population, populationPrefix + text);
+    for (const Caption which : {Caption::PipelineLength, Caption::SourceElevation, Caption::StorageElevation,
+                                Caption::Population}) {
+        if (currentRow == schematicCaptionInput(which))
+            setCaption(which, schematicCaptionText(which, text));
+    }
     // Any key marks the project as changed.
     state.setModified(true);
 }
@@ -136,18 +127,18 @@ void ProjectSheet::newProject()
         results.setCell(valueColumn, row, QString());
     writeDefaultInputs(inputs);
 
-    setCaption(Caption::PipelineLength, pipelinePrefix);
-    setCaption(Caption::SourceElevation, waterSourcePrefix + inputs.cell(valueColumn, InputRow::SourceElevation));
-    setCaption(Caption::StorageElevation, storagePrefix);
-    setCaption(Caption::Population, populationPrefix);
+    setCaption(Caption::PipelineLength, schematicCaptionText(Caption::PipelineLength, {}));
+    setCaption(Caption::SourceElevation, schematicCaptionText(Caption::SourceElevation,
+                                                              inputs.cell(valueColumn, InputRow::SourceElevation)));
+    setCaption(Caption::StorageElevation, schematicCaptionText(Caption::StorageElevation, {}));
+    setCaption(Caption::Population, schematicCaptionText(Caption::Population, {}));
 }
 
 void ProjectSheet::refreshCaptionsFromInputs()
 {
-    setCaption(Caption::PipelineLength, pipelinePrefix + inputs.cell(valueColumn, InputRow::PipelineLength));
-    setCaption(Caption::SourceElevation, waterSourcePrefix + inputs.cell(valueColumn, InputRow::SourceElevation));
-    setCaption(Caption::StorageElevation, storagePrefix + inputs.cell(valueColumn, InputRow::StorageElevation));
-    setCaption(Caption::Population, populationPrefix + inputs.cell(valueColumn, InputRow::Population));
+    for (const Caption which : {Caption::PipelineLength, Caption::SourceElevation, Caption::StorageElevation,
+                                Caption::Population})
+        setCaption(which, schematicCaptionText(which, inputs.cell(valueColumn, schematicCaptionInput(which))));
 }
 
 } // namespace quorvel

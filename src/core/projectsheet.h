@@ -2,6 +2,7 @@
 
 #include "celltable.h"
 #include "projectstate.h"
+#include "sheetlayout.h"
 
 #include <QObject>
 #include <QString>
@@ -14,8 +15,7 @@ namespace quorvel {
 class ProjectSheet : public QObject {
     Q_OBJECT
 public:
-    // The captions over the schematic, each repeating one input.
-    enum class Caption { SourceElevation, StorageElevation, PipelineLength, Population };
+    using Caption = SchematicCaption;
 
     explicit ProjectSheet(QObject *parent = nullptr);
 

@@ -43,11 +43,47 @@ QString captionOf(const RowCaptions (&rows)[N], int row, bool unit)
     return QString::fromLatin1(unit ? rows[row - 1].unit : rows[row - 1].description);
 }
 
+struct CaptionLayout {
+    int input;
+    const char *prefix;
+    SchematicCaptionStyle style;
+    // The corner: a share of the picture's width and height plus pixels.
+    double widthShare, x, heightShare, y;
+};
+
+// In the order of SchematicCaption.
+const CaptionLayout captionLayouts[] = {
+    {InputRow::SourceElevation, "Water Source Elevation= ", {0xff0000, false}, 0, 20, 1, -40},
+    {InputRow::StorageElevation, "Storage Elevation= ", {0xff0000, false}, 1, -380, 0, 80},
+    {InputRow::PipelineLength, "Pipeline Length= ", {0x0000ff, false}, 0.5, 0, 0.5, 0},
+    {InputRow::Population, "Population= ", {0x000000, true}, 1, -240, 1, -120},
+};
+
+const CaptionLayout &layoutOf(SchematicCaption which)
+{
+    return captionLayouts[static_cast<int>(which)];
+}
+
 } // namespace
 
 QString inputDescription(int row) { return captionOf(inputRows, row, false); }
 QString inputUnit(int row) { return captionOf(inputRows, row, true); }
 QString resultDescription(int row) { return captionOf(resultRows, row, false); }
 QString resultUnit(int row) { return captionOf(resultRows, row, true); }
+
+int schematicCaptionInput(SchematicCaption which) { return layoutOf(which).input; }
+
+QString schematicCaptionText(SchematicCaption which, const QString &value)
+{
+    return QLatin1String(layoutOf(which).prefix) + value;
+}
+
+SchematicCaptionStyle schematicCaptionStyle(SchematicCaption which) { return layoutOf(which).style; }
+
+QPointF schematicCaptionPlace(SchematicCaption which, double width, double height)
+{
+    const CaptionLayout &layout = layoutOf(which);
+    return {width * layout.widthShare + layout.x, height * layout.heightShare + layout.y};
+}
 
 } // namespace quorvel

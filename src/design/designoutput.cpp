@@ -1,103 +1,218 @@
 #include "designoutput.h"
 
-#include "celltable.h"
-#include "rowlist.h"
+#include "error.h"
+#include "numbers.h"
 #include "sheetlayout.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
 namespace {
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ResultWriter", text);
+}
+
+QString twoDecimals(const SiteResult &r, double value)
+{
+    return r.failed() ? QString() : QString::number(value, 'f', 2);
+}
+
+QStringList hydraulicCaptions()
+{
+    return {QStringLiteral("Flow velocity (m/s)"), QStringLiteral("Hydraulic gradient (m/km)")};
+}
+
+QStringList hydraulicsOf(const SiteResult &r)
+{
+    return {twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)};
+}
+
 QStringList columnCaptions()
 {
     return QStringList{QStringLiteral("Line"), QStringLiteral("Site")} + resultCaptions()
-         + QStringList{QStringLiteral("Pump description"), QStringLiteral("Tank description"),
-                       QStringLiteral("Warnings"), QStringLiteral("Error")};
-}
-
-// The ten result texts, empty ones for a site that failed.
-QStringList resultsOf(const SiteResult &r)
-{
-    QStringList results = r.results;
-    while (results.size() < resultCaptions().size())
-        results << QString();
-    return results;
+         + QStringList{QStringLiteral("Pump description"), QStringLiteral("Tank description")} + hydraulicCaptions()
+         + QStringList{QStringLiteral("Notes"), QStringLiteral("Warnings"), QStringLiteral("Error")};
 }
 
 QStringList columnsOf(const SiteResult &r)
 {
-    return QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
-         + QStringList{r.pump, r.tank, r.warnings.join(QStringLiteral("; ")), r.error};
+    return QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
+         + QStringList{r.pump, r.tank} + hydraulicsOf(r)
+         + QStringList{r.notes.join(QStringLiteral("; ")), r.warnings.join(QStringLiteral("; ")), r.errorText()};
 }
 
-// Comma text by the catalogs' rules: only commas and quotes make a field quoted.
+QStringList summaryColumns(const SummaryItem &item)
+{
+    return {item.group, item.item, QString::number(item.quantity, 'g', 15), item.unit};
+}
+
+const QStringList summaryCaptions{QStringLiteral("Summary"), QStringLiteral("Item"), QStringLiteral("Quantity"),
+                                  QStringLiteral("Unit")};
+
+// Comma text as the catalogs write it (only a comma or a quote makes a field
+// quoted), and a line break too, so that a name holding one stays one record.
+QByteArray csvLine(const QStringList &fields)
+{
+    QString line;
+    for (int k = 0; k < fields.size(); ++k) {
+        const QString &field = fields[k];
+        if (k > 0)
+            line += u',';
+        if (field.contains(u'"') || field.contains(u',') || field.contains(u'\n') || field.contains(u'\r'))
+            line += u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"';
+        else
+            line += field;
+    }
+    return line.toUtf8() + '\n';
+}
+
 class CsvWriter final : public ResultWriter {
 public:
-    explicit CsvWriter(QIODevice &out) : out_(out), line_(int(columnCaptions().size()), 1)
+    explicit CsvWriter(QIODevice &out) : out_(out) { out_.write(csvLine(columnCaptions())); }
+    void write(const SiteResult &result) override { writeNeutralised(columnsOf(result)); }
+    void finish(const DesignSummary *summary) override
     {
-        line_.setStrictDelimiter(0, true);
-        writeLine(columnCaptions());
+        if (!summary)
+            return;
+        // The bill of quantities follows the sites after a blank line, as a table of its own.
+        out_.write("\n");
+        out_.write(csvLine(summaryCaptions));
+        for (const SummaryItem &item : summary->items())
+            writeNeutralised(summaryColumns(item));
     }
-    void write(const SiteResult &result) override { writeLine(columnsOf(result)); }
-    void finish() override {}
 
 private:
-    void writeLine(const QStringList &fields)
+    void writeNeutralised(QStringList fields)
     {
-        for (int k = 0; k < fields.size(); ++k)
-            line_.setCell(k, 0, fields[k]);
-        out_.write(rowList(line_, 0).commaText().toUtf8() + '\n');
+        std::transform(fields.begin(), fields.end(), fields.begin(), neutralised);
+        out_.write(csvLine(fields));
     }
 
     QIODevice &out_;
-    CellTable line_;
 };
+
+// JSON by hand, so that the keys keep their documented order.
+QByteArray jsonString(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    escaped += u'"';
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"': escaped += QStringLiteral("\\\""); break;
+        case u'\\': escaped += QStringLiteral("\\\\"); break;
+        case u'\n': escaped += QStringLiteral("\\n"); break;
+        case u'\r': escaped += QStringLiteral("\\r"); break;
+        case u'\t': escaped += QStringLiteral("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                escaped += c;
+        }
+    }
+    escaped += u'"';
+    return escaped.toUtf8();
+}
+
+QByteArray jsonNumberOrString(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]+)?([eE][+-]?[0-9]+)?$"));
+    const QString trimmed = text.trimmed();
+    return number.match(trimmed).hasMatch() ? trimmed.toUtf8() : jsonString(text);
+}
+
+QByteArray jsonNumber(double value)
+{
+    return std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest) : "null";
+}
+
+QByteArray jsonStrings(const QStringList &texts)
+{
+    QByteArray array = "[";
+    for (int i = 0; i < texts.size(); ++i)
+        array += (i ? "," : "") + jsonString(texts[i]);
+    return array + "]";
+}
+
+QByteArray jsonObject(const QList<std::pair<const char *, QByteArray>> &members)
+{
+    QByteArray object = "{";
+    for (int i = 0; i < members.size(); ++i)
+        object += (i ? "," : "") + jsonString(QLatin1String(members[i].first)) + ':' + members[i].second;
+    return object + "}";
+}
+
+QByteArray jsonNamed(const QStringList &captions, const QStringList &texts)
+{
+    QByteArray object = "{";
+    for (int i = 0; i < captions.size(); ++i)
+        object += (i ? "," : "") + jsonString(captions[i]) + ':' + jsonNumberOrString(texts.value(i));
+    return object + "}";
+}
 
 class JsonWriter final : public ResultWriter {
 public:
-    explicit JsonWriter(QIODevice &out) : out_(out) { out_.write("["); }
+    JsonWriter(QIODevice &out, bool withSummary) : out_(out), withSummary_(withSummary)
+    {
+        // With a summary the sites and the totals are two members of one object.
+        out_.write(withSummary_ ? "{\"sites\": [" : "[");
+    }
     void write(const SiteResult &r) override
     {
-        QJsonObject site;
-        site.insert(QStringLiteral("line"), r.site.line);
-        site.insert(QStringLiteral("site"), r.site.name);
-        site.insert(QStringLiteral("inputs"), named(inputCaptions(), r.site.inputs));
-        site.insert(QStringLiteral("results"), r.failed() ? QJsonValue() : QJsonValue(named(resultCaptions(), r.results)));
-        if (r.pumpCatalogRow != 0 && !r.failed())
-            site.insert(QStringLiteral("pump"), QJsonObject{{QStringLiteral("row"), r.pumpCatalogRow},
-                                                            {QStringLiteral("description"), r.pump},
-                                                            {QStringLiteral("choice"), r.pumpByDuty ? QStringLiteral("first to reach the duty") : QStringLiteral("named")}});
-        else
-            site.insert(QStringLiteral("pump"), QJsonValue());
-        if (r.tankCatalogRow != 0 && !r.failed())
-            site.insert(QStringLiteral("tank"), QJsonObject{{QStringLiteral("row"), r.tankCatalogRow},
-                                                            {QStringLiteral("description"), r.tank}});
-        else
-            site.insert(QStringLiteral("tank"), QJsonValue());
-        site.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(r.warnings));
-        site.insert(QStringLiteral("error"), r.failed() ? QJsonValue(r.error) : QJsonValue());
+        const bool designed = !r.failed();
+        const QByteArray pump = designed && r.pumpCatalogRow != 0
+            ? jsonObject({{"row", QByteArray::number(r.pumpCatalogRow)},
+                          {"model", jsonString(r.pumpModel)},
+                          {"description", jsonString(r.pump)}})
+            : QByteArray("null");
+        const QByteArray tank = designed && r.tankCatalogRow != 0
+            ? jsonObject({{"row", QByteArray::number(r.tankCatalogRow)}, {"description", jsonString(r.tank)}})
+            : QByteArray("null");
+        const QByteArray site = jsonObject({
+            {"line", QByteArray::number(r.site.line)},
+            {"site", jsonString(r.site.name)},
+            {"inputs", jsonNamed(inputCaptions(), r.site.inputs.texts())},
+            {"results", designed ? jsonNamed(resultCaptions(), r.results.texts()) : QByteArray("null")},
+            {"velocity", designed ? jsonNumber(std::round(r.velocity * 100) / 100) : QByteArray("null")},
+            {"gradient", designed ? jsonNumber(std::round(r.gradient * 100) / 100) : QByteArray("null")},
+            {"pump", pump},
+            {"tank", tank},
+            {"notes", jsonStrings(r.notes)},
+            {"warnings", jsonStrings(r.warnings)},
+            {"error", designed ? QByteArray("null") : jsonString(r.errorText())},
+        });
         out_.write(first_ ? "\n" : ",\n");
         first_ = false;
-        out_.write(QJsonDocument(site).toJson(QJsonDocument::Compact));
+        out_.write(site);
     }
-    void finish() override { out_.write("\n]\n"); }
+    void finish(const DesignSummary *summary) override
+    {
+        out_.write("\n]");
+        if (withSummary_) {
+            QByteArray items;
+            for (const SummaryItem &item : summary ? summary->items() : QList<SummaryItem>())
+                items += (items.isEmpty() ? "\n" : ",\n")
+                       + jsonObject({{"group", jsonString(item.group)},
+                                     {"item", jsonString(item.item)},
+                                     {"quantity", jsonNumber(item.quantity)},
+                                     {"unit", jsonString(item.unit)}});
+            out_.write(",\n\"summary\": [" + items + "\n]}");
+        }
+        out_.write("\n");
+    }
 
 private:
-    static QJsonObject named(const QStringList &captions, const QStringList &texts)
-    {
-        QJsonObject object;
-        for (int i = 0; i < captions.size(); ++i)
-            object.insert(captions[i], texts.value(i));
-        return object;
-    }
-
     QIODevice &out_;
+    bool withSummary_;
     bool first_ = true;
 };
 
@@ -111,21 +226,37 @@ public:
         const QStringList results = resultCaptions();
         for (int i = 0; i < results.size(); ++i)
             captions << results[i] + QStringLiteral(" (") + units[i] + QLatin1Char(')');
-        captions << QStringLiteral("Pump description") << QStringLiteral("Tank description") << QStringLiteral("Notes");
+        captions << QStringLiteral("Pump description") << QStringLiteral("Tank description") << hydraulicCaptions()
+                 << QStringLiteral("Notes");
         rows_ << captions;
     }
     void write(const SiteResult &r) override
     {
-        rows_ << (QStringList{QString::number(r.site.line), r.site.name} + resultsOf(r)
-                  + QStringList{r.pump, r.tank, notesOf(r)});
+        // One line a site: a line break in a name shows as a blank.
+        const QString name = QString(r.site.name).replace(u'\r', u' ').replace(u'\n', u' ');
+        rows_ << (QStringList{QString::number(r.site.line), name} + r.results.texts()
+                  + QStringList{r.pump, r.tank} + hydraulicsOf(r) + QStringList{notesOf(r)});
     }
-    void finish() override
+    void finish(const DesignSummary *summary) override
     {
-        QList<qsizetype> widths(rows_.first().size(), 0);
-        for (const QStringList &row : rows_)
+        writeAligned(rows_);
+        if (!summary)
+            return;
+        QList<QStringList> lines{summaryCaptions};
+        for (const SummaryItem &item : summary->items())
+            lines << summaryColumns(item);
+        out_.write("\n");
+        writeAligned(lines);
+    }
+
+private:
+    void writeAligned(const QList<QStringList> &rows)
+    {
+        QList<qsizetype> widths(rows.first().size(), 0);
+        for (const QStringList &row : rows)
             for (int k = 0; k < row.size(); ++k)
                 widths[k] = std::max(widths[k], row[k].size());
-        for (const QStringList &row : rows_) {
+        for (const QStringList &row : rows) {
             QString line;
             for (int k = 0; k < row.size(); ++k) {
                 if (k > 0)
@@ -136,29 +267,36 @@ public:
         }
     }
 
-private:
     QIODevice &out_;
     QList<QStringList> rows_;
 };
 
 } // namespace
 
+QString neutralised(const QString &field)
+{
+    if (field.isEmpty() || !QStringLiteral("=+-@").contains(field.front()))
+        return field;
+    try {
+        parseNumber(field);
+        return field;
+    } catch (const Error &) {
+        return QLatin1Char('\'') + field;
+    }
+}
+
 QString notesOf(const SiteResult &result)
 {
     if (result.failed())
-        return QStringLiteral("error: ") + result.error;
-    QString notes = result.warnings.join(QStringLiteral("; "));
-    if (result.pumpByDuty)
-        notes.prepend(notes.isEmpty() ? QStringLiteral("pump: first to reach the duty")
-                                      : QStringLiteral("pump: first to reach the duty; "));
-    return notes;
+        return tr("error: ") + result.errorText();
+    return (result.notes + result.warnings).join(QStringLiteral("; "));
 }
 
-std::unique_ptr<ResultWriter> ResultWriter::create(Format format, QIODevice &out)
+std::unique_ptr<ResultWriter> ResultWriter::create(Format format, QIODevice &out, bool withSummary)
 {
     switch (format) {
     case Format::Csv: return std::make_unique<CsvWriter>(out);
-    case Format::Json: return std::make_unique<JsonWriter>(out);
+    case Format::Json: return std::make_unique<JsonWriter>(out, withSummary);
     case Format::Table: break;
     }
     return std::make_unique<TableWriter>(out);

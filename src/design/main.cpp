@@ -4,6 +4,7 @@
 #include "datafolders.h"
 #include "designoutput.h"
 #include "designreport.h"
+#include "designsummary.h"
 #include "error.h"
 #include "files.h"
 #include "knownfolders.h"
@@ -13,14 +14,17 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <memory>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
 #include <optional>
 
 using namespace quorvel;
@@ -29,108 +33,174 @@ namespace {
 
 enum ExitStatus { AllDesigned = 0, SomeFailed = 1, BadUsage = 2 };
 
-// Thrown for a wrong command line or input that cannot be read at all.
+// Thrown for a wrong command line, unusable input or catalogs, or an output that
+// cannot be written: nothing is designed.
 struct UsageError {
     QString message;
 };
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("quorvel-design", text);
+}
+
 void printError(const QString &message)
 {
-    std::fprintf(stderr, "quorvel-design: %s\n", qPrintable(message));
+    std::fprintf(stderr, "quorvel-design: %s\n", message.toUtf8().constData());
+}
+
+// Standard error carries the program's messages only: Qt's own notes (a missing
+// runtime folder for the offscreen painter, font look-ups) are not for the user.
+void quietQt(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        printError(message);
 }
 
 struct Command {
     QString sitesPath;      // empty with --site
     std::optional<Site> site;
+    bool headerless = false;
     QString databaseDir;
     DesignOptions options;
     ResultWriter::Format format = ResultWriter::Format::Table;
-    QString outputPath;     // empty: standard output
+    QString outputPath;     // empty or "-": standard output
     QString reportPath;
+    bool summary = false;
 };
+
+double finiteNumber(const QString &text, bool &ok)
+{
+    const double value = text.trimmed().toDouble(&ok);
+    ok = ok && std::isfinite(value);
+    return value;
+}
 
 std::pair<double, double> velocityRange(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     bool okMin = false, okMax = false;
-    const double min = parts.value(0).toDouble(&okMin);
-    const double max = parts.value(1).toDouble(&okMax);
+    const double min = finiteNumber(parts.value(0), okMin);
+    const double max = finiteNumber(parts.value(1), okMax);
     if (parts.size() != 2 || !okMin || !okMax || min < 0 || max <= min)
-        throw UsageError{QStringLiteral("--velocity takes MIN,MAX in m/s, e.g. 0.5,2.0")};
+        throw UsageError{tr("--velocity takes MIN,MAX in m/s, finite and MIN below MAX, e.g. 0.5,2.0 (got %1)").arg(text)};
     return {min, max};
+}
+
+// A named pump or tank: the option given empty names nothing, which is a mistake,
+// not a wish for the automatic choice.
+QString named(const QCommandLineParser &parser, const QString &option, const char *what)
+{
+    const QString value = parser.value(option);
+    if (parser.isSet(option) && value.trimmed().isEmpty())
+        throw UsageError{tr("--%1 needs a %2; leave the option out for the automatic choice")
+                             .arg(option, QLatin1String(what))};
+    return value;
 }
 
 Command parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Designs emergency water supplies, one site a line of SITES.csv (name, pipeline length m,\n"
-        "source elevation m, storage elevation m, population, pumping hours h/day, daily usage\n"
-        "L/capita/day, people per tap; first line captions), with the catalogs of the database folder.\n"
-        "Exit status: 0 all sites designed, 1 some failed, 2 bad usage or unreadable input."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
-    const QCommandLineOption site(QStringLiteral("site"), QStringLiteral("Designs one site instead of a file."),
-                                  QStringLiteral("L,Zw,Zt,P,T,U,K"));
-    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("The name of the --site."), QStringLiteral("NAME"));
-    const QCommandLineOption database(QStringLiteral("database"),
-                                      QStringLiteral("The folder of pipes.csv, pumps.csv and storage.csv (default: "
-                                                     "the program's database folder)."),
-                                      QStringLiteral("DIR"));
-    const QCommandLineOption pump(QStringLiteral("pump"),
-                                  QStringLiteral("The pump for every site, by row or model (default: the first "
-                                                 "catalog pump whose flow and head reach the duty)."),
-                                  QStringLiteral("ROW|MODEL"));
-    const QCommandLineOption tank(QStringLiteral("tank"),
-                                  QStringLiteral("The tank type, by row or type (default: the type needing the "
-                                                 "fewest tanks)."),
-                                  QStringLiteral("ROW|TYPE"));
-    const QCommandLineOption velocity(QStringLiteral("velocity"),
-                                      QStringLiteral("Flow velocities outside this range are warned about (default "
-                                                     "0.5,2.0)."),
-                                      QStringLiteral("MIN,MAX"));
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Writes CSV instead of a table."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Writes JSON instead of a table."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Writes to FILE, replacing it only when complete."),
-                                    QStringLiteral("FILE"));
-    const QCommandLineOption report(QStringLiteral("report"), QStringLiteral("Writes a PDF report, a page a site."),
-                                    QStringLiteral("FILE.pdf"));
-    parser.addOptions({help, site, name, database, pump, tank, velocity, csv, json, output, report});
-    parser.addPositionalArgument(QStringLiteral("SITES.csv"), QStringLiteral("The sites; - reads standard input."));
+    parser.setApplicationDescription(tr(
+        "Designs emergency water supplies, one site a line of SITES.csv, with the catalogs of the database folder.\n"
+        "The first line names the columns, in any order: Site, L (pipeline length m), Zw (source elevation m),\n"
+        "Zt (storage elevation m), P (population), T (pumping hours h/day), U (daily usage L/capita/day),\n"
+        "K (people per tap); long captions, units in brackets and semicolon files with decimal commas are read too.\n"
+        "Exit status: 0 all sites designed, 1 some failed, 2 bad usage, unreadable input or catalogs, or an\n"
+        "output that cannot be written."));
+    // Each option: its names, what it does, and the name of its value if it takes one.
+    struct OptionText {
+        const char *names; // comma-separated
+        const char *description;
+        const char *value;
+    };
+#define DESCRIPTION(text) QT_TRANSLATE_NOOP("quorvel-design", text)
+    static const OptionText options[] = {
+        {"h,help", DESCRIPTION("Shows this help."), nullptr},
+        {"site", DESCRIPTION("Designs one site instead of a file."), "L,Zw,Zt,P,T,U,K"},
+        {"name", DESCRIPTION("The name of the --site."), "NAME"},
+        {"no-header", DESCRIPTION("SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order."),
+         nullptr},
+        {"database",
+         DESCRIPTION("The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder)."),
+         "DIR"},
+        {"pump",
+         DESCRIPTION("The pump for every site, by row or model, in any case (default: the least rated power among "
+                     "the pumps that reach the design flow and the pumping head plus the head margin)."),
+         "ROW|MODEL"},
+        {"head-margin",
+         DESCRIPTION("How far beyond the pumping head an automatically chosen pump's rated head must reach, in "
+                     "percent (default 10)."),
+         "PERCENT"},
+        {"tank",
+         DESCRIPTION("The tank type, by row or type, in any case (default: the type that holds the storage with the "
+                     "fewest tanks)."),
+         "ROW|TYPE"},
+        {"velocity", DESCRIPTION("Flow velocities outside this range are warned about (default 0.5,2.0)."), "MIN,MAX"},
+        {"csv", DESCRIPTION("Writes CSV instead of a table."), nullptr},
+        {"json", DESCRIPTION("Writes JSON instead of a table."), nullptr},
+        {"o,output", DESCRIPTION("Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
+        {"report", DESCRIPTION("Writes a PDF report, a page a site."), "FILE.pdf"},
+        {"summary",
+         DESCRIPTION("Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily "
+                     "demand."),
+         nullptr},
+    };
+#undef DESCRIPTION
+    for (const OptionText &option : options)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.names).split(QLatin1Char(',')),
+                                            tr(option.description),
+                                            option.value ? QString::fromLatin1(option.value) : QString()));
+    parser.addPositionalArgument(QStringLiteral("SITES.csv"), tr("The sites; - reads standard input."));
 
     if (!parser.parse(arguments))
         throw UsageError{parser.errorText()};
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    const auto isSet = [&parser](const char *option) { return parser.isSet(QLatin1String(option)); };
+    const auto value = [&parser](const char *option) { return parser.value(QLatin1String(option)); };
+    if (isSet("help")) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
         std::exit(AllDesigned);
     }
 
     Command command;
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(site)) {
+    if (isSet("site")) {
         if (!positional.isEmpty())
-            throw UsageError{QStringLiteral("give either SITES.csv or --site, not both")};
-        const QStringList inputs = parser.value(site).split(QLatin1Char(','));
-        if (inputs.size() != 7)
-            throw UsageError{QStringLiteral("--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
-        command.site = Site{1, parser.isSet(name) ? parser.value(name) : QStringLiteral("site"), inputs};
+            throw UsageError{tr("give either SITES.csv or --site, not both")};
+        const QStringList inputs = value("site").split(QLatin1Char(','));
+        if (inputs.size() != SiteInputs::lastRow)
+            throw UsageError{tr("--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
+        Site one{1, isSet("name") ? value("name") : QStringLiteral("site"), SiteInputs::fromTexts(inputs), {}};
+        one.captions = SiteInputs::fromTexts(QStringLiteral("L,Zw,Zt,P,T,U,K").split(QLatin1Char(',')));
+        command.site = one;
     } else if (positional.size() == 1) {
         command.sitesPath = positional.first();
     } else {
-        throw UsageError{QStringLiteral("give one SITES.csv (or --site); see --help")};
+        throw UsageError{tr("give one SITES.csv (or --site); see --help")};
     }
-    if (parser.isSet(csv) && parser.isSet(json))
-        throw UsageError{QStringLiteral("--csv and --json exclude each other")};
-    command.format = parser.isSet(csv)    ? ResultWriter::Format::Csv
-                   : parser.isSet(json)   ? ResultWriter::Format::Json
-                                          : ResultWriter::Format::Table;
-    command.databaseDir = parser.value(database);
-    command.options.pump = parser.value(pump);
-    command.options.tank = parser.value(tank);
-    if (parser.isSet(velocity))
-        std::tie(command.options.minVelocity, command.options.maxVelocity) = velocityRange(parser.value(velocity));
-    command.outputPath = parser.value(output);
-    command.reportPath = parser.value(report);
+    if (isSet("csv") && isSet("json"))
+        throw UsageError{tr("--csv and --json exclude each other")};
+    command.format = isSet("csv")    ? ResultWriter::Format::Csv
+                   : isSet("json")   ? ResultWriter::Format::Json
+                                     : ResultWriter::Format::Table;
+    command.headerless = isSet("no-header");
+    command.databaseDir = value("database");
+    command.options.pump = named(parser, QStringLiteral("pump"), "pump row or model");
+    command.options.tank = named(parser, QStringLiteral("tank"), "tank row or type");
+    if (isSet("velocity"))
+        std::tie(command.options.minVelocity, command.options.maxVelocity) = velocityRange(value("velocity"));
+    if (isSet("head-margin")) {
+        bool ok = false;
+        const double percent = finiteNumber(value("head-margin"), ok);
+        if (!ok || percent < 0 || percent > 100)
+            throw UsageError{tr("--head-margin takes a percentage from 0 to 100 (got %1)").arg(value("head-margin"))};
+        command.options.headMargin = percent / 100;
+    }
+    command.outputPath = value("output");
+    command.reportPath = value("report");
+    if (isSet("report") && command.reportPath.isEmpty())
+        throw UsageError{tr("--report needs a file name")};
+    command.summary = isSet("summary");
     return command;
 }
 
@@ -140,15 +210,51 @@ QString databaseFolder(const QString &given)
         QtKnownFolders known;
         return DataFolders::resolve(known).databaseDir;
     }
+    if (!QFileInfo(given).isDir())
+        throw UsageError{tr("--database %1: no such folder").arg(absoluteFilePath(given))};
     return given.endsWith(QLatin1Char('/')) ? given : given + QLatin1Char('/');
 }
 
-// Standard output, or a file that replaces the old one only once it is complete.
+bool sameFile(const QString &a, const QString &b)
+{
+    std::error_code error;
+    if (std::filesystem::equivalent(a.toStdString(), b.toStdString(), error))
+        return true;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// Refuses, before anything is read, an output that is an input or the other output.
+void refuseOutputOverInput(const Command &command, const QString &databaseDir)
+{
+    QList<std::pair<QString, QString>> inputs; // path, what it is
+    if (!command.sitesPath.isEmpty() && command.sitesPath != QLatin1String("-"))
+        inputs.append({command.sitesPath, tr("the sites file")});
+    for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile})
+        inputs.append({databaseDir + QLatin1String(file), tr("the catalog %1").arg(QLatin1String(file))});
+    const QList<std::pair<QString, QString>> outputs{{command.outputPath, QStringLiteral("-o")},
+                                                     {command.reportPath, QStringLiteral("--report")}};
+    for (const auto &[output, option] : outputs) {
+        if (output.isEmpty() || output == QLatin1String("-"))
+            continue;
+        if (QFileInfo(output).isDir())
+            throw UsageError{tr("%1 %2: is a folder; give a file name").arg(option, absoluteFilePath(output))};
+        for (const auto &[input, what] : inputs) {
+            if (sameFile(output, input))
+                throw UsageError{tr("%1 %2 is %3: refusing to write over an input")
+                                     .arg(option, absoluteFilePath(output), what)};
+        }
+    }
+    if (!command.outputPath.isEmpty() && !command.reportPath.isEmpty() && sameFile(command.outputPath, command.reportPath))
+        throw UsageError{tr("-o and --report name the same file %1").arg(absoluteFilePath(command.reportPath))};
+}
+
+// Standard output, or a file that replaces the old one only once it is complete: an
+// interrupted or failed run leaves the old file whole.
 class Output {
 public:
-    explicit Output(const QString &path) : path_(path)
+    explicit Output(const QString &path)
     {
-        if (path.isEmpty()) {
+        if (path.isEmpty() || path == QLatin1String("-")) {
             stdout_.open(stdout, QIODevice::WriteOnly);
             return;
         }
@@ -159,86 +265,101 @@ public:
                                  .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES))};
     }
     QIODevice &device() { return file_ ? static_cast<QIODevice &>(*file_) : stdout_; }
+    QFileDevice &file() { return *file_; }
     void commit()
     {
-        if (!file_)
+        if (!file_) {
+            stdout_.flush();
             return;
+        }
         // Flushed and checked before the rename, so that a full disk leaves the old file.
         if (!file_->flush() || !file_->commit())
             throw UsageError{QStringLiteral("Stream write error")};
     }
 
 private:
-    QString path_;
     QFile stdout_;
     std::optional<QSaveFile> file_;
 };
 
 int run(const Command &command)
 {
+    // The window reads numbers with a point whatever the regional settings.
+    setDecimalSeparator(u'.');
+    const QString databaseDir = databaseFolder(command.databaseDir);
+    refuseOutputOverInput(command, databaseDir);
+
     SitesFile sites;
     if (!command.site) {
         try {
-            sites.load(command.sitesPath);
+            sites.load(command.sitesPath, command.headerless);
         } catch (const Error &e) {
             throw UsageError{e.message()};
         }
     }
 
-    // The window reads numbers with a point whatever the regional settings.
-    setDecimalSeparator(u'.');
-    const QString databaseDir = databaseFolder(command.databaseDir);
+    // Catalogs that cannot be read are a setup fault: said once, nothing written.
     Catalogs catalogs;
-    QString catalogError;
-    try {
-        catalogs.load(databaseDir);
-    } catch (const Error &e) {
-        catalogError = e.message();
-    }
     std::optional<SiteDesigner> designer;
     try {
-        designer.emplace(catalogs, command.options, catalogError);
+        catalogs.load(databaseDir);
+        designer.emplace(catalogs, command.options);
     } catch (const Error &e) {
         throw UsageError{e.message()};
     }
+    for (const QString &notice : sites.notices() + designer->catalogDefects())
+        printError(notice);
 
     Output output(command.outputPath);
-    const auto writer = ResultWriter::create(command.format, output.device());
+    const auto writer = ResultWriter::create(command.format, output.device(), command.summary);
+    std::optional<Output> reportFile;
     std::optional<DesignReport> report;
-    try {
-        if (!command.reportPath.isEmpty())
-            report.emplace(command.reportPath, databaseDir);
-    } catch (const Error &e) {
-        throw UsageError{e.message()};
+    if (!command.reportPath.isEmpty()) {
+        reportFile.emplace(command.reportPath);
+        try {
+            report.emplace(reportFile->file(), databaseDir);
+        } catch (const Error &e) {
+            throw UsageError{e.message()};
+        }
     }
 
     bool someFailed = false;
+    DesignSummary summary;
+    const QString sitesName = command.site ? QStringLiteral("--site") : sites.displayName();
     const auto designOne = [&](const Site &site) {
         const SiteResult result = designer->design(site);
         if (result.failed()) {
             someFailed = true;
-            printError(QStringLiteral("line %1: %2").arg(site.line).arg(result.error));
+            printError(result.errorColumn.isEmpty()
+                           ? QStringLiteral("%1 line %2: %3").arg(sitesName).arg(site.line).arg(result.error)
+                           : QStringLiteral("%1 line %2, %3: %4")
+                                 .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error));
         }
         writer->write(result);
         if (report)
             report->addPage(result);
+        summary.add(result);
     };
     if (command.site) {
         designOne(*command.site);
     } else {
-        for (int i = 1; i < sites.lineCount(); ++i) {
-            if (sites.holdsSite(i))
-                designOne(sites.site(i));
-        }
+        for (int i = 0; i < sites.siteCount(); ++i)
+            designOne(sites.site(i));
     }
-    writer->finish();
-    output.commit();
+    writer->finish(command.summary ? &summary : nullptr);
     try {
-        if (report)
+        if (report) {
+            if (command.summary)
+                report->addSummaryPage(summary);
             report->finish();
+        }
     } catch (const Error &e) {
         throw UsageError{e.message()};
     }
+    // Both outputs complete before either replaces its old file.
+    output.commit();
+    if (reportFile)
+        reportFile->commit();
     return someFailed ? SomeFailed : AllDesigned;
 }
 
@@ -246,6 +367,7 @@ int run(const Command &command)
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietQt);
     // Only the report draws (offscreen: this program never shows a window); the rest
     // needs no GUI, which keeps start-up short and the output free of GUI messages.
     std::unique_ptr<QCoreApplication> application;

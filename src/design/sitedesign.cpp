@@ -3,9 +3,11 @@
 #include "catalogcolumns.h"
 #include "projectstate.h"
 #include "designcalculation.h"
+#include "designchecks.h"
 #include "error.h"
 #include "numbers.h"
-#include "sheetlayout.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <functional>
@@ -18,18 +20,29 @@ namespace {
 
 // A row past every stored one: its cells read empty.
 constexpr qint32 noRow = std::numeric_limits<qint32>::max();
-
-constexpr double minimumDailyUsage = 15;  // L/person/day, humanitarian minimum
-constexpr double maximumPeoplePerTap = 250;
 constexpr double hoursPerDay = 24;
+enum DefectTable { Pumps, Tanks };
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SiteDesigner", text);
+}
 
 std::optional<Extended> numberIn(const QString &text)
 {
     try {
-        return parseNumber(text);
+        const Extended value = parseNumber(text);
+        if (std::isfinite(value))
+            return value;
     } catch (const Error &) {
-        return std::nullopt;
     }
+    return std::nullopt;
+}
+
+// A number as a message shows it: the shortest text that reads back the same.
+QString shown(double value)
+{
+    return QString::number(value, 'g', 15);
 }
 
 // A catalog row named by its number (1 up to the last row with text).
@@ -47,119 +60,256 @@ qint32 filledRows(const CellTable &table)
 {
     qint32 last = 0;
     for (qint32 row = 1; row < table.rowCount(); ++row) {
-        if (!table.cell(1, row).isEmpty())
+        if (!table.cell(1, row).trimmed().isEmpty())
             last = row;
     }
     return last;
 }
 
-int columnCaptioned(const CellTable &table, const QString &start, const QString &unit)
+bool blankRow(const CellTable &table, qint32 row)
 {
     for (int col = 0; col < table.colCount(); ++col) {
-        const QString caption = table.cell(col, 0);
-        if (caption.startsWith(start, Qt::CaseInsensitive) && caption.contains(unit))
+        if (!table.cell(col, row).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// A column found by the start of its caption, without case, blanks or units.
+int columnCaptioned(const CellTable &table, const QString &start)
+{
+    for (int col = 0; col < table.colCount(); ++col) {
+        if (table.cell(col, 0).trimmed().startsWith(start, Qt::CaseInsensitive))
             return col;
     }
     return -1;
 }
 
-// A velocity limit as engineers write it: 0.5, 2.0, 0.75.
-QString limitText(double value)
+// What keeps a catalog row out of every choice, or nothing: a blank line, or a
+// column of the given ones that is not a positive number.
+QString rowDefect(const char *file, const CellTable &table, qint32 row, std::initializer_list<int> columns)
 {
-    const QString text = QString::number(value);
-    return text.contains(QLatin1Char('.')) ? text : text + QStringLiteral(".0");
-}
-
-QStringList captions(int first, int last, QString (*caption)(int))
-{
-    QStringList texts;
-    for (int row = first; row <= last; ++row)
-        texts << caption(row);
-    return texts;
+    const QString line = QStringLiteral("%1 line %2").arg(QLatin1String(file)).arg(row + 1);
+    if (blankRow(table, row))
+        return tr("%1: blank line \u2014 row skipped").arg(line);
+    for (const int col : columns) {
+        if (col < 0)
+            continue;
+        const QString text = table.cell(col, row);
+        const auto value = numberIn(text);
+        if (!value || *value <= 0)
+            return tr("%1, %2: '%3' is not %4 \u2014 row skipped")
+                .arg(line, table.cell(col, 0).trimmed(), text, value ? tr("a positive number") : tr("a number"));
+    }
+    return {};
 }
 
 } // namespace
 
-QStringList resultCaptions() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultDescription); }
-QStringList resultUnits() { return captions(ResultRow::DesignFlow, ResultRow::TapstandKits, resultUnit); }
-QStringList inputCaptions() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputDescription); }
-QStringList inputUnits() { return captions(InputRow::PipelineLength, InputRow::PeoplePerTap, inputUnit); }
-
-SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &options, const QString &catalogError)
-    : catalogs_(catalogs), options_(options), catalogError_(catalogError)
+QStringList resultCaptions()
 {
-    if (!catalogError_.isEmpty())
-        return;
-    flowColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Flow"), QStringLiteral("L/s"));
-    headColumn_ = columnCaptioned(catalogs.pumps, QStringLiteral("Head"), QStringLiteral("(m)"));
+    QStringList texts;
+    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+        texts << resultDescription(row);
+    return texts;
+}
 
-    pumpCount_ = filledRows(catalogs.pumps);
-    if (!options.pump.isEmpty()) {
-        namedPump_ = rowNumber(options.pump, pumpCount_).value_or(0);
-        for (qint32 row = 1; namedPump_ == 0 && row <= pumpCount_; ++row) {
-            if (catalogs.pumps.cell(PumpColumn::Model, row) == options.pump)
-                namedPump_ = row;
+QStringList resultUnits()
+{
+    QStringList texts;
+    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+        texts << resultUnit(row);
+    return texts;
+}
+
+QStringList inputCaptions()
+{
+    QStringList texts;
+    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+        texts << inputDescription(row);
+    return texts;
+}
+
+SiteDesigner::SiteDesigner(const Catalogs &catalogs, const DesignOptions &options)
+    : catalogs_(catalogs), options_(options)
+{
+    scanPipes();
+    scanPumps();
+    scanTanks();
+    namePump();
+    nameTank();
+}
+
+void SiteDesigner::scanPipes()
+{
+    // The calculation scans every counted row and stops at the first that is no
+    // number; it gets only the usable rows, in their order.
+    const CellTable &pipes = catalogs_.pipes;
+    for (qint32 row = 1; row <= catalogs_.pipeCount; ++row) {
+        const QString defect =
+            rowDefect(Catalogs::pipesFile, pipes, row, {PipeColumn::Inside, PipeColumn::Nominal});
+        if (!defect.isEmpty()) {
+            defects_ << defect;
+            continue;
         }
-        if (namedPump_ == 0)
-            throw Error(QStringLiteral("The pump catalog has no pump %1").arg(options.pump));
-    } else if (flowColumn_ < 0 || headColumn_ < 0) {
-        throw Error(QStringLiteral("The pump catalog has no \"Flow (L/s)\" and \"Head (m)\" columns: name a pump"));
+        ++pipeCount_;
+        for (int col = 0; col < pipes.colCount(); ++col)
+            pipes_.setCell(col, pipeCount_, pipes.cell(col, row));
     }
+    if (pipeCount_ == 0)
+        throw Error(tr("%1 holds no usable pipe").arg(QLatin1String(Catalogs::pipesFile)));
+}
 
-    if (const auto row = rowNumber(options.tank, catalogs.tankCount)) {
-        tankRows_ << *row;
+void SiteDesigner::scanPumps()
+{
+    const CellTable &pumps = catalogs_.pumps;
+    flowColumn_ = columnCaptioned(pumps, QStringLiteral("Flow"));
+    headColumn_ = columnCaptioned(pumps, QStringLiteral("Head"));
+    powerColumn_ = columnCaptioned(pumps, QStringLiteral("Power"));
+    pumpCount_ = filledRows(pumps);
+    for (qint32 row = 1; row <= pumpCount_; ++row) {
+        const QString defect = rowDefect(Catalogs::pumpsFile, pumps, row, {flowColumn_, headColumn_, powerColumn_});
+        if (!defect.isEmpty()) {
+            defects_ << defect;
+            rowDefects_[Pumps].insert(row, defect);
+        }
+    }
+}
+
+void SiteDesigner::scanTanks()
+{
+    for (qint32 row = 1; row <= catalogs_.tankCount; ++row) {
+        const QString defect = rowDefect(Catalogs::tanksFile, catalogs_.tanks, row, {TankColumn::Volume});
+        if (!defect.isEmpty()) {
+            defects_ << defect;
+            rowDefects_[Tanks].insert(row, defect);
+        }
+    }
+}
+
+void SiteDesigner::namePump()
+{
+    const CellTable &pumps = catalogs_.pumps;
+    if (options_.pump.isEmpty()) {
+        if (flowColumn_ < 0 || headColumn_ < 0)
+            throw Error(tr("%1 has no \"Flow (L/s)\" and \"Head (m)\" columns: name a pump with --pump")
+                            .arg(QLatin1String(Catalogs::pumpsFile)));
         return;
     }
-    for (qint32 row = 1; row <= catalogs.tankCount; ++row) {
-        if (options.tank.isEmpty() || catalogs.tanks.cell(TankColumn::Type, row) == options.tank)
+    namedPump_ = rowNumber(options_.pump, pumpCount_).value_or(0);
+    QStringList models;
+    for (qint32 row = 1; row <= pumpCount_; ++row) {
+        const QString model = pumps.cell(PumpColumn::Model, row).trimmed();
+        if (namedPump_ == 0 && model.compare(options_.pump.trimmed(), Qt::CaseInsensitive) == 0)
+            namedPump_ = row;
+        if (!model.isEmpty())
+            models << model;
+    }
+    if (namedPump_ == 0)
+        throw Error(tr("%1 has no pump %2; its models are %3")
+                        .arg(QLatin1String(Catalogs::pumpsFile), options_.pump, models.join(QStringLiteral(", "))));
+}
+
+void SiteDesigner::nameTank()
+{
+    const qint32 namedRow = rowNumber(options_.tank, catalogs_.tankCount).value_or(0);
+    QStringList types;
+    for (qint32 row = 1; row <= catalogs_.tankCount; ++row) {
+        const QString type = catalogs_.tanks.cell(TankColumn::Type, row).trimmed();
+        const bool named = options_.tank.isEmpty() ? true
+                         : namedRow != 0           ? row == namedRow
+                                                   : type.compare(options_.tank.trimmed(), Qt::CaseInsensitive) == 0;
+        if (!type.isEmpty() && !types.contains(type))
+            types << type;
+        if (!named)
+            continue;
+        if (const QString defect = rowDefects_[Tanks].value(row); !defect.isEmpty())
+            namedTankDefect_ = namedTankDefect_.isEmpty() ? defect : namedTankDefect_;
+        else
             tankRows_ << row;
     }
-    if (tankRows_.isEmpty() && !options.tank.isEmpty())
-        throw Error(QStringLiteral("The tank catalog has no tank %1").arg(options.tank));
+    if (tankRows_.isEmpty() && namedTankDefect_.isEmpty())
+        throw Error(options_.tank.isEmpty()
+                        ? tr("%1 holds no tank").arg(QLatin1String(Catalogs::tanksFile))
+                        : tr("%1 has no tank %2; its types are %3")
+                              .arg(QLatin1String(Catalogs::tanksFile), options_.tank, types.join(QStringLiteral(", "))));
 }
 
-qint32 SiteDesigner::choosePump(double designFlow, double pumpingHead) const
+qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
 {
-    for (qint32 row = 1; row <= pumpCount_; ++row) {
-        const auto flow = numberIn(catalogs_.pumps.cell(flowColumn_, row));
-        const auto head = numberIn(catalogs_.pumps.cell(headColumn_, row));
-        if (flow && head && *flow >= designFlow && *head >= pumpingHead)
-            return row;
+    if (pumpingHead <= 0) {
+        result.gravity = true;
+        result.notes << tr("gravity supply: the storage is below the source, no pump needed");
+        return 0;
     }
-    return 0;
+    if (namedPump_ != 0) {
+        result.notes << tr("pump: named");
+        return namedPump_;
+    }
+    // The least rated power among the pumps that reach the flow and the head with its
+    // margin (the pump's curve falls off its rated point, and pipes roughen with age);
+    // ties go to the smaller flow, which runs nearer its best efficiency.
+    const double head = pumpingHead * (1 + options_.headMargin);
+    const auto rated = [this](int col, qint32 row) {
+        return col < 0 ? 0.0 : double(numberIn(catalogs_.pumps.cell(col, row)).value_or(0));
+    };
+    qint32 best = 0;
+    int candidates = 0;
+    for (qint32 row = 1; row <= pumpCount_; ++row) {
+        if (rowDefects_[Pumps].contains(row) || rated(flowColumn_, row) < result.designFlow
+            || rated(headColumn_, row) < head)
+            continue;
+        ++candidates;
+        if (best == 0 || rated(powerColumn_, row) < rated(powerColumn_, best)
+            || (rated(powerColumn_, row) == rated(powerColumn_, best) && rated(flowColumn_, row) < rated(flowColumn_, best)))
+            best = row;
+    }
+    const QString duty = tr("%1 L/s at %2 m (pumping head %3 m + %4 %)")
+                             .arg(shown(std::round(result.designFlow * 100) / 100), shown(std::round(head * 100) / 100),
+                                  shown(pumpingHead), shown(options_.headMargin * 100));
+    if (best == 0)
+        result.warnings << tr("no catalog pump reaches %1").arg(duty);
+    else if (powerColumn_ >= 0)
+        result.notes << tr("pump: least power (%1 kW) of %2 reaching %3")
+                            .arg(shown(rated(powerColumn_, best))).arg(candidates).arg(duty);
+    else
+        result.notes << tr("pump: smallest flow of %1 reaching %2").arg(candidates).arg(duty);
+    return best;
 }
 
-qint32 SiteDesigner::chooseTank(qint64 theoreticalStorage) const
+qint32 SiteDesigner::chooseTank(SiteResult &result, qint64 theoreticalStorage) const
 {
-    // Each type computed as the calculation does: the tank count rounded to the
-    // nearest whole number, halves up, times the capacity.
+    if (tankRows_.isEmpty())
+        throw Error(namedTankDefect_);
+    // Each type counted as the calculation counts it: the storage over the capacity,
+    // rounded to the nearest whole number, halves up.
     struct Candidate {
         qint32 row;
         Extended tanks;
         Extended capacity;
         Extended storage;
     };
-    std::optional<Candidate> fewest; // among the types that reach the storage
+    std::optional<Candidate> fewest; // among the types that hold the storage
     std::optional<Candidate> largest;
     for (const qint32 row : tankRows_) {
-        try {
-            const Extended capacity = parseNumber(catalogs_.tanks.cell(TankColumn::Volume, row));
-            const Extended tanks = roundHalfUp(checked::divide(Extended(theoreticalStorage), capacity));
-            const Candidate c{row, tanks, capacity, checked::multiply(tanks, capacity)};
-            if (c.storage >= theoreticalStorage
-                && (!fewest || c.tanks < fewest->tanks || (c.tanks == fewest->tanks && c.capacity < fewest->capacity)))
-                fewest = c;
-            if (!largest || c.storage > largest->storage)
-                largest = c;
-        } catch (const Error &) {
-            // A type whose capacity is no number cannot be computed; the others can.
-        }
+        const Extended capacity = parseNumber(catalogs_.tanks.cell(TankColumn::Volume, row));
+        const Extended tanks = roundHalfUp(checked::divide(Extended(theoreticalStorage), capacity));
+        const Candidate c{row, tanks, capacity, checked::multiply(tanks, capacity)};
+        if (c.tanks >= 1 && c.storage >= theoreticalStorage
+            && (!fewest || c.tanks < fewest->tanks || (c.tanks == fewest->tanks && c.capacity < fewest->capacity)))
+            fewest = c;
+        if (!largest || c.storage > largest->storage)
+            largest = c;
     }
-    if (fewest)
-        return fewest->row;
-    if (largest)
-        return largest->row;
-    return tankRows_.value(0, 1); // the calculation then reports what is wrong with it
+    const Candidate chosen = fewest ? *fewest : *largest;
+    const QString description = catalogs_.tanks.cell(TankColumn::Type, chosen.row) + QLatin1Char(' ')
+                              + catalogs_.tanks.cell(TankColumn::Volume, chosen.row) + QStringLiteral(" m\u00b3");
+    if (chosen.tanks < 1)
+        throw Error(tr("%1 tanks round to 0 for a theoretical storage of %2 m\u00b3: choose a smaller tank")
+                        .arg(description).arg(theoreticalStorage));
+    if (fewest && tankRows_.size() > 1)
+        result.notes << tr("tank: fewest tanks (%1) holding %2 m\u00b3").arg(shown(double(chosen.tanks))).arg(theoreticalStorage);
+    return chosen.row;
 }
 
 namespace {
@@ -167,17 +317,32 @@ namespace {
 // The calculation's picks, made by the designer's rules as the calculation asks.
 class RulePicks final : public CatalogPickers {
 public:
-    using PumpRule = std::function<qint32()>;
-    using TankRule = std::function<qint32()>;
-    RulePicks(PumpRule pump, TankRule tank) : pump_(std::move(pump)), tank_(std::move(tank)) {}
+    using Rule = std::function<qint32()>;
+    RulePicks(Rule pump, Rule tank) : pump_(std::move(pump)), tank_(std::move(tank)) {}
     qint32 pickPump() override { return pump_(); }
     void endPumpPick() override {}
     qint32 pickTank() override { return tank_(); }
 
 private:
-    PumpRule pump_;
-    TankRule tank_;
+    Rule pump_;
+    Rule tank_;
 };
+
+// What is wrong with an input, or nothing. Elevations may be any finite number; the
+// others must be positive, pumping hours at most a day.
+QString inputFault(int row, const QString &text)
+{
+    const auto value = numberIn(text);
+    if (!value)
+        return text.trimmed().isEmpty() ? tr("missing") : tr("not a number");
+    if (row == InputRow::SourceElevation || row == InputRow::StorageElevation)
+        return {};
+    if (*value <= 0)
+        return tr("must be greater than 0");
+    if (row == InputRow::PumpingHours && *value > hoursPerDay)
+        return tr("must be at most 24 hours a day");
+    return {};
+}
 
 } // namespace
 
@@ -185,57 +350,64 @@ SiteResult SiteDesigner::design(const Site &site) const
 {
     SiteResult result;
     result.site = site;
-    if (!catalogError_.isEmpty()) {
-        result.error = catalogError_;
+    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
+        if (const QString fault = inputFault(row, site.inputs[row]); !fault.isEmpty()) {
+            result.errorColumn = site.captions[row].isEmpty() ? inputDescription(row) : site.captions[row];
+            result.error = site.inputs[row].trimmed().isEmpty() ? fault : tr("%1 (got %2)").arg(fault, site.inputs[row]);
+            return result;
+        }
+    }
+    if (namedPump_ != 0 && rowDefects_[Pumps].contains(namedPump_)) {
+        result.error = rowDefects_[Pumps].value(namedPump_);
         return result;
     }
 
-    CellTable inputTable(3, 8, 2);
-    CellTable resultTable(3, 11, 0);
-    for (int i = 0; i < site.inputs.size() && i < InputRow::PeoplePerTap; ++i)
-        inputTable.setCell(valueColumn, InputRow::PipelineLength + i, site.inputs[i]);
-    const auto shown = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
+    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
+    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
+    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+        inputTable.setCell(valueColumn, row, site.inputs[row]);
+    const auto shownResult = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
 
     DesignCalculation calculation;
     double pumpingHead = 0;
     RulePicks picks(
         [&]() -> qint32 {
             // Design flow and pumping head are written by the time the pump is picked.
-            pumpingHead = double(parseNumber(shown(ResultRow::PumpingHead)));
-            if (namedPump_ != 0)
-                return result.pumpCatalogRow = namedPump_;
-            result.pumpCatalogRow = choosePump(calculation.designFlow, pumpingHead);
-            result.pumpByDuty = result.pumpCatalogRow != 0;
-            if (result.pumpCatalogRow == 0)
-                result.warnings << QStringLiteral("no catalog pump reaches the duty");
+            pumpingHead = double(parseNumber(shownResult(ResultRow::PumpingHead)));
+            result.designFlow = calculation.designFlow;
+            result.pumpCatalogRow = choosePump(result, pumpingHead);
             return result.pumpCatalogRow != 0 ? result.pumpCatalogRow : noRow;
         },
         [&]() -> qint32 {
-            const qint64 storage = roundHalfEven(parseNumber(shown(ResultRow::TheoreticalStorage)));
-            return result.tankCatalogRow = chooseTank(storage);
+            const qint64 storage = roundHalfEven(parseNumber(shownResult(ResultRow::TheoreticalStorage)));
+            return result.tankCatalogRow = chooseTank(result, storage);
         });
     ProjectState state; // no window: nothing follows it
-    const DesignCalculation::Tables tables{inputTable,         resultTable,       catalogs_.pipes,
-                                           catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
+    const DesignCalculation::Tables tables{inputTable, resultTable,     pipes_,
+                                           pipeCount_, catalogs_.pumps, catalogs_.tanks};
     try {
         calculation.run(tables, state, picks);
     } catch (const Error &e) {
         result.error = e.message();
         result.warnings.clear();
+        result.notes.clear();
         return result;
     }
 
-    for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row)
-        result.results << shown(row);
+    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+        result.results[row] = shownResult(row);
     if (result.pumpCatalogRow != 0) {
         result.pump = resultTable.cell(descriptionColumn, ResultRow::Pump);
+        result.pumpModel = catalogs_.pumps.cell(PumpColumn::Model, result.pumpCatalogRow);
         result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpCatalogRow);
     } else {
-        result.results[ResultRow::Pump - 1].clear(); // no pump: the pump cell stays empty
+        result.results[ResultRow::Pump].clear(); // no pump: the pump cell stays empty
     }
     result.tank = resultTable.cell(descriptionColumn, ResultRow::Tanks);
     result.designFlow = calculation.designFlow;
     result.insideDiameter = calculation.insideDiameter;
+    result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
+    result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
     check(result, pumpingHead);
     return result;
 }
@@ -243,36 +415,25 @@ SiteResult SiteDesigner::design(const Site &site) const
 void SiteDesigner::check(SiteResult &result, double pumpingHead) const
 {
     // Checks never change a number; each reads what the calculation produced.
-    const double diameter = result.insideDiameter / 1000;
-    if (diameter > 0) {
-        const double velocity = result.designFlow / 1000 / (M_PI / 4 * diameter * diameter);
-        if (velocity < options_.minVelocity || velocity > options_.maxVelocity)
-            result.warnings << QStringLiteral("flow velocity %1 m/s outside %2-%3 m/s")
-                                   .arg(QString::number(velocity, 'f', 2), limitText(options_.minVelocity),
-                                        limitText(options_.maxVelocity));
-    }
-    const auto input = [&result](int row) { return numberIn(result.site.inputs.value(row - 1)); };
-    if (const auto usage = input(InputRow::DailyUsage); usage && *usage < minimumDailyUsage)
-        result.warnings << QStringLiteral("daily usage under 15 L/person/day");
-    if (const auto perTap = input(InputRow::PeoplePerTap); perTap && *perTap > maximumPeoplePerTap)
-        result.warnings << QStringLiteral("more than 250 people per tap");
-    if (const auto hours = numberIn(result.results.value(ResultRow::ActualPumpingTime - 1)); hours && *hours > hoursPerDay)
-        result.warnings << QStringLiteral("actual pumping time over 24 h/day");
-    const auto theoretical = numberIn(result.results.value(ResultRow::TheoreticalStorage - 1));
-    const auto actual = numberIn(result.results.value(ResultRow::ActualStorage - 1));
-    if (theoretical && actual && *actual < *theoretical)
-        result.warnings << QStringLiteral("actual storage under the theoretical storage");
-    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0) {
-        const auto rated = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
-        if (rated && result.designFlow > *rated)
-            result.warnings << QStringLiteral("design flow beyond the pump's rated flow of %1 L/s")
-                                   .arg(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
-    }
-    if (result.pumpCatalogRow != 0 && headColumn_ >= 0) {
-        const auto rated = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
-        if (rated && pumpingHead > *rated)
-            result.warnings << QStringLiteral("pumping head beyond the pump's rated head of %1 m")
-                                   .arg(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
+    const auto number = [](const QString &text) { return double(numberIn(text).value_or(0)); };
+    DesignCheckInput in;
+    in.dailyUsage = number(result.site.inputs[InputRow::DailyUsage]);
+    in.peoplePerTap = number(result.site.inputs[InputRow::PeoplePerTap]);
+    in.designFlow = result.designFlow;
+    in.insideDiameter = result.insideDiameter;
+    in.pumpingHead = pumpingHead;
+    in.theoreticalStorage = number(result.results[ResultRow::TheoreticalStorage]);
+    in.actualStorage = number(result.results[ResultRow::ActualStorage]);
+    in.actualPumpingTime = number(result.results[ResultRow::ActualPumpingTime]);
+    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0)
+        in.ratedFlow = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
+    if (result.pumpCatalogRow != 0 && headColumn_ >= 0)
+        in.ratedHead = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
+    in.minVelocity = options_.minVelocity;
+    in.maxVelocity = options_.maxVelocity;
+    for (const DesignCheck &check : designChecks(in)) {
+        if (!check.passed)
+            result.warnings << check.message;
     }
 }
 

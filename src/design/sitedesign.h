@@ -1,82 +1,137 @@
 #pragma once
 
 #include "catalogfiles.h"
+#include "sheetlayout.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <array>
 
 namespace quorvel {
 
 // What the engineer asks of every site besides its inputs.
 struct DesignOptions {
-    QString pump;              // a pump row or model; empty: the first pump that reaches the duty
+    QString pump;              // a pump row or model; empty: the least power that meets the duty
     QString tank;              // a tank row or type; empty: any type
     double minVelocity = 0.5;  // m/s, below it sediment settles in the pipe
     double maxVelocity = 2.0;  // m/s, above it the pipe wastes head and risks surge
+    double headMargin = 0.10;  // share of the pumping head a chosen pump must reach beyond it
 };
 
-// One site as read: its line in the sites file, its name and its seven input texts
-// in the input table's order (pipeline length, source and storage elevation,
-// population, pumping hours, daily usage, people per tap).
+// The value column of one of the main window's tables, addressed by that table's
+// rows (InputRow::* or ResultRow::*), so inputs and results count alike.
+template <int LastRow>
+class ValueColumn {
+public:
+    static constexpr int firstRow = 1;
+    static constexpr int lastRow = LastRow;
+
+    ValueColumn() = default;
+    // The texts of rows 1.. in order; missing ones are empty, surplus ones dropped.
+    static ValueColumn fromTexts(const QStringList &texts)
+    {
+        ValueColumn column;
+        for (int row = firstRow; row <= lastRow; ++row)
+            column[row] = texts.value(row - firstRow);
+        return column;
+    }
+    // The texts of rows 1.. in order.
+    QStringList texts() const { return QStringList(texts_.begin() + firstRow, texts_.end()); }
+
+    const QString &operator[](int row) const { return texts_.at(row); }
+    QString &operator[](int row) { return texts_.at(row); }
+
+private:
+    std::array<QString, LastRow + 1> texts_; // row 0, the captions' row, stays empty
+};
+
+using SiteInputs = ValueColumn<InputRow::PeoplePerTap>;
+using SiteResults = ValueColumn<ResultRow::TapstandKits>;
+
+// One site as read: its line in the sites file, its name and its seven input texts.
 struct Site {
     int line = 0;
     QString name;
-    QStringList inputs;
+    SiteInputs inputs;
+    SiteInputs captions; // each input's column caption in the sites file, for messages
 };
 
 // One site designed: the main window's ten result texts and what was picked, or the
-// error that stopped the calculation.
+// error that stopped it.
 struct SiteResult {
     Site site;
-    QStringList results;      // the result table's value column, rows 1 to 10; empty on error
+    SiteResults results;      // the result table's value column; empty texts on error
     QString pump;             // "<name> pump <model> model"; empty when no pump was chosen
+    QString pumpModel;
     qint32 pumpCatalogRow = 0; // 0 when none
-    bool pumpByDuty = false;  // chosen as the first catalog pump that reaches the duty
     QString pumpPicture;      // the chosen pump's curve picture file name in the catalog
+    bool gravity = false;     // the storage lies low enough for no pump
     QString tank;             // "<type> Tank <capacity> M^3"
     qint32 tankCatalogRow = 0;
     double insideDiameter = 0; // of the chosen pipe, mm
     double designFlow = 0;     // L/s
-    QStringList warnings;
+    double velocity = 0;       // m/s in the chosen pipe
+    double gradient = 0;       // hydraulic gradient, m of friction loss per km
+    QStringList notes;        // why the pump and the tank were chosen
+    QStringList warnings;     // the failed checks
+    QString errorColumn;      // the input column the error is about, if any
     QString error;            // the program's message; empty when the site was designed
 
     bool failed() const { return !error.isEmpty(); }
+    // The error with its column: "Population: must be greater than 0 (got -5)".
+    QString errorText() const { return errorColumn.isEmpty() ? error : errorColumn + QStringLiteral(": ") + error; }
 };
 
 // The captions of the ten results, as the result table shows them.
 QStringList resultCaptions();
 // Their units, as the result table shows them.
 QStringList resultUnits();
-// The captions and units of the seven inputs.
+// The captions of the seven inputs.
 QStringList inputCaptions();
-QStringList inputUnits();
 
 // Designs sites one after the other with the main window's calculation on the given
 // catalogs, picking the pump and the tank type by the options and checking the
-// design. Each site starts from a fresh calculation.
+// design. Each site starts from a fresh calculation; catalog rows that cannot be
+// used are left out of every choice and named once in catalogDefects().
 class SiteDesigner {
 public:
-    // Raises Error when the options name a pump or tank the catalogs do not have, or
-    // when no pump is named and the pump catalog has no flow and head columns. A
-    // catalog error (catalogs that could not be loaded) is given to every site.
-    SiteDesigner(const Catalogs &catalogs, const DesignOptions &options, const QString &catalogError = {});
+    // Raises Error when the options name a pump or tank the catalogs do not have, when
+    // no pump is named and the pump catalog has no flow and head columns, or when the
+    // pipe catalog has no usable pipe.
+    SiteDesigner(const Catalogs &catalogs, const DesignOptions &options);
 
     SiteResult design(const Site &site) const;
 
+    // "pumps.csv line 3, Flow (L/s): 'four' is not a number — row skipped", in
+    // catalog and line order.
+    const QStringList &catalogDefects() const { return defects_; }
+
 private:
-    qint32 choosePump(double designFlow, double pumpingHead) const;
-    qint32 chooseTank(qint64 theoreticalStorage) const;
+    void scanPipes();
+    void scanPumps();
+    void scanTanks();
+    void namePump();
+    void nameTank();
+    qint32 choosePump(SiteResult &result, double pumpingHead) const;
+    qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
     void check(SiteResult &result, double pumpingHead) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;
-    QString catalogError_;
+    CellTable pipes_{5, 1};     // the usable pipe rows, renumbered from 1
+    qint32 pipeCount_ = 0;
+    QHash<qint32, QString> rowDefects_[2]; // pump rows, tank rows that cannot be used
     qint32 pumpCount_ = 0;     // pump rows 1.. that hold a line of the catalog
     qint32 namedPump_ = 0;     // the pump the options name, 0 for a choice per site
-    QList<qint32> tankRows_;   // the tank rows the options allow
+    QList<qint32> tankRows_;   // the usable tank rows the options allow
+    QString namedTankDefect_;  // why the named tank cannot be used
     int flowColumn_ = -1;      // pump columns found by their captions
     int headColumn_ = -1;
+    int powerColumn_ = -1;
+    QStringList defects_;
 };
 
 } // namespace quorvel

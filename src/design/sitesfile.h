@@ -1,31 +1,63 @@
 #pragma once
 
-#include "linelist.h"
 #include "sitedesign.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
 
 namespace quorvel {
 
-// A sites file: comma-separated by the catalogs' rules, the first line captions,
-// then one site a line (name and the seven inputs). Only the lines are kept; each
-// site is made when it is asked for, so a long file costs its text and no more.
+// A sites file as spreadsheets write it: comma-separated (or, as European
+// spreadsheets save it, semicolon-separated with decimal commas), quoted fields that
+// may hold the separator, quotes and line breaks, UTF-8 with or without a byte-order
+// mark or else Windows-1252. The first line's captions say which column holds which
+// input, in any order; a file without captions is read in the documented order only
+// when asked to. The text is kept and each site is made when it is asked for, so a
+// long file costs its text and little more.
 class SitesFile {
 public:
-    // Reads the file, "-" standard input. Raises the line reader's error when the
-    // file cannot be read.
-    void load(const QString &path);
+    // Reads the file, "-" standard input. Raises Error naming the file and line when
+    // it cannot be read or its captions do not name every input.
+    void load(const QString &path, bool headerless = false);
 
-    // Lines 2.. of the file; an empty line holds no site.
-    int lineCount() const { return lines_.count(); }
-    bool holdsSite(int index) const;
-    // The site of line index + 1.
+    // The name used in messages: the path as given, "standard input" for "-".
+    QString displayName() const { return name_; }
+    // What the reader noticed once for the whole file: the European format, columns
+    // that are not inputs.
+    const QStringList &notices() const { return notices_; }
+
+    int siteCount() const { return int(records_.size()); }
     Site site(int index) const;
 
+    // The documented captions of each input (the short form first), and of the name.
+    static QStringList knownCaptions(int inputRow);
+    static QStringList nameCaptions();
+
 private:
-    LineList lines_;
+    struct Record {
+        int line;        // of its first character, from 1
+        qsizetype start; // in text_
+        qsizetype length;
+    };
+    QStringList fields(const Record &record) const;
+    void mapColumns(const QStringList &captions);
+
+    QString name_;
+    QString text_;
+    QList<Record> records_; // the sites' records, captions excluded, blank ones skipped
+    QChar delimiter_ = u',';
+    bool decimalComma_ = false;
+    int nameColumn_ = -1;
+    int inputColumns_[SiteInputs::lastRow + 1] = {};
+    SiteInputs captions_; // the file's caption of each input
+    QStringList notices_;
 };
 
-// The site of one line of such a file (fields past the eighth are ignored, missing
-// ones read empty).
-Site siteFromLine(int line, const QString &text);
+// The fields of one record by the quoting rules above.
+QStringList splitFields(QStringView record, QChar delimiter);
+// Bytes as text: UTF-8 (with or without a byte-order mark) when valid, UTF-16 with
+// its byte-order mark, else Windows-1252.
+QString decodeText(const QByteArray &bytes);
 
 } // namespace quorvel

@@ -17,6 +17,8 @@ struct Catalogs {
     static constexpr const char *pipesFile = "pipes.csv";
     static constexpr const char *pumpsFile = "pumps.csv";
     static constexpr const char *tanksFile = "storage.csv";
+    // Shown for a pump without a curve picture, beside the catalogs.
+    static constexpr const char *noCurvePicture = "no curve.bmp";
 
     CellTable pipes{5, 20};
     CellTable pumps{7, 100};

@@ -5,7 +5,10 @@
 #include "error.h"
 #include "rowlist.h"
 #include "sitedesign.h"
+#include "designchecks.h"
+#include "sitesfile.h"
 #include "../hardening/scratchmount.h"
+#include "../support/copyfiles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -29,6 +32,10 @@ struct Run {
 Run designTool(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
+    // Without a runtime folder Qt's painter complains; the command must keep it quiet.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORVEL_DESIGN_TOOL), arguments);
     process.write(input);
     process.closeWriteChannel();
@@ -75,6 +82,25 @@ void fillCatalogs(Catalogs &c, const QStringList &tankCapacities)
 // 125 m3 a day, 8.68 L/s over 4 hours, 53.8 m of head with the 4" pipe.
 const QStringList worked{"1000", "100", "150", "5000", "4", "25", "250"};
 
+const QByteArray header = "Site,L,Zw,Zt,P,T,U,K\n";
+const QByteArray camp = "Camp,1000,100,150,5000,4,25,250\n";
+const QByteArray school = "School,1000,100,130,2000,4,25,250\n"; // a shipped pump meets its duty
+
+// Replaces line n (from 1) of a file, or appends the text when n is 0.
+bool editLine(const QString &path, int n, const QByteArray &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    if (n == 0)
+        lines.insert(lines.size() - 1, text);
+    else
+        lines[n - 1] = text + (lines[n - 1].endsWith('\r') ? "\r" : "");
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(lines.join('\n')) > 0;
+}
+
 } // namespace
 
 class TestDesignTool : public QObject {
@@ -92,29 +118,30 @@ private slots:
 
         QTest::newRow("first pump reaching flow and head; fewest tanks")
             << worked << QStringList{"10", "50", "5"} << "" << "Big pump B-1 model" << "T50 Tank 50 M^3"
-            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
         QTest::newRow("equal tank counts: the smaller capacity")
             << worked << QStringList{"70", "63"} << "" << "Big pump B-1 model" << "T63 Tank 63 M^3"
-            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
         QTest::newRow("no type reaches the storage: the largest storage")
             << worked << QStringList{"100", "60"} << "" << "Big pump B-1 model" << "T60 Tank 60 M^3"
-            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s", "actual storage under the theoretical storage"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "actual storage 120 m³ below the theoretical storage of 125 m³, 5 m³ short"};
         QTest::newRow("named pump short of the flow")
             << worked << QStringList{"10"} << "S-1" << "Small pump S-1 model" << "T10 Tank 10 M^3"
-            << QStringList{"flow velocity 0.47 m/s outside 0.5-2.0 m/s", "design flow beyond the pump's rated flow of 2 L/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "design flow 8.68 L/s above the pump's rated flow of 2 L/s"};
         QTest::newRow("no pump reaches the duty")
             << QStringList{"1000", "100", "150", "40000", "4", "25", "250"} << QStringList{"10"} << ""
             << "" << "T10 Tank 10 M^3"
-            << QStringList{"no catalog pump reaches the duty", "flow velocity 3.72 m/s outside 0.5-2.0 m/s"};
+            << QStringList{"no catalog pump reaches 69.44 L/s at 135.63 m (pumping head 123.3 m + 10 %)",
+                           "flow velocity 3.72 m/s above 2 m/s"};
         QTest::newRow("named pump short of the head; minimum standards")
             << QStringList{"1000", "100", "150", "12000", "4", "10", "300"} << QStringList{"10"} << "L-1"
             << "Low pump L-1 model" << "T10 Tank 10 M^3"
-            << QStringList{"flow velocity 0.45 m/s outside 0.5-2.0 m/s", "daily usage under 15 L/person/day",
-                           "more than 250 people per tap", "pumping head beyond the pump's rated head of 10 m"};
+            << QStringList{"flow velocity 0.45 m/s below 0.5 m/s", "daily usage 10 L/person/day below 15 L/person/day",
+                           "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m"};
         QTest::newRow("pumping time over a day")
             << QStringList{"1000", "100", "150", "5000", "20", "25", "250"} << QStringList{"200"} << "2"
             << "Low pump L-1 model" << "T200 Tank 200 M^3"
-            << QStringList{"actual pumping time over 24 h/day", "pumping head beyond the pump's rated head of 10 m"};
+            << QStringList{"actual pumping time 32 h/day above 24 h/day", "pumping head 65.09 m above the pump's rated head of 10 m"};
     }
 
     void picksAndChecks()
@@ -126,10 +153,10 @@ private slots:
         fillCatalogs(catalogs, tanks);
         DesignOptions options;
         options.pump = pump;
-        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", inputs});
+        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", SiteInputs::fromTexts(inputs), {}});
         QCOMPARE(r.error, QString());
         QTEST(r.pump, "expectedPump");
-        QCOMPARE(r.results.value(5), r.pump.isEmpty() ? QString() : QStringLiteral("1"));
+        QCOMPARE(r.results[ResultRow::Pump], r.pump.isEmpty() ? QString() : QStringLiteral("1"));
         QTEST(r.tank, "expectedTank");
         QTEST(r.warnings, "warnings");
     }
@@ -185,16 +212,170 @@ private slots:
         for (const QJsonValue &v : all) {
             const QJsonObject o = v.toObject();
             outcome << QStringLiteral("%1 %2: %3").arg(o["line"].toInt()).arg(o["site"].toString(),
-                       o["error"].isNull() ? o["results"].toObject()["Q design"].toString() : o["error"].toString());
+                       o["error"].isNull() ? QString::number(o["results"].toObject()["Q design"].toDouble())
+                                           : o["error"].toString());
         }
         QCOMPARE(outcome, (QStringList{"2 School, north: 208.2", "3  Clinic A : 166.8",
-                                       "4 Bad: 'abc' is not a valid floating point value",
-                                       "6 No time: Floating point division by zero",
-                                       "7 Short: '' is not a valid floating point value"}));
-        // The first shipped pump whose rated flow and head reach 3.47 L/s and 32 m.
+                                       "4 Bad: L: not a number (got abc)",
+                                       "6 No time: T: must be greater than 0 (got 0)",
+                                       "7 Short: K: missing"}));
+        // Of the shipped pumps reaching 3.47 L/s and 32 m + 10 %, the least power.
         const QJsonObject pump = all[0].toObject()["pump"].toObject();
         QCOMPARE(pump["description"].toString(), QStringLiteral("Petrol engine pump PE-50H model"));
-        QVERIFY(pump["choice"].toString().contains("duty"));
+        QVERIFY(all[0].toObject()["notes"].toArray().first().toString().startsWith("pump: least power (4.8 kW) of 2"));
+    }
+
+    // The command on a sites file and a copy of the shipped database: SITES, DB, OUT
+    // and DIR in the arguments stand for the sites file, the database folder, an
+    // output file that holds "old" beforehand, and the temporary folder. A catalog
+    // edit "pumps.csv:3:text" replaces line 3 (line 0 appends).
+    void commandRefusesAndReports_data()
+    {
+        QTest::addColumn<QByteArray>("sites");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("catalogEdit");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");  // found in standard output (or in OUT when given)
+        QTest::addColumn<QString>("err");  // found in standard error; empty: nothing there
+
+        const QStringList csv{"--csv", "--database", "@DB", "@SITES"};
+        // Columns by caption, files as spreadsheets write them.
+        QTest::newRow("columns in another order") << QByteArray("Zt,Zw,L (m),k,U,T,population,Site,Remark\n150,100,1000,250,25,4,5000,Camp,x\n")
+            << csv << "" << 0 << "2,Camp,520.8,5,3.83,53.83,125" << "column 9 \"Remark\" is not an input, ignored";
+        QTest::newRow("no caption line") << camp << csv << "" << 2 << "" << "line 1: no known caption; expected";
+        QTest::newRow("no caption line, as asked") << camp << QStringList{"--no-header", "--csv", "--database", "@DB", "@SITES"}
+            << "" << 0 << "1,Camp,520.8" << "";
+        QTest::newRow("a missing column") << QByteArray("Site,L,Zw,Zt,P,T,U\nCamp,1000,100,150,5000,4,25\n") << csv
+            << "" << 2 << "" << "line 1: no column for K;";
+        QTest::newRow("empty file") << QByteArray() << csv << "" << 2 << "" << "holds no line";
+        QTest::newRow("captions alone") << header << csv << "" << 2 << "" << "holds no site";
+        QTest::newRow("UTF-8 without a mark") << header + "L\xc3\xb3vua \xd8\xaf,1000,100,150,5000,4,25,250\n" << csv << ""
+            << 0 << QString::fromUtf8("2,Lóvua \u062f,520.8") << "";
+        QTest::newRow("Windows-1252") << header + "L\xf3vua,1000,100,150,5000,4,25,250\n" << csv << "" << 0
+            << QString::fromUtf8("2,Lóvua,520.8") << "";
+        QTest::newRow("European spreadsheet") << QByteArray("Site;L;Zw;Zt;P;T;U;K\nCamp;1000,0;100;150;5000;4;24,5;250\n")
+            << csv << "" << 0 << "2,Camp,510.6" << "semicolon-separated with decimal commas";
+        QTest::newRow("line break in a quoted name") << header + "\"North\nCamp\",1000,100,150,5000,4,25,250\nB,1000,100,150,5000,4,25,250\n"
+            << csv << "" << 0 << "2,\"North\nCamp\",520.8" << "";
+        QTest::newRow("a formula as a name") << header + "=HYPERLINK(\"x\"),1000,100,150,5000,4,25,250\n" << csv << ""
+            << 0 << "2,\"'=HYPERLINK(\"\"x\"\")\",520.8" << "";
+        // Impossible inputs, each named with its column as the file captions it.
+        QTest::newRow("negative length") << header + "A,-1000,100,150,5000,4,25,250\n" << csv << "" << 1
+            << "L: must be greater than 0 (got -1000)" << "line 2, L: must be greater than 0 (got -1000)";
+        QTest::newRow("30 pumping hours") << QByteArray("Site,L,Zw,Zt,P,Pumping hours (h/day),U,K\nA,1000,100,150,5000,30,25,250\n")
+            << csv << "" << 1 << "" << "line 2, Pumping hours (h/day): must be at most 24 hours a day (got 30)";
+        QTest::newRow("negative people per tap") << header + "A,1000,100,150,5000,4,25,-250\n" << csv << "" << 1 << ""
+            << "line 2, K: must be greater than 0 (got -250)";
+        QTest::newRow("no people") << header + "A,1000,100,150,0,4,25,250\n" << csv << "" << 1 << ""
+            << "line 2, P: must be greater than 0 (got 0)";
+        QTest::newRow("no daily usage") << header + "A,1000,100,150,5000,4,,250\n" << csv << "" << 1 << ""
+            << "line 2, U: missing";
+        QTest::newRow("elevation not a number") << header + "A,1000,nan,150,5000,4,25,250\n" << csv << "" << 1 << ""
+            << "line 2, Zw: not a number (got nan)";
+        QTest::newRow("gravity") << header + "Hill,1000,170,100,5000,4,25,250\n" << csv << "" << 0
+            << "gravity supply: the storage is below the source, no pump needed" << "";
+        // Outputs never over an input, always whole.
+        QTest::newRow("-o over the sites") << camp << QStringList{"--database", "@DB", "-o", "@SITES", "@SITES"} << "" << 2
+            << "" << "is the sites file: refusing to write over an input";
+        QTest::newRow("--report over the sites") << camp << QStringList{"--database", "@DB", "--report", "@SITES", "@SITES"}
+            << "" << 2 << "" << "is the sites file: refusing to write over an input";
+        QTest::newRow("-o over a catalog") << header + camp << QStringList{"--database", "@DB", "-o", "@DB/pumps.csv", "@SITES"}
+            << "" << 2 << "" << "is the catalog pumps.csv";
+        QTest::newRow("-o a folder") << header + camp << QStringList{"--database", "@DB", "-o", "@DIR", "@SITES"} << "" << 2
+            << "" << "is a folder; give a file name";
+        QTest::newRow("-o -") << header + camp << QStringList{"--csv", "--database", "@DB", "-o", "-", "@SITES"} << "" << 0
+            << "2,Camp,520.8" << "";
+        QTest::newRow("a wrong --database") << header + camp << QStringList{"--database", "@DIR/none", "-o", "@OUT", "@SITES"}
+            << "" << 2 << "old" << "--database";
+        QTest::newRow("unreadable catalogs") << header + camp << QStringList{"--database", "@DIR", "-o", "@OUT", "@SITES"}
+            << "" << 2 << "old" << "pipes.csv";
+        // Catalog rows the command cannot use, named once against the catalog.
+        QTest::newRow("pump flow not a number") << header + camp << csv << "pumps.csv:3:2,Petrol engine,PE-50H,four,45,4.8,"
+            << 0 << "" << QString::fromUtf8("pumps.csv line 3, Flow (L/s): 'four' is not a number \u2014 row skipped");
+        QTest::newRow("named pump unusable") << header + camp << QStringList{"--pump", "pe-50h", "--database", "@DB", "@SITES"}
+            << "pumps.csv:3:2,Petrol engine,PE-50H,four,45,4.8," << 1 << ""
+            << QString::fromUtf8("line 2: pumps.csv line 3, Flow (L/s): 'four' is not a number \u2014 row skipped");
+        QTest::newRow("flow caption in lower case") << header + school << csv
+            << "pumps.csv:1:No,Pump,Model,Flow (l/s),Head (m),Power kW,Curve picture" << 0 << "least power" << "";
+        QTest::newRow("tank of size 0") << header + camp << csv << "storage.csv:2:1,Bladder,0,x" << 0 << ""
+            << QString::fromUtf8("storage.csv line 2, Size (m3): '0' is not a positive number \u2014 row skipped");
+        QTest::newRow("blank line ending pipes.csv") << header + camp << csv << "pipes.csv:0:" << 0 << "2,Camp,520.8"
+            << QString::fromUtf8("pipes.csv line 17: blank line \u2014 row skipped");
+        // Choices and options.
+        QTest::newRow("pump model in any case") << header + camp << QStringList{"--csv", "--pump", "de-80", "--database", "@DB", "@SITES"}
+            << "" << 0 << "Diesel engine pump DE-80 model" << "";
+        QTest::newRow("unknown pump lists the models") << header + camp << QStringList{"--pump", "X-1", "--database", "@DB", "@SITES"}
+            << "" << 2 << "" << "has no pump X-1; its models are PE-50, PE-50H, DE-80";
+        QTest::newRow("empty --pump") << header + camp << QStringList{"--pump", "", "--database", "@DB", "@SITES"} << "" << 2
+            << "" << "--pump needs a pump row or model";
+        QTest::newRow("--velocity nan") << header + camp << QStringList{"--velocity", "nan,2", "--database", "@DB", "@SITES"}
+            << "" << 2 << "" << "--velocity takes MIN,MAX";
+        QTest::newRow("--tank rounding to 0") << header + "Small,1000,100,150,500,4,25,250\n"
+            << QStringList{"--tank", "9", "--database", "@DB", "@SITES"} << "" << 1 << ""
+            << QString::fromUtf8("line 2: Corrugated steel 95 m\u00b3 tanks round to 0 for a theoretical storage of 12 m\u00b3");
+        QTest::newRow("--tank short of the storage") << header + camp << QStringList{"--csv", "--tank", "6", "--database", "@DB", "@SITES"}
+            << "" << 0 << QString::fromUtf8("actual storage 120 m\u00b3 below the theoretical storage of 125 m\u00b3, 5 m\u00b3 short") << "";
+        QTest::newRow("JSON in its order, numbers as numbers") << header + camp << QStringList{"--json", "--database", "@DB", "@SITES"}
+            << "" << 0 << "{\"line\":2,\"site\":\"Camp\",\"inputs\":{\"Pump discharge pipeline length\":1000," << "";
+        QTest::newRow("summary") << header + camp + camp << QStringList{"--csv", "--summary", "--database", "@DB", "@SITES"}
+            << "" << 0 << "Tanks,Corrugated steel Tank 70 M^3,4,unit\nTapstand kits,kits of 6 taps,8,unit\n" << "";
+        QTest::newRow("report without Qt's notes") << header + camp << QStringList{"--report", "@DIR/r.pdf", "--database", "@DB", "@SITES"}
+            << "" << 0 << "Camp" << "";
+    }
+
+    void commandRefusesAndReports()
+    {
+        QFETCH(QByteArray, sites);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, catalogEdit);
+        QTemporaryDir dir;
+        const QString database = dir.filePath("Database");
+        QVERIFY(copyFiles(shipped, database));
+        if (!catalogEdit.isEmpty()) {
+            const QStringList edit = catalogEdit.split(':');
+            QVERIFY(editLine(database + "/" + edit[0], edit[1].toInt(), edit.mid(2).join(':').toUtf8()));
+        }
+        const QString sitesPath = dir.filePath("sites.csv"), outPath = dir.filePath("out.csv");
+        for (const auto &[path, bytes] : {std::pair{sitesPath, sites}, {outPath, QByteArray("old")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        for (QString &argument : arguments)
+            argument.replace("@SITES", sitesPath).replace("@DB", database).replace("@OUT", outPath).replace("@DIR", dir.path());
+        const Run run = designTool(arguments);
+
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QString, err);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+        QVERIFY2(run.err.isEmpty() || run.err.count(QStringLiteral("quorvel-design: ")) == run.err.count('\n'),
+                 qPrintable(run.err));
+        QFETCH(QString, out);
+        QFile written(outPath);
+        const QString shown = arguments.contains(outPath) && written.open(QIODevice::ReadOnly)
+                                  ? QString::fromUtf8(written.readAll()) : QString::fromUtf8(run.out);
+        QVERIFY2(shown.contains(out), qPrintable(shown));
+        QFile input(sitesPath);
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        QCOMPARE(input.readAll(), sites);
+    }
+
+    // Values beside their limits tell them apart.
+    void valuesBesideLimits_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("two decimals") << 0.4812 << 0.5 << "0.48";
+        QTest::newRow("rounding onto the limit") << 0.4971 << 0.5 << "0.497";
+        QTest::newRow("whole") << 300.0 << 250.0 << "300";
+        QTest::newRow("above") << 2.004 << 2.0 << "2.004";
+    }
+    void valuesBesideLimits()
+    {
+        QFETCH(double, value);
+        QFETCH(double, limit);
+        QTEST(valueBesideLimit(value, limit), "shown");
     }
 
     void badUsage_data()
@@ -231,6 +412,31 @@ private slots:
         const QString page = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *expected : {"Camp", "520.8", "53.83", "4.16", "Onion Tank 10 M^3"})
             QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
+    }
+
+    // A run stopped while it writes the report leaves the old report whole.
+    void interruptedReportKeepsTheOldOne()
+    {
+        QTemporaryDir dir;
+        const QString sitesPath = dir.filePath("sites.csv"), pdf = dir.filePath("report.pdf");
+        QFile sites(sitesPath), old(pdf);
+        QVERIFY(sites.open(QIODevice::WriteOnly) && old.open(QIODevice::WriteOnly));
+        old.write("old report\n");
+        old.close();
+        sites.write(header);
+        for (int i = 0; i < 5000; ++i)
+            sites.write(camp);
+        sites.close();
+        QProcess process;
+        process.start(QStringLiteral(QUORVEL_DESIGN_TOOL), {"--database", shipped, "--report", pdf, sitesPath});
+        QVERIFY(process.waitForStarted());
+        // Stopped while it draws pages (a few thousand a second at most).
+        QTest::qWait(1000);
+        QCOMPARE(process.state(), QProcess::Running);
+        process.terminate();
+        process.waitForFinished(30000);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old report\n"));
     }
 
     // A full disk: the old output file stays as it was.

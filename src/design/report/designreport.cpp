@@ -1,7 +1,9 @@
 #include "designreport.h"
 
+#include "catalogfiles.h"
 #include "error.h"
 #include "files.h"
+#include "sheetlayout.h"
 
 #include <QDate>
 #include <QFile>
@@ -43,17 +45,13 @@ constexpr double textPoints = 10;
 // window's pixels; the captions scale with the picture.
 constexpr double windowPictureWidth = 1343;
 constexpr double windowPictureHeight = 539;
-constexpr double windowCaptionPixels = 21;
 
 const QColor gridColour(0xa0, 0xa0, 0xa0);
 const QColor errorColour(0xb0, 0x00, 0x00);
-// Behind the captions: the window's face colour, and the classic desktop colour
-// behind the population.
+// Behind the captions that are not on the desktop colour: the window's face colour.
 const QColor captionFace(0xf0, 0xf0, 0xf0);
-const QColor desktopBackground(0x3a, 0x6e, 0xa5);
 
 const QString fontFamily = QStringLiteral("Times New Roman");
-const QString noCurvePicture = QStringLiteral("no curve.bmp");
 
 QFont reportFont(double points, bool bold = false)
 {
@@ -96,6 +94,22 @@ public:
 
         drawHeading(page_.left(), schematicHeadingTop, QStringLiteral("Schematic"));
         drawSchematic(schematicBox);
+        painter_.restore();
+    }
+
+    // The bill of quantities over the whole page, in place of a site.
+    void drawSummary(const QList<SummaryItem> &items)
+    {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        column_ = page_;
+        bottom_ = page_.bottom();
+        double y = drawHeading(page_.left(), page_.top(), QStringLiteral("Bill of quantities"));
+        QList<std::array<QString, 3>> rows;
+        for (const SummaryItem &item : items)
+            rows.append({item.item.isEmpty() ? item.group : item.group + QStringLiteral(": ") + item.item,
+                         QString::number(item.quantity, 'g', 15), item.unit});
+        drawTable(y + mm(1), rows);
         painter_.restore();
     }
 
@@ -156,32 +170,35 @@ private:
     void drawTextColumn()
     {
         double y = drawHeading(column_.left(), column_.top(), QStringLiteral("Inputs"));
-        const QStringList inputCaptionList = inputCaptions();
-        const QStringList inputUnitList = inputUnits();
         QList<std::array<QString, 3>> inputRows;
-        for (int k = 0; k < inputCaptionList.size(); ++k)
-            inputRows.append({inputCaptionList[k], result_.site.inputs.value(k), inputUnitList.value(k)});
+        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+            inputRows.append({inputDescription(row), result_.site.inputs[row], inputUnit(row)});
         y = drawTable(y, inputRows) + mm(sectionGapMm);
 
         if (result_.failed()) {
             setFont(headingPoints, true);
             painter_.setPen(errorColour);
-            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.error)) + mm(sectionGapMm);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.errorText())) + mm(sectionGapMm);
         } else {
             y = drawHeading(column_.left(), y, QStringLiteral("Results"));
-            const QStringList resultCaptionList = resultCaptions();
-            const QStringList resultUnitList = resultUnits();
             QList<std::array<QString, 3>> resultRows;
-            for (int k = 0; k < resultCaptionList.size(); ++k)
-                resultRows.append({resultCaptionList[k], result_.results.value(k), resultUnitList.value(k)});
+            for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+                resultRows.append({resultDescription(row), result_.results[row], resultUnit(row)});
             y = drawTable(y, resultRows) + mm(1.5);
 
-            const QString pump = result_.pump.isEmpty() ? QStringLiteral("no catalog pump reaches the duty")
-                                                        : result_.pump;
+            const QString pump = !result_.pump.isEmpty() ? result_.pump
+                               : result_.gravity     ? QStringLiteral("none, gravity supply")
+                                                     : QStringLiteral("no catalog pump reaches the duty");
             setFont(textPoints);
             painter_.setPen(Qt::black);
             y = drawWrapped(column_.left(), y, QStringLiteral("Pump: %1").arg(pump));
-            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank)) + mm(sectionGapMm);
+            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank));
+            y = drawWrapped(column_.left(), y,
+                            QStringLiteral("Flow velocity %1 m/s, hydraulic gradient %2 m/km")
+                                .arg(QString::number(result_.velocity, 'f', 2), QString::number(result_.gradient, 'f', 2)));
+            for (const QString &note : result_.notes)
+                y = drawWrapped(column_.left(), y, note);
+            y += mm(sectionGapMm);
         }
 
         if (result_.failed() && result_.warnings.isEmpty())
@@ -254,25 +271,20 @@ private:
         const double sx = box.width() / windowPictureWidth;
         const double sy = box.height() / windowPictureHeight;
         QFont font(fontFamily);
-        font.setPixelSize(std::max(1, qRound(windowCaptionPixels * sy)));
+        font.setPixelSize(std::max(1, qRound(schematicCaptionPixels * sy)));
         font.setBold(true);
         painter_.setFont(font);
         const QFontMetricsF metrics = painter_.fontMetrics();
-        const auto caption = [&](double x, double y, const QString &text, const QColor &colour,
-                                 const QColor &background) {
-            const QRectF place(box.left() + x * sx, box.top() + y * sy, metrics.horizontalAdvance(text),
-                               metrics.height());
-            painter_.fillRect(place, background);
-            painter_.setPen(colour);
+        for (const SchematicCaption which : schematicCaptions) {
+            const QString text = schematicCaptionText(which, result_.site.inputs[schematicCaptionInput(which)]);
+            const QPointF corner = schematicCaptionPlace(which, windowPictureWidth, windowPictureHeight);
+            const SchematicCaptionStyle style = schematicCaptionStyle(which);
+            const QRectF place(box.left() + corner.x() * sx, box.top() + corner.y() * sy,
+                               metrics.horizontalAdvance(text), metrics.height());
+            painter_.fillRect(place, style.onDesktopColour ? QColor::fromRgb(desktopBackgroundRgb) : captionFace);
+            painter_.setPen(QColor::fromRgb(style.colourRgb));
             painter_.drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
-        };
-        const double W = windowPictureWidth;
-        const double H = windowPictureHeight;
-        const QStringList &inputs = result_.site.inputs;
-        caption(20, H - 40, QStringLiteral("Water Source Elevation= ") + inputs.value(1), Qt::red, captionFace);
-        caption(W - 380, 80, QStringLiteral("Storage Elevation= ") + inputs.value(2), Qt::red, captionFace);
-        caption(W / 2, H / 2, QStringLiteral("Pipeline Length= ") + inputs.value(0), Qt::blue, captionFace);
-        caption(W - 240, H - 120, QStringLiteral("Population= ") + inputs.value(3), Qt::black, desktopBackground);
+        }
         painter_.restore();
 
         painter_.setPen(QPen(gridColour, mm(lineWidthMm)));
@@ -284,7 +296,7 @@ private:
     // picture that is missing or does not load is passed over.
     QImage curvePicture() const
     {
-        for (const QString &name : {result_.pumpPicture, noCurvePicture}) {
+        for (const QString &name : {result_.pumpPicture, QString::fromLatin1(Catalogs::noCurvePicture)}) {
             const QString path = databaseDir_ + name;
             if (name.isEmpty() || !fileExists(path))
                 continue;
@@ -322,33 +334,33 @@ private:
 } // namespace
 
 struct DesignReport::Document {
-    Document(const QString &pdfPath, const QString &databaseFolder)
-        : file(pdfPath), writer(&file), databaseDir(databaseFolder)
+    Document(QFileDevice &pdf, const QString &databaseFolder) : file(pdf), writer(&pdf), databaseDir(databaseFolder)
     {
         // Picture names are joined to the folder as the catalogs give them.
         if (!databaseDir.isEmpty() && !databaseDir.endsWith(u'/'))
             databaseDir += u'/';
     }
 
-    QFile file;
+    QFileDevice &file;
     QPdfWriter writer;
     QPainter painter;
     QSvgRenderer schematic{QStringLiteral(":/schematic.svg")};
     bool firstPage = true;
     QString databaseDir;
     QString writeError;  // the first failed write, kept for finish()
+
+    void newPage()
+    {
+        if (!firstPage)
+            writer.newPage();
+        firstPage = false;
+    }
 };
 
-DesignReport::DesignReport(const QString &pdfPath, const QString &databaseDir)
-    : document_(std::make_unique<Document>(pdfPath, databaseDir))
+DesignReport::DesignReport(QFileDevice &pdf, const QString &databaseDir)
+    : document_(std::make_unique<Document>(pdf, databaseDir))
 {
     Document &d = *document_;
-    errno = 0;
-    if (!d.file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const int code = errno;
-        raiseCreateError(pdfPath, code != 0 ? systemErrorText(code) : d.file.errorString());
-    }
-
     d.writer.setPageSize(QPageSize(QPageSize::A4));
     d.writer.setPageOrientation(QPageLayout::Portrait);
     d.writer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
@@ -356,7 +368,7 @@ DesignReport::DesignReport(const QString &pdfPath, const QString &databaseDir)
     d.writer.setTitle(QStringLiteral("Quorvel design report"));
     d.schematic.setAspectRatioMode(Qt::IgnoreAspectRatio);
     if (!d.painter.begin(&d.writer))
-        raiseCreateError(pdfPath, d.file.errorString());
+        raiseCreateError(pdf.fileName(), d.file.errorString());
 }
 
 DesignReport::~DesignReport()
@@ -370,13 +382,21 @@ void DesignReport::addPage(const SiteResult &result)
     Document &d = *document_;
     if (!d.painter.isActive())
         return;
-    if (!d.firstPage)
-        d.writer.newPage();
-    d.firstPage = false;
+    d.newPage();
     PageDrawer(d.painter, d.schematic, d.databaseDir, result).draw();
     // The writer ignores failed writes; a full disk shows only in the file's state.
     if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
         d.writeError = d.file.errorString();
+}
+
+void DesignReport::addSummaryPage(const DesignSummary &summary)
+{
+    Document &d = *document_;
+    if (!d.painter.isActive())
+        return;
+    d.newPage();
+    static const SiteResult none;
+    PageDrawer(d.painter, d.schematic, d.databaseDir, none).drawSummary(summary.items());
 }
 
 void DesignReport::finish()
@@ -386,9 +406,6 @@ void DesignReport::finish()
         return;
     const bool ended = d.painter.end();
     if (d.writeError.isEmpty() && (!d.file.flush() || d.file.error() != QFileDevice::NoError))
-        d.writeError = d.file.errorString();
-    d.file.close();
-    if (d.writeError.isEmpty() && d.file.error() != QFileDevice::NoError)
         d.writeError = d.file.errorString();
     if (!d.writeError.isEmpty())
         raiseCreateError(d.file.fileName(), d.writeError);

@@ -1,0 +1,87 @@
+#include "designchecks.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+constexpr double minimumDailyUsage = 15; // L/person/day, the humanitarian minimum
+constexpr double maximumPeoplePerTap = 250;
+constexpr double hoursPerDay = 24;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DesignChecks", text);
+}
+
+QString limitText(double limit)
+{
+    return QString::number(limit, 'g', 15);
+}
+
+// value below (or above) limit: "<name> <value> <unit> below <limit> <unit>".
+DesignCheck bound(const QString &name, double value, double limit, const QString &unit, bool isMinimum,
+                  const QString &limitName = {})
+{
+    DesignCheck check{name, value, limit, unit, isMinimum ? value >= limit : value <= limit, {}};
+    if (!check.passed) {
+        const QString limitWords = limitName.isEmpty() ? limitText(limit) + QLatin1Char(' ') + unit
+                                                       : limitName.arg(limitText(limit) + QLatin1Char(' ') + unit);
+        check.message = (isMinimum ? tr("%1 %2 %3 below %4") : tr("%1 %2 %3 above %4"))
+                            .arg(name, valueBesideLimit(value, limit), unit, limitWords);
+    }
+    return check;
+}
+
+} // namespace
+
+QString valueBesideLimit(double value, double limit)
+{
+    const QString limitShown = limitText(limit);
+    for (int decimals = 2; decimals < 6; ++decimals) {
+        QString shown = QString::number(value, 'f', decimals);
+        while (shown.endsWith(u'0'))
+            shown.chop(1);
+        if (shown.endsWith(u'.'))
+            shown.chop(1);
+        if (shown.toDouble() != limitShown.toDouble() || value == limit)
+            return shown;
+    }
+    return QString::number(value, 'g', 15);
+}
+
+double flowVelocity(double designFlow, double insideDiameter)
+{
+    const double diameter = insideDiameter / 1000;
+    return diameter > 0 ? designFlow / 1000 / (M_PI / 4 * diameter * diameter) : 0;
+}
+
+QList<DesignCheck> designChecks(const DesignCheckInput &in)
+{
+    QList<DesignCheck> checks;
+    const QString velocity = tr("flow velocity");
+    const QString metresPerSecond = QStringLiteral("m/s");
+    const double v = flowVelocity(in.designFlow, in.insideDiameter);
+    checks << bound(velocity, v, in.minVelocity, metresPerSecond, true)
+           << bound(velocity, v, in.maxVelocity, metresPerSecond, false)
+           << bound(tr("daily usage"), in.dailyUsage, minimumDailyUsage, tr("L/person/day"), true)
+           << bound(tr("people per tap"), in.peoplePerTap, maximumPeoplePerTap, tr("people"), false)
+           << bound(tr("actual pumping time"), in.actualPumpingTime, hoursPerDay, tr("h/day"), false);
+    DesignCheck storage = bound(tr("actual storage"), in.actualStorage, in.theoreticalStorage,
+                                QStringLiteral("m\u00b3"), true, tr("the theoretical storage of %1"));
+    if (!storage.passed)
+        storage.message += tr(", %1 m\u00b3 short").arg(QString::number(in.theoreticalStorage - in.actualStorage, 'g', 15));
+    checks << storage;
+    if (in.ratedFlow)
+        checks << bound(tr("design flow"), in.designFlow, *in.ratedFlow, QStringLiteral("L/s"), false,
+                        tr("the pump's rated flow of %1"));
+    if (in.ratedHead)
+        checks << bound(tr("pumping head"), in.pumpingHead, *in.ratedHead, QStringLiteral("m"), false,
+                        tr("the pump's rated head of %1"));
+    return checks;
+}
+
+} // namespace quorvel

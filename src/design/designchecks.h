@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quorvel {
+
+// One engineering check of a designed site: what was checked, the value found, the
+// limit it is held against, and whether it passed. A failed check is a warning,
+// never an error: it changes no number of the design.
+struct DesignCheck {
+    QString name;     // "flow velocity"
+    double value = 0;
+    double limit = 0;
+    QString unit;     // "m/s"
+    bool passed = true;
+    QString message;  // for a failed check: value and limit in words
+};
+
+// What the checks read: the inputs, the calculation's values and the picked pump's
+// rated duty.
+struct DesignCheckInput {
+    double dailyUsage = 0;    // L/person/day
+    double peoplePerTap = 0;
+    double designFlow = 0;    // L/s
+    double insideDiameter = 0; // mm
+    double pumpingHead = 0;   // m, as the result shows it
+    double theoreticalStorage = 0; // m^3, as shown
+    double actualStorage = 0;      // m^3, as shown
+    double actualPumpingTime = 0;  // h/day, as shown
+    std::optional<double> ratedFlow; // of the picked pump, L/s
+    std::optional<double> ratedHead; // m
+    double minVelocity = 0.5;
+    double maxVelocity = 2.0;
+};
+
+// Flow velocity in the chosen pipe, m/s; 0 without a pipe.
+double flowVelocity(double designFlow, double insideDiameter);
+
+// Every check in a fixed order, passed or not.
+QList<DesignCheck> designChecks(const DesignCheckInput &input);
+
+// A value beside its limit with as many decimals as tell them apart (two at
+// least): "0.48" beside "0.5", "0.497" beside "0.5", never "0.50" beside "0.5".
+QString valueBesideLimit(double value, double limit);
+
+} // namespace quorvel
