@@ -9,6 +9,7 @@
 #include "gridwidget.h"
 #include "mainwindow.h"
 #include "sheetlayout.h"
+#include "support/shippedprogram.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "projectstate.h"
@@ -111,21 +112,16 @@ private slots:
 private:
     QDialog &window(const char *className);
 
-    QTemporaryDir root;
-    FakePlatform fake;
-    std::unique_ptr<Application> app;
+    ShippedProgram program;
+    FakePlatform &fake = program.fake;
+    std::unique_ptr<Application> &app = program.app;
 };
 
 void TestCaptionsFit::initTestCase()
 {
-    fake.folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
-    const QString database = root.filePath("common/Pellmarsh/Quorvel/Database/");
-    QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
-
-    app = std::make_unique<Application>(fake.platform);
-    MainWindow &main = app->mainWindow();
-    main.show();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QVERIFY(program.installDatabase());
+    QVERIFY(program.start());
+    MainWindow &main = program.mainWindow();
     QVERIFY(app->catalogs().pipeCount > 0);
     QCOMPARE(fake.boxes.shown(), QStringList());
     // Every window, also those made when first shown.

@@ -6,6 +6,7 @@
 #include "pumpswindow.h"
 #include "sheetlayout.h"
 #include "tankswindow.h"
+#include "support/shippedprogram.h"
 #include "support/children.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
@@ -107,22 +108,16 @@ private slots:
     void calculateSaveNewOpen();
 
 private:
-    QTemporaryDir root;
-    FakePlatform fake;
-    std::unique_ptr<Application> app;
+    ShippedProgram program;
+    FakePlatform &fake = program.fake;
+    std::unique_ptr<Application> &app = program.app;
 };
 
 void TestProjectRoundTrip::init()
 {
-    fake.folders = FakeKnownFolders(root.filePath("common"), root.filePath("documents"), root.filePath("pictures"));
-    const QString database = root.filePath("common/Pellmarsh/Quorvel/Database/");
-    QVERIFY(QDir().mkpath(root.filePath("documents/Pellmarsh/Quorvel/Projects")));
-    QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
-
-    app = std::make_unique<Application>(fake.platform);
-    MainWindow &window = app->mainWindow();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(QDir().mkpath(program.projectsDir()));
+    QVERIFY(program.installDatabase());
+    QVERIFY(program.start());
     // The first activation loaded the shipped catalogs.
     QVERIFY(app->catalogs().pipeCount > 0);
     QVERIFY(app->catalogs().tankCount > 0);

@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "pumpswindow.h"
 #include "tankswindow.h"
+#include "support/shippedprogram.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
@@ -27,11 +28,9 @@ class TestCalculationPicks : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> root_;
-    FakePlatform fake_;
-    std::unique_ptr<Application> app_;
+    std::unique_ptr<ShippedProgram> program_;
 
-    MainWindow &mainWindow() { return app_->mainWindow(); }
+    MainWindow &mainWindow() { return program_->app->mainWindow(); }
     PumpsWindow &pumpsWindow() { return mainWindow().pumpsWindow(); }
     TanksWindow &tanksWindow() { return mainWindow().tanksWindow(); }
 
@@ -61,26 +60,18 @@ private:
 private slots:
     void init()
     {
-        root_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(root_->isValid());
-        fake_.folders = FakeKnownFolders(root_->filePath("common"), root_->filePath("documents"),
-                                    root_->filePath("pictures"));
-        const QString database = root_->filePath("common/Pellmarsh/Quorvel/Database/");
-        QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database));
-        app_ = std::make_unique<Application>(fake_.platform);
-        mainWindow().show();
-        QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
+        program_ = std::make_unique<ShippedProgram>();
+        QVERIFY(program_->installDatabase());
+        QVERIFY(program_->start());
         // The first activation loaded the shipped catalogs.
-        QCOMPARE(app_->catalogs().pipeCount, 15);
-        QCOMPARE(fake_.boxes.shown(), QStringList());
-        QCOMPARE(app_->catalogs().tankCount, 9);
+        QCOMPARE(program_->app->catalogs().pipeCount, 15);
+        QCOMPARE(program_->fake.boxes.shown(), QStringList());
+        QCOMPARE(program_->app->catalogs().tankCount, 9);
     }
 
     void cleanup()
     {
-        app_.reset();
-        fake_.boxes.clear();
-        root_.reset();
+        program_.reset();
     }
 
     // Hand computation for the shipped catalog, inputs L 1000, Zw 100, Zt 150,
@@ -114,7 +105,7 @@ private slots:
         });
         calculate();
 
-        QCOMPARE(fake_.boxes.shown(), QStringList());
+        QCOMPARE(program_->fake.boxes.shown(), QStringList());
         QVERIFY(pickingButtons);
         QVERIFY(!addGraph.isVisible() && ok.isVisibleTo(&pumps));
         QCOMPARE(pumps.pickedRow(), 3);
@@ -135,14 +126,14 @@ private slots:
     void pumpDescriptionFromTheTable()
     {
         typeWorkedExample();
-        app_->catalogs().pumps.setCell(1, 3, "Trailer");
-        app_->catalogs().pumps.setCell(2, 3, "T 9");
+        program_->app->catalogs().pumps.setCell(1, 3, "Trailer");
+        program_->app->catalogs().pumps.setCell(2, 3, "T 9");
         whenModal([this](QWidget *) {
             whenModal([this](QWidget *) { pick(tanksWindow(), 1); });
             pick(pumpsWindow(), 3);
         });
         calculate();
-        QCOMPARE(fake_.boxes.shown(), QStringList());
+        QCOMPARE(program_->fake.boxes.shown(), QStringList());
         QCOMPARE(mainWindow().sheet().results.cell(0, 6), QStringLiteral("Trailer pump T 9 model"));
         QCOMPARE(mainWindow().sheet().results.cell(0, 7), QStringLiteral("Bladder Tank 2 M^3"));
     }

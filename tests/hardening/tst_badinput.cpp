@@ -11,6 +11,7 @@
 #include "mainwindow.h"
 #include "pumpswindow.h"
 #include "tankswindow.h"
+#include "support/shippedprogram.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
@@ -106,17 +107,15 @@ QByteArray shippedFile(const QString &name)
 class BadInputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> root_;
-    FakePlatform fake_;
-    std::unique_ptr<Application> app_;
+    std::unique_ptr<ShippedProgram> program_;
 
-    MainWindow &mainWindow() { return app_->mainWindow(); }
-    Catalogs &catalogs() { return app_->catalogs(); }
+    MainWindow &mainWindow() { return program_->app->mainWindow(); }
+    Catalogs &catalogs() { return program_->app->catalogs(); }
     const CellTable &results() { return mainWindow().sheet().results; }
     GridWidget &inputGrid() { return child<GridWidget>(mainWindow(), "inputGrid"); }
     QToolButton &toolButton(const char *name) { return child<QToolButton>(mainWindow(), name); }
 
-    QString database() const { return root_->filePath(QStringLiteral("common/Pellmarsh/Quorvel/Database/")); }
+    QString database() const { return program_->databaseDir(); }
 
     void writeCatalog(const QString &name, const QByteArray &bytes)
     {
@@ -128,9 +127,7 @@ class BadInputTest : public QObject {
     // Start-up as the program entry does it, through the first activation.
     void startUp()
     {
-        app_ = std::make_unique<Application>(fake_.platform);
-        mainWindow().show();
-        QVERIFY(QTest::qWaitForWindowActive(&mainWindow()));
+        QVERIFY(program_->start());
         // The first activation loaded the catalogs: the pipe count is the file's lines
         // less one, never the 0 it starts at for the pipe files used here.
         QVERIFY(catalogs().pipeCount != 0);
@@ -145,10 +142,10 @@ class BadInputTest : public QObject {
     // The shown errors of one calculation, as the error box words them.
     QStringList calculate()
     {
-        fake_.boxes.clear();
+        program_->fake.boxes.clear();
         Picks picks(mainWindow().pumpsWindow(), mainWindow().tanksWindow());
         QTest::mouseClick(&child<QPushButton>(mainWindow(), "calculateButton"), Qt::LeftButton);
-        return fake_.boxes.errors();
+        return program_->fake.boxes.errors();
     }
 
     // The program after a failure: the worked example gives its results.
@@ -190,18 +187,13 @@ class BadInputTest : public QObject {
 private slots:
     void init()
     {
-        root_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(root_->isValid());
-        fake_.folders = FakeKnownFolders(root_->filePath(QStringLiteral("common")), root_->filePath(QStringLiteral("docs")),
-                                    root_->filePath(QStringLiteral("pictures")));
-        QVERIFY(copyFiles(QStringLiteral(QUORVEL_SHIPPED_DATABASE), database()));
-        fake_.boxes.clear();
+        program_ = std::make_unique<ShippedProgram>();
+        QVERIFY(program_->installDatabase());
     }
 
     void cleanup()
     {
-        app_.reset();
-        root_.reset();
+        program_.reset();
     }
 
     void inputRows_data()
@@ -297,7 +289,7 @@ private slots:
         pipes.replace(at, pipes.indexOf('\r', at) - at, line);
         writeCatalog(QStringLiteral("pipes.csv"), pipes);
         startUp();
-        QCOMPARE(fake_.boxes.shown(), QStringList());
+        QCOMPARE(program_->fake.boxes.shown(), QStringList());
         typeExample();
         QCOMPARE(calculate(), message.isEmpty() ? QStringList() : QStringList{errorBoxText(message)});
         QVERIFY(mainWindow().isVisible());
@@ -343,7 +335,7 @@ private slots:
             lines = int(shippedFile(file).count('\n'));
         writeCatalog(file, bytes);
         startUp();
-        QCOMPARE(fake_.boxes.shown(), QStringList());
+        QCOMPARE(program_->fake.boxes.shown(), QStringList());
 
         if (file == QLatin1String("pipes.csv"))
             QCOMPARE(catalogs().pipeCount, lines - 1);
@@ -357,7 +349,7 @@ private slots:
         showAndClose(&toolButton("diametersButton"), &mainWindow().diametersWindow());
         showAndClose(&toolButton("pumpsButton"), &mainWindow().pumpsWindow()); // may show the rules' picture errors
         showAndClose(&toolButton("tanksButton"), &mainWindow().tanksWindow());
-        fake_.boxes.clear();
+        program_->fake.boxes.clear();
         typeExample();
         calculate();
         QVERIFY(mainWindow().isVisible());
