@@ -36,15 +36,13 @@ QString changeFileExt(const QString &path, const QString &ext)
     return (start < 0 ? path : path.left(start)) + ext;
 }
 
-// Writes the table one line per row, row 0 first. The file is rewritten after every
-// row with the lines so far, so a write failing part-way leaves the rows before it.
-void saveTable(CellTable &table, const QString &path)
+// The table as its file holds it: one line per row, row 0 first.
+QByteArray tableBytes(CellTable &table)
 {
     LineList lines;
-    for (int r = 0; r < table.rowCount(); ++r) {
+    for (int r = 0; r < table.rowCount(); ++r)
         lines.append(rowList(table, r).commaText());
-        lines.saveToFile(path);
-    }
+    return lines.saveToBytes();
 }
 
 // Fills the table row by row from the file's lines; rows without a line keep their
@@ -96,11 +94,15 @@ void ProjectFiles::saveProject()
         saveDialog_->setFileName(path);
     }
 
+    // The three files are replaced together, so that a failed or interrupted save
+    // never leaves a name file of one project beside tables of another.
     LineList name;
     name.append(sheet_.projectName());
-    name.saveToFile(path);
-    saveTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
-    saveTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
+    LineList::writeFileSet({
+        {path, name.saveToBytes()},
+        {changeFileExt(path, QStringLiteral(".dat")), tableBytes(sheet_.inputs)},
+        {changeFileExt(path, QStringLiteral(".res")), tableBytes(sheet_.results)},
+    });
 }
 
 void ProjectFiles::openProject()
