@@ -6,6 +6,8 @@
 #include "projectsheet.h"
 #include "rowlist.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace quorvel {
@@ -77,8 +79,14 @@ void ProjectFiles::setInitialDir(const QString &folder)
 
 void ProjectFiles::saveProject()
 {
-    // Every attempt counts as handled, even one that stops below.
+    // Save and Save as are off while the save runs; a save that does not complete
+    // (no name, a cancelled dialog, any error) leaves the project unsaved.
     sheet_.state.setModified(false);
+    bool completed = false;
+    const auto unsaved = qScopeGuard([this, &completed] {
+        if (!completed)
+            sheet_.state.setModified(true);
+    });
 
     if (sheet_.projectName().isEmpty()) {
         boxes_.warning(QStringLiteral("Enter the project name"));
@@ -103,6 +111,7 @@ void ProjectFiles::saveProject()
         {changeFileExt(path, QStringLiteral(".dat")), tableBytes(sheet_.inputs)},
         {changeFileExt(path, QStringLiteral(".res")), tableBytes(sheet_.results)},
     });
+    completed = true;
 }
 
 void ProjectFiles::openProject()

@@ -162,8 +162,8 @@ private slots:
     void naming_data();
     void naming();
     void savingOverAnExistingSet();
-    void saveStopsEarly_data();
-    void saveStopsEarly();
+    void saveThatDoesNotComplete_data();
+    void saveThatDoesNotComplete();
     void failedSaveKeepsTheOldSet_data();
     void failedSaveKeepsTheOldSet();
     void killedSaveKeepsTheOldSet();
@@ -261,23 +261,30 @@ void TestProjectFiles::savingOverAnExistingSet()
     QVERIFY(f.boxes.shown().isEmpty()); // replaced without a question
 }
 
-void TestProjectFiles::saveStopsEarly_data()
+void TestProjectFiles::saveThatDoesNotComplete_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("confirm");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("showings");
-    QTest::newRow("empty name") << "" << true << QStringList{"warning: Enter the project name"} << 0;
-    QTest::newRow("cancelled") << "P" << false << QStringList{} << 1;
+    QTest::addColumn<QString>("error"); // %1: the folder
+    QTest::newRow("empty name") << "" << true << QStringList{"warning: Enter the project name"} << 0
+                                << "<no error>";
+    QTest::newRow("cancelled") << "P" << false << QStringList{} << 1 << "<no error>";
+    QTest::newRow("failing write") << "P" << true << QStringList{} << 1
+                                   << "Cannot create file \"%1/proj.qvl\". Is a directory";
 }
 
-void TestProjectFiles::saveStopsEarly()
+// Nothing is written and the project stays unsaved: Save and Save as on again.
+void TestProjectFiles::saveThatDoesNotComplete()
 {
     QFETCH(QString, name);
     QFETCH(bool, confirm);
     QFETCH(QStringList, boxes);
     QFETCH(int, showings);
+    QFETCH(QString, error);
     Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("proj.qvl"));
     f.state.setModified(true);
     f.state.setPrintable(true);
     f.sheet.setProjectName(name);
@@ -285,12 +292,14 @@ void TestProjectFiles::saveStopsEarly()
         f.dialogs.confirm(Kind::Save, f.path("proj"));
     else
         f.dialogs.cancel(Kind::Save);
-    f.files.saveProject();
+    QList<bool> modifiedSeen;
+    QObject::connect(&f.state, &ProjectState::modifiedChanged, [&](bool on) { modifiedSeen << on; });
+    QCOMPARE(errorOf([&] { f.files.saveProject(); }), error.arg(f.dir.path()));
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(f.dialogs.showings(Kind::Save).size(), showings);
     QVERIFY(f.entries().isEmpty());
-    QVERIFY(!f.state.isModified());
+    QCOMPARE(modifiedSeen, (QList<bool>{false, true})); // off while the save ran
     QVERIFY(f.state.isPrintable());
 }
 
@@ -675,10 +684,10 @@ void TestProjectFiles::exitPrompt()
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(QFile::exists(f.path("proj.res")), saved);
-    const bool stillChanged = saveEnabled && !answers.value(0);
+    const bool stillChanged = saveEnabled && !saved;
     QCOMPARE(f.state.isModified(), stillChanged);
 
-    // Any save attempt disables Save, so a second close asks nothing.
+    // A completed save disables Save, so a second close asks nothing.
     if (!stillChanged) {
         const auto asked = f.boxes.shown().size();
         f.files.confirmExit();
