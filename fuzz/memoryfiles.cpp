@@ -43,9 +43,10 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
     return true;
 }
 
-WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes)
+WriteOutcome writeWholeFiles(const QList<WholeFile> &files)
 {
-    store().insert(QDir::cleanPath(path), bytes);
+    for (const WholeFile &file : files)
+        store().insert(QDir::cleanPath(file.path), file.bytes);
     return WriteOutcome{};
 }
 

@@ -6,6 +6,8 @@
 #include "projectsheet.h"
 #include "rowlist.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace quorvel {
@@ -36,15 +38,13 @@ QString changeFileExt(const QString &path, const QString &ext)
     return (start < 0 ? path : path.left(start)) + ext;
 }
 
-// Writes the table one line per row, row 0 first. The file is rewritten after every
-// row with the lines so far, so a write failing part-way leaves the rows before it.
-void saveTable(CellTable &table, const QString &path)
+// The table as its file holds it: one line per row, row 0 first.
+QByteArray tableBytes(CellTable &table)
 {
     LineList lines;
-    for (int r = 0; r < table.rowCount(); ++r) {
+    for (int r = 0; r < table.rowCount(); ++r)
         lines.append(rowList(table, r).commaText());
-        lines.saveToFile(path);
-    }
+    return lines.saveToBytes();
 }
 
 // Fills the table row by row from the file's lines; rows without a line keep their
@@ -79,8 +79,14 @@ void ProjectFiles::setInitialDir(const QString &folder)
 
 void ProjectFiles::saveProject()
 {
-    // Every attempt counts as handled, even one that stops below.
+    // Save and Save as are off while the save runs; a save that does not complete
+    // (no name, a cancelled dialog, any error) leaves the project unsaved.
     sheet_.state.setModified(false);
+    bool completed = false;
+    const auto unsaved = qScopeGuard([this, &completed] {
+        if (!completed)
+            sheet_.state.setModified(true);
+    });
 
     if (sheet_.projectName().isEmpty()) {
         boxes_.warning(QStringLiteral("Enter the project name"));
@@ -96,11 +102,16 @@ void ProjectFiles::saveProject()
         saveDialog_->setFileName(path);
     }
 
+    // The three files are replaced together, so that a failed or interrupted save
+    // never leaves a name file of one project beside tables of another.
     LineList name;
     name.append(sheet_.projectName());
-    name.saveToFile(path);
-    saveTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
-    saveTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
+    LineList::writeFileSet({
+        {path, name.saveToBytes()},
+        {changeFileExt(path, QStringLiteral(".dat")), tableBytes(sheet_.inputs)},
+        {changeFileExt(path, QStringLiteral(".res")), tableBytes(sheet_.results)},
+    });
+    completed = true;
 }
 
 void ProjectFiles::openProject()

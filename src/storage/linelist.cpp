@@ -79,14 +79,13 @@ void LineList::loadFromFile(const QString &path)
 
 QByteArray LineList::saveToBytes() const
 {
-    // Sized once for a whole list; lines added later grow the bytes as they come.
-    if (encodedLines_ == 0)
-        encoded_.reserve(text_.size() + 2 * qsizetype(lines_.size()));
-    for (; encodedLines_ < count(); ++encodedLines_) {
-        appendCodePage(encoded_, line(encodedLines_));
-        encoded_ += "\r\n";
+    QByteArray bytes;
+    bytes.reserve(text_.size() + 2 * qsizetype(lines_.size()));
+    for (int i = 0; i < count(); ++i) {
+        appendCodePage(bytes, line(i));
+        bytes += "\r\n";
     }
-    return encoded_;
+    return bytes;
 }
 
 void LineList::saveToFile(const QString &path) const
@@ -96,10 +95,15 @@ void LineList::saveToFile(const QString &path) const
 
 void LineList::writeFileBytes(const QString &path, const QByteArray &bytes)
 {
-    const WriteOutcome outcome = writeWholeFile(path, bytes);
+    writeFileSet({WholeFile{path, bytes}});
+}
+
+void LineList::writeFileSet(const QList<WholeFile> &files)
+{
+    const WriteOutcome outcome = writeWholeFiles(files);
     if (outcome.kind == WriteOutcome::CannotCreate)
         throw Error(QStringLiteral("Cannot create file \"%1\". %2")
-                        .arg(absoluteFilePath(path), systemErrorText(outcome.errorCode)));
+                        .arg(absoluteFilePath(files[outcome.file].path), systemErrorText(outcome.errorCode)));
     if (outcome.kind == WriteOutcome::WriteFailed)
         throw Error(QStringLiteral("Stream write error"));
 }

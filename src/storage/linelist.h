@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -33,6 +35,9 @@ public:
     // Replaces the file by bytes already in the code page, as saveToFile does, with
     // the same errors.
     static void writeFileBytes(const QString &path, const QByteArray &bytes);
+    // Replaces several files by their bytes together: all of them or, when one cannot
+    // be written, none. Raises the errors of saveToFile for the file that failed.
+    static void writeFileSet(const QList<WholeFile> &files);
 
     void append(QStringView line);
     void append(const QString &line) { append(QStringView(line)); }
@@ -51,12 +56,6 @@ private:
     // file costs one allocation, and its lines are read in place.
     QString text_;
     std::vector<Span> lines_;
-    // The bytes of the first encodedLines_ lines, kept between saves: the project
-    // save writes its file again after every added row, and each line is then
-    // encoded once instead of once per write. Loading makes a new list, so the
-    // bytes only ever belong to the lines they were made from.
-    mutable QByteArray encoded_;
-    mutable int encodedLines_ = 0;
 };
 
 } // namespace quorvel

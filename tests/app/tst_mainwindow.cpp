@@ -333,9 +333,10 @@ private slots:
                                                  << QStringList{"error: '' is not a valid floating point value."};
         QTest::newRow("New after a change") << "on on off" << "new" << "on on off" << QStringList{};
         QTest::newRow("New after opening") << "off off on" << "new" << "off off on" << QStringList{};
-        QTest::newRow("Save with no name") << "on on off" << "save" << "off off off"
+        // A save that stops leaves the project unsaved.
+        QTest::newRow("Save with no name") << "on on off" << "save" << "on on off"
                                            << QStringList{"warning: Enter the project name"};
-        QTest::newRow("Save as with no name") << "on on on" << "save as" << "off off on"
+        QTest::newRow("Save as with no name") << "on on on" << "save as" << "on on on"
                                               << QStringList{"warning: Enter the project name"};
         QTest::newRow("project opened") << "on on off" << "open" << "off off on" << QStringList{};
     }

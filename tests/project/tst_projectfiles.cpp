@@ -1,4 +1,5 @@
 #include "error.h"
+#include "files.h"
 #include "projectsheet.h"
 #include "errorguard.h"
 #include "projectfiles.h"
@@ -12,7 +13,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quorvel;
 
@@ -76,6 +81,18 @@ QByteArray readFile(const QString &path)
     if (!f.open(QIODevice::ReadOnly))
         return "<missing>";
     return f.readAll();
+}
+
+// The files of a folder as they are on disk (hidden files included): name -> bytes.
+using FileSet = QMap<QString, QByteArray>;
+
+FileSet fileSet(const QString &folder)
+{
+    FileSet files;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, readFile(dir.filePath(name)));
+    return files;
 }
 
 // The message of the error that the action raises.
@@ -145,9 +162,14 @@ private slots:
     void naming_data();
     void naming();
     void savingOverAnExistingSet();
-    void saveStopsEarly_data();
-    void saveStopsEarly();
-    void failedWriteStopsTheSave();
+    void saveThatDoesNotComplete_data();
+    void saveThatDoesNotComplete();
+    void failedSaveKeepsTheOldSet_data();
+    void failedSaveKeepsTheOldSet();
+    void killedSaveKeepsTheOldSet();
+    void saveKeepsLinksAndModes();
+    void longNames_data();
+    void longNames();
     void dialogsAreSeparateAndRemember();
     void opening_data();
     void opening();
@@ -239,23 +261,30 @@ void TestProjectFiles::savingOverAnExistingSet()
     QVERIFY(f.boxes.shown().isEmpty()); // replaced without a question
 }
 
-void TestProjectFiles::saveStopsEarly_data()
+void TestProjectFiles::saveThatDoesNotComplete_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("confirm");
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<int>("showings");
-    QTest::newRow("empty name") << "" << true << QStringList{"warning: Enter the project name"} << 0;
-    QTest::newRow("cancelled") << "P" << false << QStringList{} << 1;
+    QTest::addColumn<QString>("error"); // %1: the folder
+    QTest::newRow("empty name") << "" << true << QStringList{"warning: Enter the project name"} << 0
+                                << "<no error>";
+    QTest::newRow("cancelled") << "P" << false << QStringList{} << 1 << "<no error>";
+    QTest::newRow("failing write") << "P" << true << QStringList{} << 1
+                                   << "Cannot create file \"%1/proj.qvl\". Is a directory";
 }
 
-void TestProjectFiles::saveStopsEarly()
+// Nothing is written and the project stays unsaved: Save and Save as on again.
+void TestProjectFiles::saveThatDoesNotComplete()
 {
     QFETCH(QString, name);
     QFETCH(bool, confirm);
     QFETCH(QStringList, boxes);
     QFETCH(int, showings);
+    QFETCH(QString, error);
     Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("proj.qvl"));
     f.state.setModified(true);
     f.state.setPrintable(true);
     f.sheet.setProjectName(name);
@@ -263,30 +292,145 @@ void TestProjectFiles::saveStopsEarly()
         f.dialogs.confirm(Kind::Save, f.path("proj"));
     else
         f.dialogs.cancel(Kind::Save);
-    f.files.saveProject();
+    QList<bool> modifiedSeen;
+    QObject::connect(&f.state, &ProjectState::modifiedChanged, [&](bool on) { modifiedSeen << on; });
+    QCOMPARE(errorOf([&] { f.files.saveProject(); }), error.arg(f.dir.path()));
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(f.dialogs.showings(Kind::Save).size(), showings);
     QVERIFY(f.entries().isEmpty());
-    QVERIFY(!f.state.isModified());
+    QCOMPARE(modifiedSeen, (QList<bool>{false, true})); // off while the save ran
     QVERIFY(f.state.isPrintable());
 }
 
-void TestProjectFiles::failedWriteStopsTheSave()
+void TestProjectFiles::failedSaveKeepsTheOldSet_data()
 {
-    // The name file goes out; the inputs file cannot be created (a folder is in its
-    // way), so the results file is not written either.
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<bool>("folder"); // else locked by another copy that reads it
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("results file is a folder") << "proj.res" << true << "Is a directory";
+    QTest::newRow("inputs file is a folder") << "proj.dat" << true << "Is a directory";
+    QTest::newRow("results file read by another copy") << "proj.res" << false
+                                                        << "Resource temporarily unavailable";
+}
+
+// A save that fails on any of the three files changes none of them and leaves no
+// temporary file behind.
+void TestProjectFiles::failedSaveKeepsTheOldSet()
+{
+    QFETCH(QString, blocked);
+    QFETCH(bool, folder);
+    QFETCH(QString, reason);
     Fixture f;
-    QVERIFY(QDir(f.dir.path()).mkdir("proj.dat"));
-    f.sheet.setProjectName("P");
-    f.state.setModified(true);
-    f.state.setPrintable(true);
+    f.storeProject("proj");
+    std::unique_ptr<QFile> reader;
+    std::unique_ptr<FileLock> lock;
+    if (folder) {
+        QVERIFY(QFile::remove(f.path(blocked)));
+        QVERIFY(QDir(f.dir.path()).mkdir(blocked));
+    } else {
+        reader = std::make_unique<QFile>(f.path(blocked));
+        QVERIFY(reader->open(QIODevice::ReadOnly));
+        lock = std::make_unique<FileLock>(reader->handle(), FileLock::Mode::Shared);
+        QVERIFY(lock->locked());
+    }
+    const FileSet before = fileSet(f.dir.path());
+    f.sheet.setProjectName("New project");
     const QString message = errorOf([&] { f.save("proj"); });
-    QVERIFY2(message.startsWith("Cannot create file \"" + f.path("proj.dat") + "\". "),
-             qPrintable(message));
+
+    QCOMPARE(message, QString("Cannot create file \"%1\". %2").arg(f.path(blocked), reason));
+    QCOMPARE(fileSet(f.dir.path()), before);
+}
+
+// A save killed while it writes (here by the file size limit's signal, in a child
+// process) leaves the old set whole; the next save removes what it left behind.
+void TestProjectFiles::killedSaveKeepsTheOldSet()
+{
+    Fixture f;
+    f.storeProject("proj");
+    const FileSet before = fileSet(f.dir.path());
+    f.sheet.setProjectName("P");
+    f.dialogs.confirm(Kind::Save, f.path("proj"));
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        const rlimit small{100, 100}; // the name file fits, the inputs file does not
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::signal(SIGXFSZ, SIG_DFL);
+        try {
+            f.files.saveProject();
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ, qPrintable(QString::number(status)));
+
+    FileSet left = fileSet(f.dir.path());
+    QVERIFY2(left.size() > before.size(), qPrintable(left.keys().join(' ')));
+    for (const QString &name : before.keys())
+        QCOMPARE(left.take(name), before[name]);
+
+    f.files.saveProject(); // the same answer, still queued in this process
+    QCOMPARE(f.entries(), (QStringList{"proj.dat", "proj.qvl", "proj.res"}));
     QCOMPARE(readFile(f.path("proj.qvl")), QByteArray("P\r\n"));
-    QVERIFY(!QFile::exists(f.path("proj.res")));
-    QVERIFY(!f.state.isModified());
+    QCOMPARE(readFile(f.path("proj.dat")), defaultInputs);
+    QCOMPARE(readFile(f.path("proj.res")), defaultResults);
+}
+
+// A linked file keeps its link and its target gets the new bytes; an existing file
+// keeps its permissions.
+void TestProjectFiles::saveKeepsLinksAndModes()
+{
+    Fixture f;
+    QVERIFY(QDir(f.dir.path()).mkdir("shared"));
+    writeFile(f.path("shared/name.qvl"), "Old\r\n");
+    QVERIFY(QFile::link("shared/name.qvl", f.path("proj.qvl")));
+    writeFile(f.path("proj.res"), storedResults);
+    QVERIFY(QFile::setPermissions(f.path("proj.res"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const auto mode = QFile::permissions(f.path("proj.res"));
+    f.sheet.setProjectName("P");
+    f.save("proj");
+
+    QVERIFY(QFileInfo(f.path("proj.qvl")).isSymLink());
+    QCOMPARE(readFile(f.path("shared/name.qvl")), QByteArray("P\r\n"));
+    QCOMPARE(QDir(f.path("shared")).entryList(QDir::Files | QDir::Hidden), QStringList{"name.qvl"});
+    QCOMPARE(readFile(f.path("proj.res")), defaultResults);
+    QCOMPARE(QFile::permissions(f.path("proj.res")), mode);
+    QCOMPARE(f.entries(), (QStringList{"proj.dat", "proj.qvl", "proj.res"}));
+}
+
+void TestProjectFiles::longNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("250 bytes") << QString(250, u'n') << true;
+    QTest::newRow("125 two-byte letters") << QString(125, u'\u00e9') << true;
+    QTest::newRow("253 bytes") << QString(253, u'n') << false;
+    QTest::newRow("127 two-byte letters") << QString(127, u'\u00e9') << false;
+    QTest::newRow("path over the system's limit") << QString("d/").repeated(2100) + "proj" << false;
+}
+
+// A name that the file system takes saves, however little room is left for a
+// temporary name; one that it cannot take is refused before anything is written.
+void TestProjectFiles::longNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, saves);
+    Fixture f;
+    f.sheet.setProjectName("P");
+    const QString message = errorOf([&] { f.save(typed); });
+    if (saves) {
+        QCOMPARE(message, QString("<no error>"));
+        QCOMPARE(f.entries(), (QStringList{typed + ".dat", typed + ".qvl", typed + ".res"}));
+        QCOMPARE(readFile(f.path(typed + ".res")), defaultResults);
+    } else {
+        QCOMPARE(message, "Cannot create file \"" + f.path(typed + ".qvl") + "\". File name too long");
+        QVERIFY(f.entries().isEmpty());
+    }
 }
 
 void TestProjectFiles::dialogsAreSeparateAndRemember()
@@ -540,10 +684,10 @@ void TestProjectFiles::exitPrompt()
 
     QCOMPARE(f.boxes.shown(), boxes);
     QCOMPARE(QFile::exists(f.path("proj.res")), saved);
-    const bool stillChanged = saveEnabled && !answers.value(0);
+    const bool stillChanged = saveEnabled && !saved;
     QCOMPARE(f.state.isModified(), stillChanged);
 
-    // Any save attempt disables Save, so a second close asks nothing.
+    // A completed save disables Save, so a second close asks nothing.
     if (!stillChanged) {
         const auto asked = f.boxes.shown().size();
         f.files.confirmExit();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace quorvel {
@@ -41,15 +42,35 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason);
 struct WriteOutcome {
     enum Kind { Written, CannotCreate, WriteFailed };
     Kind kind = Written;
-    int errorCode = 0; // the system's code when the file could not be created
+    int errorCode = 0; // the system's code when a file could not be created
+    qsizetype file = 0; // which file of a set failed
 };
 
-// Replaces the file by bytes, or creates it. The bytes go to a temporary file in the
-// same folder that replaces the old file only once complete, so a failed write
-// leaves the old file as it was; meanwhile the old file is locked exclusively.
-// CannotCreate: a folder, a read-only file or folder, a missing folder, a lock
-// held by another copy; WriteFailed: the bytes could not all be written (full disk).
-WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes);
+// One file of a set written together: its path and its new bytes.
+struct WholeFile {
+    QString path;
+    QByteArray bytes;
+};
+
+// Replaces each file by its bytes, or creates it, all files or none. Every file's
+// bytes first go to a temporary file beside it (written and synced to the disk);
+// only when all of them are complete are the files replaced by renaming, so each one
+// is at any moment either its whole old or its whole new self, and a failure before
+// the replacing leaves every old file as it was. Meanwhile each old file is locked
+// exclusively. A symbolic link stays and its target gets the new bytes; an existing
+// file keeps its permissions. The temporary names are fixed per file, so a save that
+// was killed leaves files that the next save of the same file removes.
+// CannotCreate: a name longer than the file system allows (checked for every file
+// before anything is written), a folder, a read-only file or folder, a missing
+// folder, a lock held by another copy; WriteFailed: the bytes could not all be
+// written (full disk).
+WriteOutcome writeWholeFiles(const QList<WholeFile> &files);
+
+// A set of one file.
+inline WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    return writeWholeFiles({WholeFile{path, bytes}});
+}
 
 // An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
 // so that two running copies of the program honour each other's sharing rules.
