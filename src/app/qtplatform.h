@@ -11,7 +11,11 @@
 namespace quorvel {
 
 // The Qt implementation of every platform interface, as the program runs with them.
+// Making it starts reading the installed printers, which the printer choice window
+// lists while the program starts.
 struct QtPlatform {
+    QtPlatform() { printing.startReadingPrinters(); }
+
     QtMessageBoxes messages;
     QtKnownFolders folders;
     QtFileDialogs fileDialogs;

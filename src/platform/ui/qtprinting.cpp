@@ -59,6 +59,24 @@ QByteArray cupsPpd(const QString &printerName)
 
 QtPrinting::QtPrinting() = default;
 
+void QtPrinting::startReadingPrinters()
+{
+    if (readingPrinters_.valid() || printers_)
+        return;
+    // Nothing else asks Qt about printers until the answer is taken, so the print
+    // support is loaded and asked on this one thread only.
+    readingPrinters_ = std::async(std::launch::async, [] {
+        return InstalledPrinters{QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+    });
+}
+
+std::optional<QtPrinting::InstalledPrinters> QtPrinting::takeReadAhead()
+{
+    if (!readingPrinters_.valid())
+        return std::nullopt;
+    return readingPrinters_.get();
+}
+
 QtPrinting::~QtPrinting()
 {
     if (painter_.isActive()) {
@@ -69,8 +87,14 @@ QtPrinting::~QtPrinting()
 
 QStringList QtPrinting::printers()
 {
-    if (!printers_)
-        printers_ = QPrinterInfo::availablePrinterNames();
+    if (!printers_) {
+        if (std::optional<InstalledPrinters> readAhead = takeReadAhead()) {
+            printers_ = readAhead->names;
+            defaultPrinter_ = readAhead->defaultName;
+        } else {
+            printers_ = QPrinterInfo::availablePrinterNames();
+        }
+    }
     return *printers_;
 }
 
@@ -89,7 +113,9 @@ void QtPrinting::select(int index)
 {
     const QStringList names = printers();
     if (index == -1) {
-        const QString name = QPrinterInfo::defaultPrinterName();
+        // The default read ahead with the list serves once; later it is asked again.
+        const QString name = defaultPrinter_ ? *defaultPrinter_ : QPrinterInfo::defaultPrinterName();
+        defaultPrinter_.reset();
         const int position = name.isEmpty() ? -1 : int(names.indexOf(name));
         if (position < 0)
             throw Error(noDefaultPrinterMessage());

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,11 @@ class QtPrinting : public Printing {
 public:
     QtPrinting();
     ~QtPrinting() override;
+
+    // Starts reading the installed printers and the default one on another thread, so
+    // that loading the system's print support overlaps the making of the windows; the
+    // first question about printers then waits for the answer. Optional.
+    void startReadingPrinters();
 
     QStringList printers() override;
     int printerIndex() override;
@@ -48,6 +54,15 @@ private:
     void select(int index);
     void applyFont();
 
+    struct InstalledPrinters {
+        QStringList names;
+        QString defaultName;
+    };
+    // The printers and the default one as read ahead, once.
+    std::optional<InstalledPrinters> takeReadAhead();
+
+    std::future<InstalledPrinters> readingPrinters_;
+    std::optional<QString> defaultPrinter_; // as read ahead, until the first use
     std::optional<QStringList> printers_;
     int index_ = -1;
     std::unique_ptr<QPrinter> printer_; // null until the current printer is resolved
