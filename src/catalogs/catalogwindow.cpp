@@ -60,9 +60,10 @@ void CatalogWindow::warnIfNotRead(const QString &notRead)
         platform_.messages->warning(errorBoxText(notRead));
 }
 
-void CatalogWindow::showNote(QWidget *panel, const QRect &place, const QString &text)
+void CatalogWindow::showHeldNote(QWidget *panel, const QRect &place, qsizetype held, const QString &one,
+                                 const QString &many, const char *file)
 {
-    if (text.isEmpty()) {
+    if (held == 0) {
         delete note_;
         note_ = nullptr;
         return;
@@ -74,7 +75,8 @@ void CatalogWindow::showNote(QWidget *panel, const QRect &place, const QString &
         note_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     note_->setGeometry(place);
-    note_->setText(text);
+    QString text = held == 1 ? one : many.arg(held);
+    note_->setText(text.replace(QLatin1String("%2"), QLatin1String(file)));
     note_->show();
 }
 

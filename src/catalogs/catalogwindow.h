@@ -36,10 +36,12 @@ protected:
     // The warning that the catalog was not read, as the error box would show it; none
     // for an empty text.
     void warnIfNotRead(const QString &notRead);
-    // A note in the given place of a panel, word-wrapped; an empty text removes it.
-    // Made only when there is something to say, so a window without a note is
+    // Says in the given place of a panel how many lines of the catalog file are kept
+    // past the table (one: the text one; more: many, with %1 the count), %2 standing for
+    // the file's name. Made only when there are such lines, so a window without them is
     // exactly as designed.
-    void showNote(QWidget *panel, const QRect &place, const QString &text);
+    void showHeldNote(QWidget *panel, const QRect &place, qsizetype held, const QString &one,
+                      const QString &many, const char *file);
     // When the table changed during this showing, asks "Do you want to save the new
     // data?" and, on Yes, saves it; when another program changed the file at path
     // since it was read, the user is asked first (No by default, and No keeps both

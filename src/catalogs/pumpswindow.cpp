@@ -51,7 +51,7 @@ void PumpsWindow::setPicking(bool picking)
 void PumpsWindow::activate()
 {
     warnIfNotRead(catalogs_.pumpsNotReadWarning(folders_.databaseDir));
-    showHeldNote();
+    updateHeldNote();
     catalogs_.pumps.setColWidth(PumpColumn::Number, 20);
     catalogs_.pumps.setColWidth(PumpColumn::Name, 50);
     catalogs_.pumps.setColWidth(PumpColumn::Model, 80);
@@ -106,19 +106,16 @@ void PumpsWindow::deleteRow()
     // The last row takes the row just past the table: empty, or the first catalog line
     // held past it, which is then shown and no longer held.
     deleteCatalogRow(catalogs_.pumps, row_, catalogs_.pumpsHeld);
-    showHeldNote();
+    updateHeldNote();
     renumber();
     showCurve(row_);
 }
 
-void PumpsWindow::showHeldNote()
+void PumpsWindow::updateHeldNote()
 {
-    const qsizetype held = catalogs_.pumpsHeld.size();
-    const QLatin1String file(Catalogs::pumpsFile);
-    showNote(ui_->buttonPanel, QRect(412, 4, 180, 50),
-             held == 0   ? QString()
-             : held == 1 ? tr("1 more pump in %1 is kept but not shown").arg(file)
-                         : tr("%1 more pumps in %2 are kept but not shown").arg(held).arg(file));
+    showHeldNote(ui_->buttonPanel, QRect(412, 4, 180, 50), catalogs_.pumpsHeld.size(),
+                 tr("1 more pump in %2 is kept but not shown"), tr("%1 more pumps in %2 are kept but not shown"),
+                 Catalogs::pumpsFile);
 }
 
 void PumpsWindow::addGraph()

@@ -54,7 +54,7 @@ private:
     QString curvePicturePath(qint32 row) const;
     void showPicture(const QString &path);
     void renumber();
-    void showHeldNote();
+    void updateHeldNote();
 
     std::unique_ptr<Ui::PumpsWindow> ui_;
     const DataFolders &folders_;

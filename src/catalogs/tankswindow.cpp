@@ -39,12 +39,9 @@ qint32 TanksWindow::tankCount() const
 void TanksWindow::activate()
 {
     warnIfNotRead(catalogs_.tanksNotReadWarning(folders_.databaseDir));
-    const qsizetype held = catalogs_.tanksHeld.size();
-    const QLatin1String file(Catalogs::tanksFile);
-    showNote(ui_->buttonPanel, QRect(8, 4, 256, 50),
-             held == 0   ? QString()
-             : held == 1 ? tr("1 more tank type in %1 is kept but not shown").arg(file)
-                         : tr("%1 more tank types in %2 are kept but not shown").arg(held).arg(file));
+    showHeldNote(ui_->buttonPanel, QRect(8, 4, 256, 50), catalogs_.tanksHeld.size(),
+                 tr("1 more tank type in %2 is kept but not shown"),
+                 tr("%1 more tank types in %2 are kept but not shown"), Catalogs::tanksFile);
     catalogs_.tanks.setColWidth(TankColumn::Type, 120);
     selectedRow_ = 1;
 }
