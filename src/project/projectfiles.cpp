@@ -103,14 +103,14 @@ void ProjectFiles::saveProject()
     saveTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
 }
 
-void ProjectFiles::openProject()
+bool ProjectFiles::openProject()
 {
     openDialog_->setFilter(projectFilter);
     if (!openDialog_->execute())
-        return;
+        return false;
     const QString path = openDialog_->fileName();
     if (!fileExists(path))
-        return;
+        return false;
 
     // Only the project-files filter reads the name and counts as a clean project.
     if (openDialog_->filterIndex() == 1) {
@@ -123,6 +123,7 @@ void ProjectFiles::openProject()
     loadTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
     loadTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
     sheet_.refreshCaptionsFromInputs();
+    return true;
 }
 
 void ProjectFiles::confirmExit()
