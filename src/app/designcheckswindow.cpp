@@ -44,9 +44,8 @@ void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
     for (int row = 0; row < checks.size(); ++row) {
         const DesignCheck &check = checks[row];
         const QString value = valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
-        auto *outcome = new QTableWidgetItem(check.passed ? pass : warning,
-                                             check.passed ? tr("Pass") : tr("Warning: %1").arg(check.message));
-        outcome->setToolTip(outcome->text());
+        auto *outcome = new QTableWidgetItem(check.passed ? pass : warning, check.passed ? tr("Pass") : tr("Warning"));
+        outcome->setToolTip(check.message);
         const QList<QTableWidgetItem *> items{new QTableWidgetItem(check.name), new QTableWidgetItem(value),
                                               new QTableWidgetItem(check.requirement), outcome};
         for (int col = 0; col < items.size(); ++col)

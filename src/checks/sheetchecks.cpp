@@ -40,13 +40,15 @@ qint32 describedRow(const CellTable &catalog, const QString &description, int fi
     return 0;
 }
 
+// The values and the pump's and tank's descriptions (the other descriptions are captions).
 bool sameResults(const CellTable &a, const CellTable &b)
 {
     for (int row = ResultRow::DesignFlow; row <= ResultRow::TapstandKits; ++row) {
-        if (a.cell(valueColumn, row) != b.cell(valueColumn, row) || a.cell(descriptionColumn, row) != b.cell(descriptionColumn, row))
+        if (a.cell(valueColumn, row) != b.cell(valueColumn, row))
             return false;
     }
-    return true;
+    return a.cell(descriptionColumn, ResultRow::Pump) == b.cell(descriptionColumn, ResultRow::Pump)
+        && a.cell(descriptionColumn, ResultRow::Tanks) == b.cell(descriptionColumn, ResultRow::Tanks);
 }
 
 } // namespace
