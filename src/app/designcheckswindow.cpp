@@ -14,7 +14,7 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
 {
     setObjectName(QStringLiteral("designChecksWindow"));
     setWindowTitle(tr("Design checks"));
-    resize(620, 300);
+    resize(620, 290);
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName(QStringLiteral("checksTable"));
@@ -22,6 +22,7 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
 
