@@ -527,11 +527,20 @@ void MainWindow::showDiameters()
 void MainWindow::showPumps()
 {
     pumpsWindow().exec();
+    recheckAfterCatalogEdit();
 }
 
 void MainWindow::showTanks()
 {
     tanksWindow().exec();
+    recheckAfterCatalogEdit();
+}
+
+void MainWindow::recheckAfterCatalogEdit()
+{
+    // A rated duty or a description edited in the catalog changes what the checks say.
+    if (checks_.shown() || !checks_.unavailable.isEmpty())
+        showChecks();
 }
 
 void MainWindow::calculate()

@@ -84,6 +84,7 @@ private:
     // project whose results are complete; cleared by anything that makes them stale.
     void showChecks();
     void clearChecks();
+    void recheckAfterCatalogEdit();
 
     // Window events.
     void initialize();

@@ -18,16 +18,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("SheetChecks", text);
 }
 
-std::optional<double> numberIn(const QString &text)
-{
-    try {
-        const Extended value = parseNumber(text);
-        if (std::isfinite(value))
-            return double(value);
-    } catch (const Error &) {
-    }
-    return std::nullopt;
-}
 
 // The first catalog row whose description, as the calculation writes it, is the given one.
 qint32 describedRow(const CellTable &catalog, const QString &description, int firstColumn, const QString &between,
@@ -57,8 +47,8 @@ DesignCheckInput checkInput(const CellTable &inputs, const CellTable &results, c
                             const CellTable &pumps, qint32 pumpRow)
 {
     // Checks never change a number; each reads what the calculation produced.
-    const auto input = [&inputs](int row) { return numberIn(inputs.cell(valueColumn, row)).value_or(0); };
-    const auto result = [&results](int row) { return numberIn(results.cell(valueColumn, row)).value_or(0); };
+    const auto input = [&inputs](int row) { return finiteNumber(inputs.cell(valueColumn, row)).value_or(0); };
+    const auto result = [&results](int row) { return finiteNumber(results.cell(valueColumn, row)).value_or(0); };
     DesignCheckInput in;
     in.dailyUsage = input(InputRow::DailyUsage);
     in.peoplePerTap = input(InputRow::PeoplePerTap);
@@ -71,9 +61,9 @@ DesignCheckInput checkInput(const CellTable &inputs, const CellTable &results, c
     in.pumpPicked = pumpRow != 0;
     if (pumpRow != 0) {
         if (const int flow = columnCaptioned(pumps, QStringLiteral("Flow")); flow >= 0)
-            in.ratedFlow = numberIn(pumps.cell(flow, pumpRow));
+            in.ratedFlow = finiteNumber(pumps.cell(flow, pumpRow));
         if (const int head = columnCaptioned(pumps, QStringLiteral("Head")); head >= 0)
-            in.ratedHead = numberIn(pumps.cell(head, pumpRow));
+            in.ratedHead = finiteNumber(pumps.cell(head, pumpRow));
     }
     return in;
 }

@@ -28,16 +28,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("SiteDesigner", text);
 }
 
-std::optional<Extended> numberIn(const QString &text)
-{
-    try {
-        const Extended value = parseNumber(text);
-        if (std::isfinite(value))
-            return value;
-    } catch (const Error &) {
-    }
-    return std::nullopt;
-}
 
 // A number as a message shows it: the shortest text that reads back the same.
 QString shown(double value)
@@ -86,7 +76,7 @@ QString rowDefect(const char *file, const CellTable &table, qint32 row, std::ini
         if (col < 0)
             continue;
         const QString text = table.cell(col, row);
-        const auto value = numberIn(text);
+        const auto value = finiteNumber(text);
         if (!value || *value <= 0)
             return tr("%1, %2: '%3' is not %4 \u2014 row skipped")
                 .arg(line, table.cell(col, 0).trimmed(), text, value ? tr("a positive number") : tr("a number"));
@@ -241,7 +231,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
     // ties go to the smaller flow, which runs nearer its best efficiency.
     const double head = pumpingHead * (1 + options_.headMargin);
     const auto rated = [this](int col, qint32 row) {
-        return col < 0 ? 0.0 : double(numberIn(catalogs_.pumps.cell(col, row)).value_or(0));
+        return col < 0 ? 0.0 : double(finiteNumber(catalogs_.pumps.cell(col, row)).value_or(0));
     };
     qint32 best = 0;
     int candidates = 0;
@@ -322,7 +312,7 @@ private:
 // others must be positive, pumping hours at most a day.
 QString inputFault(int row, const QString &text)
 {
-    const auto value = numberIn(text);
+    const auto value = finiteNumber(text);
     if (!value)
         return text.trimmed().isEmpty() ? tr("missing") : tr("not a number");
     if (row == InputRow::SourceElevation || row == InputRow::StorageElevation)
