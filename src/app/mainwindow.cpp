@@ -2,6 +2,9 @@
 
 #include "aboutdialog.h"
 #include "catalogfiles.h"
+#include "checkssummary.h"
+#include "designcheckswindow.h"
+#include "filedialog.h"
 #include "datafolders.h"
 #include "diameterswindow.h"
 #include "errorguard.h"
@@ -11,6 +14,7 @@
 #include "platform.h"
 #include "printerchoicedialog.h"
 #include "pumpswindow.h"
+#include "reportexport.h"
 #include "sheetlayout.h"
 #include "shell.h"
 #include "stretchedpicture.h"
@@ -19,6 +23,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -126,6 +131,8 @@ void MainWindow::buildMenus()
     QAction *newAction = item(fileMenu, QStringLiteral("newAction"), QStringLiteral("New"));
     QAction *openAction = item(fileMenu, QStringLiteral("openAction"), QStringLiteral("Open"));
     QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), QStringLiteral("Save as"));
+    exportReportAction_ = item(fileMenu, QStringLiteral("exportReportAction"), tr("Export Design Report\u2026"));
+    exportReportAction_->setEnabled(false);
     fileMenu->addSeparator();
     QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), QStringLiteral("Open Diameters File"));
     fileMenu->addSeparator();
@@ -144,6 +151,7 @@ void MainWindow::buildMenus()
     onTriggered(newAction, &MainWindow::newProject);
     onTriggered(openAction, &MainWindow::openProject);
     onTriggered(saveAsAction, &MainWindow::saveProject);
+    onTriggered(exportReportAction_, &MainWindow::exportDesignReport);
     onTriggered(diametersAction, &MainWindow::showDiameters);
     connectGuarded(*platform_.messages, exitAction, &QAction::triggered, this, [this] { close(); });
     onTriggered(pumpsAction, &MainWindow::showPumps);
@@ -227,6 +235,10 @@ void MainWindow::buildPanels()
     okButton_ = makeButton(bottomPanel_, QStringLiteral("okButton"), QStringLiteral("OK"));
     okButton_->move(designedWidth - 120, 24);
     connectGuarded(*platform_.messages, okButton_, &QAbstractButton::clicked, this, [this] { close(); });
+    // The design checks in the free room left of "OK", on the button's line.
+    checksSummary_ = new ChecksSummary(bottomPanel_);
+    connectGuarded(*platform_.messages, checksSummary_, &ChecksSummary::listRequested, this,
+                   [this] { showDesignChecks(); });
 
     // Along the left edge, the project name and the two tables stacked from the top.
     // Placed, not laid out: a low window cuts the panels off rather than growing.
@@ -298,6 +310,8 @@ void MainWindow::bindTables()
     };
     inputGrid_->onKeyUp = [this](int) { guard([this] { sheet_.inputKeyReleased(); }); };
     resultGrid_->setTable(&sheet_.results);
+    // Any change of an input makes the checks stale.
+    connect(&sheet_.inputs, &CellTable::cellChanged, this, [this] { clearChecks(); });
 }
 
 void MainWindow::createPrinterChoice()
@@ -336,6 +350,13 @@ AboutDialog &MainWindow::aboutDialog()
     return *aboutDialog_;
 }
 
+DesignChecksWindow &MainWindow::designChecksWindow()
+{
+    if (!designChecksWindow_)
+        designChecksWindow_ = new DesignChecksWindow(*platform_.messages, this);
+    return *designChecksWindow_;
+}
+
 bool MainWindow::guard(const std::function<void()> &handler)
 {
     return guarded(*platform_.messages, handler);
@@ -365,6 +386,34 @@ void MainWindow::showCaption(ProjectSheet::Caption which, const QString &text)
     label->adjustSize();
 }
 
+void MainWindow::placeChecksSummary()
+{
+    constexpr int margin = 8;
+    checksSummary_->setGeometry(margin, okButton_->y(), std::max(0, okButton_->x() - 2 * margin), okButton_->height());
+}
+
+void MainWindow::showChecks()
+{
+    checks_ = checkSheet(sheet_.inputs, sheet_.results,
+                         {catalogs_.pipes, catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks});
+    if (checks_.shown())
+        checksSummary_->showChecks(checks_.checks);
+    else if (!checks_.unavailable.isEmpty())
+        checksSummary_->showUnavailable(checks_.unavailable);
+    exportReportAction_->setEnabled(checks_.shown());
+    if (designChecksWindow_)
+        designChecksWindow_->setChecks(checks_.checks);
+}
+
+void MainWindow::clearChecks()
+{
+    checks_ = {};
+    checksSummary_->clear();
+    exportReportAction_->setEnabled(false);
+    if (designChecksWindow_)
+        designChecksWindow_->setChecks({});
+}
+
 // --- window events --------------------------------------------------------------
 
 void MainWindow::initialize()
@@ -381,6 +430,7 @@ void MainWindow::placeCaptions()
     const int width = schematic_->width();
     const int height = schematic_->height();
     okButton_->move(bottomPanel_->width() - 120, okButton_->y());
+    placeChecksSummary();
     // Halves (the middle of an odd size) round to even.
     const auto place = [width, height](QLabel *label, SchematicCaption which) {
         const QPointF corner = schematicCaptionPlace(which, width, height);
@@ -449,12 +499,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::newProject()
 {
+    clearChecks();
     sheet_.newProject();
 }
 
 void MainWindow::openProject()
 {
-    projectFiles_.openProject();
+    if (projectFiles_.openProject())
+        showChecks();
 }
 
 void MainWindow::saveProject()
@@ -475,11 +527,20 @@ void MainWindow::showDiameters()
 void MainWindow::showPumps()
 {
     pumpsWindow().exec();
+    recheckAfterCatalogEdit();
 }
 
 void MainWindow::showTanks()
 {
     tanksWindow().exec();
+    recheckAfterCatalogEdit();
+}
+
+void MainWindow::recheckAfterCatalogEdit()
+{
+    // A rated duty or a description edited in the catalog changes what the checks say.
+    if (checks_.shown() || !checks_.unavailable.isEmpty())
+        showChecks();
 }
 
 void MainWindow::calculate()
@@ -488,7 +549,9 @@ void MainWindow::calculate()
     const DesignCalculation::Tables tables{sheet_.inputs,   sheet_.results,  catalogs_.pipes,
                                            catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
     PicksFromWindows picks(pumpsWindow(), tanksWindow());
+    clearChecks(); // a run that stops part-way leaves none
     calculation_.run(tables, sheet_.state, picks);
+    showChecks();
 }
 
 void MainWindow::showHelp()
@@ -499,6 +562,30 @@ void MainWindow::showHelp()
 void MainWindow::showAbout()
 {
     aboutDialog().exec();
+}
+
+void MainWindow::showDesignChecks()
+{
+    designChecksWindow().setChecks(checks_.checks);
+    designChecksWindow().exec();
+}
+
+void MainWindow::exportDesignReport()
+{
+    if (!checks_.shown())
+        return;
+    if (!reportDialog_) {
+        reportDialog_.reset(platform_.fileDialogs->create(FileDialogs::Kind::Save, this));
+        reportDialog_->setFilter(tr("PDF files (*.pdf)|*.pdf"));
+        reportDialog_->setInitialDir(folders_.projectsDir);
+    }
+    // The project name as the default name, in the folder last used.
+    const QString last = reportDialog_->fileName();
+    const QString folder = last.isEmpty() ? folders_.projectsDir : QFileInfo(last).absolutePath() + u'/';
+    reportDialog_->setFileName(sheet_.projectName().isEmpty() ? QString() : folder + sheet_.projectName() + QStringLiteral(".pdf"));
+    if (!reportDialog_->execute())
+        return;
+    writeDesignReport(reportDialog_->fileName(), folders_.databaseDir, reportSite(sheet_, checks_, catalogs_));
 }
 
 } // namespace quorvel

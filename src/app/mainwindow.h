@@ -3,9 +3,11 @@
 #include "designcalculation.h"
 #include "projectfiles.h"
 #include "projectsheet.h"
+#include "sheetchecks.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QAction;
@@ -17,6 +19,9 @@ class QPushButton;
 namespace quorvel {
 
 class AboutDialog;
+class ChecksSummary;
+class DesignChecksWindow;
+class FileDialog;
 class DiametersWindow;
 class GridWidget;
 class PrinterChoiceDialog;
@@ -53,6 +58,10 @@ public:
     PumpsWindow &pumpsWindow();
     TanksWindow &tanksWindow();
     AboutDialog &aboutDialog();
+    DesignChecksWindow &designChecksWindow();
+
+    // Test seam: the checks of the design shown (none while no checks are shown).
+    const SheetChecks &checks() const { return checks_; }
 
 protected:
     bool event(QEvent *event) override;
@@ -69,6 +78,13 @@ private:
     void onTriggered(QAction *action, void (MainWindow::*handler)());
     void onClicked(QAbstractButton *button, void (MainWindow::*handler)());
     void showCaption(ProjectSheet::Caption which, const QString &text);
+    void placeChecksSummary();
+
+    // The design checks: shown after a calculation that completes and after opening a
+    // project whose results are complete; cleared by anything that makes them stale.
+    void showChecks();
+    void clearChecks();
+    void recheckAfterCatalogEdit();
 
     // Window events.
     void initialize();
@@ -87,6 +103,8 @@ private:
     void calculate();
     void showHelp();
     void showAbout();
+    void showDesignChecks();
+    void exportDesignReport();
 
     Platform &platform_;
     DataFolders &folders_;
@@ -95,6 +113,8 @@ private:
     DesignCalculation calculation_;
     ProjectFiles projectFiles_;
     bool activated_ = false;
+    SheetChecks checks_;
+    std::unique_ptr<FileDialog> reportDialog_;
 
     QFrame *bottomPanel_;
     QPushButton *okButton_;
@@ -106,6 +126,8 @@ private:
     QLabel *storageCaption_;
     QLabel *pipelineCaption_;
     QLabel *populationCaption_;
+    ChecksSummary *checksSummary_;
+    QAction *exportReportAction_;
 
     // Children of this window; all but the printer choice made when first shown.
     DiametersWindow *diametersWindow_ = nullptr;
@@ -113,6 +135,7 @@ private:
     TanksWindow *tanksWindow_ = nullptr;
     PrinterChoiceDialog *printerChoiceDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
+    DesignChecksWindow *designChecksWindow_ = nullptr;
 };
 
 } // namespace quorvel

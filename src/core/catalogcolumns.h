@@ -3,6 +3,8 @@
 // The columns of the three catalogs that the program reads. Each catalog's first
 // column holds the row number; the others are free for the user.
 
+#include "celltable.h"
+
 namespace quorvel {
 
 namespace PipeColumn {
@@ -27,6 +29,17 @@ enum : int {
     Type = 1,
     Volume = 2, // m^3
 };
+}
+
+// A column found by the start of its caption in row 0, case and blanks around it
+// ignored (the pump catalog's "Flow (L/s)", "Head (m)", "Power (kW)"); -1 when none.
+inline int columnCaptioned(const CellTable &table, const QString &start)
+{
+    for (int col = 0; col < table.colCount(); ++col) {
+        if (table.cell(col, 0).trimmed().startsWith(start, Qt::CaseInsensitive))
+            return col;
+    }
+    return -1;
 }
 
 } // namespace quorvel

@@ -18,6 +18,19 @@ public:
     virtual qint32 pickTank() = 0;
 };
 
+// Answers the two picks with fixed rows, as a double-click on them would: the
+// calculation worked again for rows already picked, and tests.
+class FixedPicks final : public CatalogPickers {
+public:
+    FixedPicks() = default;
+    FixedPicks(qint32 pumpRow, qint32 tankRow) : pump(pumpRow), tank(tankRow) {}
+    qint32 pump = 1;
+    qint32 tank = 1;
+    qint32 pickPump() override { return pump; }
+    void endPumpPick() override {}
+    qint32 pickTank() override { return tank; }
+};
+
 // The design calculation ("To Calculate") and the values it keeps between runs.
 class DesignCalculation {
 public:

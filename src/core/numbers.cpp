@@ -305,4 +305,15 @@ double toDouble(Extended value)
 
 } // namespace checked
 
+std::optional<Extended> finiteNumber(const QString &text)
+{
+    try {
+        const Extended value = parseNumber(text);
+        if (std::isfinite(value))
+            return value;
+    } catch (const Error &) {
+    }
+    return std::nullopt;
+}
+
 } // namespace quorvel

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace quorvel {
 
 // Numbers in cells. All arithmetic of the program is carried in x87 extended
@@ -19,6 +21,9 @@ void setDecimalSeparator(QChar separator);
 void readRegionalNumberSettings();
 
 Extended parseNumber(const QString &text);
+// The finite number a text holds, or nothing when parseNumber refuses it or it is
+// not finite: for reading catalog and result cells that may hold anything.
+std::optional<Extended> finiteNumber(const QString &text);
 QString formatNumber(Extended value);
 QString formatInteger(qint32 value);
 

@@ -3,7 +3,7 @@
 #include "catalogcolumns.h"
 #include "projectstate.h"
 #include "designcalculation.h"
-#include "designchecks.h"
+#include "sheetchecks.h"
 #include "error.h"
 #include "numbers.h"
 
@@ -28,16 +28,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("SiteDesigner", text);
 }
 
-std::optional<Extended> numberIn(const QString &text)
-{
-    try {
-        const Extended value = parseNumber(text);
-        if (std::isfinite(value))
-            return value;
-    } catch (const Error &) {
-    }
-    return std::nullopt;
-}
 
 // A number as a message shows it: the shortest text that reads back the same.
 QString shown(double value)
@@ -75,16 +65,6 @@ bool blankRow(const CellTable &table, qint32 row)
     return true;
 }
 
-// A column found by the start of its caption, without case, blanks or units.
-int columnCaptioned(const CellTable &table, const QString &start)
-{
-    for (int col = 0; col < table.colCount(); ++col) {
-        if (table.cell(col, 0).trimmed().startsWith(start, Qt::CaseInsensitive))
-            return col;
-    }
-    return -1;
-}
-
 // What keeps a catalog row out of every choice, or nothing: a blank line, or a
 // column of the given ones that is not a positive number.
 QString rowDefect(const char *file, const CellTable &table, qint32 row, std::initializer_list<int> columns)
@@ -96,7 +76,7 @@ QString rowDefect(const char *file, const CellTable &table, qint32 row, std::ini
         if (col < 0)
             continue;
         const QString text = table.cell(col, row);
-        const auto value = numberIn(text);
+        const auto value = finiteNumber(text);
         if (!value || *value <= 0)
             return tr("%1, %2: '%3' is not %4 \u2014 row skipped")
                 .arg(line, table.cell(col, 0).trimmed(), text, value ? tr("a positive number") : tr("a number"));
@@ -251,7 +231,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
     // ties go to the smaller flow, which runs nearer its best efficiency.
     const double head = pumpingHead * (1 + options_.headMargin);
     const auto rated = [this](int col, qint32 row) {
-        return col < 0 ? 0.0 : double(numberIn(catalogs_.pumps.cell(col, row)).value_or(0));
+        return col < 0 ? 0.0 : double(finiteNumber(catalogs_.pumps.cell(col, row)).value_or(0));
     };
     qint32 best = 0;
     int candidates = 0;
@@ -332,7 +312,7 @@ private:
 // others must be positive, pumping hours at most a day.
 QString inputFault(int row, const QString &text)
 {
-    const auto value = numberIn(text);
+    const auto value = finiteNumber(text);
     if (!value)
         return text.trimmed().isEmpty() ? tr("missing") : tr("not a number");
     if (row == InputRow::SourceElevation || row == InputRow::StorageElevation)
@@ -369,11 +349,10 @@ SiteResult SiteDesigner::design(const Site &site) const
     const auto shownResult = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
 
     DesignCalculation calculation;
-    double pumpingHead = 0;
     RulePicks picks(
         [&]() -> qint32 {
             // Design flow and pumping head are written by the time the pump is picked.
-            pumpingHead = double(parseNumber(shownResult(ResultRow::PumpingHead)));
+            const double pumpingHead = double(parseNumber(shownResult(ResultRow::PumpingHead)));
             result.designFlow = calculation.designFlow;
             result.pumpCatalogRow = choosePump(result, pumpingHead);
             return result.pumpCatalogRow != 0 ? result.pumpCatalogRow : noRow;
@@ -408,33 +387,14 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.insideDiameter = calculation.insideDiameter;
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
     result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
-    check(result, pumpingHead);
-    return result;
-}
-
-void SiteDesigner::check(SiteResult &result, double pumpingHead) const
-{
-    // Checks never change a number; each reads what the calculation produced.
-    const auto number = [](const QString &text) { return double(numberIn(text).value_or(0)); };
-    DesignCheckInput in;
-    in.dailyUsage = number(result.site.inputs[InputRow::DailyUsage]);
-    in.peoplePerTap = number(result.site.inputs[InputRow::PeoplePerTap]);
-    in.designFlow = result.designFlow;
-    in.insideDiameter = result.insideDiameter;
-    in.pumpingHead = pumpingHead;
-    in.theoreticalStorage = number(result.results[ResultRow::TheoreticalStorage]);
-    in.actualStorage = number(result.results[ResultRow::ActualStorage]);
-    in.actualPumpingTime = number(result.results[ResultRow::ActualPumpingTime]);
-    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0)
-        in.ratedFlow = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
-    if (result.pumpCatalogRow != 0 && headColumn_ >= 0)
-        in.ratedHead = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
-    in.minVelocity = options_.minVelocity;
-    in.maxVelocity = options_.maxVelocity;
-    for (const DesignCheck &check : designChecks(in)) {
+    DesignCheckInput checked = checkInput(inputTable, resultTable, calculation, catalogs_.pumps, result.pumpCatalogRow);
+    checked.minVelocity = options_.minVelocity;
+    checked.maxVelocity = options_.maxVelocity;
+    for (const DesignCheck &check : designChecks(checked)) {
         if (!check.passed)
             result.warnings << check.message;
     }
+    return result;
 }
 
 } // namespace quorvel

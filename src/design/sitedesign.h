@@ -117,7 +117,6 @@ private:
     void nameTank();
     qint32 choosePump(SiteResult &result, double pumpingHead) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
-    void check(SiteResult &result, double pumpingHead) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;

@@ -114,14 +114,14 @@ void ProjectFiles::saveProject()
     completed = true;
 }
 
-void ProjectFiles::openProject()
+bool ProjectFiles::openProject()
 {
     openDialog_->setFilter(projectFilter);
     if (!openDialog_->execute())
-        return;
+        return false;
     const QString path = openDialog_->fileName();
     if (!fileExists(path))
-        return;
+        return false;
 
     // Only the project-files filter reads the name and counts as a clean project.
     if (openDialog_->filterIndex() == 1) {
@@ -134,6 +134,7 @@ void ProjectFiles::openProject()
     loadTable(sheet_.inputs, changeFileExt(path, QStringLiteral(".dat")));
     loadTable(sheet_.results, changeFileExt(path, QStringLiteral(".res")));
     sheet_.refreshCaptionsFromInputs();
+    return true;
 }
 
 void ProjectFiles::confirmExit()

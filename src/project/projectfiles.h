@@ -28,8 +28,8 @@ public:
 
     // Save (toolbar button, "Save as", the exit prompt).
     void saveProject();
-    // Open (toolbar button, "Open").
-    void openProject();
+    // Open (toolbar button, "Open"); true when a project was read.
+    bool openProject();
     // The exit prompt. An Error escaping it (from the save it starts) must cancel the close.
     void confirmExit();
 

@@ -13,7 +13,6 @@
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "projectstate.h"
-#include "support/fixedpicks.h"
 
 #include <QAbstractButton>
 #include <QDialog>

@@ -5,7 +5,6 @@
 #include "error.h"
 #include "rowlist.h"
 #include "sitedesign.h"
-#include "designchecks.h"
 #include "sitesfile.h"
 #include "../hardening/scratchmount.h"
 #include "../support/copyfiles.h"
@@ -358,24 +357,6 @@ private slots:
         QFile input(sitesPath);
         QVERIFY(input.open(QIODevice::ReadOnly));
         QCOMPARE(input.readAll(), sites);
-    }
-
-    // Values beside their limits tell them apart.
-    void valuesBesideLimits_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("limit");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("two decimals") << 0.4812 << 0.5 << "0.48";
-        QTest::newRow("rounding onto the limit") << 0.4971 << 0.5 << "0.497";
-        QTest::newRow("whole") << 300.0 << 250.0 << "300";
-        QTest::newRow("above") << 2.004 << 2.0 << "2.004";
-    }
-    void valuesBesideLimits()
-    {
-        QFETCH(double, value);
-        QFETCH(double, limit);
-        QTEST(valueBesideLimit(value, limit), "shown");
     }
 
     void badUsage_data()

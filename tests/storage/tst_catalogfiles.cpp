@@ -7,7 +7,6 @@
 #include "linelist.h"
 #include "rowlist.h"
 #include "support/fakeknownfolders.h"
-#include "support/fixedpicks.h"
 #include "support/tabletext.h"
 
 #include <QDir>

@@ -156,8 +156,9 @@ private:
         setFont(textPoints);
         const double lineHeight = painter_.fontMetrics().height();
         const QRectF subtitle(page_.left(), titleLine.bottom() + mm(1), page_.width(), lineHeight);
-        painter_.drawText(subtitle, Qt::AlignLeft | Qt::AlignVCenter,
-                          QStringLiteral("Line %1 of the sites file").arg(site.line));
+        if (site.line > 0) // a site of a sites file, not the window's project
+            painter_.drawText(subtitle, Qt::AlignLeft | Qt::AlignVCenter,
+                              QStringLiteral("Line %1 of the sites file").arg(site.line));
 
         const double ruleY = subtitle.bottom() + mm(2);
         painter_.setPen(QPen(Qt::black, mm(lineWidthMm)));

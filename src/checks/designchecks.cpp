@@ -1,6 +1,7 @@
 #include "designchecks.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 
@@ -26,13 +27,13 @@ QString limitText(double limit)
 DesignCheck bound(const QString &name, double value, double limit, const QString &unit, bool isMinimum,
                   const QString &limitName = {})
 {
-    DesignCheck check{name, value, limit, unit, isMinimum ? value >= limit : value <= limit, {}};
-    if (!check.passed) {
-        const QString limitWords = limitName.isEmpty() ? limitText(limit) + QLatin1Char(' ') + unit
-                                                       : limitName.arg(limitText(limit) + QLatin1Char(' ') + unit);
+    const QString limitWords = limitName.isEmpty() ? limitText(limit) + QLatin1Char(' ') + unit
+                                                   : limitName.arg(limitText(limit) + QLatin1Char(' ') + unit);
+    DesignCheck check{name, value, limit, unit, isMinimum ? value >= limit : value <= limit, {},
+                      (isMinimum ? tr("at least %1") : tr("at most %1")).arg(limitWords)};
+    if (!check.passed)
         check.message = (isMinimum ? tr("%1 %2 %3 below %4") : tr("%1 %2 %3 above %4"))
                             .arg(name, valueBesideLimit(value, limit), unit, limitWords);
-    }
     return check;
 }
 
@@ -62,11 +63,13 @@ double flowVelocity(double designFlow, double insideDiameter)
 QList<DesignCheck> designChecks(const DesignCheckInput &in)
 {
     QList<DesignCheck> checks;
-    const QString velocity = tr("flow velocity");
+    // One velocity check held against the bound it breaks (the lower one when none).
     const QString metresPerSecond = QStringLiteral("m/s");
     const double v = flowVelocity(in.designFlow, in.insideDiameter);
-    checks << bound(velocity, v, in.minVelocity, metresPerSecond, true)
-           << bound(velocity, v, in.maxVelocity, metresPerSecond, false)
+    const bool tooFast = v > in.maxVelocity;
+    DesignCheck velocity = bound(tr("flow velocity"), v, tooFast ? in.maxVelocity : in.minVelocity, metresPerSecond, !tooFast);
+    velocity.requirement = tr("%1 to %2 %3").arg(limitText(in.minVelocity), limitText(in.maxVelocity), metresPerSecond);
+    checks << velocity
            << bound(tr("daily usage"), in.dailyUsage, minimumDailyUsage, tr("L/person/day"), true)
            << bound(tr("people per tap"), in.peoplePerTap, maximumPeoplePerTap, tr("people"), false)
            << bound(tr("actual pumping time"), in.actualPumpingTime, hoursPerDay, tr("h/day"), false);
@@ -75,13 +78,34 @@ QList<DesignCheck> designChecks(const DesignCheckInput &in)
     if (!storage.passed)
         storage.message += tr(", %1 m\u00b3 short").arg(QString::number(in.theoreticalStorage - in.actualStorage, 'g', 15));
     checks << storage;
+    if (!in.pumpPicked)
+        return checks;
     if (in.ratedFlow)
         checks << bound(tr("design flow"), in.designFlow, *in.ratedFlow, QStringLiteral("L/s"), false,
                         tr("the pump's rated flow of %1"));
     if (in.ratedHead)
         checks << bound(tr("pumping head"), in.pumpingHead, *in.ratedHead, QStringLiteral("m"), false,
                         tr("the pump's rated head of %1"));
+    // A storage low enough for the water to flow by itself needs no pump.
+    DesignCheck gravity{tr("pump needed"), in.pumpingHead, 0, QStringLiteral("m"), in.pumpingHead > 0, {},
+                        tr("pumping head above 0 m")};
+    if (!gravity.passed)
+        gravity.message = tr("pumping head %1 m: a gravity supply, no pump needed").arg(limitText(in.pumpingHead));
+    checks << gravity;
     return checks;
+}
+
+QString checksSummary(const QList<DesignCheck> &checks)
+{
+    QStringList warnings;
+    for (const DesignCheck &check : checks) {
+        if (!check.passed)
+            warnings << check.message;
+    }
+    if (warnings.isEmpty())
+        return tr("All %1 checks pass").arg(checks.size());
+    const QString list = warnings.join(QStringLiteral("; "));
+    return warnings.size() == 1 ? tr("1 warning: %1").arg(list) : tr("%1 warnings: %2").arg(warnings.size()).arg(list);
 }
 
 } // namespace quorvel

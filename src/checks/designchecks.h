@@ -7,16 +7,17 @@
 
 namespace quorvel {
 
-// One engineering check of a designed site: what was checked, the value found, the
-// limit it is held against, and whether it passed. A failed check is a warning,
-// never an error: it changes no number of the design.
+// One engineering check of a design: what was checked, the value found, the limit
+// it is held against, and whether it passed. A failed check is a warning, never an
+// error: it changes no number of the design.
 struct DesignCheck {
-    QString name;     // "flow velocity"
+    QString name;        // "flow velocity"
     double value = 0;
-    double limit = 0;
-    QString unit;     // "m/s"
+    double limit = 0;    // the bound the value is held against (the one it broke)
+    QString unit;        // "m/s"
     bool passed = true;
-    QString message;  // for a failed check: value and limit in words
+    QString message;     // for a failed check: value and limit in words
+    QString requirement; // the limit in words: "0.5 to 2 m/s", "at least 15 L/person/day"
 };
 
 // What the checks read: the inputs, the calculation's values and the picked pump's
@@ -30,6 +31,7 @@ struct DesignCheckInput {
     double theoreticalStorage = 0; // m^3, as shown
     double actualStorage = 0;      // m^3, as shown
     double actualPumpingTime = 0;  // h/day, as shown
+    bool pumpPicked = false;
     std::optional<double> ratedFlow; // of the picked pump, L/s
     std::optional<double> ratedHead; // m
     double minVelocity = 0.5;
@@ -39,11 +41,16 @@ struct DesignCheckInput {
 // Flow velocity in the chosen pipe, m/s; 0 without a pipe.
 double flowVelocity(double designFlow, double insideDiameter);
 
-// Every check in a fixed order, passed or not.
+// Every check in a fixed order, passed or not: flow velocity, daily usage, people
+// per tap, actual pumping time, actual storage, and with a picked pump its rated
+// flow and head (when the catalog gives them) and whether gravity would do.
 QList<DesignCheck> designChecks(const DesignCheckInput &input);
 
 // A value beside its limit with as many decimals as tell them apart (two at
 // least): "0.48" beside "0.5", "0.497" beside "0.5", never "0.50" beside "0.5".
 QString valueBesideLimit(double value, double limit);
+
+// One line for all the checks: "All 8 checks pass", "1 warning: …", "2 warnings: …; …".
+QString checksSummary(const QList<DesignCheck> &checks);
 
 } // namespace quorvel

@@ -1,0 +1,237 @@
+// The design checks: each at, just below and just above its limit; the summary line;
+// the checks of a design held in the main window's tables.
+#include "designchecks.h"
+#include "numbers.h"
+#include "sheetchecks.h"
+#include "sheetlayout.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr double pipeMm = 100;
+
+// A design that passes every check.
+DesignCheckInput soundDesign()
+{
+    DesignCheckInput in;
+    in.dailyUsage = 20;
+    in.peoplePerTap = 200;
+    in.insideDiameter = pipeMm;
+    in.designFlow = 1 * M_PI / 4 * 0.01 * 1000; // 1 m/s in the pipe
+    in.pumpingHead = 30;
+    in.theoreticalStorage = 100;
+    in.actualStorage = 105;
+    in.actualPumpingTime = 8;
+    in.pumpPicked = true;
+    in.ratedFlow = 20;
+    in.ratedHead = 40;
+    return in;
+}
+
+// Small catalogs: two pipes, one pump with its rated duty, one tank type.
+struct SmallCatalogs {
+    CellTable pipes{5, 3};
+    CellTable pumps{7, 2};
+    CellTable tanks{4, 2};
+    SmallCatalogs()
+    {
+        const QStringList pumpCaptions{"No", "Pump", "Model", "Flow (L/s)", "Head (m)", "Power (kW)", "Curve"};
+        for (int col = 0; col < 7; ++col)
+            pumps.setCell(col, 0, pumpCaptions[col]);
+        for (const auto &[col, text] : {std::pair{1, "Big"}, {2, "B-1"}, {3, "20"}, {4, "80"}})
+            pumps.setCell(col, 1, text);
+        pipes.setCell(2, 1, "2");
+        pipes.setCell(4, 1, "52.5");
+        pipes.setCell(2, 2, "4");
+        pipes.setCell(4, 2, "102.3");
+        tanks.setCell(1, 1, "Onion");
+        tanks.setCell(2, 1, "10");
+    }
+    CatalogTables tables() const { return {pipes, 2, pumps, tanks}; }
+};
+
+} // namespace
+
+class TestDesignChecks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setDecimalSeparator(u'.'); }
+
+    void eachCheckAtItsLimit_data()
+    {
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("passes");
+        QTest::addColumn<QString>("message");
+        const struct {
+            const char *check;
+            double below, at, above;
+            bool minimum;
+            const char *belowMessage, *aboveMessage;
+        } limits[] = {
+            {"flow velocity", 0.49, 0.5, 0.51, true, "flow velocity 0.49 m/s below 0.5 m/s", ""},
+            {"flow velocity", 1.99, 2.0, 2.01, false, "", "flow velocity 2.01 m/s above 2 m/s"},
+            {"daily usage", 14.9, 15, 15.1, true, "daily usage 14.9 L/person/day below 15 L/person/day", ""},
+            {"people per tap", 249, 250, 251, false, "", "people per tap 251 people above 250 people"},
+            {"actual pumping time", 23.9, 24, 24.1, false, "", "actual pumping time 24.1 h/day above 24 h/day"},
+            {"actual storage", 99, 100, 101, true,
+             "actual storage 99 m³ below the theoretical storage of 100 m³, 1 m³ short", ""},
+            {"design flow", 19.99, 20, 20.01, false, "", "design flow 20.01 L/s above the pump's rated flow of 20 L/s"},
+            {"pumping head", 39.9, 40, 40.1, false, "", "pumping head 40.1 m above the pump's rated head of 40 m"},
+            {"pump needed", -0.01, 0, 0.01, false, "pumping head -0.01 m: a gravity supply, no pump needed",
+             "pumping head 0 m: a gravity supply, no pump needed"},
+        };
+        for (const auto &l : limits) {
+            const QString tag = QStringLiteral("%1 %2 ").arg(QLatin1String(l.check), l.minimum ? "min" : "max");
+            if (QLatin1String(l.check) == QLatin1String("pump needed")) {
+                QTest::newRow(qPrintable(tag + "below")) << l.check << l.below << false << QString::fromUtf8(l.belowMessage);
+                QTest::newRow(qPrintable(tag + "at")) << l.check << l.at << false << QString::fromUtf8(l.aboveMessage);
+                QTest::newRow(qPrintable(tag + "above")) << l.check << l.above << true << QString();
+                continue;
+            }
+            QTest::newRow(qPrintable(tag + "below")) << l.check << l.below << !l.minimum << QString::fromUtf8(l.belowMessage);
+            QTest::newRow(qPrintable(tag + "at")) << l.check << l.at << true << QString();
+            QTest::newRow(qPrintable(tag + "above")) << l.check << l.above << l.minimum << QString::fromUtf8(l.aboveMessage);
+        }
+    }
+
+    void eachCheckAtItsLimit()
+    {
+        QFETCH(QString, check);
+        QFETCH(double, value);
+        QFETCH(bool, passes);
+        DesignCheckInput in = soundDesign();
+        const QString name = check;
+        if (name == "flow velocity")
+            in.designFlow = value * M_PI / 4 * (pipeMm / 1000) * (pipeMm / 1000) * 1000;
+        else if (name == "daily usage")
+            in.dailyUsage = value;
+        else if (name == "people per tap")
+            in.peoplePerTap = value;
+        else if (name == "actual pumping time")
+            in.actualPumpingTime = value;
+        else if (name == "actual storage")
+            in.actualStorage = value;
+        else if (name == "design flow")
+            in.designFlow = value, in.insideDiameter = std::sqrt(value / 1000 / M_PI * 4) * 1000; // 1 m/s
+        else
+            in.pumpingHead = value;
+
+        const QList<DesignCheck> checks = designChecks(in);
+        QCOMPARE(checks.size(), 8);
+        QStringList failed;
+        for (const DesignCheck &c : checks) {
+            QVERIFY2(!c.requirement.isEmpty(), qPrintable(c.name));
+            if (!c.passed)
+                failed << c.message;
+            if (c.name == check)
+                QCOMPARE(c.passed, passes);
+        }
+        QTEST(failed.value(0), "message");
+        QVERIFY(failed.size() <= 1);
+    }
+
+    // Without a pump (gravity in the command) the pump's checks are left out.
+    void noPumpNoPumpChecks()
+    {
+        DesignCheckInput in = soundDesign();
+        in.pumpPicked = false;
+        in.pumpingHead = -5;
+        QCOMPARE(designChecks(in).size(), 5);
+    }
+
+    void summary_data()
+    {
+        QTest::addColumn<double>("dailyUsage");
+        QTest::addColumn<double>("peoplePerTap");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("all pass") << 20.0 << 200.0 << "All 8 checks pass";
+        QTest::newRow("one") << 12.0 << 200.0 << "1 warning: daily usage 12 L/person/day below 15 L/person/day";
+        QTest::newRow("two") << 12.0 << 270.0
+                             << "2 warnings: daily usage 12 L/person/day below 15 L/person/day; "
+                                "people per tap 270 people above 250 people";
+    }
+    void summary()
+    {
+        QFETCH(double, dailyUsage);
+        QFETCH(double, peoplePerTap);
+        DesignCheckInput in = soundDesign();
+        in.dailyUsage = dailyUsage;
+        in.peoplePerTap = peoplePerTap;
+        QTEST(checksSummary(designChecks(in)), "summary");
+    }
+
+    // Values beside their limits tell them apart.
+    void valuesBesideLimits_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("limit");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("two decimals") << 0.4812 << 0.5 << "0.48";
+        QTest::newRow("rounding onto the limit") << 0.4971 << 0.5 << "0.497";
+        QTest::newRow("whole") << 300.0 << 250.0 << "300";
+        QTest::newRow("above") << 2.004 << 2.0 << "2.004";
+    }
+    void valuesBesideLimits()
+    {
+        QFETCH(double, value);
+        QFETCH(double, limit);
+        QTEST(valueBesideLimit(value, limit), "shown");
+    }
+
+    // A design in the window's tables: complete results are worked again from the
+    // catalog rows they name; anything else gives no checks.
+    void sheetChecks_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("checks");
+        QTest::addColumn<QString>("unavailable");
+        QTest::newRow("as calculated") << "" << 8 << "";
+        QTest::newRow("results cut short") << "no kits" << 0 << "";
+        QTest::newRow("pump gone") << "pump" << 0 << "No checks: the pump catalog no longer holds \"Big pump B-1 model\"";
+        QTest::newRow("tank gone") << "tank" << 0 << "No checks: the tanks catalog no longer holds \"Onion Tank 10 M^3\"";
+        QTest::newRow("pipe changed")
+            << "pipe" << 0 << "No checks: the results no longer follow from the catalogs; calculate again";
+    }
+    void sheetChecks()
+    {
+        QFETCH(QString, change);
+        SmallCatalogs catalogs;
+        CellTable inputs(tableColumns, inputTableRows, inputFixedColumns);
+        CellTable results(tableColumns, resultTableRows, resultFixedColumns);
+        const QStringList values{"1000", "100", "150", "5000", "8", "25", "250"};
+        for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row)
+            inputs.setCell(valueColumn, row, values[row - 1]);
+        ProjectState state;
+        FixedPicks picks(1, 1);
+        DesignCalculation calculation;
+        calculation.run({inputs, results, catalogs.pipes, 2, catalogs.pumps, catalogs.tanks}, state, picks);
+
+        if (change == "no kits")
+            results.setCell(valueColumn, ResultRow::TapstandKits, {});
+        else if (change == "pump")
+            catalogs.pumps.setCell(2, 1, "B-2");
+        else if (change == "tank")
+            catalogs.tanks.setCell(2, 1, "15");
+        else if (change == "pipe")
+            catalogs.pipes.setCell(4, 2, "80");
+
+        const SheetChecks sheet = checkSheet(inputs, results, catalogs.tables());
+        QTEST(int(sheet.checks.size()), "checks");
+        QTEST(sheet.unavailable, "unavailable");
+        if (sheet.shown()) {
+            QCOMPARE(sheet.calculation.designFlow, calculation.designFlow);
+            QCOMPARE(sheet.pumpRow, 1);
+            QCOMPARE(sheet.tankRow, 1);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesignChecks)
+#include "tst_designchecks.moc"
