@@ -33,6 +33,15 @@ QString requestedLanguage(const QStringList &arguments)
     return requested;
 }
 
+// Qt takes the layout direction from this entry of the installed translations; the
+// program's own translations carry it so that Arabic is right to left without Qt's.
+[[maybe_unused]] constexpr struct {
+    const char *source, *comment;
+} layoutDirection = QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                                       "Translate this string to the string 'LTR' in left-to-right languages or to "
+                                       "'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper "
+                                       "widget layout.");
+
 } // namespace
 
 QStringList programLanguages()
