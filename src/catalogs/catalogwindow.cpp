@@ -44,11 +44,11 @@ void CatalogWindow::offerToSave(const QString &path, const std::function<bool()>
                                 const std::function<void()> &save)
 {
     MessageBoxes &boxes = *platform_.messages;
-    if (!changedSinceShown_ || !boxes.question(QStringLiteral("Do you want to save the new data?")))
+    if (!changedSinceShown_ || !boxes.question(tr("Do you want to save the new data?")))
         return;
     if (changedOnDisk()
         && !boxes.questionDefaultNo(
-            QStringLiteral("\"%1\" was changed by another program since it was read. Overwrite it?")
+            tr("\"%1\" was changed by another program since it was read. Overwrite it?")
                 .arg(absoluteFilePath(path))))
         return;
     save();

@@ -124,15 +124,17 @@ void PumpsWindow::addGraph()
         pictureDialog_.reset(platform_.fileDialogs->create(FileDialogs::Kind::OpenPicture, this));
     FileDialog &dialog = *pictureDialog_;
     dialog.setInitialDir(folders_.picturesDir);
-    dialog.setFilter(QStringLiteral("Main pipeline files (*.bmp)|*.bmp|All Files (*.*)|*.*"));
+    // The descriptions are translated, the patterns never.
+    dialog.setFilter(tr("Main pipeline files") + QStringLiteral(" (*.bmp)|*.bmp|") + tr("All Files")
+                     + QStringLiteral(" (*.*)|*.*"));
     if (!dialog.execute())
         return;
     const QString source = dialog.fileName();
     const QString destination = folders_.databaseDir + QFileInfo(source).fileName();
     if (copyFileOverwrite(source, destination))
-        platform_.messages->information(QStringLiteral("The file is now available"));
+        platform_.messages->information(tr("The file is now available"));
     else
-        platform_.messages->information(QStringLiteral("The file is not available. Check if the file exists yet"));
+        platform_.messages->information(tr("The file is not available. Check if the file exists yet"));
 }
 
 void PumpsWindow::askToSaveChanges()

@@ -61,7 +61,7 @@ void TanksWindow::pickRow()
     // always done it, and users' habits and saved projects may rely on it.
     sheet_.setProjectName(formatInteger(tankCount()));
     if (selectedRow_ > tankCount()) {
-        platform_.messages->warning(QStringLiteral("Select a data item"));
+        platform_.messages->warning(tr("Select a data item"));
         return;
     }
     close();

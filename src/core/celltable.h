@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <QVarLengthArray>
 #include <QVector>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -58,6 +59,16 @@ public:
     bool editable() const { return editable_; }
     void setEditable(bool editable) { editable_ = editable; }
 
+    // How the grids and the printout show a cell's text (also a view setting): a table
+    // whose fixed texts are English in its files shows them translated. Files and the
+    // program's logic read cell(); without a translation the shown text is the cell's.
+    using ShownText = std::function<QString(int col, int row, const QString &text)>;
+    void setShownText(ShownText shown) { shownText_ = std::move(shown); }
+    QString shownText(int col, int row, const QString &text) const
+    {
+        return shownText_ ? shownText_(col, row, text) : text;
+    }
+
 signals:
     void cellChanged(int col, int row);
     void rowCountChanged(int rows);
@@ -79,6 +90,7 @@ private:
     int fixedCols_;
     int rowHeight_ = 24;
     bool editable_ = false;
+    ShownText shownText_;
     QVector<int> colWidths_;
     std::vector<Row> rows_; // grows on demand, also past rowCount_
 };

@@ -33,11 +33,11 @@ void raiseFaults()
 {
     const int flags = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
     if (flags & FE_INVALID)
-        throw Error(FaultMessage::invalidOperation);
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::invalidOperation));
     if (flags & FE_DIVBYZERO)
-        throw Error(FaultMessage::divisionByZero);
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::divisionByZero));
     if (flags & FE_OVERFLOW)
-        throw Error(FaultMessage::overflow);
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::overflow));
 }
 
 template <typename Operation>
@@ -54,7 +54,7 @@ Extended checkedOperation(Operation operation)
 
 [[noreturn]] void conversionError(const QString &text)
 {
-    throw Error(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw Error(translatable("quorvel::Numbers", "'%1' is not a valid floating point value").arg(text));
 }
 
 bool isDigit(QChar c)
@@ -238,7 +238,7 @@ qint64 roundHalfEven(Extended value)
     const Extended rounded = nearbyintl(value);
     // Both bounds are exact in the 64-bit significand; NaN fails the test too.
     if (!(rounded >= -9223372036854775808.0L && rounded <= 9223372036854775807.0L))
-        throw Error(FaultMessage::invalidOperation);
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::invalidOperation));
     return static_cast<qint64>(rounded);
 }
 
@@ -284,7 +284,7 @@ Extended power(Extended x, Extended y)
     if (x == 0)
         return x;
     if (x < 0)
-        throw Error(FaultMessage::invalidOperation);
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::invalidOperation));
     return checkedOperation([=] { return expl(y * logl(x)); });
 }
 

@@ -45,9 +45,10 @@ double toDouble(Extended value);
 } // namespace checked
 
 namespace FaultMessage {
-inline const char *const invalidOperation = "Invalid floating point operation";
-inline const char *const divisionByZero = "Floating point division by zero";
-inline const char *const overflow = "Floating point overflow";
+inline const char *const context = "quorvel::Numbers";
+inline const char *const invalidOperation = QT_TRANSLATE_NOOP("quorvel::Numbers", "Invalid floating point operation");
+inline const char *const divisionByZero = QT_TRANSLATE_NOOP("quorvel::Numbers", "Floating point division by zero");
+inline const char *const overflow = QT_TRANSLATE_NOOP("quorvel::Numbers", "Floating point overflow");
 }
 
 } // namespace quorvel

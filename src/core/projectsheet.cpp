@@ -1,5 +1,9 @@
 #include "projectsheet.h"
 
+#include "showntexts.h"
+
+#include <QCoreApplication>
+
 namespace quorvel {
 
 namespace {
@@ -36,12 +40,15 @@ ProjectSheet::ProjectSheet(QObject *parent)
     inputs.setEditable(true);
     results.setRowHeight(24);
     results.setEditable(false);
+    // The tables keep their English texts for the project files; the screen translates.
+    showSheetTextsTranslated(inputs);
+    showSheetTextsTranslated(results);
 
     // The layout captions, shown until the first update.
-    captions_[indexOf(Caption::SourceElevation)] = QStringLiteral("Water Source Elevation");
-    captions_[indexOf(Caption::StorageElevation)] = QStringLiteral("Storage Elevation");
-    captions_[indexOf(Caption::PipelineLength)] = QStringLiteral("Pipeline Length");
-    captions_[indexOf(Caption::Population)] = QStringLiteral("Population");
+    captions_[indexOf(Caption::SourceElevation)] = tr("Water Source Elevation");
+    captions_[indexOf(Caption::StorageElevation)] = tr("Storage Elevation");
+    captions_[indexOf(Caption::PipelineLength)] = tr("Pipeline Length");
+    captions_[indexOf(Caption::Population)] = tr("Population");
 }
 
 QString ProjectSheet::caption(Caption which) const
@@ -114,7 +121,7 @@ void ProjectSheet::windowResized()
     // the current cell, whatever the user selected, are deliberate: the program has
     // always done so, and users know the captions that way.
     setCaption(Caption::SourceElevation,
-               QStringLiteral("Water source elevation= ") + inputs.cell(valueColumn, InputRow::SourceElevation));
+               tr("Water source elevation= ") + inputs.cell(valueColumn, InputRow::SourceElevation));
     currentRow = InputRow::PipelineLength;
     currentColumn = valueColumn;
 }

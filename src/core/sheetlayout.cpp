@@ -1,5 +1,7 @@
 #include "sheetlayout.h"
 
+#include <QCoreApplication>
+
 namespace quorvel {
 
 namespace {
@@ -53,10 +55,10 @@ struct CaptionLayout {
 
 // In the order of SchematicCaption.
 const CaptionLayout captionLayouts[] = {
-    {InputRow::SourceElevation, "Water Source Elevation= ", {0xff0000, false}, 0, 20, 1, -40},
-    {InputRow::StorageElevation, "Storage Elevation= ", {0xff0000, false}, 1, -380, 0, 80},
-    {InputRow::PipelineLength, "Pipeline Length= ", {0x0000ff, false}, 0.5, 0, 0.5, 0},
-    {InputRow::Population, "Population= ", {0x000000, true}, 1, -240, 1, -120},
+    {InputRow::SourceElevation, QT_TRANSLATE_NOOP("quorvel::SheetLayout", "Water Source Elevation= "), {0xff0000, false}, 0, 20, 1, -40},
+    {InputRow::StorageElevation, QT_TRANSLATE_NOOP("quorvel::SheetLayout", "Storage Elevation= "), {0xff0000, false}, 1, -380, 0, 80},
+    {InputRow::PipelineLength, QT_TRANSLATE_NOOP("quorvel::SheetLayout", "Pipeline Length= "), {0x0000ff, false}, 0.5, 0, 0.5, 0},
+    {InputRow::Population, QT_TRANSLATE_NOOP("quorvel::SheetLayout", "Population= "), {0x000000, true}, 1, -240, 1, -120},
 };
 
 const CaptionLayout &layoutOf(SchematicCaption which)
@@ -75,7 +77,8 @@ int schematicCaptionInput(SchematicCaption which) { return layoutOf(which).input
 
 QString schematicCaptionText(SchematicCaption which, const QString &value)
 {
-    return QLatin1String(layoutOf(which).prefix) + value;
+    // Shown only (the window's captions, the report's picture): translated.
+    return QCoreApplication::translate("quorvel::SheetLayout", layoutOf(which).prefix) + value;
 }
 
 SchematicCaptionStyle schematicCaptionStyle(SchematicCaption which) { return layoutOf(which).style; }

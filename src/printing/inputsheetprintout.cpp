@@ -48,7 +48,7 @@ void printInputSheet(PrinterChoiceDialog &printerChoice, Printing &printing, con
         const auto drawCell = [&](int row) {
             const int top = tableTop + rowHeight * row;
             const QRect box(x0, top, x1 - boxGap - x0, rowHeight);
-            printing.textRect(box, x0 + textInset, top + textInset, inputs.cell(c, row));
+            printing.textRect(box, x0 + textInset, top + textInset, inputs.shownText(c, row, inputs.cell(c, row)));
         };
 
         font.bold = true;

@@ -6,6 +6,7 @@
 #include "projectsheet.h"
 #include "rowlist.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -14,8 +15,12 @@ namespace quorvel {
 
 namespace {
 
-const QString projectFilter =
-    QStringLiteral("Main pipeline files (*.qvl)|*.qvl|All Files (*.*)|*.*");
+// The descriptions are translated, the patterns never.
+QString projectFilter()
+{
+    return QCoreApplication::translate("quorvel::ProjectFiles", "Main pipeline files") + QStringLiteral(" (*.qvl)|*.qvl|")
+        + QCoreApplication::translate("quorvel::ProjectFiles", "All Files") + QStringLiteral(" (*.*)|*.*");
+}
 
 qsizetype extensionStart(const QString &path)
 {
@@ -89,10 +94,10 @@ void ProjectFiles::saveProject()
     });
 
     if (sheet_.projectName().isEmpty()) {
-        boxes_.warning(QStringLiteral("Enter the project name"));
+        boxes_.warning(QCoreApplication::translate("quorvel::ProjectFiles", "Enter the project name"));
         return;
     }
-    saveDialog_->setFilter(projectFilter);
+    saveDialog_->setFilter(projectFilter());
     if (!saveDialog_->execute())
         return;
 
@@ -116,7 +121,7 @@ void ProjectFiles::saveProject()
 
 bool ProjectFiles::openProject()
 {
-    openDialog_->setFilter(projectFilter);
+    openDialog_->setFilter(projectFilter());
     if (!openDialog_->execute())
         return false;
     const QString path = openDialog_->fileName();
@@ -142,7 +147,8 @@ void ProjectFiles::confirmExit()
     if (!sheet_.state.isModified())
         return;
     if (boxes_.question(
-            QStringLiteral("The project has changed. Would you like to save the changes?")))
+            QCoreApplication::translate("quorvel::ProjectFiles",
+                                        "The project has changed. Would you like to save the changes?")))
         saveProject();
 }
 

@@ -5,6 +5,9 @@
 #include "files.h"
 #include "linelist.h"
 #include "rowlist.h"
+#include "showntexts.h"
+
+#include <QCoreApplication>
 
 namespace quorvel {
 
@@ -19,8 +22,8 @@ QString unreadableContent(const QString &path, const QByteArray &bytes, int line
         return {};
     const QString name = absoluteFilePath(path);
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QStringLiteral("\"%1\" is not valid UTF-8 after its byte-order mark").arg(name);
-    return QStringLiteral("\"%1\" holds no line that can be read").arg(name);
+        return QCoreApplication::translate("quorvel::Catalogs", "\"%1\" is not valid UTF-8 after its byte-order mark").arg(name);
+    return QCoreApplication::translate("quorvel::Catalogs", "\"%1\" holds no line that can be read").arg(name);
 }
 
 // The file as it is now. The bytes themselves are kept rather than a hash of them:
@@ -64,7 +67,7 @@ int loadSavable(CellTable &table, QStringList &held, const QString &path, QStrin
     try {
         bytes = LineList::readFileBytes(path);
     } catch (const Error &e) {
-        notRead = e.message();
+        notRead = e.shownMessage(); // shown in a warning, never stored
         throw;
     }
     const int count = fillCatalog(table, bytes, true, &held);
@@ -75,11 +78,18 @@ int loadSavable(CellTable &table, QStringList &held, const QString &path, QStrin
 
 } // namespace
 
+Catalogs::Catalogs()
+{
+    for (CellTable *table : {&pipes, &pumps, &tanks})
+        showCatalogTextsTranslated(*table);
+}
+
 void Catalogs::load(const QString &databaseDir)
 {
     // Until their turn comes, the later files count as not read.
     const auto stoppedBy = [&](const char *file) {
-        return QStringLiteral("\"%1\" was not read because an earlier catalog could not be read")
+        return QCoreApplication::translate("quorvel::Catalogs",
+                                           "\"%1\" was not read because an earlier catalog could not be read")
             .arg(absoluteFilePath(databaseDir + QLatin1String(file)));
     };
     pumpsNotRead = stoppedBy(pumpsFile);
@@ -125,7 +135,7 @@ namespace {
 void saveIfRead(const CellTable &table, const QStringList &held, const QString &path, QString &notRead)
 {
     if (!notReadWarning(notRead, path).isEmpty())
-        throw Error(QStringLiteral("\"%1\" was not read; saving would erase it").arg(absoluteFilePath(path)));
+        throw Error(translatable("quorvel::Catalogs", "\"%1\" was not read; saving would erase it").arg(absoluteFilePath(path)));
     saveCatalog(table, path, held);
     notRead.clear();
 }

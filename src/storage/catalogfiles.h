@@ -20,6 +20,9 @@ struct Catalogs {
     // Shown for a pump without a curve picture, beside the catalogs.
     static constexpr const char *noCurvePicture = "no curve.bmp";
 
+    // The catalogs' files stay English; their windows show the shipped words translated.
+    Catalogs();
+
     CellTable pipes{5, 20};
     CellTable pumps{7, 100};
     CellTable tanks{4, 15};

@@ -68,7 +68,7 @@ QByteArray LineList::readFileBytes(const QString &path)
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(path, bytes, reason))
-        throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
+        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
     return bytes;
 }
 
@@ -102,10 +102,10 @@ void LineList::writeFileSet(const QList<WholeFile> &files)
 {
     const WriteOutcome outcome = writeWholeFiles(files);
     if (outcome.kind == WriteOutcome::CannotCreate)
-        throw Error(QStringLiteral("Cannot create file \"%1\". %2")
+        throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(files[outcome.file].path), systemErrorText(outcome.errorCode)));
     if (outcome.kind == WriteOutcome::WriteFailed)
-        throw Error(QStringLiteral("Stream write error"));
+        throw Error(translatable("quorvel::Files", "Stream write error"));
 }
 
 void LineList::loadFromBytes(const QByteArray &bytes)
@@ -145,7 +145,7 @@ void LineList::append(QStringView line)
 QString LineList::operator[](int i) const
 {
     if (i < 0 || i >= count())
-        throw Error(QStringLiteral("List index out of bounds (%1)").arg(i));
+        throw Error(translatable("quorvel::Files", "List index out of bounds (%1)").arg(QString::number(i)));
     return line(i).toString();
 }
 

@@ -2,11 +2,14 @@
 // program uses: the grid captions (the main window's and those of the shipped
 // catalogs), the result descriptions of every shipped pump and tank, and the labels
 // and buttons of the six windows. The layouts were made for Tahoma 8 pt, so a text
-// that is cut here is cut for every user.
+// that is cut here is cut for every user. CTest runs it once per language (LANGUAGE
+// set for the run), measuring the texts as shown, translated.
 #include "application.h"
 #include "catalogcolumns.h"
 #include "designcalculation.h"
+#include "gridmodel.h"
 #include "gridwidget.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "sheetlayout.h"
 #include "support/shippedprogram.h"
@@ -52,7 +55,7 @@ QStringList cutCells(const GridWidget &grid, const QString &window, bool caption
     const int textMargin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
     for (int row = 0; row < table.rowCount(); ++row) {
         for (int col = 0; col < table.colCount(); ++col) {
-            const QString text = table.cell(col, row);
+            const QString text = shownCell(table, col, row);
             const bool caption = row == 0 || col < table.fixedCols();
             if (text.isEmpty() || (captionsOnly && !caption))
                 continue;
@@ -118,6 +121,7 @@ private:
 
 void TestCaptionsFit::initTestCase()
 {
+    installTranslations(*QCoreApplication::instance(), chooseProgramLanguage({}));
     QVERIFY(program.installDatabase());
     QVERIFY(program.start());
     MainWindow &main = program.mainWindow();

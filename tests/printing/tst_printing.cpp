@@ -314,13 +314,13 @@ private slots:
         QTest::addColumn<int>("failure");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("no settings") << int(Failure::NoDeviceSettings) << Printing::notSupportedMessage()
+        QTest::newRow("no settings") << int(Failure::NoDeviceSettings) << Printing::notSupportedMessage().english
                                      << QStringList{"setOrientation(landscape)"};
         QTest::newRow("no drawing context")
-            << int(Failure::NoDrawingContext) << Printing::notValidMessage()
+            << int(Failure::NoDrawingContext) << Printing::notValidMessage().english
             << QStringList{"setOrientation(landscape)", "setTitle(Camp 4)", "beginDoc"};
         QTest::newRow("document refused")
-            << int(Failure::DocumentRefused) << Printing::notPrintingMessage()
+            << int(Failure::DocumentRefused) << Printing::notPrintingMessage().english
             << QStringList{"setOrientation(landscape)", "setTitle(Camp 4)", "beginDoc", "endDoc"};
     }
     void printerErrors()
@@ -346,7 +346,7 @@ private slots:
     void noDefaultPrinter()
     {
         makeDialog(-1);
-        const QString text = errorBoxText(Printing::noDefaultPrinterMessage());
+        const QString text = errorBoxText(Printing::noDefaultPrinterMessage().english);
         QCOMPARE(boxes_->errors(), QStringList{text});
         QCOMPARE(printerBox(*dialog_)->count(), 0);
         QCOMPARE(printerBox(*dialog_)->currentText(), QString());

@@ -27,7 +27,7 @@ private slots:
     {
         QtPrinting printing;
         QVERIFY(printing.printers().isEmpty());
-        const QString message = Printing::noDefaultPrinterMessage();
+        const QString message = Printing::noDefaultPrinterMessage().english;
         const auto fails = [&](const std::function<void()> &operation) {
             try {
                 operation();

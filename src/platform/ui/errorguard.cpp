@@ -2,6 +2,8 @@
 
 #include "error.h"
 
+#include <QCoreApplication>
+
 namespace quorvel {
 
 QString errorBoxText(const QString &message)
@@ -17,9 +19,9 @@ bool guarded(MessageBoxes &boxes, const std::function<void()> &handler)
         handler();
         return true;
     } catch (const Error &e) {
-        boxes.error(errorBoxText(e.message()));
+        boxes.error(errorBoxText(e.shownMessage()));
     } catch (const std::bad_alloc &) {
-        boxes.error(errorBoxText(QStringLiteral("Out of memory")));
+        boxes.error(errorBoxText(QCoreApplication::translate("quorvel::Error", "Out of memory")));
     } catch (const std::exception &e) {
         boxes.error(errorBoxText(QString::fromLocal8Bit(e.what())));
     }

@@ -7,6 +7,11 @@ QString shownPart(QStringView text)
     return text.left(mostShownCharacters).toString();
 }
 
+QString shownCell(const CellTable &table, int col, int row)
+{
+    return table.shownText(col, row, shownPart(table.cellView(col, row)));
+}
+
 GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 void GridModel::setTable(CellTable *table)
@@ -46,7 +51,7 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return shownPart(table_->cellView(index.column(), index.row())); // no copy of a huge cell
+        return shownCell(*table_, index.column(), index.row()); // no copy of a huge cell
     case Qt::EditRole:
         return table_->cell(index.column(), index.row());
     default:

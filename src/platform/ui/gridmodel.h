@@ -17,6 +17,8 @@ namespace quorvel {
 // from freezing every paint. The cell keeps its whole text for editing and saving.
 constexpr qsizetype mostShownCharacters = 1024;
 QString shownPart(QStringView text);
+// What a grid shows of a cell: its shown part, as the table shows it (translated).
+QString shownCell(const CellTable &table, int col, int row);
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT

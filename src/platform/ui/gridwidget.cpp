@@ -76,12 +76,12 @@ protected:
             return;
         painter->save();
         if (orientation() == Qt::Horizontal) {
-            paintCaption(*painter, rect, shownPart(t->cellView(logicalIndex, 0)), *this);
+            paintCaption(*painter, rect, shownCell(*t, logicalIndex, 0), *this);
         } else {
             int x = rect.left();
             for (int c = 0; c < t->fixedCols(); ++c) {
                 const QRect cell(x, rect.top(), t->colWidth(c), rect.height());
-                paintCaption(*painter, cell, shownPart(t->cellView(c, logicalIndex)), *this);
+                paintCaption(*painter, cell, shownCell(*t, c, logicalIndex), *this);
                 x += cell.width();
             }
         }
@@ -125,7 +125,7 @@ protected:
         QPainter painter(this);
         int x = 0;
         for (int c = 0; c < t->fixedCols(); ++c) {
-            paintCaption(painter, QRect(x, 0, t->colWidth(c), height()), shownPart(t->cellView(c, 0)), *this);
+            paintCaption(painter, QRect(x, 0, t->colWidth(c), height()), shownCell(*t, c, 0), *this);
             x += t->colWidth(c);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable.h"
+
 #include <QColor>
 #include <QPageLayout>
 #include <QRect>
@@ -37,16 +39,16 @@ public:
     // No printer installed or no default printer set: raised wherever the default
     // printer has to be resolved (selecting -1, and every operation while the current
     // printer is still the unresolved default).
-    static QString noDefaultPrinterMessage() { return QStringLiteral("There is no default printer currently selected"); }
+    static TranslatableText noDefaultPrinterMessage() { return translatable("quorvel::Printing", "There is no default printer currently selected"); }
     // setOrientation(): the current printer offers no device settings.
-    static QString notSupportedMessage() { return QStringLiteral("Operation not supported on selected printer"); }
+    static TranslatableText notSupportedMessage() { return translatable("quorvel::Printing", "Operation not supported on selected printer"); }
     // beginDoc(): no drawing context can be made for the current printer.
-    static QString notValidMessage() { return QStringLiteral("Printer selected is not valid"); }
+    static TranslatableText notValidMessage() { return translatable("quorvel::Printing", "Printer selected is not valid"); }
     // endDoc(): the print system refused to start the document at beginDoc(), so the
     // page went nowhere.
-    static QString notPrintingMessage() { return QStringLiteral("Printer is not currently printing"); }
+    static TranslatableText notPrintingMessage() { return translatable("quorvel::Printing", "Printer is not currently printing"); }
     // setPrinterIndex() with a position that is neither -1 nor in the list.
-    static QString indexOutOfRangeMessage() { return QStringLiteral("Printer index out of range"); }
+    static TranslatableText indexOutOfRangeMessage() { return translatable("quorvel::Printing", "Printer index out of range"); }
 
     virtual ~Printing() = default;
 

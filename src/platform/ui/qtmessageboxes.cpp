@@ -7,22 +7,25 @@
 namespace quorvel {
 
 namespace {
-const QString warningCaption = QStringLiteral("Warning");
+QString warningCaption()
+{
+    return QCoreApplication::translate("quorvel::MessageBoxes", "Warning");
+}
 }
 
 void QtMessageBoxes::warning(const QString &text)
 {
-    show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Ok);
+    show(QMessageBox::NoIcon, warningCaption(), text, QMessageBox::Ok);
 }
 
 bool QtMessageBoxes::question(const QString &text)
 {
-    return show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return show(QMessageBox::NoIcon, warningCaption(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtMessageBoxes::questionDefaultNo(const QString &text)
 {
-    return show(QMessageBox::NoIcon, warningCaption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return show(QMessageBox::NoIcon, warningCaption(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 

@@ -42,12 +42,12 @@ QImage QtPictureLoader::load(const QString &path)
     const QString extension = extensionOf(path);
     const QByteArray format = readerFormatFor(extension);
     if (format.isEmpty())
-        throw Error(QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
+        throw Error(translatable("quorvel::Pictures", "Unknown picture file extension (.%1)").arg(extension));
 
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(path, bytes, reason))
-        throw Error(QStringLiteral("Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
+        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
@@ -55,7 +55,7 @@ QImage QtPictureLoader::load(const QString &path)
     QImage image = reader.read();
     if (image.isNull()) {
         if (format == "bmp")
-            throw Error(QStringLiteral("Bitmap image is not valid"));
+            throw Error(translatable("quorvel::Pictures", "Bitmap image is not valid"));
         throw Error(reader.errorString());
     }
     return image;

@@ -193,7 +193,7 @@ void QtPrinting::beginDoc()
 {
     QPrinter &printer = current();
     if (printing_)
-        throw Error(QStringLiteral("Printing in progress"));
+        throw Error(translatable("quorvel::Printing", "Printing in progress"));
     if (!isPrinter(printer, printers_->value(index_)))
         throw Error(notValidMessage());
     printer.setResolution(resolution());
