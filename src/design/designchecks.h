@@ -32,12 +32,17 @@ struct DesignCheckInput {
     double actualPumpingTime = 0;  // h/day, as shown
     std::optional<double> ratedFlow; // of the picked pump, L/s
     std::optional<double> ratedHead; // m
+    std::optional<double> operatingFlow; // L/s, where the pump's curve meets the pipeline's
     double minVelocity = 0.5;
     double maxVelocity = 2.0;
 };
 
 // Flow velocity in the chosen pipe, m/s; 0 without a pipe.
 double flowVelocity(double designFlow, double insideDiameter);
+
+// The pump's operating flow against the design flow: below it the tank does not fill
+// in the pumping hours; beyond 1.5 times it the pump wants throttling or a smaller model.
+DesignCheck operatingFlowCheck(double operatingFlow, double designFlow);
 
 // Every check in a fixed order, passed or not.
 QList<DesignCheck> designChecks(const DesignCheckInput &input);

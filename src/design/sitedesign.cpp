@@ -408,8 +408,27 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.insideDiameter = calculation.insideDiameter;
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
     result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
+    operate(result);
     check(result, pumpingHead);
     return result;
+}
+
+void SiteDesigner::operate(SiteResult &result) const
+{
+    const auto input = [&result](int row) { return double(parseNumber(result.site.inputs[row])); };
+    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0 && headColumn_ >= 0) {
+        const auto flow = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
+        const auto head = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
+        if (flow && head)
+            result.pumpDuty = PumpDuty{double(*flow), double(*head)};
+    }
+    // A named pump without a rated duty has no curve to run on.
+    if (!result.gravity && !result.pumpDuty)
+        return;
+    const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation),
+                             result.insideDiameter, input(InputRow::PipelineLength)};
+    const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
+    result.operatingPoint = operatingPoint(system, result.pumpDuty, dailyDemand);
 }
 
 void SiteDesigner::check(SiteResult &result, double pumpingHead) const
@@ -429,6 +448,8 @@ void SiteDesigner::check(SiteResult &result, double pumpingHead) const
         in.ratedFlow = numberIn(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
     if (result.pumpCatalogRow != 0 && headColumn_ >= 0)
         in.ratedHead = numberIn(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
+    if (result.pumpDuty && result.operatingPoint)
+        in.operatingFlow = result.operatingPoint->flow;
     in.minVelocity = options_.minVelocity;
     in.maxVelocity = options_.maxVelocity;
     for (const DesignCheck &check : designChecks(in)) {

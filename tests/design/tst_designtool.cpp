@@ -118,16 +118,18 @@ private slots:
 
         QTest::newRow("first pump reaching flow and head; fewest tanks")
             << worked << QStringList{"10", "50", "5"} << "" << "Big pump B-1 model" << "T50 Tank 50 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("equal tank counts: the smaller capacity")
             << worked << QStringList{"70", "63"} << "" << "Big pump B-1 model" << "T63 Tank 63 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("no type reaches the storage: the largest storage")
             << worked << QStringList{"100", "60"} << "" << "Big pump B-1 model" << "T60 Tank 60 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "actual storage 120 m³ below the theoretical storage of 125 m³, 5 m³ short"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "actual storage 120 m³ below the theoretical storage of 125 m³, 5 m³ short",
+                           "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("named pump short of the flow")
             << worked << QStringList{"10"} << "S-1" << "Small pump S-1 model" << "T10 Tank 10 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "design flow 8.68 L/s above the pump's rated flow of 2 L/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "design flow 8.68 L/s above the pump's rated flow of 2 L/s",
+                           "operating flow 2.91 L/s below the design flow of 8.68 L/s: the tank does not fill in the pumping hours"};
         QTest::newRow("no pump reaches the duty")
             << QStringList{"1000", "100", "150", "40000", "4", "25", "250"} << QStringList{"10"} << ""
             << "" << "T10 Tank 10 M^3"
@@ -137,11 +139,13 @@ private slots:
             << QStringList{"1000", "100", "150", "12000", "4", "10", "300"} << QStringList{"10"} << "L-1"
             << "Low pump L-1 model" << "T10 Tank 10 M^3"
             << QStringList{"flow velocity 0.45 m/s below 0.5 m/s", "daily usage 10 L/person/day below 15 L/person/day",
-                           "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m"};
+                           "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m",
+                           "operating flow 0 L/s below the design flow of 8.33 L/s: the tank does not fill in the pumping hours"};
         QTest::newRow("pumping time over a day")
             << QStringList{"1000", "100", "150", "5000", "20", "25", "250"} << QStringList{"200"} << "2"
             << "Low pump L-1 model" << "T200 Tank 200 M^3"
-            << QStringList{"actual pumping time 32 h/day above 24 h/day", "pumping head 65.09 m above the pump's rated head of 10 m"};
+            << QStringList{"actual pumping time 32 h/day above 24 h/day", "pumping head 65.09 m above the pump's rated head of 10 m",
+                           "operating flow 0 L/s below the design flow of 1.74 L/s: the tank does not fill in the pumping hours"};
     }
 
     void picksAndChecks()
