@@ -11,6 +11,9 @@ namespace {
 
 // The tank: one cylinder of a kit tank's usual height, however many tanks it stands for.
 constexpr double tankHeight = 2.0; // m
+// It starts all but empty: a centimetre of water, so that EPANET does not shut the
+// outlet of an empty tank while the first water comes in.
+constexpr double initialLevel = 0.01; // m
 // The tapstands lie a little below the tank floor, so they keep their pressure until
 // the tank is empty; their pipe is short and of the pipeline's diameter, so that
 // neither takes part in the design's numbers.
@@ -83,9 +86,9 @@ void reservoirsAndTanks(QStringList &lines, const NetworkDesign &d)
           << row({EpanetName::source, number(d.sourceElevation)}, QStringLiteral("the water source"))
           << QString() << QStringLiteral("[TANKS]")
           << QStringLiteral(";ID\tElevation\tInitLevel\tMinLevel\tMaxLevel\tDiameter\tMinVol")
-          << row({EpanetName::tank, number(d.storageElevation), QStringLiteral("0"), QStringLiteral("0"),
+          << row({EpanetName::tank, number(d.storageElevation), number(initialLevel), QStringLiteral("0"),
                   number(tank.height), number(tank.diameter), QStringLiteral("0")},
-                 QStringLiteral("the storage, %1 m3, empty at the start").arg(number(d.actualStorage)));
+                 QStringLiteral("the storage, %1 m3, all but empty at the start").arg(number(d.actualStorage)));
 }
 
 void links(QStringList &lines, const NetworkDesign &d)
@@ -110,10 +113,9 @@ void links(QStringList &lines, const NetworkDesign &d)
 
 void patternAndControls(QStringList &lines, const NetworkDesign &d)
 {
-    // No draw in the first hour, while the empty tank takes its first water (EPANET
-    // shuts the outlet of an empty tank); then the day's demand evenly over the other
-    // hours. The water drawn never runs ahead of an even day's, so a tank fed at the
-    // design flow never runs dry.
+    // No draw in the first hour, while the tank takes its first water; then the day's
+    // demand evenly over the other hours. The water drawn never runs ahead of an even
+    // day's, so a tank fed at the design flow never runs dry.
     QStringList multipliers(hoursPerDay, number(double(hoursPerDay) / (hoursPerDay - 1)));
     multipliers.first() = QStringLiteral("0");
     lines << QString() << QStringLiteral("[PATTERNS]")
