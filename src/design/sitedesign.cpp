@@ -408,12 +408,12 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.insideDiameter = calculation.insideDiameter;
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
     result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
-    operate(result);
+    findOperatingPoint(result);
     check(result, pumpingHead);
     return result;
 }
 
-void SiteDesigner::operate(SiteResult &result) const
+void SiteDesigner::findOperatingPoint(SiteResult &result) const
 {
     const auto input = [&result](int row) { return double(parseNumber(result.site.inputs[row])); };
     if (result.pumpCatalogRow != 0 && flowColumn_ >= 0 && headColumn_ >= 0) {
@@ -428,7 +428,11 @@ void SiteDesigner::operate(SiteResult &result) const
     const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation),
                              result.insideDiameter, input(InputRow::PipelineLength)};
     const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
-    result.operatingPoint = operatingPoint(system, result.pumpDuty, dailyDemand);
+    try {
+        result.operatingPoint = operatingPoint(system, result.pumpDuty, dailyDemand);
+    } catch (const Error &) {
+        // A flow beyond what the numbers hold: the columns stay empty, the design stands.
+    }
 }
 
 void SiteDesigner::check(SiteResult &result, double pumpingHead) const

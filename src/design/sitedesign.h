@@ -121,7 +121,7 @@ private:
     void nameTank();
     qint32 choosePump(SiteResult &result, double pumpingHead) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
-    void operate(SiteResult &result) const;
+    void findOperatingPoint(SiteResult &result) const;
     void check(SiteResult &result, double pumpingHead) const;
 
     const Catalogs &catalogs_;

@@ -27,7 +27,7 @@ OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<Pum
     if (surplus(0) > 0) {
         double low = 0;
         double high = pump ? 2 * pump->flow : 1.0;
-        for (int i = 0; i < 64 && surplus(high) > 0; ++i) {
+        for (int i = 0; i < 40 && surplus(high) > 0; ++i) {
             low = high;
             high *= 2;
         }

@@ -10,6 +10,7 @@
 #include "../hardening/scratchmount.h"
 #include "../support/copyfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -323,6 +324,12 @@ private slots:
             << "" << 0 << "{\"line\":2,\"site\":\"Camp\",\"inputs\":{\"Pump discharge pipeline length\":1000," << "";
         QTest::newRow("summary") << header + camp + camp << QStringList{"--csv", "--summary", "--database", "@DB", "@SITES"}
             << "" << 0 << "Tanks,Corrugated steel Tank 70 M^3,4,unit\nTapstand kits,kits of 6 taps,8,unit\n" << "";
+        QTest::newRow("--epanet a file") << header + camp << QStringList{"--epanet", "@SITES", "--database", "@DB", "@SITES"}
+            << "" << 2 << "" << "is a file; give a folder";
+        QTest::newRow("--epanet without a pump") << header + camp << QStringList{"--epanet", "@DIR/n", "--database", "@DB", "@SITES"}
+            << "" << 0 << "no catalog pump reaches" << "line 2: no pump with a rated flow and head, so no EPANET network";
+        QTest::newRow("operating point columns") << header + school << csv << "" << 0
+            << "Hydraulic gradient (m/km),Operating flow (L/s),Operating head (m),Hours at operating flow (h/day),Notes" << "";
         QTest::newRow("report without Qt's notes") << header + camp << QStringList{"--report", "@DIR/r.pdf", "--database", "@DB", "@SITES"}
             << "" << 0 << "Camp" << "";
     }
@@ -362,6 +369,29 @@ private slots:
         QFile input(sitesPath);
         QVERIFY(input.open(QIODevice::ReadOnly));
         QCOMPARE(input.readAll(), sites);
+    }
+
+    // One network a designed site, names unique, none over an input; gravity without a pump.
+    void epanetNetworks()
+    {
+        QTemporaryDir dir;
+        const QString sitesPath = dir.filePath("School.inp");
+        QFile sites(sitesPath);
+        QVERIFY(sites.open(QIODevice::WriteOnly));
+        sites.write(header + school + school + "Hill,1000,170,100,5000,4,25,250\n" + "Bad,x,1,1,1,1,1,1\n");
+        sites.close();
+        const Run run = designTool({"--database", shipped, "--epanet", dir.path(), sitesPath});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*.inp"}, QDir::Files, QDir::Name),
+                 (QStringList{"Hill.inp", "School-2.inp", "School-3.inp", "School.inp"}));
+        QVERIFY(sites.open(QIODevice::ReadOnly));
+        QVERIFY(sites.readAll().startsWith(header));
+        QFile hill(dir.filePath("Hill.inp"));
+        QVERIFY(hill.open(QIODevice::ReadOnly));
+        const QByteArray network = hill.readAll();
+        QVERIFY(network.contains("Quorvel design: Hill"));
+        QVERIFY(!network.contains("[PUMPS]"));
+        QVERIFY(network.contains("LINK Pipeline CLOSED AT CLOCKTIME 10:00:00 AM"));
     }
 
     // Values beside their limits tell them apart.
