@@ -4,9 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+build=${QUORVEL_BUILD_DIR:-build}
+# One EPANET engine for both builds' tests.
+export QUORVEL_EPANET_JS_DIR=${QUORVEL_EPANET_JS_DIR:-$(realpath -m "$build")/epanet-js}
+
 ./scripts/setup-deps.sh
 
-build=${QUORVEL_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j2
 

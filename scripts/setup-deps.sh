@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvel need.
-# Packages already present are skipped, so a prepared machine installs nothing.
+# Installs the Debian packages that building, running and testing Quorvel need, and
+# the EPANET engine the tests run the exported networks in (epanet-js from the npm
+# registry, into $QUORVEL_EPANET_JS_DIR, by default BUILD/epanet-js with BUILD being
+# $QUORVEL_BUILD_DIR or build).
+# What is already present is skipped, so a prepared machine installs nothing.
 set -euo pipefail
 
 packages=(
@@ -21,6 +24,8 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   # hardening: sanitizers and fuzzing
   clang libclang-rt-14-dev
+  # tests: Node.js for the EPANET engine (npm below: some Node.js builds bring their own)
+  nodejs
 )
 
 missing=()
@@ -29,6 +34,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+
+command -v npm >/dev/null || missing+=(npm)
 
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
@@ -39,4 +46,16 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The EPANET engine for the tests, pinned, installed where the build looks for it.
+epanet_js_version=0.9.0
+epanet_js_dir=${QUORVEL_EPANET_JS_DIR:-${QUORVEL_BUILD_DIR:-build}/epanet-js}
+if ! grep -qs "\"version\": \"$epanet_js_version\"" "$epanet_js_dir/node_modules/epanet-js/package.json"; then
+  echo "Installing epanet-js $epanet_js_version into $epanet_js_dir"
+  mkdir -p "$epanet_js_dir"
+  if ! npm install --prefix "$epanet_js_dir" --no-audit --no-fund --loglevel=error "epanet-js@$epanet_js_version"; then
+    echo "Could not install epanet-js from the npm registry: the EPANET engine tests will fail" >&2
+    exit 1
+  fi
 fi

@@ -60,6 +60,25 @@ double flowVelocity(double designFlow, double insideDiameter)
     return diameter > 0 ? designFlow / 1000 / (M_PI / 4 * diameter * diameter) : 0;
 }
 
+DesignCheck operatingFlowCheck(double operatingFlow, double designFlow)
+{
+    constexpr double largestOverDesign = 1.5;
+    // Held against the flows as the results show them, to the hundredth.
+    const auto shown = [](double flow) { return std::round(flow * 100) / 100; };
+    const QString name = tr("operating flow");
+    const QString litresPerSecond = QStringLiteral("L/s");
+    DesignCheck check = bound(name, operatingFlow, shown(designFlow), litresPerSecond, true, tr("the design flow of %1"));
+    if (!check.passed) {
+        check.message += tr(": the tank does not fill in the pumping hours");
+        return check;
+    }
+    check = bound(name, operatingFlow, shown(designFlow * largestOverDesign), litresPerSecond, false,
+                  tr("1.5 \u00d7 the design flow (%1)"));
+    if (!check.passed)
+        check.message += tr(": throttle the pump or choose a smaller one");
+    return check;
+}
+
 QList<DesignCheck> designChecks(const DesignCheckInput &in)
 {
     QList<DesignCheck> checks;
@@ -92,6 +111,8 @@ QList<DesignCheck> designChecks(const DesignCheckInput &in)
     if (!gravity.passed)
         gravity.message = tr("pumping head %1 m: a gravity supply, no pump needed").arg(limitText(in.pumpingHead));
     checks << gravity;
+    if (in.operatingFlow)
+        checks << operatingFlowCheck(*in.operatingFlow, in.designFlow);
     return checks;
 }
 

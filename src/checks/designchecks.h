@@ -34,6 +34,7 @@ struct DesignCheckInput {
     bool pumpPicked = false;
     std::optional<double> ratedFlow; // of the picked pump, L/s
     std::optional<double> ratedHead; // m
+    std::optional<double> operatingFlow; // L/s, where the pump's curve meets the pipeline's
     double minVelocity = 0.5;
     double maxVelocity = 2.0;
 };
@@ -41,9 +42,14 @@ struct DesignCheckInput {
 // Flow velocity in the chosen pipe, m/s; 0 without a pipe.
 double flowVelocity(double designFlow, double insideDiameter);
 
+// The pump's operating flow against the design flow: below it the tank does not fill
+// in the pumping hours; beyond 1.5 times it the pump wants throttling or a smaller model.
+DesignCheck operatingFlowCheck(double operatingFlow, double designFlow);
+
 // Every check in a fixed order, passed or not: flow velocity, daily usage, people
 // per tap, actual pumping time, actual storage, and with a picked pump its rated
-// flow and head (when the catalog gives them) and whether gravity would do.
+// flow and head (when the catalog gives them), whether gravity would do, and its
+// operating flow (when known).
 QList<DesignCheck> designChecks(const DesignCheckInput &input);
 
 // A value beside its limit with as many decimals as tell them apart (two at

@@ -3,6 +3,7 @@
 #include "catalogcolumns.h"
 #include "error.h"
 #include "numbers.h"
+#include "operatingpoint.h"
 #include "sheetlayout.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,17 @@ DesignCheckInput checkInput(const CellTable &inputs, const CellTable &results, c
             in.ratedFlow = finiteNumber(pumps.cell(flow, pumpRow));
         if (const int head = columnCaptioned(pumps, QStringLiteral("Head")); head >= 0)
             in.ratedHead = finiteNumber(pumps.cell(head, pumpRow));
+    }
+    // Where the picked pump really runs on this pipeline, from its rated duty.
+    if (in.ratedFlow && in.ratedHead) {
+        const SystemCurve system{double(input(InputRow::StorageElevation) - input(InputRow::SourceElevation)),
+                                 calculation.insideDiameter, double(input(InputRow::PipelineLength))};
+        const double dailyDemand = double(input(InputRow::Population) * input(InputRow::DailyUsage) / 1000);
+        try {
+            in.operatingFlow = operatingPoint(system, PumpDuty{*in.ratedFlow, *in.ratedHead}, dailyDemand).flow;
+        } catch (const Error &) {
+            // No curve meets the pipeline in numbers that hold: no operating-flow check.
+        }
     }
     return in;
 }

@@ -31,6 +31,13 @@ Extended hundredths(Extended value)
 
 } // namespace
 
+Extended hazenWilliamsLoss(double flow, double insideDiameter, Extended length)
+{
+    const Extended flowTerm = checked::multiply(checked::power(checked::divide(flow, roughness), flowExponent), hazenWilliamsFactor);
+    const Extended diameterTerm = checked::power(checked::divide(insideDiameter, millimetresPerInch), diameterExponent);
+    return checked::multiply(checked::divide(flowTerm, diameterTerm), length);
+}
+
 void DesignCalculation::run(const Tables &t, ProjectState &state, CatalogPickers &pickers)
 {
     // Set before any input is read, so that they stay set when the run fails.
@@ -69,10 +76,7 @@ void DesignCalculation::run(const Tables &t, ProjectState &state, CatalogPickers
 
     const Extended length = input(InputRow::PipelineLength);
 
-    // Hazen-Williams friction loss over the pipeline.
-    const Extended flowTerm = checked::multiply(checked::power(checked::divide(designFlow, roughness), flowExponent), hazenWilliamsFactor);
-    const Extended diameterTerm = checked::power(checked::divide(insideDiameter, millimetresPerInch), diameterExponent);
-    frictionLoss = checked::toDouble(checked::multiply(checked::divide(flowTerm, diameterTerm), length));
+    frictionLoss = checked::toDouble(hazenWilliamsLoss(designFlow, insideDiameter, length));
     writeResult(ResultRow::FrictionLoss, formatNumber(hundredths(frictionLoss)));
 
     const Extended storageElevation = input(InputRow::StorageElevation);

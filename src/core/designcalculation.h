@@ -1,9 +1,14 @@
 #pragma once
 
 #include "celltable.h"
+#include "numbers.h"
 #include "projectstate.h"
 
 namespace quorvel {
+
+// Hazen-Williams friction loss in metres over length metres of a pipe of the given
+// inside diameter (mm) at flow L/s, with C = 140, evaluated as the calculation does.
+Extended hazenWilliamsLoss(double flow, double insideDiameter, Extended length);
 
 // The two modal picks of the calculation, supplied by the main window.
 class CatalogPickers {

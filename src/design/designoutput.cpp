@@ -27,12 +27,25 @@ QString twoDecimals(const SiteResult &r, double value)
 
 QStringList hydraulicCaptions()
 {
-    return {QStringLiteral("Flow velocity (m/s)"), QStringLiteral("Hydraulic gradient (m/km)")};
+    return {QStringLiteral("Flow velocity (m/s)"), QStringLiteral("Hydraulic gradient (m/km)"),
+            QStringLiteral("Operating flow (L/s)"), QStringLiteral("Operating head (m)"),
+            QStringLiteral("Hours at operating flow (h/day)")};
+}
+
+// The operating point's three columns: empty without one, the head empty by
+// gravity, the hours empty when the pump delivers nothing.
+QStringList operatingPointOf(const SiteResult &r)
+{
+    if (r.failed() || !r.operatingPoint)
+        return {QString(), QString(), QString()};
+    const OperatingPoint &point = *r.operatingPoint;
+    return {twoDecimals(r, point.flow), r.pumpDuty ? twoDecimals(r, point.head) : QString(),
+            std::isfinite(point.hoursPerDay) ? twoDecimals(r, point.hoursPerDay) : QString()};
 }
 
 QStringList hydraulicsOf(const SiteResult &r)
 {
-    return {twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)};
+    return QStringList{twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)} + operatingPointOf(r);
 }
 
 QStringList columnCaptions()
@@ -159,6 +172,21 @@ QByteArray jsonNamed(const QStringList &captions, const QStringList &texts)
     return object + "}";
 }
 
+QByteArray roundedJson(double value)
+{
+    return jsonNumber(std::round(value * 100) / 100);
+}
+
+QByteArray operatingPointJson(const SiteResult &r)
+{
+    if (r.failed() || !r.operatingPoint)
+        return "null";
+    const OperatingPoint &point = *r.operatingPoint;
+    return jsonObject({{"flow", roundedJson(point.flow)},
+                       {"head", r.pumpDuty ? roundedJson(point.head) : QByteArray("null")},
+                       {"hoursPerDay", roundedJson(point.hoursPerDay)}});
+}
+
 class JsonWriter final : public ResultWriter {
 public:
     JsonWriter(QIODevice &out, bool withSummary) : out_(out), withSummary_(withSummary)
@@ -182,8 +210,9 @@ public:
             {"site", jsonString(r.site.name)},
             {"inputs", jsonNamed(inputCaptions(), r.site.inputs.texts())},
             {"results", designed ? jsonNamed(resultCaptions(), r.results.texts()) : QByteArray("null")},
-            {"velocity", designed ? jsonNumber(std::round(r.velocity * 100) / 100) : QByteArray("null")},
-            {"gradient", designed ? jsonNumber(std::round(r.gradient * 100) / 100) : QByteArray("null")},
+            {"velocity", designed ? roundedJson(r.velocity) : QByteArray("null")},
+            {"gradient", designed ? roundedJson(r.gradient) : QByteArray("null")},
+            {"operatingPoint", operatingPointJson(r)},
             {"pump", pump},
             {"tank", tank},
             {"notes", jsonStrings(r.notes)},

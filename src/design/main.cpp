@@ -5,6 +5,7 @@
 #include "designoutput.h"
 #include "designreport.h"
 #include "designsummary.h"
+#include "epanetexport.h"
 #include "error.h"
 #include "files.h"
 #include "knownfolders.h"
@@ -23,7 +24,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -66,6 +66,7 @@ struct Command {
     ResultWriter::Format format = ResultWriter::Format::Table;
     QString outputPath;     // empty or "-": standard output
     QString reportPath;
+    QString epanetDir;      // empty: no networks
     bool summary = false;
 };
 
@@ -141,6 +142,10 @@ Command parseCommandLine(const QStringList &arguments)
         {"json", DESCRIPTION("Writes JSON instead of a table."), nullptr},
         {"o,output", DESCRIPTION("Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
         {"report", DESCRIPTION("Writes a PDF report, a page a site."), "FILE.pdf"},
+        {"epanet",
+         DESCRIPTION("Writes each designed site as an EPANET network, DIR/<site>.inp, to run in EPANET: the pump "
+                     "on its rated-point curve, the pipeline, the tank and the day's demand over 24 hours."),
+         "DIR"},
         {"summary",
          DESCRIPTION("Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily "
                      "demand."),
@@ -200,6 +205,9 @@ Command parseCommandLine(const QStringList &arguments)
     command.reportPath = value("report");
     if (isSet("report") && command.reportPath.isEmpty())
         throw UsageError{tr("--report needs a file name")};
+    command.epanetDir = value("epanet");
+    if (isSet("epanet") && command.epanetDir.isEmpty())
+        throw UsageError{tr("--epanet needs a folder")};
     command.summary = isSet("summary");
     return command;
 }
@@ -215,22 +223,21 @@ QString databaseFolder(const QString &given)
     return given.endsWith(QLatin1Char('/')) ? given : given + QLatin1Char('/');
 }
 
-bool sameFile(const QString &a, const QString &b)
+// The files the command reads, each with what it is.
+QList<std::pair<QString, QString>> inputFiles(const Command &command, const QString &databaseDir)
 {
-    std::error_code error;
-    if (std::filesystem::equivalent(a.toStdString(), b.toStdString(), error))
-        return true;
-    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+    QList<std::pair<QString, QString>> inputs;
+    if (!command.sitesPath.isEmpty() && command.sitesPath != QLatin1String("-"))
+        inputs.append({command.sitesPath, tr("the sites file")});
+    for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile})
+        inputs.append({databaseDir + QLatin1String(file), tr("the catalog %1").arg(QLatin1String(file))});
+    return inputs;
 }
 
 // Refuses, before anything is read, an output that is an input or the other output.
 void refuseOutputOverInput(const Command &command, const QString &databaseDir)
 {
-    QList<std::pair<QString, QString>> inputs; // path, what it is
-    if (!command.sitesPath.isEmpty() && command.sitesPath != QLatin1String("-"))
-        inputs.append({command.sitesPath, tr("the sites file")});
-    for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile})
-        inputs.append({databaseDir + QLatin1String(file), tr("the catalog %1").arg(QLatin1String(file))});
+    const QList<std::pair<QString, QString>> inputs = inputFiles(command, databaseDir);
     const QList<std::pair<QString, QString>> outputs{{command.outputPath, QStringLiteral("-o")},
                                                      {command.reportPath, QStringLiteral("--report")}};
     for (const auto &[output, option] : outputs) {
@@ -323,6 +330,20 @@ int run(const Command &command)
         }
     }
 
+    // The networks go beside whatever the folder holds, never over an input or output.
+    std::optional<EpanetExport> networks;
+    if (!command.epanetDir.isEmpty()) {
+        QStringList kept{command.outputPath, command.reportPath};
+        for (const auto &input : inputFiles(command, databaseDir))
+            kept << input.first;
+        kept.removeAll(QString());
+        try {
+            networks.emplace(command.epanetDir, kept);
+        } catch (const Error &e) {
+            throw UsageError{e.message()};
+        }
+    }
+
     bool someFailed = false;
     DesignSummary summary;
     const QString sitesName = command.site ? QStringLiteral("--site") : sites.displayName();
@@ -336,6 +357,13 @@ int run(const Command &command)
                                  .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error));
         }
         writer->write(result);
+        try {
+            if (networks && networks->write(result).isEmpty() && !result.failed())
+                printError(tr("%1 line %2: no pump with a rated flow and head, so no EPANET network")
+                               .arg(sitesName).arg(site.line));
+        } catch (const Error &e) {
+            throw UsageError{e.message()};
+        }
         if (report)
             report->addPage(result);
         summary.add(result);

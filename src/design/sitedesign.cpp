@@ -387,6 +387,7 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.insideDiameter = calculation.insideDiameter;
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
     result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
+    findOperatingPoint(result);
     DesignCheckInput checked = checkInput(inputTable, resultTable, calculation, catalogs_.pumps, result.pumpCatalogRow);
     checked.minVelocity = options_.minVelocity;
     checked.maxVelocity = options_.maxVelocity;
@@ -395,6 +396,28 @@ SiteResult SiteDesigner::design(const Site &site) const
             result.warnings << check.message;
     }
     return result;
+}
+
+void SiteDesigner::findOperatingPoint(SiteResult &result) const
+{
+    const auto input = [&result](int row) { return double(parseNumber(result.site.inputs[row])); };
+    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0 && headColumn_ >= 0) {
+        const auto flow = finiteNumber(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
+        const auto head = finiteNumber(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
+        if (flow && head)
+            result.pumpDuty = PumpDuty{double(*flow), double(*head)};
+    }
+    // A named pump without a rated duty has no curve to run on.
+    if (!result.gravity && !result.pumpDuty)
+        return;
+    const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation),
+                             result.insideDiameter, input(InputRow::PipelineLength)};
+    const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
+    try {
+        result.operatingPoint = operatingPoint(system, result.pumpDuty, dailyDemand);
+    } catch (const Error &) {
+        // A flow beyond what the numbers hold: the columns stay empty, the design stands.
+    }
 }
 
 } // namespace quorvel

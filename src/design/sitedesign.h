@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogfiles.h"
+#include "operatingpoint.h"
 #include "sheetlayout.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 
 namespace quorvel {
 
@@ -75,6 +77,8 @@ struct SiteResult {
     double designFlow = 0;     // L/s
     double velocity = 0;       // m/s in the chosen pipe
     double gradient = 0;       // hydraulic gradient, m of friction loss per km
+    std::optional<PumpDuty> pumpDuty;             // the chosen pump's rated flow and head
+    std::optional<OperatingPoint> operatingPoint; // with a rated pump, or by gravity
     QStringList notes;        // why the pump and the tank were chosen
     QStringList warnings;     // the failed checks
     QString errorColumn;      // the input column the error is about, if any
@@ -117,6 +121,7 @@ private:
     void nameTank();
     qint32 choosePump(SiteResult &result, double pumpingHead) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
+    void findOperatingPoint(SiteResult &result) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;

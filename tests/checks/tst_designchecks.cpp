@@ -192,7 +192,7 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<int>("checks");
         QTest::addColumn<QString>("unavailable");
-        QTest::newRow("as calculated") << "" << 8 << "";
+        QTest::newRow("as calculated") << "" << 9 << ""; // the operating flow too
         QTest::newRow("results cut short") << "no kits" << 0 << "";
         QTest::newRow("pump gone") << "pump" << 0 << "No checks: the pump catalog no longer holds \"Big pump B-1 model\"";
         QTest::newRow("tank gone") << "tank" << 0 << "No checks: the tanks catalog no longer holds \"Onion Tank 10 M^3\"";

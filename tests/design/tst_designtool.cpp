@@ -9,6 +9,7 @@
 #include "../hardening/scratchmount.h"
 #include "../support/copyfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -117,16 +118,18 @@ private slots:
 
         QTest::newRow("first pump reaching flow and head; fewest tanks")
             << worked << QStringList{"10", "50", "5"} << "" << "Big pump B-1 model" << "T50 Tank 50 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("equal tank counts: the smaller capacity")
             << worked << QStringList{"70", "63"} << "" << "Big pump B-1 model" << "T63 Tank 63 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("no type reaches the storage: the largest storage")
             << worked << QStringList{"100", "60"} << "" << "Big pump B-1 model" << "T60 Tank 60 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "actual storage 120 m³ below the theoretical storage of 125 m³, 5 m³ short"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "actual storage 120 m³ below the theoretical storage of 125 m³, 5 m³ short",
+                           "operating flow 25.93 L/s above 1.5 × the design flow (13.02 L/s): throttle the pump or choose a smaller one"};
         QTest::newRow("named pump short of the flow")
             << worked << QStringList{"10"} << "S-1" << "Small pump S-1 model" << "T10 Tank 10 M^3"
-            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "design flow 8.68 L/s above the pump's rated flow of 2 L/s"};
+            << QStringList{"flow velocity 0.47 m/s below 0.5 m/s", "design flow 8.68 L/s above the pump's rated flow of 2 L/s",
+                           "operating flow 2.91 L/s below the design flow of 8.68 L/s: the tank does not fill in the pumping hours"};
         QTest::newRow("no pump reaches the duty")
             << QStringList{"1000", "100", "150", "40000", "4", "25", "250"} << QStringList{"10"} << ""
             << "" << "T10 Tank 10 M^3"
@@ -136,11 +139,13 @@ private slots:
             << QStringList{"1000", "100", "150", "12000", "4", "10", "300"} << QStringList{"10"} << "L-1"
             << "Low pump L-1 model" << "T10 Tank 10 M^3"
             << QStringList{"flow velocity 0.45 m/s below 0.5 m/s", "daily usage 10 L/person/day below 15 L/person/day",
-                           "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m"};
+                           "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m",
+                           "operating flow 0 L/s below the design flow of 8.33 L/s: the tank does not fill in the pumping hours"};
         QTest::newRow("pumping time over a day")
             << QStringList{"1000", "100", "150", "5000", "20", "25", "250"} << QStringList{"200"} << "2"
             << "Low pump L-1 model" << "T200 Tank 200 M^3"
-            << QStringList{"actual pumping time 32 h/day above 24 h/day", "pumping head 65.09 m above the pump's rated head of 10 m"};
+            << QStringList{"actual pumping time 32 h/day above 24 h/day", "pumping head 65.09 m above the pump's rated head of 10 m",
+                           "operating flow 0 L/s below the design flow of 1.74 L/s: the tank does not fill in the pumping hours"};
     }
 
     void picksAndChecks()
@@ -318,6 +323,12 @@ private slots:
             << "" << 0 << "{\"line\":2,\"site\":\"Camp\",\"inputs\":{\"Pump discharge pipeline length\":1000," << "";
         QTest::newRow("summary") << header + camp + camp << QStringList{"--csv", "--summary", "--database", "@DB", "@SITES"}
             << "" << 0 << "Tanks,Corrugated steel Tank 70 M^3,4,unit\nTapstand kits,kits of 6 taps,8,unit\n" << "";
+        QTest::newRow("--epanet a file") << header + camp << QStringList{"--epanet", "@SITES", "--database", "@DB", "@SITES"}
+            << "" << 2 << "" << "is a file; give a folder";
+        QTest::newRow("--epanet without a pump") << header + camp << QStringList{"--epanet", "@DIR/n", "--database", "@DB", "@SITES"}
+            << "" << 0 << "no catalog pump reaches" << "line 2: no pump with a rated flow and head, so no EPANET network";
+        QTest::newRow("operating point columns") << header + school << csv << "" << 0
+            << "Hydraulic gradient (m/km),Operating flow (L/s),Operating head (m),Hours at operating flow (h/day),Notes" << "";
         QTest::newRow("report without Qt's notes") << header + camp << QStringList{"--report", "@DIR/r.pdf", "--database", "@DB", "@SITES"}
             << "" << 0 << "Camp" << "";
     }
@@ -357,6 +368,29 @@ private slots:
         QFile input(sitesPath);
         QVERIFY(input.open(QIODevice::ReadOnly));
         QCOMPARE(input.readAll(), sites);
+    }
+
+    // One network a designed site, names unique, none over an input; gravity without a pump.
+    void epanetNetworks()
+    {
+        QTemporaryDir dir;
+        const QString sitesPath = dir.filePath("School.inp");
+        QFile sites(sitesPath);
+        QVERIFY(sites.open(QIODevice::WriteOnly));
+        sites.write(header + school + school + "Hill,1000,170,100,5000,4,25,250\n" + "Bad,x,1,1,1,1,1,1\n");
+        sites.close();
+        const Run run = designTool({"--database", shipped, "--epanet", dir.path(), sitesPath});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(QDir(dir.path()).entryList({"*.inp"}, QDir::Files, QDir::Name),
+                 (QStringList{"Hill.inp", "School-2.inp", "School-3.inp", "School.inp"}));
+        QVERIFY(sites.open(QIODevice::ReadOnly));
+        QVERIFY(sites.readAll().startsWith(header));
+        QFile hill(dir.filePath("Hill.inp"));
+        QVERIFY(hill.open(QIODevice::ReadOnly));
+        const QByteArray network = hill.readAll();
+        QVERIFY(network.contains("Quorvel design: Hill"));
+        QVERIFY(!network.contains("[PUMPS]"));
+        QVERIFY(network.contains("LINK Pipeline CLOSED AT CLOCKTIME 10:00:00 AM"));
     }
 
     void badUsage_data()

@@ -35,18 +35,13 @@ int writeAccessError(const QString &path)
     return access(QFile::encodeName(path).constData(), W_OK) == 0 ? 0 : errno;
 }
 
-namespace {
-
-// Both names lead to the same file (hard links and symbolic links included).
 bool sameFile(const QString &a, const QString &b)
 {
     struct stat sa, sb;
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0
-        && ::stat(QFile::encodeName(b).constData(), &sb) == 0
-        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return absoluteFilePath(a) == absoluteFilePath(b);
 }
-
-} // namespace
 
 bool copyFileOverwrite(const QString &from, const QString &to)
 {

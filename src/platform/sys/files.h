@@ -23,6 +23,10 @@ bool removeFile(const QString &path);
 // read-only file, EROFS on a read-only file system).
 int writeAccessError(const QString &path);
 
+// Both names lead to the same file (hard links and symbolic links included), or, when
+// either does not exist, to the same place.
+bool sameFile(const QString &a, const QString &b);
+
 // Copies a file, replacing an existing target. Copying a file onto itself fails.
 bool copyFileOverwrite(const QString &from, const QString &to);
 

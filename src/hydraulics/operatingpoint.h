@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+
+namespace quorvel {
+
+// A pump's rated duty as its catalog row gives it.
+struct PumpDuty {
+    double flow = 0; // L/s
+    double head = 0; // m
+};
+
+// The head of a pump at a flow on the curve EPANET draws through a single rated
+// point: 4/3 of the rated head at shut-off, the rated duty, no head at twice the
+// rated flow, h = 4/3 H - H/3 (q/Q)^2. Beyond twice the rated flow the head is
+// negative, as the same curve goes on.
+double pumpHead(const PumpDuty &pump, double flow);
+
+// The head the pipeline asks of a flow from the source to the tank: the static lift
+// plus the Hazen-Williams loss of the design calculation.
+struct SystemCurve {
+    double staticLift = 0;     // m, storage minus source elevation
+    double insideDiameter = 0; // mm
+    double length = 0;         // m
+    double headAt(double flow) const;
+};
+
+// Where the pump's curve meets the pipeline's; without a pump (gravity), the flow
+// whose friction loss uses up the fall from source to tank.
+struct OperatingPoint {
+    double flow = 0;        // L/s; 0 when the pump cannot lift the water at all
+    double head = 0;        // m the pump delivers; 0 by gravity
+    double hoursPerDay = 0; // to deliver the day's demand at that flow; infinite at no flow
+};
+
+// dailyDemand in m^3. Raises Error on an arithmetic fault of the loss formula (a
+// pipe without diameter).
+OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<PumpDuty> &pump, double dailyDemand);
+
+} // namespace quorvel
