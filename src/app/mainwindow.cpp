@@ -133,6 +133,8 @@ void MainWindow::buildMenus()
     QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), QStringLiteral("Save as"));
     exportReportAction_ = item(fileMenu, QStringLiteral("exportReportAction"), tr("Export Design Report\u2026"));
     exportReportAction_->setEnabled(false);
+    exportEpanetAction_ = item(fileMenu, QStringLiteral("exportEpanetAction"), tr("Export EPANET Network\u2026"));
+    exportEpanetAction_->setEnabled(false);
     fileMenu->addSeparator();
     QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), QStringLiteral("Open Diameters File"));
     fileMenu->addSeparator();
@@ -152,6 +154,7 @@ void MainWindow::buildMenus()
     onTriggered(openAction, &MainWindow::openProject);
     onTriggered(saveAsAction, &MainWindow::saveProject);
     onTriggered(exportReportAction_, &MainWindow::exportDesignReport);
+    onTriggered(exportEpanetAction_, &MainWindow::exportEpanetNetwork);
     onTriggered(diametersAction, &MainWindow::showDiameters);
     connectGuarded(*platform_.messages, exitAction, &QAction::triggered, this, [this] { close(); });
     onTriggered(pumpsAction, &MainWindow::showPumps);
@@ -401,6 +404,7 @@ void MainWindow::showChecks()
     else if (!checks_.unavailable.isEmpty())
         checksSummary_->showUnavailable(checks_.unavailable);
     exportReportAction_->setEnabled(checks_.shown());
+    exportEpanetAction_->setEnabled(checks_.shown());
     if (designChecksWindow_)
         designChecksWindow_->setChecks(checks_.checks);
 }
@@ -410,6 +414,7 @@ void MainWindow::clearChecks()
     checks_ = {};
     checksSummary_->clear();
     exportReportAction_->setEnabled(false);
+    exportEpanetAction_->setEnabled(false);
     if (designChecksWindow_)
         designChecksWindow_->setChecks({});
 }
@@ -586,6 +591,23 @@ void MainWindow::exportDesignReport()
     if (!reportDialog_->execute())
         return;
     writeDesignReport(reportDialog_->fileName(), folders_.databaseDir, reportSite(sheet_, checks_, catalogs_));
+}
+
+void MainWindow::exportEpanetNetwork()
+{
+    if (!checks_.shown())
+        return;
+    if (!epanetDialog_) {
+        epanetDialog_.reset(platform_.fileDialogs->create(FileDialogs::Kind::Save, this));
+        epanetDialog_->setFilter(tr("EPANET networks (*.inp)|*.inp"));
+        epanetDialog_->setInitialDir(folders_.projectsDir);
+    }
+    const QString last = epanetDialog_->fileName();
+    const QString folder = last.isEmpty() ? folders_.projectsDir : QFileInfo(last).absolutePath() + u'/';
+    epanetDialog_->setFileName(sheet_.projectName().isEmpty() ? QString() : folder + sheet_.projectName() + QStringLiteral(".inp"));
+    if (!epanetDialog_->execute())
+        return;
+    writeEpanetFile(epanetDialog_->fileName(), reportSite(sheet_, checks_, catalogs_));
 }
 
 } // namespace quorvel

@@ -105,6 +105,7 @@ private:
     void showAbout();
     void showDesignChecks();
     void exportDesignReport();
+    void exportEpanetNetwork();
 
     Platform &platform_;
     DataFolders &folders_;
@@ -115,6 +116,7 @@ private:
     bool activated_ = false;
     SheetChecks checks_;
     std::unique_ptr<FileDialog> reportDialog_;
+    std::unique_ptr<FileDialog> epanetDialog_;
 
     QFrame *bottomPanel_;
     QPushButton *okButton_;
@@ -128,6 +130,7 @@ private:
     QLabel *populationCaption_;
     ChecksSummary *checksSummary_;
     QAction *exportReportAction_;
+    QAction *exportEpanetAction_;
 
     // Children of this window; all but the printer choice made when first shown.
     DiametersWindow *diametersWindow_ = nullptr;

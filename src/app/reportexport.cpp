@@ -3,6 +3,7 @@
 #include "catalogcolumns.h"
 #include "catalogfiles.h"
 #include "designreport.h"
+#include "epanetexport.h"
 #include "error.h"
 #include "files.h"
 #include "numbers.h"
@@ -40,6 +41,16 @@ SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, cons
     result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, checks.pumpRow);
     result.tank = sheet.results.cell(descriptionColumn, ResultRow::Tanks);
     result.tankCatalogRow = checks.tankRow;
+    // By gravity when the storage lies low enough; else the pump on its rated duty.
+    result.gravity = finiteNumber(sheet.results.cell(valueColumn, ResultRow::PumpingHead)).value_or(1) <= 0;
+    const int flowColumn = columnCaptioned(catalogs.pumps, QStringLiteral("Flow"));
+    const int headColumn = columnCaptioned(catalogs.pumps, QStringLiteral("Head"));
+    if (!result.gravity && checks.pumpRow != 0 && flowColumn >= 0 && headColumn >= 0) {
+        const auto flow = finiteNumber(catalogs.pumps.cell(flowColumn, checks.pumpRow));
+        const auto head = finiteNumber(catalogs.pumps.cell(headColumn, checks.pumpRow));
+        if (flow && head && *flow > 0 && *head > 0)
+            result.pumpDuty = PumpDuty{double(*flow), double(*head)};
+    }
     result.designFlow = checks.calculation.designFlow;
     result.insideDiameter = checks.calculation.insideDiameter;
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
@@ -68,6 +79,17 @@ void writeDesignReport(const QString &path, const QString &databaseDir, const Si
     // Flushed and checked before the rename, so that a full disk leaves the old file.
     if (!file.flush() || !file.commit())
         throw Error(tr("Cannot write file \"%1\". %2").arg(absoluteFilePath(path), file.errorString()));
+}
+
+void writeEpanetFile(const QString &path, const SiteResult &site)
+{
+    // Only an EPANET file's name, for the same reason as the report's.
+    if (QFileInfo(path).suffix().compare(QLatin1String("inp"), Qt::CaseInsensitive) != 0)
+        throw Error(tr("Cannot create file \"%1\". An EPANET network is an .inp file").arg(absoluteFilePath(path)));
+    if (!site.gravity && !site.pumpDuty)
+        throw Error(tr("Cannot create file \"%1\". The pump \"%2\" has no rated flow and head in the pump catalog")
+                        .arg(absoluteFilePath(path), site.pump));
+    writeEpanetNetwork(networkOf(site), path);
 }
 
 } // namespace quorvel

@@ -19,4 +19,10 @@ SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, cons
 // stays as it was.
 void writeDesignReport(const QString &path, const QString &databaseDir, const SiteResult &site);
 
+// Writes the site as an EPANET network (.inp) through a temporary file and replace.
+// Raises Error, naming the file, when the name is not an .inp file's, when the site
+// needs its pump and the pump has no rated flow and head, or when the file cannot be
+// written.
+void writeEpanetFile(const QString &path, const SiteResult &site);
+
 } // namespace quorvel

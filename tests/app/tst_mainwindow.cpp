@@ -463,7 +463,7 @@ private slots:
                     QVERIFY(item->shortcut().isEmpty());
                 }
         }
-        QCOMPARE(menu, (QStringList{"File", "  New", "  Open", "  Save as", "  Export Design Report\u2026", "  -", "  Open Diameters File", "  -",
+        QCOMPARE(menu, (QStringList{"File", "  New", "  Open", "  Save as", "  Export Design Report\u2026", "  Export EPANET Network\u2026", "  -", "  Open Diameters File", "  -",
                                     "  Exit", "Resources", "  Pumps", "  Distribution Tanks", "Help", "  Quorvel",
                                     "  About Quorvel"}));
         // The toolbar: three buttons, a gap, three buttons, a gap.

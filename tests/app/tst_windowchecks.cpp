@@ -302,6 +302,30 @@ private slots:
         QVERIFY(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), original.readAll());
     }
+
+    // File > Export EPANET Network: enabled with the checks, writes the design's network.
+    void exportWritesTheEpanetNetwork()
+    {
+        auto &action = child<QAction>(window(), "exportEpanetAction");
+        QVERIFY(!action.isEnabled());
+        calculated();
+        QVERIFY(action.isEnabled());
+        QTest::keyClicks(&child<QLineEdit>(window(), "projectNameEdit"), "Camp");
+        const QString inp = root.filePath("camp.inp");
+        fake->dialogs.confirm(FakeFileDialogs::Kind::Save, inp);
+        action.trigger();
+        QCOMPARE(fake->boxes.errors(), QStringList());
+        QFile file(inp);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray network = file.readAll();
+        for (const char *expected : {"[TITLE]", "[PUMPS]", "Pipeline", "StorageTank", "[CONTROLS]"})
+            QVERIFY2(network.contains(expected), expected);
+        const QString other = root.filePath("camp.txt");
+        fake->dialogs.confirm(FakeFileDialogs::Kind::Save, other);
+        action.trigger();
+        QCOMPARE(fake->boxes.errors().size(), 1);
+        QVERIFY(!QFile::exists(other));
+    }
 };
 
 QTEST_MAIN(TestWindowChecks)
