@@ -53,6 +53,7 @@ SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, cons
     }
     result.designFlow = checks.calculation.designFlow;
     result.insideDiameter = checks.calculation.insideDiameter;
+    result.operatingPoint = operatingPointOf(result);
     result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
     result.gradient = checks.calculation.frictionLoss
                     / double(parseNumber(sheet.inputs.cell(valueColumn, InputRow::PipelineLength))) * 1000;

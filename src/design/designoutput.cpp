@@ -34,7 +34,7 @@ QStringList hydraulicCaptions()
 
 // The operating point's three columns: empty without one, the head empty by
 // gravity, the hours empty when the pump delivers nothing.
-QStringList operatingPointOf(const SiteResult &r)
+QStringList operatingPointColumns(const SiteResult &r)
 {
     if (r.failed() || !r.operatingPoint)
         return {QString(), QString(), QString()};
@@ -45,7 +45,7 @@ QStringList operatingPointOf(const SiteResult &r)
 
 QStringList hydraulicsOf(const SiteResult &r)
 {
-    return QStringList{twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)} + operatingPointOf(r);
+    return QStringList{twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)} + operatingPointColumns(r);
 }
 
 QStringList columnCaptions()

@@ -138,4 +138,8 @@ private:
     QStringList defects_;
 };
 
+// Where the site's pump (its rated duty) or gravity really delivers on its pipeline;
+// none without a rated duty or when the numbers do not hold.
+std::optional<OperatingPoint> operatingPointOf(const SiteResult &result);
+
 } // namespace quorvel

@@ -288,7 +288,8 @@ private slots:
             const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
             for (const QString &expected : {QStringLiteral("Camp"), QStringLiteral("520.8"), QStringLiteral("53.83"),
                                             QStringLiteral("Diesel engine pump DE-80 model"),
-                                            QStringLiteral("pumping head 53.83 m above")})
+                                            QStringLiteral("pumping head 53.83 m above"), QStringLiteral("Rated point:"),
+                                            QStringLiteral("Operating point on this pipeline:")})
                 QVERIFY2(page.contains(expected), qPrintable(expected));
         }
 

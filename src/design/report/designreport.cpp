@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 
 namespace quorvel {
 
@@ -313,7 +314,27 @@ private:
         const QImage image = curvePicture();
         if (image.isNull())
             return;
-        const double top = drawHeading(column.left(), column.top(), QStringLiteral("Pump curve"));
+        double top = drawHeading(column.left(), column.top(), QStringLiteral("Pump curve"));
+        // The rated point the curve is read at, and where the pump runs on this pipeline.
+        setFont(textPoints);
+        painter_.setPen(Qt::black);
+        const auto line = [&](const QString &text) {
+            QRectF used;
+            painter_.drawText(QRectF(column.left(), top, column.width(), column.bottom() - top),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, &used);
+            top += used.height();
+        };
+        if (result_.pumpDuty)
+            line(QStringLiteral("Rated point: %1 L/s at %2 m")
+                     .arg(QString::number(result_.pumpDuty->flow, 'g', 4), QString::number(result_.pumpDuty->head, 'g', 4)));
+        if (result_.pumpDuty && result_.operatingPoint)
+            line(QStringLiteral("Operating point on this pipeline: %1 L/s at %2 m, %3 h/day")
+                     .arg(QString::number(result_.operatingPoint->flow, 'f', 2),
+                          QString::number(result_.operatingPoint->head, 'f', 2),
+                          std::isfinite(result_.operatingPoint->hoursPerDay)
+                              ? QString::number(result_.operatingPoint->hoursPerDay, 'f', 2)
+                              : QStringLiteral("\u221e")));
+        top += mm(1.5);
         const QSizeF room(column.width(), column.bottom() - top);
         if (room.height() <= 0)
             return;
