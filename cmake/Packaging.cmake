@@ -34,8 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-image-formats-plugins, fonts-wine, fonts-liberation2, fonts-dejavu-core")
 # Help opens the help file through xdg-open in the desktop's viewer for .chm files;
-# xchm registers itself for them (kchmviewer too).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm | kchmviewer")
+# xchm registers itself for them (kchmviewer too). Qt's own texts (message-box buttons,
+# the file dialog) in French, Spanish, Portuguese and Arabic come from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, xchm | kchmviewer, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
 # The copyright file and the changelog, where Debian keeps them for every package, and

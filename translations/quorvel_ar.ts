@@ -1,834 +1,1363 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
-    <context>
-        <name>QGuiApplication</name>
-        <message>
-            <source>QT_LAYOUT_DIRECTION</source>
-            <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-            <translation>RTL</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Print Setup</source>
-            <translation>إعداد الطباعة</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel</name>
-        <message>
-            <source>%1 %2 %3 below %4</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 %2 %3 above %4</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>flow velocity</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>daily usage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>L/person/day</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people per tap</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people</source>
-            <translation>شخص</translation>
-        </message>
-        <message>
-            <source>actual pumping time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>h/day</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>actual storage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the theoretical storage of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>, %1 m³ short</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>design flow</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the pump's rated flow of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pumping head</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the pump's rated head of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>error: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: blank line — row skipped</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1, %2: '%3' is not %4 — row skipped</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>a positive number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>a number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>missing</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>not a number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>must be greater than 0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>must be at most 24 hours a day</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::AboutDialog</name>
-        <message>
-            <source>About Quorvel</source>
-            <translation>حول Quorvel</translation>
-        </message>
-        <message>
-            <source>Quorvel is a simulator to design emergency systems</source>
-            <translation>Quorvel أداة لمحاكاة تصميم شبكات المياه الطارئة</translation>
-        </message>
-        <message>
-            <source>Dravenholt Systems</source>
-            <translation>Dravenholt Systems</translation>
-        </message>
-        <message>
-            <source>www.example.org/quorvel</source>
-            <translation>www.example.org/quorvel</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::CatalogWindow</name>
-        <message>
-            <source>Do you want to save the new data?</source>
-            <translation>هل تريد حفظ البيانات الجديدة؟</translation>
-        </message>
-        <message>
-            <source>"%1" was changed by another program since it was read. Overwrite it?</source>
-            <translation>غيّر برنامج آخر الملف "%1" بعد قراءته. هل تريد الكتابة فوقه؟</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Catalogs</name>
-        <message>
-            <source>No</source>
-            <translation>م</translation>
-        </message>
-        <message>
-            <source>Description</source>
-            <translation>الوصف</translation>
-        </message>
-        <message>
-            <source>Nominal (in)</source>
-            <translation>قطر (بوصة)</translation>
-        </message>
-        <message>
-            <source>Material</source>
-            <translation>المادة</translation>
-        </message>
-        <message>
-            <source>ID (mm)</source>
-            <translation>ق.د (مم)</translation>
-        </message>
-        <message>
-            <source>Sch 40 galvanised steel</source>
-            <translation>فولاذ مجلفن Sch 40</translation>
-        </message>
-        <message>
-            <source>Sch 40 black steel</source>
-            <translation>فولاذ أسود Sch 40</translation>
-        </message>
-        <message>
-            <source>Pump</source>
-            <translation>المضخة</translation>
-        </message>
-        <message>
-            <source>Model</source>
-            <translation>الطراز</translation>
-        </message>
-        <message>
-            <source>Flow (L/s)</source>
-            <translation>Q (ل/ث)</translation>
-        </message>
-        <message>
-            <source>Head (m)</source>
-            <translation>الرفع (م)</translation>
-        </message>
-        <message>
-            <source>Power kW</source>
-            <translation>القدرة kW</translation>
-        </message>
-        <message>
-            <source>Curve picture</source>
-            <translation>صورة المنحنى</translation>
-        </message>
-        <message>
-            <source>Petrol engine</source>
-            <translation>محرك بنزين</translation>
-        </message>
-        <message>
-            <source>Diesel engine</source>
-            <translation>محرك ديزل</translation>
-        </message>
-        <message>
-            <source>Electric surface</source>
-            <translation>كهربائية سطحية</translation>
-        </message>
-        <message>
-            <source>Submersible</source>
-            <translation>غاطسة</translation>
-        </message>
-        <message>
-            <source>Tank type</source>
-            <translation>نوع الخزان</translation>
-        </message>
-        <message>
-            <source>Size (m3)</source>
-            <translation>السعة (م3)</translation>
-        </message>
-        <message>
-            <source>Remark</source>
-            <translation>ملاحظة</translation>
-        </message>
-        <message>
-            <source>Bladder</source>
-            <translation>مرن</translation>
-        </message>
-        <message>
-            <source>Onion</source>
-            <translation>بصلي</translation>
-        </message>
-        <message>
-            <source>Corrugated steel</source>
-            <translation>فولاذ مموج</translation>
-        </message>
-        <message>
-            <source>Pillow tank for trucks and small distribution points</source>
-            <translation>خزان مرن للشاحنات ونقاط التوزيع الصغيرة</translation>
-        </message>
-        <message>
-            <source>Pillow tank on a cleared and levelled base</source>
-            <translation>خزان مرن على قاعدة ممهدة ومستوية</translation>
-        </message>
-        <message>
-            <source>Bolted kit with liner and roof</source>
-            <translation>طقم مثبت بالبراغي مع بطانة وسقف</translation>
-        </message>
-        <message>
-            <source>Self-supporting open-top tank with cover</source>
-            <translation>خزان ذاتي الدعم مفتوح من الأعلى مع غطاء</translation>
-        </message>
-        <message>
-            <source>"%1" is not valid UTF-8 after its byte-order mark</source>
-            <translation>"%1" ليس UTF-8 صالحًا بعد علامة ترتيب البايتات</translation>
-        </message>
-        <message>
-            <source>"%1" holds no line that can be read</source>
-            <translation>لا يحتوي "%1" على أي سطر مقروء</translation>
-        </message>
-        <message>
-            <source>"%1" was not read because an earlier catalog could not be read</source>
-            <translation>لم يُقرأ "%1" لتعذّر قراءة كتالوج سابق</translation>
-        </message>
-        <message>
-            <source>"%1" was not read; saving would erase it</source>
-            <translation>لم يُقرأ "%1"؛ الحفظ سيمحوه</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::DesignSummary</name>
-        <message>
-            <source>unit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sites</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>designed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>sites</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>gravity supply, no pump</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pumps</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tanks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tapstand kits</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>kits of 6 taps</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pipe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>nominal %1"</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>People served</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people</source>
-            <translation>شخص</translation>
-        </message>
-        <message>
-            <source>Daily demand</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::DiametersWindow</name>
-        <message>
-            <source>Diameters</source>
-            <translation>الأقطار</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Error</name>
-        <message>
-            <source>Out of memory</source>
-            <translation>الذاكرة غير كافية</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Files</name>
-        <message>
-            <source>Cannot open file "%1". %2</source>
-            <translation>تعذّر فتح الملف "%1". %2</translation>
-        </message>
-        <message>
-            <source>Cannot create file "%1". %2</source>
-            <translation>تعذّر إنشاء الملف "%1". %2</translation>
-        </message>
-        <message>
-            <source>Stream write error</source>
-            <translation>خطأ في الكتابة إلى الملف</translation>
-        </message>
-        <message>
-            <source>List index out of bounds (%1)</source>
-            <translation>فهرس القائمة خارج الحدود (%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::MessageBoxes</name>
-        <message>
-            <source>Warning</source>
-            <translation>تحذير</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Numbers</name>
-        <message>
-            <source>'%1' is not a valid floating point value</source>
-            <translation>"%1" ليس عددًا صالحًا (النقطة فاصلة عشرية)</translation>
-        </message>
-        <message>
-            <source>Invalid floating point operation</source>
-            <translation>عملية حسابية عشرية غير صالحة</translation>
-        </message>
-        <message>
-            <source>Floating point division by zero</source>
-            <translation>قسمة على صفر</translation>
-        </message>
-        <message>
-            <source>Floating point overflow</source>
-            <translation>تجاوز السعة العددية</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Pictures</name>
-        <message>
-            <source>Unknown picture file extension (.%1)</source>
-            <translation>امتداد ملف الصورة غير معروف (.%1)</translation>
-        </message>
-        <message>
-            <source>Bitmap image is not valid</source>
-            <translation>صورة bitmap غير صالحة</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::PrinterChoiceDialog</name>
-        <message>
-            <source>Printer</source>
-            <translation>الطابعة</translation>
-        </message>
-        <message>
-            <source>Printer Setup</source>
-            <translation>إعداد</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>إلغاء</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Printing</name>
-        <message>
-            <source>There is no default printer currently selected</source>
-            <translation>لم تُحدَّد طابعة افتراضية</translation>
-        </message>
-        <message>
-            <source>Operation not supported on selected printer</source>
-            <translation>العملية غير مدعومة في الطابعة المحددة</translation>
-        </message>
-        <message>
-            <source>Printer selected is not valid</source>
-            <translation>الطابعة المحددة غير صالحة</translation>
-        </message>
-        <message>
-            <source>Printer is not currently printing</source>
-            <translation>الطابعة لا تطبع حاليًا</translation>
-        </message>
-        <message>
-            <source>Printer index out of range</source>
-            <translation>رقم الطابعة خارج النطاق</translation>
-        </message>
-        <message>
-            <source>Printing in progress</source>
-            <translation>الطباعة جارية</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::ProjectFiles</name>
-        <message>
-            <source>Main pipeline files</source>
-            <translation>ملفات الخط الرئيسي</translation>
-        </message>
-        <message>
-            <source>All Files</source>
-            <translation>كل الملفات</translation>
-        </message>
-        <message>
-            <source>Enter the project name</source>
-            <translation>أدخل اسم المشروع</translation>
-        </message>
-        <message>
-            <source>The project has changed. Would you like to save the changes?</source>
-            <translation>تغيّر المشروع. هل تريد حفظ التغييرات؟</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::ProjectSheet</name>
-        <message>
-            <source>Water Source Elevation</source>
-            <translation>منسوب مصدر المياه</translation>
-        </message>
-        <message>
-            <source>Storage Elevation</source>
-            <translation>منسوب الخزان</translation>
-        </message>
-        <message>
-            <source>Pipeline Length</source>
-            <translation>طول الخط</translation>
-        </message>
-        <message>
-            <source>Population</source>
-            <translation>عدد السكان</translation>
-        </message>
-        <message>
-            <source>Water source elevation= </source>
-            <translation>منسوب مصدر المياه = </translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::PumpsWindow</name>
-        <message>
-            <source>Pumps information</source>
-            <translation>بيانات المضخات</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>Add Graph</source>
-            <translation>إضافة منحنى</translation>
-        </message>
-        <message>
-            <source>Delete Row</source>
-            <translation>حذف صف</translation>
-        </message>
-        <message>
-            <source>Insert Row</source>
-            <translation>إدراج صف</translation>
-        </message>
-        <message>
-            <source>1 more pump in %1 is kept but not shown</source>
-            <translation>مضخة إضافية في %1 محفوظة لكنها غير معروضة</translation>
-        </message>
-        <message>
-            <source>%1 more pumps in %2 are kept but not shown</source>
-            <translation>%1 مضخات إضافية في %2 محفوظة لكنها غير معروضة</translation>
-        </message>
-        <message>
-            <source>Main pipeline files</source>
-            <translation>ملفات الخط الرئيسي</translation>
-        </message>
-        <message>
-            <source>All Files</source>
-            <translation>كل الملفات</translation>
-        </message>
-        <message>
-            <source>The file is now available</source>
-            <translation>الملف متاح الآن</translation>
-        </message>
-        <message>
-            <source>The file is not available. Check if the file exists yet</source>
-            <translation>الملف غير متاح. تحقّق من وجوده</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Sheet</name>
-        <message>
-            <source>Description</source>
-            <translation>الوصف</translation>
-        </message>
-        <message>
-            <source>Unit</source>
-            <translation>الوحدة</translation>
-        </message>
-        <message>
-            <source>Value</source>
-            <translation>القيمة</translation>
-        </message>
-        <message>
-            <source>Result</source>
-            <translation>النتيجة</translation>
-        </message>
-        <message>
-            <source>Pump discharge pipeline length</source>
-            <translation>طول خط الدفع</translation>
-        </message>
-        <message>
-            <source>Meter</source>
-            <translation>متر</translation>
-        </message>
-        <message>
-            <source>Water source elevation</source>
-            <translation>منسوب مصدر المياه</translation>
-        </message>
-        <message>
-            <source>Storage elevation</source>
-            <translation>منسوب الخزان</translation>
-        </message>
-        <message>
-            <source>Population</source>
-            <translation>عدد السكان</translation>
-        </message>
-        <message>
-            <source>People</source>
-            <translation>شخص</translation>
-        </message>
-        <message>
-            <source>Pumping Time</source>
-            <translation>مدة الضخ</translation>
-        </message>
-        <message>
-            <source>Hours/day</source>
-            <translation>ساعة/يوم</translation>
-        </message>
-        <message>
-            <source>Daily Usage</source>
-            <translation>الاستهلاك اليومي</translation>
-        </message>
-        <message>
-            <source>L/capita/day</source>
-            <translation>لتر/فرد/يوم</translation>
-        </message>
-        <message>
-            <source># people per tap</source>
-            <translation>عدد الأشخاص لكل حنفية</translation>
-        </message>
-        <message>
-            <source>people</source>
-            <translation>شخص</translation>
-        </message>
-        <message>
-            <source>Q design</source>
-            <translation>تدفق التصميم</translation>
-        </message>
-        <message>
-            <source>LPM</source>
-            <translation>لتر/دقيقة</translation>
-        </message>
-        <message>
-            <source>Nominal Diameter</source>
-            <translation>القطر الاسمي</translation>
-        </message>
-        <message>
-            <source>HF</source>
-            <translation>فاقد الاحتكاك</translation>
-        </message>
-        <message>
-            <source>M</source>
-            <translation>م</translation>
-        </message>
-        <message>
-            <source>Pumping Head</source>
-            <translation>ارتفاع الضخ الكلي</translation>
-        </message>
-        <message>
-            <source>Theoretical Storage</source>
-            <translation>التخزين النظري</translation>
-        </message>
-        <message>
-            <source>M^3</source>
-            <translation>م³</translation>
-        </message>
-        <message>
-            <source>Pump</source>
-            <translation>المضخة</translation>
-        </message>
-        <message>
-            <source>Storage</source>
-            <translation>الخزان</translation>
-        </message>
-        <message>
-            <source>Actual Storage</source>
-            <translation>التخزين الفعلي</translation>
-        </message>
-        <message>
-            <source>Estimated Actual Pumping Time</source>
-            <translation>مدة الضخ الفعلية المقدرة</translation>
-        </message>
-        <message>
-            <source>Hours</source>
-            <translation>ساعة</translation>
-        </message>
-        <message>
-            <source># tapstand kits (6 taps)</source>
-            <translation>عدد أطقم الحنفيات العامة (6 حنفيات)</translation>
-        </message>
-        <message>
-            <source>%1 pump %2 model</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 Tank %2 M^3</source>
-            <translation>خزان %1 %2 م³</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SheetLayout</name>
-        <message>
-            <source>Water Source Elevation= </source>
-            <translation>منسوب مصدر المياه = </translation>
-        </message>
-        <message>
-            <source>Storage Elevation= </source>
-            <translation>منسوب الخزان = </translation>
-        </message>
-        <message>
-            <source>Pipeline Length= </source>
-            <translation>طول الخط = </translation>
-        </message>
-        <message>
-            <source>Population= </source>
-            <translation>عدد السكان = </translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SiteDesigner</name>
-        <message>
-            <source>%1 holds no usable pipe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no "Flow (L/s)" and "Head (m)" columns: name a pump with --pump</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no pump %2; its models are %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 holds no tank</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no tank %2; its types are %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>gravity supply: the storage is below the source, no pump needed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: named</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 L/s at %2 m (pumping head %3 m + %4 %)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>no catalog pump reaches %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: least power (%1 kW) of %2 reaching %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: smallest flow of %1 reaching %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>tank: fewest tanks (%1) holding %2 m³</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 (got %2)</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SitesFile</name>
-        <message>
-            <source>standard input</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cannot read the standard input</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: the file holds no line; expected captions, then one site a line</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: the file holds no site, only its caption line</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>expected the captions Site and %1, in any order; a file without captions needs --no-header</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: no known caption; %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: no column for %2; %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: the input of column "%2" has a column already</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: column %2 is not an input, ignored</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::TanksWindow</name>
-        <message>
-            <source>Tanks information</source>
-            <translation>بيانات الخزانات</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>موافق</translation>
-        </message>
-        <message>
-            <source>1 more tank type in %1 is kept but not shown</source>
-            <translation>نوع خزان إضافي في %1 محفوظ لكنه غير معروض</translation>
-        </message>
-        <message>
-            <source>%1 more tank types in %2 are kept but not shown</source>
-            <translation>%1 أنواع خزانات إضافية في %2 محفوظة لكنها غير معروضة</translation>
-        </message>
-        <message>
-            <source>Select a data item</source>
-            <translation>اختر صفًا</translation>
-        </message>
-    </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>إعداد الطباعة</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::AboutDialog</name>
+    <message>
+        <source>About Quorvel</source>
+        <translation>حول Quorvel</translation>
+    </message>
+    <message>
+        <source>Quorvel is a simulator to design emergency systems</source>
+        <translation>Quorvel أداة لمحاكاة تصميم شبكات المياه الطارئة</translation>
+    </message>
+    <message>
+        <source>Dravenholt Systems</source>
+        <translation>Dravenholt Systems</translation>
+    </message>
+    <message>
+        <source>www.example.org/quorvel</source>
+        <translation>www.example.org/quorvel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::CatalogWindow</name>
+    <message>
+        <source>Do you want to save the new data?</source>
+        <translation>هل تريد حفظ البيانات الجديدة؟</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program since it was read. Overwrite it?</source>
+        <translation>غيّر برنامج آخر الملف &quot;%1&quot; بعد قراءته. هل تريد الكتابة فوقه؟</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Catalogs</name>
+    <message>
+        <source>No</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Nominal (in)</source>
+        <translation>قطر (بوصة)</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>المادة</translation>
+    </message>
+    <message>
+        <source>ID (mm)</source>
+        <translation>ق.د (مم)</translation>
+    </message>
+    <message>
+        <source>Sch 40 galvanised steel</source>
+        <translation>فولاذ مجلفن Sch 40</translation>
+    </message>
+    <message>
+        <source>Sch 40 black steel</source>
+        <translation>فولاذ أسود Sch 40</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>المضخة</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>الطراز</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>Q (ل/ث)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>الرفع (م)</translation>
+    </message>
+    <message>
+        <source>Power kW</source>
+        <translation>القدرة kW</translation>
+    </message>
+    <message>
+        <source>Curve picture</source>
+        <translation>صورة المنحنى</translation>
+    </message>
+    <message>
+        <source>Petrol engine</source>
+        <translation>محرك بنزين</translation>
+    </message>
+    <message>
+        <source>Diesel engine</source>
+        <translation>محرك ديزل</translation>
+    </message>
+    <message>
+        <source>Electric surface</source>
+        <translation>كهربائية سطحية</translation>
+    </message>
+    <message>
+        <source>Submersible</source>
+        <translation>غاطسة</translation>
+    </message>
+    <message>
+        <source>Tank type</source>
+        <translation>نوع الخزان</translation>
+    </message>
+    <message>
+        <source>Size (m3)</source>
+        <translation>السعة (م3)</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>ملاحظة</translation>
+    </message>
+    <message>
+        <source>Bladder</source>
+        <translation>مرن</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>بصلي</translation>
+    </message>
+    <message>
+        <source>Corrugated steel</source>
+        <translation>فولاذ مموج</translation>
+    </message>
+    <message>
+        <source>Pillow tank for trucks and small distribution points</source>
+        <translation>خزان مرن للشاحنات ونقاط التوزيع الصغيرة</translation>
+    </message>
+    <message>
+        <source>Pillow tank on a cleared and levelled base</source>
+        <translation>خزان مرن على قاعدة ممهدة ومستوية</translation>
+    </message>
+    <message>
+        <source>Bolted kit with liner and roof</source>
+        <translation>طقم مثبت بالبراغي مع بطانة وسقف</translation>
+    </message>
+    <message>
+        <source>Self-supporting open-top tank with cover</source>
+        <translation>خزان ذاتي الدعم مفتوح من الأعلى مع غطاء</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not valid UTF-8 after its byte-order mark</source>
+        <translation>&quot;%1&quot; ليس UTF-8 صالحًا بعد علامة ترتيب البايتات</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no line that can be read</source>
+        <translation>لا يحتوي &quot;%1&quot; على أي سطر مقروء</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read because an earlier catalog could not be read</source>
+        <translation>لم يُقرأ &quot;%1&quot; لتعذّر قراءة كتالوج سابق</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read; saving would erase it</source>
+        <translation>لم يُقرأ &quot;%1&quot;؛ الحفظ سيمحوه</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ChecksSummary</name>
+    <message>
+        <source>Design checks…</source>
+        <translation>فحوص التصميم…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignChecks</name>
+    <message>
+        <source>at least %1</source>
+        <translation>%1 على الأقل</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>%1 على الأكثر</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 below %4</source>
+        <translation>%1 %2 %3 أقل من %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 above %4</source>
+        <translation>%1 %2 %3 أعلى من %4</translation>
+    </message>
+    <message>
+        <source>operating flow</source>
+        <translation>تدفق التشغيل</translation>
+    </message>
+    <message>
+        <source>the design flow of %1</source>
+        <translation>تدفق التصميم البالغ %1</translation>
+    </message>
+    <message>
+        <source>: the tank does not fill in the pumping hours</source>
+        <translation>؛ لا يمتلئ الخزان خلال ساعات الضخ</translation>
+    </message>
+    <message>
+        <source>1.5 × the design flow (%1)</source>
+        <translation>1.5 × تدفق التصميم (%1)</translation>
+    </message>
+    <message>
+        <source>: throttle the pump or choose a smaller one</source>
+        <translation>؛ اخنق المضخة أو اختر مضخة أصغر</translation>
+    </message>
+    <message>
+        <source>flow velocity</source>
+        <translation>سرعة الجريان</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation>من %1 إلى %2 %3</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>الاستهلاك اليومي</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>لتر/فرد/يوم</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>الأشخاص لكل حنفية</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>actual pumping time</source>
+        <translation>مدة الضخ الفعلية</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>actual storage</source>
+        <translation>التخزين الفعلي</translation>
+    </message>
+    <message>
+        <source>the theoretical storage of %1</source>
+        <translation>التخزين النظري البالغ %1</translation>
+    </message>
+    <message>
+        <source>, %1 m³ short</source>
+        <translation>، بنقص %1 م³</translation>
+    </message>
+    <message>
+        <source>design flow</source>
+        <translation>تدفق التصميم</translation>
+    </message>
+    <message>
+        <source>the pump&apos;s rated flow of %1</source>
+        <translation>التدفق الاسمي للمضخة البالغ %1</translation>
+    </message>
+    <message>
+        <source>pumping head</source>
+        <translation>ارتفاع الضخ الكلي</translation>
+    </message>
+    <message>
+        <source>the pump&apos;s rated head of %1</source>
+        <translation>الرفع الاسمي للمضخة البالغ %1</translation>
+    </message>
+    <message>
+        <source>pump needed</source>
+        <translation>الحاجة إلى مضخة</translation>
+    </message>
+    <message>
+        <source>pumping head above 0 m</source>
+        <translation>ارتفاع ضخ كلي أكبر من 0 م</translation>
+    </message>
+    <message>
+        <source>pumping head %1 m: a gravity supply, no pump needed</source>
+        <translation>ارتفاع الضخ الكلي %1 م: إمداد بالجاذبية، لا حاجة إلى مضخة</translation>
+    </message>
+    <message>
+        <source>All %1 checks pass</source>
+        <translation>نجحت جميع الفحوص الـ %1</translation>
+    </message>
+    <message>
+        <source>1 warning: %1</source>
+        <translation>تحذير واحد: %1</translation>
+    </message>
+    <message>
+        <source>%1 warnings: %2</source>
+        <translation>%1 تحذيرات: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignChecksWindow</name>
+    <message>
+        <source>Design checks</source>
+        <translation>فحوص التصميم</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>الحد</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>ناجح</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignCommand</name>
+    <message>
+        <source>--velocity takes MIN,MAX in m/s, finite and MIN below MAX, e.g. 0.5,2.0 (got %1)</source>
+        <translation>‏--velocity يأخذ MIN,MAX بوحدة م/ث، قيمتين منتهيتين وMIN أقل من MAX، مثلاً 0.5,2.0 (القيمة المعطاة %1)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a %2; leave the option out for the automatic choice</source>
+        <translation>‏--%1 يحتاج إلى %2؛ احذف الخيار للاختيار التلقائي</translation>
+    </message>
+    <message>
+        <source>Designs emergency water supplies, one site a line of SITES.csv, with the catalogs of the database folder.
+The first line names the columns, in any order: Site, L (pipeline length m), Zw (source elevation m),
+Zt (storage elevation m), P (population), T (pumping hours h/day), U (daily usage L/capita/day),
+K (people per tap); long captions, units in brackets and semicolon files with decimal commas are read too.
+Exit status: 0 all sites designed, 1 some failed, 2 bad usage, unreadable input or catalogs, or an
+output that cannot be written.</source>
+        <translation>يصمّم إمدادات المياه الطارئة، موقعًا لكل سطر من SITES.csv، بكتالوجات مجلد قاعدة البيانات.
+يسمّي السطر الأول الأعمدة بأي ترتيب: Site، L (طول خط الأنابيب م)، Zw (منسوب مصدر المياه م)،
+Zt (منسوب الخزان م)، P (عدد السكان)، T (ساعات الضخ ساعة/يوم)، U (الاستهلاك اليومي لتر/فرد/يوم)،
+K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين الطويلة والوحدات بين أقواس والملفات المفصولة بفواصل منقوطة مع فواصل عشرية.
+حالة الخروج: 0 صُمّمت كل المواقع، 1 فشل بعضها، 2 استخدام خاطئ أو مدخلات أو كتالوجات غير مقروءة أو
+مخرجات تتعذر كتابتها.</translation>
+    </message>
+    <message>
+        <source>The sites; - reads standard input.</source>
+        <translation>المواقع؛ - يقرأ المدخل القياسي.</translation>
+    </message>
+    <message>
+        <source>give either SITES.csv or --site, not both</source>
+        <translation>أعطِ SITES.csv أو --site، لا كليهما</translation>
+    </message>
+    <message>
+        <source>--site takes the seven inputs L,Zw,Zt,P,T,U,K</source>
+        <translation>‏--site يأخذ المدخلات السبعة L,Zw,Zt,P,T,U,K</translation>
+    </message>
+    <message>
+        <source>give one SITES.csv (or --site); see --help</source>
+        <translation>أعطِ ملف SITES.csv واحدًا (أو --site)؛ انظر --help</translation>
+    </message>
+    <message>
+        <source>--csv and --json exclude each other</source>
+        <translation>‏--csv و--json لا يجتمعان</translation>
+    </message>
+    <message>
+        <source>pump row or model</source>
+        <translation>صف المضخة أو طرازها</translation>
+    </message>
+    <message>
+        <source>tank row or type</source>
+        <translation>صف الخزان أو نوعه</translation>
+    </message>
+    <message>
+        <source>--head-margin takes a percentage from 0 to 100 (got %1)</source>
+        <translation>‏--head-margin يأخذ نسبة مئوية من 0 إلى 100 (القيمة المعطاة %1)</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>‏--report يحتاج إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>--epanet needs a folder</source>
+        <translation>‏--epanet يحتاج إلى مجلد</translation>
+    </message>
+    <message>
+        <source>--database %1: no such folder</source>
+        <translation>‏--database %1: لا يوجد هذا المجلد</translation>
+    </message>
+    <message>
+        <source>the sites file</source>
+        <translation>ملف المواقع</translation>
+    </message>
+    <message>
+        <source>the catalog %1</source>
+        <translation>الكتالوج %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: is a folder; give a file name</source>
+        <translation>%1 %2: مجلد؛ أعطِ اسم ملف</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3: refusing to write over an input</source>
+        <translation>%1 %2 هو %3: رفض الكتابة فوق ملف مدخلات</translation>
+    </message>
+    <message>
+        <source>-o and --report name the same file %1</source>
+        <translation>‏-o و--report يسمّيان الملف نفسه %1</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 السطر %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: %4</source>
+        <translation>%1 السطر %2، %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 line %2: no pump with a rated flow and head, so no EPANET network</source>
+        <translation>%1 السطر %2: لا مضخة بتدفق ورفع اسميين، لذا لا شبكة EPANET</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>يعرض هذه المساعدة.</translation>
+    </message>
+    <message>
+        <source>Designs one site instead of a file.</source>
+        <translation>يصمّم موقعًا واحدًا بدل ملف.</translation>
+    </message>
+    <message>
+        <source>The name of the --site.</source>
+        <translation>اسم --site.</translation>
+    </message>
+    <message>
+        <source>SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order.</source>
+        <translation>لا يحوي SITES.csv سطر عناوين: أعمدته Site,L,Zw,Zt,P,T,U,K بهذا الترتيب.</translation>
+    </message>
+    <message>
+        <source>The folder of pipes.csv, pumps.csv and storage.csv (default: the program&apos;s database folder).</source>
+        <translation>مجلد pipes.csv وpumps.csv وstorage.csv (الافتراضي: مجلد قاعدة بيانات البرنامج).</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
+        <translation>المضخة لكل المواقع، برقم الصف أو الطراز، دون تمييز حالة الأحرف (الافتراضي: أقل قدرة اسمية بين المضخات التي تبلغ تدفق التصميم وارتفاع الضخ الكلي مع الهامش).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
+        <translation>مقدار تجاوز الرفع الاسمي للمضخة المختارة تلقائيًا لارتفاع الضخ الكلي، بالنسبة المئوية (الافتراضي 10).</translation>
+    </message>
+    <message>
+        <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
+        <translation>نوع الخزان، برقم الصف أو النوع، دون تمييز حالة الأحرف (الافتراضي: النوع الذي يستوعب التخزين بأقل عدد من الخزانات).</translation>
+    </message>
+    <message>
+        <source>Flow velocities outside this range are warned about (default 0.5,2.0).</source>
+        <translation>يُحذَّر من سرعات الجريان خارج هذا المدى (الافتراضي 0.5,2.0).</translation>
+    </message>
+    <message>
+        <source>Writes CSV instead of a table.</source>
+        <translation>يكتب CSV بدل جدول.</translation>
+    </message>
+    <message>
+        <source>Writes JSON instead of a table.</source>
+        <translation>يكتب JSON بدل جدول.</translation>
+    </message>
+    <message>
+        <source>Writes to FILE (- standard output), replacing it only when complete.</source>
+        <translation>يكتب في FILE (- المخرج القياسي)، ولا يستبدله إلا عند اكتماله.</translation>
+    </message>
+    <message>
+        <source>Writes a PDF report, a page a site.</source>
+        <translation>يكتب تقرير PDF، صفحة لكل موقع.</translation>
+    </message>
+    <message>
+        <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
+        <translation>يكتب كل موقع مصمَّم شبكةَ EPANET في DIR/&lt;site&gt;.inp لتشغيلها في EPANET: المضخة على منحنى نقطتها الاسمية وخط الأنابيب والخزان وطلب اليوم على 24 ساعة.</translation>
+    </message>
+    <message>
+        <source>Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily demand.</source>
+        <translation>يضيف جدول الكميات: المضخات والخزانات وأطقم الحنفيات العامة وأمتار الأنابيب والأشخاص والطلب اليومي.</translation>
+    </message>
+    <message>
+        <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
+        <translation>لغة الرسائل والجدول والتقرير: en أو fr أو es أو pt أو ar (الافتراضي: لغة المستخدم). تبقى ملفات CSV وJSON والشبكة بالإنجليزية في كل اللغات.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignReport</name>
+    <message>
+        <source>Schematic</source>
+        <translation>المخطط</translation>
+    </message>
+    <message>
+        <source>Bill of quantities</source>
+        <translation>جدول الكميات</translation>
+    </message>
+    <message>
+        <source>Site on line %1</source>
+        <translation>موقع السطر %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of the sites file</source>
+        <translation>السطر %1 من ملف المواقع</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>المدخلات</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>خطأ: %1</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>النتائج</translation>
+    </message>
+    <message>
+        <source>none, gravity supply</source>
+        <translation>لا شيء، إمداد بالجاذبية</translation>
+    </message>
+    <message>
+        <source>no catalog pump reaches the duty</source>
+        <translation>لا مضخة في الكتالوج تبلغ نقطة التشغيل المطلوبة</translation>
+    </message>
+    <message>
+        <source>Pump: %1</source>
+        <translation>المضخة: %1</translation>
+    </message>
+    <message>
+        <source>Tank: %1</source>
+        <translation>الخزان: %1</translation>
+    </message>
+    <message>
+        <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
+        <translation>سرعة الجريان %1 م/ث، الميل الهيدروليكي %2 م/كم</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>التحذيرات</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>منحنى المضخة</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document</source>
+        <translation>تعذّر على كاتب PDF إنهاء المستند</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignSummary</name>
+    <message>
+        <source>unit</source>
+        <translation>وحدة</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>المواقع</translation>
+    </message>
+    <message>
+        <source>designed</source>
+        <translation>مصمَّمة</translation>
+    </message>
+    <message>
+        <source>sites</source>
+        <translation>موقع</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>فاشلة</translation>
+    </message>
+    <message>
+        <source>gravity supply, no pump</source>
+        <translation>إمداد بالجاذبية، بلا مضخة</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>المضخات</translation>
+    </message>
+    <message>
+        <source>Tanks</source>
+        <translation>الخزانات</translation>
+    </message>
+    <message>
+        <source>Tapstand kits</source>
+        <translation>أطقم الحنفيات العامة</translation>
+    </message>
+    <message>
+        <source>kits of 6 taps</source>
+        <translation>أطقم من 6 حنفيات</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>الأنابيب</translation>
+    </message>
+    <message>
+        <source>nominal %1&quot;</source>
+        <translation>قطر اسمي %1&quot;</translation>
+    </message>
+    <message>
+        <source>People served</source>
+        <translation>الأشخاص المخدومون</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>Daily demand</source>
+        <translation>الطلب اليومي</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DiametersWindow</name>
+    <message>
+        <source>Diameters</source>
+        <translation>الأقطار</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::EpanetExport</name>
+    <message>
+        <source>--epanet %1: is a file; give a folder</source>
+        <translation>‏--epanet %1: ملف؛ أعطِ مجلدًا</translation>
+    </message>
+    <message>
+        <source>--epanet %1: cannot create the folder</source>
+        <translation>‏--epanet %1: تعذّر إنشاء المجلد</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Error</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>الذاكرة غير كافية</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>تعذّر فتح الملف &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>تعذّر إنشاء الملف &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>خطأ في الكتابة إلى الملف</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>فهرس القائمة خارج الحدود (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Export Design Report…</source>
+        <translation>تصدير تقرير التصميم…</translation>
+    </message>
+    <message>
+        <source>Open Diameters File</source>
+        <translation>فتح ملف الأقطار</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Resources</source>
+        <translation>الموارد</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>المضخات</translation>
+    </message>
+    <message>
+        <source>Distribution Tanks</source>
+        <translation>خزانات التوزيع</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>حول Quorvel</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>فتح ملف</translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <translation>حفظ المشروع الحالي</translation>
+    </message>
+    <message>
+        <source>Print the current project</source>
+        <translation>طباعة المشروع الحالي</translation>
+    </message>
+    <message>
+        <source>Open the Pipes file</source>
+        <translation>فتح ملف الأنابيب</translation>
+    </message>
+    <message>
+        <source>Open the Pumps file</source>
+        <translation>فتح ملف المضخات</translation>
+    </message>
+    <message>
+        <source>Open the Tanks file</source>
+        <translation>فتح ملف الخزانات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Project:</source>
+        <translation>المشروع:</translation>
+    </message>
+    <message>
+        <source>To Calculate</source>
+        <translation>احسب</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>ملفات PDF (*.pdf)|*.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MessageBoxes</name>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&quot;%1&quot; ليس عددًا صالحًا (النقطة فاصلة عشرية)</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>عملية حسابية عشرية غير صالحة</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>قسمة على صفر</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>تجاوز السعة العددية</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Pictures</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>امتداد ملف الصورة غير معروف (.%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>صورة bitmap غير صالحة</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PrinterChoiceDialog</name>
+    <message>
+        <source>Printer</source>
+        <translation>الطابعة</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>إعداد</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Printing</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>لم تُحدَّد طابعة افتراضية</translation>
+    </message>
+    <message>
+        <source>Operation not supported on selected printer</source>
+        <translation>العملية غير مدعومة في الطابعة المحددة</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>الطابعة المحددة غير صالحة</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>الطابعة لا تطبع حاليًا</translation>
+    </message>
+    <message>
+        <source>Printer index out of range</source>
+        <translation>رقم الطابعة خارج النطاق</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>الطباعة جارية</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ProjectFiles</name>
+    <message>
+        <source>Main pipeline files</source>
+        <translation>ملفات الخط الرئيسي</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>كل الملفات</translation>
+    </message>
+    <message>
+        <source>Enter the project name</source>
+        <translation>أدخل اسم المشروع</translation>
+    </message>
+    <message>
+        <source>The project has changed. Would you like to save the changes?</source>
+        <translation>تغيّر المشروع. هل تريد حفظ التغييرات؟</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ProjectSheet</name>
+    <message>
+        <source>Water Source Elevation</source>
+        <translation>منسوب مصدر المياه</translation>
+    </message>
+    <message>
+        <source>Storage Elevation</source>
+        <translation>منسوب الخزان</translation>
+    </message>
+    <message>
+        <source>Pipeline Length</source>
+        <translation>طول الخط</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>عدد السكان</translation>
+    </message>
+    <message>
+        <source>Water source elevation= </source>
+        <translation>منسوب مصدر المياه = </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PumpsWindow</name>
+    <message>
+        <source>Pumps information</source>
+        <translation>بيانات المضخات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Add Graph</source>
+        <translation>إضافة منحنى</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>حذف صف</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>إدراج صف</translation>
+    </message>
+    <message>
+        <source>%1 more pumps in %2 are kept but not shown</source>
+        <translation>%1 مضخات إضافية في %2 محفوظة لكنها غير معروضة</translation>
+    </message>
+    <message>
+        <source>Main pipeline files</source>
+        <translation>ملفات الخط الرئيسي</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>كل الملفات</translation>
+    </message>
+    <message>
+        <source>The file is now available</source>
+        <translation>الملف متاح الآن</translation>
+    </message>
+    <message>
+        <source>The file is not available. Check if the file exists yet</source>
+        <translation>الملف غير متاح. تحقّق من وجوده</translation>
+    </message>
+    <message>
+        <source>1 more pump in %2 is kept but not shown</source>
+        <translation>مضخة إضافية في %2 محفوظة لكنها غير معروضة</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ReportExport</name>
+    <message>
+        <source>Untitled project</source>
+        <translation>مشروع بلا عنوان</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. A design report is a PDF file (.pdf)</source>
+        <translation>تعذّر إنشاء الملف &quot;%1&quot;. تقرير التصميم ملف PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>تعذّرت كتابة الملف &quot;%1&quot;. %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ResultWriter</name>
+    <message>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Pump description</source>
+        <translation>وصف المضخة</translation>
+    </message>
+    <message>
+        <source>Tank description</source>
+        <translation>وصف الخزان</translation>
+    </message>
+    <message>
+        <source>Flow velocity (m/s)</source>
+        <translation>سرعة الجريان (م/ث)</translation>
+    </message>
+    <message>
+        <source>Hydraulic gradient (m/km)</source>
+        <translation>الميل الهيدروليكي (م/كم)</translation>
+    </message>
+    <message>
+        <source>Operating flow (L/s)</source>
+        <translation>تدفق التشغيل (ل/ث)</translation>
+    </message>
+    <message>
+        <source>Operating head (m)</source>
+        <translation>رفع التشغيل (م)</translation>
+    </message>
+    <message>
+        <source>Hours at operating flow (h/day)</source>
+        <translation>ساعات بتدفق التشغيل (ساعة/يوم)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>ملاحظات</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>الملخص</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>البند</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>الكمية</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>خطأ: </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Sheet</name>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>الوحدة</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Pump discharge pipeline length</source>
+        <translation>طول خط الدفع</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>متر</translation>
+    </message>
+    <message>
+        <source>Water source elevation</source>
+        <translation>منسوب مصدر المياه</translation>
+    </message>
+    <message>
+        <source>Storage elevation</source>
+        <translation>منسوب الخزان</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>عدد السكان</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>Pumping Time</source>
+        <translation>مدة الضخ</translation>
+    </message>
+    <message>
+        <source>Hours/day</source>
+        <translation>ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>Daily Usage</source>
+        <translation>الاستهلاك اليومي</translation>
+    </message>
+    <message>
+        <source>L/capita/day</source>
+        <translation>لتر/فرد/يوم</translation>
+    </message>
+    <message>
+        <source># people per tap</source>
+        <translation>عدد الأشخاص لكل حنفية</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>Q design</source>
+        <translation>تدفق التصميم</translation>
+    </message>
+    <message>
+        <source>LPM</source>
+        <translation>لتر/دقيقة</translation>
+    </message>
+    <message>
+        <source>Nominal Diameter</source>
+        <translation>القطر الاسمي</translation>
+    </message>
+    <message>
+        <source>HF</source>
+        <translation>فاقد الاحتكاك</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>Pumping Head</source>
+        <translation>ارتفاع الضخ الكلي</translation>
+    </message>
+    <message>
+        <source>Theoretical Storage</source>
+        <translation>التخزين النظري</translation>
+    </message>
+    <message>
+        <source>M^3</source>
+        <translation>م³</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>المضخة</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>الخزان</translation>
+    </message>
+    <message>
+        <source>Actual Storage</source>
+        <translation>التخزين الفعلي</translation>
+    </message>
+    <message>
+        <source>Estimated Actual Pumping Time</source>
+        <translation>مدة الضخ الفعلية المقدرة</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>ساعة</translation>
+    </message>
+    <message>
+        <source># tapstand kits (6 taps)</source>
+        <translation>عدد أطقم الحنفيات العامة (6 حنفيات)</translation>
+    </message>
+    <message>
+        <source>%1 pump %2 model</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 Tank %2 M^3</source>
+        <translation>خزان %1 %2 م³</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SheetChecks</name>
+    <message>
+        <source>No checks: the pump catalog no longer holds &quot;%1&quot;</source>
+        <translation>لا فحوص: لم يعد كتالوج المضخات يحوي &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No checks: the tanks catalog no longer holds &quot;%1&quot;</source>
+        <translation>لا فحوص: لم يعد كتالوج الخزانات يحوي &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No checks: the results cannot be worked out again (%1)</source>
+        <translation>لا فحوص: تتعذر إعادة حساب النتائج (%1)</translation>
+    </message>
+    <message>
+        <source>No checks: the results no longer follow from the catalogs; calculate again</source>
+        <translation>لا فحوص: لم تعد النتائج تنتج عن الكتالوجات؛ احسب من جديد</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SheetLayout</name>
+    <message>
+        <source>Water Source Elevation= </source>
+        <translation>منسوب مصدر المياه = </translation>
+    </message>
+    <message>
+        <source>Storage Elevation= </source>
+        <translation>منسوب الخزان = </translation>
+    </message>
+    <message>
+        <source>Pipeline Length= </source>
+        <translation>طول الخط = </translation>
+    </message>
+    <message>
+        <source>Population= </source>
+        <translation>عدد السكان = </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SiteDesigner</name>
+    <message>
+        <source>%1 holds no usable pipe</source>
+        <translation>لا يحوي %1 أي أنبوب صالح</translation>
+    </message>
+    <message>
+        <source>%1 has no &quot;Flow (L/s)&quot; and &quot;Head (m)&quot; columns: name a pump with --pump</source>
+        <translation>لا يحوي %1 العمودين &quot;Flow (L/s)&quot; و&quot;Head (m)&quot;: سمِّ مضخة بـ --pump</translation>
+    </message>
+    <message>
+        <source>%1 has no pump %2; its models are %3</source>
+        <translation>لا يحوي %1 المضخة %2؛ طرازاته هي %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no tank</source>
+        <translation>لا يحوي %1 أي خزان</translation>
+    </message>
+    <message>
+        <source>%1 has no tank %2; its types are %3</source>
+        <translation>لا يحوي %1 الخزان %2؛ أنواعه هي %3</translation>
+    </message>
+    <message>
+        <source>gravity supply: the storage is below the source, no pump needed</source>
+        <translation>إمداد بالجاذبية: الخزان أدنى من المصدر، لا حاجة إلى مضخة</translation>
+    </message>
+    <message>
+        <source>pump: named</source>
+        <translation>المضخة: محددة بالاسم</translation>
+    </message>
+    <message>
+        <source>%1 L/s at %2 m (pumping head %3 m + %4 %)</source>
+        <translation>%1 ل/ث عند %2 م (ارتفاع الضخ الكلي %3 م + %4 %)</translation>
+    </message>
+    <message>
+        <source>no catalog pump reaches %1</source>
+        <translation>لا مضخة في الكتالوج تبلغ %1</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3</source>
+        <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3</translation>
+    </message>
+    <message>
+        <source>pump: smallest flow of %1 reaching %2</source>
+        <translation>المضخة: أصغر تدفق من %1 تبلغ %2</translation>
+    </message>
+    <message>
+        <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
+        <translation>%1: يُقرَّب عدد الخزانات إلى 0 لتخزين نظري قدره %2 م³؛ اختر خزانًا أصغر</translation>
+    </message>
+    <message>
+        <source>tank: fewest tanks (%1) holding %2 m³</source>
+        <translation>الخزان: أقل عدد من الخزانات (%1) يستوعب %2 م³</translation>
+    </message>
+    <message>
+        <source>%1 (got %2)</source>
+        <translation>%1 (القيمة المعطاة %2)</translation>
+    </message>
+    <message>
+        <source>%1: blank line — row skipped</source>
+        <translation>%1: سطر فارغ — تم تخطي الصف</translation>
+    </message>
+    <message>
+        <source>%1, %2: &apos;%3&apos; is not %4 — row skipped</source>
+        <translation>%1، %2: &apos;%3&apos; ليس %4 — تم تخطي الصف</translation>
+    </message>
+    <message>
+        <source>a positive number</source>
+        <translation>عددًا موجبًا</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>عددًا</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>مفقود</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>ليس عددًا</translation>
+    </message>
+    <message>
+        <source>must be greater than 0</source>
+        <translation>يجب أن يكون أكبر من 0</translation>
+    </message>
+    <message>
+        <source>must be at most 24 hours a day</source>
+        <translation>يجب ألا يتجاوز 24 ساعة في اليوم</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SitesFile</name>
+    <message>
+        <source>standard input</source>
+        <translation>المدخل القياسي</translation>
+    </message>
+    <message>
+        <source>Cannot read the standard input</source>
+        <translation>تتعذر قراءة المدخل القياسي</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected captions, then one site a line</source>
+        <translation>%1: لا يحوي الملف أي سطر؛ المتوقع عناوين ثم موقع لكل سطر</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1: مفصول بفواصل منقوطة مع فواصل عشرية، قُرئ كما يحفظه جدول بيانات أوروبي</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no site, only its caption line</source>
+        <translation>%1: لا يحوي الملف أي موقع، فقط سطر العناوين</translation>
+    </message>
+    <message>
+        <source>expected the captions Site and %1, in any order; a file without captions needs --no-header</source>
+        <translation>العناوين المتوقعة Site و%1 بأي ترتيب؛ يحتاج الملف بلا عناوين إلى --no-header</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no known caption; %2</source>
+        <translation>%1 السطر 1: لا عنوان معروف؛ %2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; %3</source>
+        <translation>%1 السطر 1: لا عمود لـ %2؛ %3</translation>
+    </message>
+    <message>
+        <source>%1 line 1: the input of column &quot;%2&quot; has a column already</source>
+        <translation>%1 السطر 1: لمُدخل العمود &quot;%2&quot; عمود آخر من قبل</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 is not an input, ignored</source>
+        <translation>%1 السطر 1: العمود %2 ليس مُدخلًا، تم تجاهله</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TanksWindow</name>
+    <message>
+        <source>Tanks information</source>
+        <translation>بيانات الخزانات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>%1 more tank types in %2 are kept but not shown</source>
+        <translation>%1 أنواع خزانات إضافية في %2 محفوظة لكنها غير معروضة</translation>
+    </message>
+    <message>
+        <source>Select a data item</source>
+        <translation>اختر صفًا</translation>
+    </message>
+    <message>
+        <source>1 more tank type in %2 is kept but not shown</source>
+        <translation>نوع خزان إضافي في %2 محفوظ لكنه غير معروض</translation>
+    </message>
+</context>
 </TS>

@@ -1,834 +1,1363 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
-    <context>
-        <name>QGuiApplication</name>
-        <message>
-            <source>QT_LAYOUT_DIRECTION</source>
-            <comment>Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
-            <translation>LTR</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Print Setup</source>
-            <translation>Configurar impresión</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel</name>
-        <message>
-            <source>%1 %2 %3 below %4</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 %2 %3 above %4</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>flow velocity</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>daily usage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>L/person/day</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people per tap</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people</source>
-            <translation>personas</translation>
-        </message>
-        <message>
-            <source>actual pumping time</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>h/day</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>actual storage</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the theoretical storage of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>, %1 m³ short</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>design flow</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the pump's rated flow of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pumping head</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the pump's rated head of %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>error: </source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: blank line — row skipped</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1, %2: '%3' is not %4 — row skipped</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>a positive number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>a number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>missing</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>not a number</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>must be greater than 0</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>must be at most 24 hours a day</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::AboutDialog</name>
-        <message>
-            <source>About Quorvel</source>
-            <translation>Acerca de Quorvel</translation>
-        </message>
-        <message>
-            <source>Quorvel is a simulator to design emergency systems</source>
-            <translation>Quorvel simula el diseño de sistemas de emergencia</translation>
-        </message>
-        <message>
-            <source>Dravenholt Systems</source>
-            <translation>Dravenholt Systems</translation>
-        </message>
-        <message>
-            <source>www.example.org/quorvel</source>
-            <translation>www.example.org/quorvel</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::CatalogWindow</name>
-        <message>
-            <source>Do you want to save the new data?</source>
-            <translation>¿Desea guardar los nuevos datos?</translation>
-        </message>
-        <message>
-            <source>"%1" was changed by another program since it was read. Overwrite it?</source>
-            <translation>Otro programa modificó «%1» después de leerlo. ¿Sobrescribirlo?</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Catalogs</name>
-        <message>
-            <source>No</source>
-            <translation>N.º</translation>
-        </message>
-        <message>
-            <source>Description</source>
-            <translation>Descripción</translation>
-        </message>
-        <message>
-            <source>Nominal (in)</source>
-            <translation>DN (pulg)</translation>
-        </message>
-        <message>
-            <source>Material</source>
-            <translation>Material</translation>
-        </message>
-        <message>
-            <source>ID (mm)</source>
-            <translation>Ø int. (mm)</translation>
-        </message>
-        <message>
-            <source>Sch 40 galvanised steel</source>
-            <translation>Acero galvanizado Sch 40</translation>
-        </message>
-        <message>
-            <source>Sch 40 black steel</source>
-            <translation>Acero negro Sch 40</translation>
-        </message>
-        <message>
-            <source>Pump</source>
-            <translation>Bomba</translation>
-        </message>
-        <message>
-            <source>Model</source>
-            <translation>Modelo</translation>
-        </message>
-        <message>
-            <source>Flow (L/s)</source>
-            <translation>Q (L/s)</translation>
-        </message>
-        <message>
-            <source>Head (m)</source>
-            <translation>Altura (m)</translation>
-        </message>
-        <message>
-            <source>Power kW</source>
-            <translation>P (kW)</translation>
-        </message>
-        <message>
-            <source>Curve picture</source>
-            <translation>Imagen de la curva</translation>
-        </message>
-        <message>
-            <source>Petrol engine</source>
-            <translation>Motor gasolina</translation>
-        </message>
-        <message>
-            <source>Diesel engine</source>
-            <translation>Motor diésel</translation>
-        </message>
-        <message>
-            <source>Electric surface</source>
-            <translation>Eléctrica superficie</translation>
-        </message>
-        <message>
-            <source>Submersible</source>
-            <translation>Sumergible</translation>
-        </message>
-        <message>
-            <source>Tank type</source>
-            <translation>Tipo de tanque</translation>
-        </message>
-        <message>
-            <source>Size (m3)</source>
-            <translation>Vol. (m3)</translation>
-        </message>
-        <message>
-            <source>Remark</source>
-            <translation>Observación</translation>
-        </message>
-        <message>
-            <source>Bladder</source>
-            <translation>Flexible</translation>
-        </message>
-        <message>
-            <source>Onion</source>
-            <translation>Cebolla</translation>
-        </message>
-        <message>
-            <source>Corrugated steel</source>
-            <translation>Acero corrugado</translation>
-        </message>
-        <message>
-            <source>Pillow tank for trucks and small distribution points</source>
-            <translation>Tanque flexible para camiones y pequeños puntos de distribución</translation>
-        </message>
-        <message>
-            <source>Pillow tank on a cleared and levelled base</source>
-            <translation>Tanque flexible sobre una base despejada y nivelada</translation>
-        </message>
-        <message>
-            <source>Bolted kit with liner and roof</source>
-            <translation>Kit atornillado con membrana y techo</translation>
-        </message>
-        <message>
-            <source>Self-supporting open-top tank with cover</source>
-            <translation>Tanque autoportante abierto con cubierta</translation>
-        </message>
-        <message>
-            <source>"%1" is not valid UTF-8 after its byte-order mark</source>
-            <translation>«%1» no es UTF-8 válido tras su marca de orden de bytes</translation>
-        </message>
-        <message>
-            <source>"%1" holds no line that can be read</source>
-            <translation>«%1» no contiene ninguna línea legible</translation>
-        </message>
-        <message>
-            <source>"%1" was not read because an earlier catalog could not be read</source>
-            <translation>«%1» no se leyó porque no se pudo leer un catálogo anterior</translation>
-        </message>
-        <message>
-            <source>"%1" was not read; saving would erase it</source>
-            <translation>«%1» no se leyó; guardarlo lo borraría</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::DesignSummary</name>
-        <message>
-            <source>unit</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Sites</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>designed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>sites</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>failed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>gravity supply, no pump</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pumps</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tanks</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Tapstand kits</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>kits of 6 taps</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Pipe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>nominal %1"</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>People served</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>people</source>
-            <translation>personas</translation>
-        </message>
-        <message>
-            <source>Daily demand</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::DiametersWindow</name>
-        <message>
-            <source>Diameters</source>
-            <translation>Diámetros</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Error</name>
-        <message>
-            <source>Out of memory</source>
-            <translation>Memoria insuficiente</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Files</name>
-        <message>
-            <source>Cannot open file "%1". %2</source>
-            <translation>No se puede abrir el archivo «%1». %2</translation>
-        </message>
-        <message>
-            <source>Cannot create file "%1". %2</source>
-            <translation>No se puede crear el archivo «%1». %2</translation>
-        </message>
-        <message>
-            <source>Stream write error</source>
-            <translation>Error de escritura del archivo</translation>
-        </message>
-        <message>
-            <source>List index out of bounds (%1)</source>
-            <translation>Índice de lista fuera de límites (%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::MessageBoxes</name>
-        <message>
-            <source>Warning</source>
-            <translation>Advertencia</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Numbers</name>
-        <message>
-            <source>'%1' is not a valid floating point value</source>
-            <translation>«%1» no es un número válido (punto decimal)</translation>
-        </message>
-        <message>
-            <source>Invalid floating point operation</source>
-            <translation>Operación de coma flotante no válida</translation>
-        </message>
-        <message>
-            <source>Floating point division by zero</source>
-            <translation>División por cero</translation>
-        </message>
-        <message>
-            <source>Floating point overflow</source>
-            <translation>Desbordamiento numérico</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Pictures</name>
-        <message>
-            <source>Unknown picture file extension (.%1)</source>
-            <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
-        </message>
-        <message>
-            <source>Bitmap image is not valid</source>
-            <translation>La imagen de mapa de bits no es válida</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::PrinterChoiceDialog</name>
-        <message>
-            <source>Printer</source>
-            <translation>Impr.</translation>
-        </message>
-        <message>
-            <source>Printer Setup</source>
-            <translation>Configurar</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Cancelar</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Printing</name>
-        <message>
-            <source>There is no default printer currently selected</source>
-            <translation>No hay ninguna impresora predeterminada seleccionada</translation>
-        </message>
-        <message>
-            <source>Operation not supported on selected printer</source>
-            <translation>Operación no admitida por la impresora seleccionada</translation>
-        </message>
-        <message>
-            <source>Printer selected is not valid</source>
-            <translation>La impresora seleccionada no es válida</translation>
-        </message>
-        <message>
-            <source>Printer is not currently printing</source>
-            <translation>La impresora no está imprimiendo</translation>
-        </message>
-        <message>
-            <source>Printer index out of range</source>
-            <translation>Número de impresora fuera de rango</translation>
-        </message>
-        <message>
-            <source>Printing in progress</source>
-            <translation>Impresión en curso</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::ProjectFiles</name>
-        <message>
-            <source>Main pipeline files</source>
-            <translation>Archivos de tubería principal</translation>
-        </message>
-        <message>
-            <source>All Files</source>
-            <translation>Todos los archivos</translation>
-        </message>
-        <message>
-            <source>Enter the project name</source>
-            <translation>Escriba el nombre del proyecto</translation>
-        </message>
-        <message>
-            <source>The project has changed. Would you like to save the changes?</source>
-            <translation>El proyecto ha cambiado. ¿Desea guardar los cambios?</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::ProjectSheet</name>
-        <message>
-            <source>Water Source Elevation</source>
-            <translation>Cota de la fuente</translation>
-        </message>
-        <message>
-            <source>Storage Elevation</source>
-            <translation>Cota del tanque</translation>
-        </message>
-        <message>
-            <source>Pipeline Length</source>
-            <translation>Longitud de tubería</translation>
-        </message>
-        <message>
-            <source>Population</source>
-            <translation>Población</translation>
-        </message>
-        <message>
-            <source>Water source elevation= </source>
-            <translation>Cota de la fuente = </translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::PumpsWindow</name>
-        <message>
-            <source>Pumps information</source>
-            <translation>Catálogo de bombas</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-        <message>
-            <source>Add Graph</source>
-            <translation>Añadir curva</translation>
-        </message>
-        <message>
-            <source>Delete Row</source>
-            <translation>Eliminar fila</translation>
-        </message>
-        <message>
-            <source>Insert Row</source>
-            <translation>Insertar fila</translation>
-        </message>
-        <message>
-            <source>1 more pump in %1 is kept but not shown</source>
-            <translation>1 bomba más de %1 se conserva pero no se muestra</translation>
-        </message>
-        <message>
-            <source>%1 more pumps in %2 are kept but not shown</source>
-            <translation>%1 bombas más de %2 se conservan pero no se muestran</translation>
-        </message>
-        <message>
-            <source>Main pipeline files</source>
-            <translation>Archivos de tubería principal</translation>
-        </message>
-        <message>
-            <source>All Files</source>
-            <translation>Todos los archivos</translation>
-        </message>
-        <message>
-            <source>The file is now available</source>
-            <translation>El archivo ya está disponible</translation>
-        </message>
-        <message>
-            <source>The file is not available. Check if the file exists yet</source>
-            <translation>El archivo no está disponible. Compruebe que existe</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::Sheet</name>
-        <message>
-            <source>Description</source>
-            <translation>Descripción</translation>
-        </message>
-        <message>
-            <source>Unit</source>
-            <translation>Unidad</translation>
-        </message>
-        <message>
-            <source>Value</source>
-            <translation>Valor</translation>
-        </message>
-        <message>
-            <source>Result</source>
-            <translation>Resultado</translation>
-        </message>
-        <message>
-            <source>Pump discharge pipeline length</source>
-            <translation>Longitud tubería de impulsión</translation>
-        </message>
-        <message>
-            <source>Meter</source>
-            <translation>Metro</translation>
-        </message>
-        <message>
-            <source>Water source elevation</source>
-            <translation>Cota de la fuente</translation>
-        </message>
-        <message>
-            <source>Storage elevation</source>
-            <translation>Cota del tanque</translation>
-        </message>
-        <message>
-            <source>Population</source>
-            <translation>Población</translation>
-        </message>
-        <message>
-            <source>People</source>
-            <translation>Personas</translation>
-        </message>
-        <message>
-            <source>Pumping Time</source>
-            <translation>Tiempo de bombeo</translation>
-        </message>
-        <message>
-            <source>Hours/day</source>
-            <translation>Horas/día</translation>
-        </message>
-        <message>
-            <source>Daily Usage</source>
-            <translation>Consumo diario</translation>
-        </message>
-        <message>
-            <source>L/capita/day</source>
-            <translation>L/pers./día</translation>
-        </message>
-        <message>
-            <source># people per tap</source>
-            <translation>N.º personas por grifo</translation>
-        </message>
-        <message>
-            <source>people</source>
-            <translation>personas</translation>
-        </message>
-        <message>
-            <source>Q design</source>
-            <translation>Caudal de diseño</translation>
-        </message>
-        <message>
-            <source>LPM</source>
-            <translation>L/min</translation>
-        </message>
-        <message>
-            <source>Nominal Diameter</source>
-            <translation>Diámetro nominal</translation>
-        </message>
-        <message>
-            <source>HF</source>
-            <translation>Pérdida por fricción</translation>
-        </message>
-        <message>
-            <source>M</source>
-            <translation>m</translation>
-        </message>
-        <message>
-            <source>Pumping Head</source>
-            <translation>Altura manométrica</translation>
-        </message>
-        <message>
-            <source>Theoretical Storage</source>
-            <translation>Almacenamiento teórico</translation>
-        </message>
-        <message>
-            <source>M^3</source>
-            <translation>m³</translation>
-        </message>
-        <message>
-            <source>Pump</source>
-            <translation>Bomba</translation>
-        </message>
-        <message>
-            <source>Storage</source>
-            <translation>Tanque</translation>
-        </message>
-        <message>
-            <source>Actual Storage</source>
-            <translation>Almacenamiento real</translation>
-        </message>
-        <message>
-            <source>Estimated Actual Pumping Time</source>
-            <translation>Tiempo real de bombeo estimado</translation>
-        </message>
-        <message>
-            <source>Hours</source>
-            <translation>Horas</translation>
-        </message>
-        <message>
-            <source># tapstand kits (6 taps)</source>
-            <translation>N.º kits de piletas (6 grifos)</translation>
-        </message>
-        <message>
-            <source>%1 pump %2 model</source>
-            <translation>%1 (%2)</translation>
-        </message>
-        <message>
-            <source>%1 Tank %2 M^3</source>
-            <translation>Tanque %1 %2 m³</translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SheetLayout</name>
-        <message>
-            <source>Water Source Elevation= </source>
-            <translation>Cota de la fuente = </translation>
-        </message>
-        <message>
-            <source>Storage Elevation= </source>
-            <translation>Cota del tanque = </translation>
-        </message>
-        <message>
-            <source>Pipeline Length= </source>
-            <translation>Longitud de tubería = </translation>
-        </message>
-        <message>
-            <source>Population= </source>
-            <translation>Población = </translation>
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SiteDesigner</name>
-        <message>
-            <source>%1 holds no usable pipe</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no "Flow (L/s)" and "Head (m)" columns: name a pump with --pump</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no pump %2; its models are %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 holds no tank</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 has no tank %2; its types are %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>gravity supply: the storage is below the source, no pump needed</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: named</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 L/s at %2 m (pumping head %3 m + %4 %)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>no catalog pump reaches %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: least power (%1 kW) of %2 reaching %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>pump: smallest flow of %1 reaching %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>tank: fewest tanks (%1) holding %2 m³</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 (got %2)</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::SitesFile</name>
-        <message>
-            <source>standard input</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Cannot read the standard input</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: the file holds no line; expected captions, then one site a line</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: the file holds no site, only its caption line</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>expected the captions Site and %1, in any order; a file without captions needs --no-header</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: no known caption; %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: no column for %2; %3</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: the input of column "%2" has a column already</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1 line 1: column %2 is not an input, ignored</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>quorvel::TanksWindow</name>
-        <message>
-            <source>Tanks information</source>
-            <translation>Catálogo de tanques</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Aceptar</translation>
-        </message>
-        <message>
-            <source>1 more tank type in %1 is kept but not shown</source>
-            <translation>1 tipo de tanque más de %1 se conserva pero no se muestra</translation>
-        </message>
-        <message>
-            <source>%1 more tank types in %2 are kept but not shown</source>
-            <translation>%1 tipos de tanque más de %2 se conservan pero no se muestran</translation>
-        </message>
-        <message>
-            <source>Select a data item</source>
-            <translation>Seleccione una fila</translation>
-        </message>
-    </context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configurar impresión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::AboutDialog</name>
+    <message>
+        <source>About Quorvel</source>
+        <translation>Acerca de Quorvel</translation>
+    </message>
+    <message>
+        <source>Quorvel is a simulator to design emergency systems</source>
+        <translation>Quorvel simula el diseño de sistemas de emergencia</translation>
+    </message>
+    <message>
+        <source>Dravenholt Systems</source>
+        <translation>Dravenholt Systems</translation>
+    </message>
+    <message>
+        <source>www.example.org/quorvel</source>
+        <translation>www.example.org/quorvel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::CatalogWindow</name>
+    <message>
+        <source>Do you want to save the new data?</source>
+        <translation>¿Desea guardar los nuevos datos?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed by another program since it was read. Overwrite it?</source>
+        <translation>Otro programa modificó «%1» después de leerlo. ¿Sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Catalogs</name>
+    <message>
+        <source>No</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Nominal (in)</source>
+        <translation>DN (pulg)</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>ID (mm)</source>
+        <translation>Ø int. (mm)</translation>
+    </message>
+    <message>
+        <source>Sch 40 galvanised steel</source>
+        <translation>Acero galvanizado Sch 40</translation>
+    </message>
+    <message>
+        <source>Sch 40 black steel</source>
+        <translation>Acero negro Sch 40</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>Q (L/s)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>Altura (m)</translation>
+    </message>
+    <message>
+        <source>Power kW</source>
+        <translation>P (kW)</translation>
+    </message>
+    <message>
+        <source>Curve picture</source>
+        <translation>Imagen de la curva</translation>
+    </message>
+    <message>
+        <source>Petrol engine</source>
+        <translation>Motor gasolina</translation>
+    </message>
+    <message>
+        <source>Diesel engine</source>
+        <translation>Motor diésel</translation>
+    </message>
+    <message>
+        <source>Electric surface</source>
+        <translation>Eléctrica superficie</translation>
+    </message>
+    <message>
+        <source>Submersible</source>
+        <translation>Sumergible</translation>
+    </message>
+    <message>
+        <source>Tank type</source>
+        <translation>Tipo de tanque</translation>
+    </message>
+    <message>
+        <source>Size (m3)</source>
+        <translation>Vol. (m3)</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>Observación</translation>
+    </message>
+    <message>
+        <source>Bladder</source>
+        <translation>Flexible</translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation>Cebolla</translation>
+    </message>
+    <message>
+        <source>Corrugated steel</source>
+        <translation>Acero corrugado</translation>
+    </message>
+    <message>
+        <source>Pillow tank for trucks and small distribution points</source>
+        <translation>Tanque flexible para camiones y pequeños puntos de distribución</translation>
+    </message>
+    <message>
+        <source>Pillow tank on a cleared and levelled base</source>
+        <translation>Tanque flexible sobre una base despejada y nivelada</translation>
+    </message>
+    <message>
+        <source>Bolted kit with liner and roof</source>
+        <translation>Kit atornillado con membrana y techo</translation>
+    </message>
+    <message>
+        <source>Self-supporting open-top tank with cover</source>
+        <translation>Tanque autoportante abierto con cubierta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not valid UTF-8 after its byte-order mark</source>
+        <translation>«%1» no es UTF-8 válido tras su marca de orden de bytes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no line that can be read</source>
+        <translation>«%1» no contiene ninguna línea legible</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read because an earlier catalog could not be read</source>
+        <translation>«%1» no se leyó porque no se pudo leer un catálogo anterior</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not read; saving would erase it</source>
+        <translation>«%1» no se leyó; guardarlo lo borraría</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ChecksSummary</name>
+    <message>
+        <source>Design checks…</source>
+        <translation>Comprobaciones…</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignChecks</name>
+    <message>
+        <source>at least %1</source>
+        <translation>al menos %1</translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation>como máximo %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 below %4</source>
+        <translation>%1 %2 %3 por debajo de %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 above %4</source>
+        <translation>%1 %2 %3 por encima de %4</translation>
+    </message>
+    <message>
+        <source>operating flow</source>
+        <translation>caudal de operación</translation>
+    </message>
+    <message>
+        <source>the design flow of %1</source>
+        <translation>el caudal de diseño de %1</translation>
+    </message>
+    <message>
+        <source>: the tank does not fill in the pumping hours</source>
+        <translation>: el tanque no se llena en las horas de bombeo</translation>
+    </message>
+    <message>
+        <source>1.5 × the design flow (%1)</source>
+        <translation>1,5 × el caudal de diseño (%1)</translation>
+    </message>
+    <message>
+        <source>: throttle the pump or choose a smaller one</source>
+        <translation>: estrangule la bomba o elija una más pequeña</translation>
+    </message>
+    <message>
+        <source>flow velocity</source>
+        <translation>velocidad de flujo</translation>
+    </message>
+    <message>
+        <source>%1 to %2 %3</source>
+        <translation>%1 a %2 %3</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>consumo diario</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/pers./día</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>personas por grifo</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>personas</translation>
+    </message>
+    <message>
+        <source>actual pumping time</source>
+        <translation>tiempo real de bombeo</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/día</translation>
+    </message>
+    <message>
+        <source>actual storage</source>
+        <translation>almacenamiento real</translation>
+    </message>
+    <message>
+        <source>the theoretical storage of %1</source>
+        <translation>el almacenamiento teórico de %1</translation>
+    </message>
+    <message>
+        <source>, %1 m³ short</source>
+        <translation>, faltan %1 m³</translation>
+    </message>
+    <message>
+        <source>design flow</source>
+        <translation>caudal de diseño</translation>
+    </message>
+    <message>
+        <source>the pump&apos;s rated flow of %1</source>
+        <translation>el caudal nominal de la bomba de %1</translation>
+    </message>
+    <message>
+        <source>pumping head</source>
+        <translation>altura manométrica</translation>
+    </message>
+    <message>
+        <source>the pump&apos;s rated head of %1</source>
+        <translation>la altura nominal de la bomba de %1</translation>
+    </message>
+    <message>
+        <source>pump needed</source>
+        <translation>bomba necesaria</translation>
+    </message>
+    <message>
+        <source>pumping head above 0 m</source>
+        <translation>altura manométrica mayor que 0 m</translation>
+    </message>
+    <message>
+        <source>pumping head %1 m: a gravity supply, no pump needed</source>
+        <translation>altura manométrica %1 m: abastecimiento por gravedad, no se necesita bomba</translation>
+    </message>
+    <message>
+        <source>All %1 checks pass</source>
+        <translation>Se cumplen las %1 comprobaciones</translation>
+    </message>
+    <message>
+        <source>1 warning: %1</source>
+        <translation>1 advertencia: %1</translation>
+    </message>
+    <message>
+        <source>%1 warnings: %2</source>
+        <translation>%1 advertencias: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignChecksWindow</name>
+    <message>
+        <source>Design checks</source>
+        <translation>Comprobaciones de diseño</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Cumple</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignCommand</name>
+    <message>
+        <source>--velocity takes MIN,MAX in m/s, finite and MIN below MAX, e.g. 0.5,2.0 (got %1)</source>
+        <translation>--velocity espera MIN,MAX en m/s, finitos y MIN menor que MAX, p. ej. 0.5,2.0 (recibido %1)</translation>
+    </message>
+    <message>
+        <source>--%1 needs a %2; leave the option out for the automatic choice</source>
+        <translation>--%1 necesita un %2; omita la opción para la elección automática</translation>
+    </message>
+    <message>
+        <source>Designs emergency water supplies, one site a line of SITES.csv, with the catalogs of the database folder.
+The first line names the columns, in any order: Site, L (pipeline length m), Zw (source elevation m),
+Zt (storage elevation m), P (population), T (pumping hours h/day), U (daily usage L/capita/day),
+K (people per tap); long captions, units in brackets and semicolon files with decimal commas are read too.
+Exit status: 0 all sites designed, 1 some failed, 2 bad usage, unreadable input or catalogs, or an
+output that cannot be written.</source>
+        <translation>Dimensiona abastecimientos de agua de emergencia, un sitio por línea de SITES.csv, con los catálogos de la carpeta de la base de datos.
+La primera línea nombra las columnas, en cualquier orden: Site, L (longitud de tubería m), Zw (cota de la fuente m),
+Zt (cota del tanque m), P (población), T (horas de bombeo h/día), U (consumo diario L/pers./día),
+K (personas por grifo); también se leen títulos largos, unidades entre corchetes y archivos con punto y coma y coma decimal.
+Estado de salida: 0 todos los sitios dimensionados, 1 algunos fallaron, 2 uso incorrecto, entrada o catálogos ilegibles, o
+una salida que no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>The sites; - reads standard input.</source>
+        <translation>Los sitios; - lee la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>give either SITES.csv or --site, not both</source>
+        <translation>indique SITES.csv o --site, no ambos</translation>
+    </message>
+    <message>
+        <source>--site takes the seven inputs L,Zw,Zt,P,T,U,K</source>
+        <translation>--site espera los siete datos L,Zw,Zt,P,T,U,K</translation>
+    </message>
+    <message>
+        <source>give one SITES.csv (or --site); see --help</source>
+        <translation>indique un SITES.csv (o --site); vea --help</translation>
+    </message>
+    <message>
+        <source>--csv and --json exclude each other</source>
+        <translation>--csv y --json se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <source>pump row or model</source>
+        <translation>fila o modelo de bomba</translation>
+    </message>
+    <message>
+        <source>tank row or type</source>
+        <translation>fila o tipo de tanque</translation>
+    </message>
+    <message>
+        <source>--head-margin takes a percentage from 0 to 100 (got %1)</source>
+        <translation>--head-margin espera un porcentaje de 0 a 100 (recibido %1)</translation>
+    </message>
+    <message>
+        <source>--report needs a file name</source>
+        <translation>--report necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>--epanet needs a folder</source>
+        <translation>--epanet necesita una carpeta</translation>
+    </message>
+    <message>
+        <source>--database %1: no such folder</source>
+        <translation>--database %1: no existe la carpeta</translation>
+    </message>
+    <message>
+        <source>the sites file</source>
+        <translation>el archivo de sitios</translation>
+    </message>
+    <message>
+        <source>the catalog %1</source>
+        <translation>el catálogo %1</translation>
+    </message>
+    <message>
+        <source>%1 %2: is a folder; give a file name</source>
+        <translation>%1 %2: es una carpeta; indique un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3: refusing to write over an input</source>
+        <translation>%1 %2 es %3: no se sobrescribe una entrada</translation>
+    </message>
+    <message>
+        <source>-o and --report name the same file %1</source>
+        <translation>-o y --report nombran el mismo archivo %1</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3</source>
+        <translation>%1 línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: %4</source>
+        <translation>%1 línea %2, %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 line %2: no pump with a rated flow and head, so no EPANET network</source>
+        <translation>%1 línea %2: ninguna bomba con caudal y altura nominales, así que no hay red EPANET</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Designs one site instead of a file.</source>
+        <translation>Dimensiona un solo sitio en lugar de un archivo.</translation>
+    </message>
+    <message>
+        <source>The name of the --site.</source>
+        <translation>El nombre del --site.</translation>
+    </message>
+    <message>
+        <source>SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order.</source>
+        <translation>SITES.csv no tiene línea de títulos: sus columnas son Site,L,Zw,Zt,P,T,U,K en este orden.</translation>
+    </message>
+    <message>
+        <source>The folder of pipes.csv, pumps.csv and storage.csv (default: the program&apos;s database folder).</source>
+        <translation>La carpeta de pipes.csv, pumps.csv y storage.csv (por defecto: la carpeta de la base de datos del programa).</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
+        <translation>La bomba para todos los sitios, por fila o modelo, sin distinguir mayúsculas (por defecto: la menor potencia nominal entre las bombas que alcanzan el caudal de diseño y la altura manométrica más el margen).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
+        <translation>Cuánto debe superar la altura nominal de una bomba elegida automáticamente a la altura manométrica, en porcentaje (por defecto 10).</translation>
+    </message>
+    <message>
+        <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
+        <translation>El tipo de tanque, por fila o tipo, sin distinguir mayúsculas (por defecto: el tipo que contiene el almacenamiento con menos tanques).</translation>
+    </message>
+    <message>
+        <source>Flow velocities outside this range are warned about (default 0.5,2.0).</source>
+        <translation>Se advierte de las velocidades de flujo fuera de este intervalo (por defecto 0.5,2.0).</translation>
+    </message>
+    <message>
+        <source>Writes CSV instead of a table.</source>
+        <translation>Escribe CSV en lugar de una tabla.</translation>
+    </message>
+    <message>
+        <source>Writes JSON instead of a table.</source>
+        <translation>Escribe JSON en lugar de una tabla.</translation>
+    </message>
+    <message>
+        <source>Writes to FILE (- standard output), replacing it only when complete.</source>
+        <translation>Escribe en FILE (- salida estándar), reemplazándolo solo cuando está completo.</translation>
+    </message>
+    <message>
+        <source>Writes a PDF report, a page a site.</source>
+        <translation>Escribe un informe PDF, una página por sitio.</translation>
+    </message>
+    <message>
+        <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
+        <translation>Escribe cada sitio dimensionado como red EPANET, DIR/&lt;site&gt;.inp, para ejecutar en EPANET: la bomba con su curva de punto nominal, la tubería, el tanque y la demanda del día en 24 horas.</translation>
+    </message>
+    <message>
+        <source>Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily demand.</source>
+        <translation>Añade el cómputo de cantidades: bombas, tanques, kits de piletas, metros de tubería, personas y demanda diaria.</translation>
+    </message>
+    <message>
+        <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
+        <translation>El idioma de los mensajes, la tabla y el informe: en, fr, es, pt o ar (por defecto: el idioma del usuario). Los archivos CSV, JSON y de red quedan en inglés en todos los idiomas.</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignReport</name>
+    <message>
+        <source>Schematic</source>
+        <translation>Esquema</translation>
+    </message>
+    <message>
+        <source>Bill of quantities</source>
+        <translation>Cómputo de cantidades</translation>
+    </message>
+    <message>
+        <source>Site on line %1</source>
+        <translation>Sitio de la línea %1</translation>
+    </message>
+    <message>
+        <source>Line %1 of the sites file</source>
+        <translation>Línea %1 del archivo de sitios</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>none, gravity supply</source>
+        <translation>ninguna, abastecimiento por gravedad</translation>
+    </message>
+    <message>
+        <source>no catalog pump reaches the duty</source>
+        <translation>ninguna bomba del catálogo alcanza el punto de servicio</translation>
+    </message>
+    <message>
+        <source>Pump: %1</source>
+        <translation>Bomba: %1</translation>
+    </message>
+    <message>
+        <source>Tank: %1</source>
+        <translation>Tanque: %1</translation>
+    </message>
+    <message>
+        <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
+        <translation>Velocidad de flujo %1 m/s, gradiente hidráulico %2 m/km</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Advertencias</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>Curva de la bomba</translation>
+    </message>
+    <message>
+        <source>The PDF writer could not finish the document</source>
+        <translation>El generador de PDF no pudo terminar el documento</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DesignSummary</name>
+    <message>
+        <source>unit</source>
+        <translation>unidad</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Sitios</translation>
+    </message>
+    <message>
+        <source>designed</source>
+        <translation>dimensionados</translation>
+    </message>
+    <message>
+        <source>sites</source>
+        <translation>sitios</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallidos</translation>
+    </message>
+    <message>
+        <source>gravity supply, no pump</source>
+        <translation>por gravedad, sin bomba</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>Bombas</translation>
+    </message>
+    <message>
+        <source>Tanks</source>
+        <translation>Tanques</translation>
+    </message>
+    <message>
+        <source>Tapstand kits</source>
+        <translation>Kits de piletas</translation>
+    </message>
+    <message>
+        <source>kits of 6 taps</source>
+        <translation>kits de 6 grifos</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Tubería</translation>
+    </message>
+    <message>
+        <source>nominal %1&quot;</source>
+        <translation>DN %1&quot;</translation>
+    </message>
+    <message>
+        <source>People served</source>
+        <translation>Personas abastecidas</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>personas</translation>
+    </message>
+    <message>
+        <source>Daily demand</source>
+        <translation>Demanda diaria</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::DiametersWindow</name>
+    <message>
+        <source>Diameters</source>
+        <translation>Diámetros</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::EpanetExport</name>
+    <message>
+        <source>--epanet %1: is a file; give a folder</source>
+        <translation>--epanet %1: es un archivo; indique una carpeta</translation>
+    </message>
+    <message>
+        <source>--epanet %1: cannot create the folder</source>
+        <translation>--epanet %1: no se puede crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Error</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Files</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Error de escritura del archivo</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de límites (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Export Design Report…</source>
+        <translation>Exportar informe…</translation>
+    </message>
+    <message>
+        <source>Open Diameters File</source>
+        <translation>Abrir archivo de diámetros</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Resources</source>
+        <translation>Recursos</translation>
+    </message>
+    <message>
+        <source>Pumps</source>
+        <translation>Bombas</translation>
+    </message>
+    <message>
+        <source>Distribution Tanks</source>
+        <translation>Tanques de distribución</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Quorvel</source>
+        <translation>Quorvel</translation>
+    </message>
+    <message>
+        <source>About Quorvel</source>
+        <translation>Acerca de Quorvel</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir un archivo</translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <translation>Guardar el proyecto actual</translation>
+    </message>
+    <message>
+        <source>Print the current project</source>
+        <translation>Imprimir el proyecto actual</translation>
+    </message>
+    <message>
+        <source>Open the Pipes file</source>
+        <translation>Abrir el archivo de tuberías</translation>
+    </message>
+    <message>
+        <source>Open the Pumps file</source>
+        <translation>Abrir el archivo de bombas</translation>
+    </message>
+    <message>
+        <source>Open the Tanks file</source>
+        <translation>Abrir el archivo de tanques</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Project:</source>
+        <translation>Proyecto:</translation>
+    </message>
+    <message>
+        <source>To Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)|*.pdf</source>
+        <translation>Archivos PDF (*.pdf)|*.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::MessageBoxes</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Numbers</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número válido (punto decimal)</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operación de coma flotante no válida</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>División por cero</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Desbordamiento numérico</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Pictures</name>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PrinterChoiceDialog</name>
+    <message>
+        <source>Printer</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Printing</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
+    </message>
+    <message>
+        <source>Operation not supported on selected printer</source>
+        <translation>Operación no admitida por la impresora seleccionada</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>La impresora seleccionada no es válida</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>La impresora no está imprimiendo</translation>
+    </message>
+    <message>
+        <source>Printer index out of range</source>
+        <translation>Número de impresora fuera de rango</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impresión en curso</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ProjectFiles</name>
+    <message>
+        <source>Main pipeline files</source>
+        <translation>Archivos de tubería principal</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Enter the project name</source>
+        <translation>Escriba el nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>The project has changed. Would you like to save the changes?</source>
+        <translation>El proyecto ha cambiado. ¿Desea guardar los cambios?</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ProjectSheet</name>
+    <message>
+        <source>Water Source Elevation</source>
+        <translation>Cota de la fuente</translation>
+    </message>
+    <message>
+        <source>Storage Elevation</source>
+        <translation>Cota del tanque</translation>
+    </message>
+    <message>
+        <source>Pipeline Length</source>
+        <translation>Longitud de tubería</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>Water source elevation= </source>
+        <translation>Cota de la fuente = </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::PumpsWindow</name>
+    <message>
+        <source>Pumps information</source>
+        <translation>Catálogo de bombas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Add Graph</source>
+        <translation>Añadir curva</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Eliminar fila</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>%1 more pumps in %2 are kept but not shown</source>
+        <translation>%1 bombas más de %2 se conservan pero no se muestran</translation>
+    </message>
+    <message>
+        <source>Main pipeline files</source>
+        <translation>Archivos de tubería principal</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>The file is now available</source>
+        <translation>El archivo ya está disponible</translation>
+    </message>
+    <message>
+        <source>The file is not available. Check if the file exists yet</source>
+        <translation>El archivo no está disponible. Compruebe que existe</translation>
+    </message>
+    <message>
+        <source>1 more pump in %2 is kept but not shown</source>
+        <translation>1 bomba más de %2 se conserva pero no se muestra</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ReportExport</name>
+    <message>
+        <source>Untitled project</source>
+        <translation>Proyecto sin título</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. A design report is a PDF file (.pdf)</source>
+        <translation>No se puede crear el archivo «%1». Un informe de diseño es un archivo PDF (.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>No se puede escribir el archivo «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::ResultWriter</name>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
+    </message>
+    <message>
+        <source>Pump description</source>
+        <translation>Descripción de la bomba</translation>
+    </message>
+    <message>
+        <source>Tank description</source>
+        <translation>Descripción del tanque</translation>
+    </message>
+    <message>
+        <source>Flow velocity (m/s)</source>
+        <translation>Velocidad de flujo (m/s)</translation>
+    </message>
+    <message>
+        <source>Hydraulic gradient (m/km)</source>
+        <translation>Gradiente hidráulico (m/km)</translation>
+    </message>
+    <message>
+        <source>Operating flow (L/s)</source>
+        <translation>Caudal de operación (L/s)</translation>
+    </message>
+    <message>
+        <source>Operating head (m)</source>
+        <translation>Altura de operación (m)</translation>
+    </message>
+    <message>
+        <source>Hours at operating flow (h/day)</source>
+        <translation>Horas al caudal de operación (h/día)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::Sheet</name>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Pump discharge pipeline length</source>
+        <translation>Longitud tubería de impulsión</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>Water source elevation</source>
+        <translation>Cota de la fuente</translation>
+    </message>
+    <message>
+        <source>Storage elevation</source>
+        <translation>Cota del tanque</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Población</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source>Pumping Time</source>
+        <translation>Tiempo de bombeo</translation>
+    </message>
+    <message>
+        <source>Hours/day</source>
+        <translation>Horas/día</translation>
+    </message>
+    <message>
+        <source>Daily Usage</source>
+        <translation>Consumo diario</translation>
+    </message>
+    <message>
+        <source>L/capita/day</source>
+        <translation>L/pers./día</translation>
+    </message>
+    <message>
+        <source># people per tap</source>
+        <translation>N.º personas por grifo</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>personas</translation>
+    </message>
+    <message>
+        <source>Q design</source>
+        <translation>Caudal de diseño</translation>
+    </message>
+    <message>
+        <source>LPM</source>
+        <translation>L/min</translation>
+    </message>
+    <message>
+        <source>Nominal Diameter</source>
+        <translation>Diámetro nominal</translation>
+    </message>
+    <message>
+        <source>HF</source>
+        <translation>Pérdida por fricción</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Pumping Head</source>
+        <translation>Altura manométrica</translation>
+    </message>
+    <message>
+        <source>Theoretical Storage</source>
+        <translation>Almacenamiento teórico</translation>
+    </message>
+    <message>
+        <source>M^3</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation>Tanque</translation>
+    </message>
+    <message>
+        <source>Actual Storage</source>
+        <translation>Almacenamiento real</translation>
+    </message>
+    <message>
+        <source>Estimated Actual Pumping Time</source>
+        <translation>Tiempo real de bombeo estimado</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source># tapstand kits (6 taps)</source>
+        <translation>N.º kits de piletas (6 grifos)</translation>
+    </message>
+    <message>
+        <source>%1 pump %2 model</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 Tank %2 M^3</source>
+        <translation>Tanque %1 %2 m³</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SheetChecks</name>
+    <message>
+        <source>No checks: the pump catalog no longer holds &quot;%1&quot;</source>
+        <translation>Sin comprobaciones: el catálogo de bombas ya no contiene «%1»</translation>
+    </message>
+    <message>
+        <source>No checks: the tanks catalog no longer holds &quot;%1&quot;</source>
+        <translation>Sin comprobaciones: el catálogo de tanques ya no contiene «%1»</translation>
+    </message>
+    <message>
+        <source>No checks: the results cannot be worked out again (%1)</source>
+        <translation>Sin comprobaciones: no se pueden volver a calcular los resultados (%1)</translation>
+    </message>
+    <message>
+        <source>No checks: the results no longer follow from the catalogs; calculate again</source>
+        <translation>Sin comprobaciones: los resultados ya no se derivan de los catálogos; calcule de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SheetLayout</name>
+    <message>
+        <source>Water Source Elevation= </source>
+        <translation>Cota de la fuente = </translation>
+    </message>
+    <message>
+        <source>Storage Elevation= </source>
+        <translation>Cota del tanque = </translation>
+    </message>
+    <message>
+        <source>Pipeline Length= </source>
+        <translation>Longitud de tubería = </translation>
+    </message>
+    <message>
+        <source>Population= </source>
+        <translation>Población = </translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SiteDesigner</name>
+    <message>
+        <source>%1 holds no usable pipe</source>
+        <translation>%1 no contiene ninguna tubería utilizable</translation>
+    </message>
+    <message>
+        <source>%1 has no &quot;Flow (L/s)&quot; and &quot;Head (m)&quot; columns: name a pump with --pump</source>
+        <translation>%1 no tiene columnas «Flow (L/s)» y «Head (m)»: nombre una bomba con --pump</translation>
+    </message>
+    <message>
+        <source>%1 has no pump %2; its models are %3</source>
+        <translation>%1 no tiene la bomba %2; sus modelos son %3</translation>
+    </message>
+    <message>
+        <source>%1 holds no tank</source>
+        <translation>%1 no contiene ningún tanque</translation>
+    </message>
+    <message>
+        <source>%1 has no tank %2; its types are %3</source>
+        <translation>%1 no tiene el tanque %2; sus tipos son %3</translation>
+    </message>
+    <message>
+        <source>gravity supply: the storage is below the source, no pump needed</source>
+        <translation>abastecimiento por gravedad: el tanque está por debajo de la fuente, no se necesita bomba</translation>
+    </message>
+    <message>
+        <source>pump: named</source>
+        <translation>bomba: indicada</translation>
+    </message>
+    <message>
+        <source>%1 L/s at %2 m (pumping head %3 m + %4 %)</source>
+        <translation>%1 L/s a %2 m (altura manométrica %3 m + %4 %)</translation>
+    </message>
+    <message>
+        <source>no catalog pump reaches %1</source>
+        <translation>ninguna bomba del catálogo alcanza %1</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3</source>
+        <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3</translation>
+    </message>
+    <message>
+        <source>pump: smallest flow of %1 reaching %2</source>
+        <translation>bomba: menor caudal de %1 que alcanzan %2</translation>
+    </message>
+    <message>
+        <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
+        <translation>%1: el número de tanques se redondea a 0 para un almacenamiento teórico de %2 m³; elija un tanque más pequeño</translation>
+    </message>
+    <message>
+        <source>tank: fewest tanks (%1) holding %2 m³</source>
+        <translation>tanque: menos tanques (%1) que contienen %2 m³</translation>
+    </message>
+    <message>
+        <source>%1 (got %2)</source>
+        <translation>%1 (recibido %2)</translation>
+    </message>
+    <message>
+        <source>%1: blank line — row skipped</source>
+        <translation>%1: línea vacía — fila omitida</translation>
+    </message>
+    <message>
+        <source>%1, %2: &apos;%3&apos; is not %4 — row skipped</source>
+        <translation>%1, %2: «%3» no es %4 — fila omitida</translation>
+    </message>
+    <message>
+        <source>a positive number</source>
+        <translation>un número positivo</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>must be greater than 0</source>
+        <translation>debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>must be at most 24 hours a day</source>
+        <translation>debe ser como máximo 24 horas al día</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::SitesFile</name>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>Cannot read the standard input</source>
+        <translation>No se puede leer la entrada estándar</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected captions, then one site a line</source>
+        <translation>%1: el archivo no contiene ninguna línea; se esperaban títulos y luego un sitio por línea</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1: separado por punto y coma con coma decimal, leído como lo guarda una hoja de cálculo europea</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no site, only its caption line</source>
+        <translation>%1: el archivo no contiene ningún sitio, solo su línea de títulos</translation>
+    </message>
+    <message>
+        <source>expected the captions Site and %1, in any order; a file without captions needs --no-header</source>
+        <translation>se esperaban los títulos Site y %1, en cualquier orden; un archivo sin títulos necesita --no-header</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no known caption; %2</source>
+        <translation>%1 línea 1: ningún título conocido; %2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; %3</source>
+        <translation>%1 línea 1: no hay columna para %2; %3</translation>
+    </message>
+    <message>
+        <source>%1 line 1: the input of column &quot;%2&quot; has a column already</source>
+        <translation>%1 línea 1: el dato de la columna «%2» ya tiene una columna</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 is not an input, ignored</source>
+        <translation>%1 línea 1: la columna %2 no es un dato, se ignora</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::TanksWindow</name>
+    <message>
+        <source>Tanks information</source>
+        <translation>Catálogo de tanques</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1 more tank types in %2 are kept but not shown</source>
+        <translation>%1 tipos de tanque más de %2 se conservan pero no se muestran</translation>
+    </message>
+    <message>
+        <source>Select a data item</source>
+        <translation>Seleccione una fila</translation>
+    </message>
+    <message>
+        <source>1 more tank type in %2 is kept but not shown</source>
+        <translation>1 tipo de tanque más de %2 se conserva pero no se muestra</translation>
+    </message>
+</context>
 </TS>

@@ -46,7 +46,7 @@ void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
         const DesignCheck &check = checks[row];
         const QString value = valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
         auto *outcome = new QTableWidgetItem(check.passed ? pass : warning, check.passed ? tr("Pass") : tr("Warning"));
-        outcome->setToolTip(check.message);
+        outcome->setToolTip(check.message.shown);
         const QList<QTableWidgetItem *> items{new QTableWidgetItem(check.name), new QTableWidgetItem(value),
                                               new QTableWidgetItem(check.requirement), outcome};
         for (int col = 0; col < items.size(); ++col)

@@ -126,29 +126,29 @@ void MainWindow::buildMenus()
         return action;
     };
 
-    QMenu *fileMenu = bar->addMenu(QStringLiteral("File"));
+    QMenu *fileMenu = bar->addMenu(tr("File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    QAction *newAction = item(fileMenu, QStringLiteral("newAction"), QStringLiteral("New"));
-    QAction *openAction = item(fileMenu, QStringLiteral("openAction"), QStringLiteral("Open"));
-    QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), QStringLiteral("Save as"));
+    QAction *newAction = item(fileMenu, QStringLiteral("newAction"), tr("New"));
+    QAction *openAction = item(fileMenu, QStringLiteral("openAction"), tr("Open"));
+    QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), tr("Save as"));
     exportReportAction_ = item(fileMenu, QStringLiteral("exportReportAction"), tr("Export Design Report\u2026"));
     exportReportAction_->setEnabled(false);
     exportEpanetAction_ = item(fileMenu, QStringLiteral("exportEpanetAction"), tr("Export EPANET Network\u2026"));
     exportEpanetAction_->setEnabled(false);
     fileMenu->addSeparator();
-    QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), QStringLiteral("Open Diameters File"));
+    QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), tr("Open Diameters File"));
     fileMenu->addSeparator();
-    QAction *exitAction = item(fileMenu, QStringLiteral("exitAction"), QStringLiteral("Exit"));
+    QAction *exitAction = item(fileMenu, QStringLiteral("exitAction"), tr("Exit"));
 
-    QMenu *resourcesMenu = bar->addMenu(QStringLiteral("Resources"));
+    QMenu *resourcesMenu = bar->addMenu(tr("Resources"));
     resourcesMenu->setObjectName(QStringLiteral("resourcesMenu"));
-    QAction *pumpsAction = item(resourcesMenu, QStringLiteral("pumpsAction"), QStringLiteral("Pumps"));
-    QAction *tanksAction = item(resourcesMenu, QStringLiteral("tanksAction"), QStringLiteral("Distribution Tanks"));
+    QAction *pumpsAction = item(resourcesMenu, QStringLiteral("pumpsAction"), tr("Pumps"));
+    QAction *tanksAction = item(resourcesMenu, QStringLiteral("tanksAction"), tr("Distribution Tanks"));
 
-    QMenu *helpMenu = bar->addMenu(QStringLiteral("Help"));
+    QMenu *helpMenu = bar->addMenu(tr("Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    QAction *helpAction = item(helpMenu, QStringLiteral("helpAction"), QStringLiteral("Quorvel"));
-    QAction *aboutAction = item(helpMenu, QStringLiteral("aboutAction"), QStringLiteral("About Quorvel"));
+    QAction *helpAction = item(helpMenu, QStringLiteral("helpAction"), tr("Quorvel"));
+    QAction *aboutAction = item(helpMenu, QStringLiteral("aboutAction"), tr("About Quorvel"));
 
     onTriggered(newAction, &MainWindow::newProject);
     onTriggered(openAction, &MainWindow::openProject);
@@ -190,13 +190,13 @@ void MainWindow::buildToolBar()
         toolBar->addWidget(b);
         return b;
     };
-    QToolButton *openButton = button(QStringLiteral("openButton"), QStringLiteral("Open a file"), QStringLiteral("open"), true);
-    QToolButton *saveButton = button(QStringLiteral("saveButton"), QStringLiteral("Save the current project"), QStringLiteral("save"), true);
-    QToolButton *printButton = button(QStringLiteral("printButton"), QStringLiteral("Print the current project"), QStringLiteral("print"), true);
+    QToolButton *openButton = button(QStringLiteral("openButton"), tr("Open a file"), QStringLiteral("open"), true);
+    QToolButton *saveButton = button(QStringLiteral("saveButton"), tr("Save the current project"), QStringLiteral("save"), true);
+    QToolButton *printButton = button(QStringLiteral("printButton"), tr("Print the current project"), QStringLiteral("print"), true);
     toolBar->addWidget(makeGap(toolBar, 44));
-    QToolButton *diametersButton = button(QStringLiteral("diametersButton"), QStringLiteral("Open the Pipes file"), QStringLiteral("pipes"), false);
-    QToolButton *pumpsButton = button(QStringLiteral("pumpsButton"), QStringLiteral("Open the Pumps file"), QStringLiteral("pump"), false);
-    QToolButton *tanksButton = button(QStringLiteral("tanksButton"), QStringLiteral("Open the Tanks file"), QStringLiteral("tank"), false);
+    QToolButton *diametersButton = button(QStringLiteral("diametersButton"), tr("Open the Pipes file"), QStringLiteral("pipes"), false);
+    QToolButton *pumpsButton = button(QStringLiteral("pumpsButton"), tr("Open the Pumps file"), QStringLiteral("pump"), false);
+    QToolButton *tanksButton = button(QStringLiteral("tanksButton"), tr("Open the Tanks file"), QStringLiteral("tank"), false);
     toolBar->addWidget(makeGap(toolBar, 59));
 
     onClicked(openButton, &MainWindow::openProject);
@@ -235,7 +235,7 @@ void MainWindow::buildPanels()
     bottomPanel_ = makeRaisedPanel(client, QStringLiteral("bottomPanel"));
     bottomPanel_->setFixedHeight(65);
     clientLayout->addWidget(bottomPanel_);
-    okButton_ = makeButton(bottomPanel_, QStringLiteral("okButton"), QStringLiteral("OK"));
+    okButton_ = makeButton(bottomPanel_, QStringLiteral("okButton"), tr("OK"));
     okButton_->move(designedWidth - 120, 24);
     connectGuarded(*platform_.messages, okButton_, &QAbstractButton::clicked, this, [this] { close(); });
     // The design checks in the free room left of "OK", on the button's line.
@@ -252,7 +252,7 @@ void MainWindow::buildPanels()
 
     QFrame *projectPanel = makeRaisedPanel(sheetPanel, QStringLiteral("projectPanel"));
     projectPanel->setGeometry(1, 1, inner, 64);
-    auto *projectLabel = new QLabel(QStringLiteral("Project:"), projectPanel);
+    auto *projectLabel = new QLabel(tr("Project:"), projectPanel);
     projectLabel->setObjectName(QStringLiteral("projectLabel"));
     projectNameEdit_ = new QLineEdit(projectPanel);
     projectNameEdit_->setObjectName(QStringLiteral("projectNameEdit"));
@@ -275,7 +275,7 @@ void MainWindow::buildPanels()
 
     QFrame *resultPanel = makeRaisedPanel(sheetPanel, QStringLiteral("resultPanel"));
     resultPanel->setGeometry(1, 1 + 64 + 208, inner, 337);
-    QPushButton *calculateButton = makeButton(resultPanel, QStringLiteral("calculateButton"), QStringLiteral("To Calculate"));
+    QPushButton *calculateButton = makeButton(resultPanel, QStringLiteral("calculateButton"), tr("To Calculate"));
     calculateButton->move(587, 6);
     onClicked(calculateButton, &MainWindow::calculate);
     resultGrid_ = new GridWidget(resultPanel);

@@ -18,19 +18,10 @@
 
 namespace quorvel {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportExport", text);
-}
-
-} // namespace
-
 SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, const Catalogs &catalogs)
 {
     SiteResult result;
-    result.site.name = sheet.projectName().isEmpty() ? tr("Untitled project") : sheet.projectName();
+    result.site.name = sheet.projectName().isEmpty() ? QCoreApplication::translate("quorvel::ReportExport", "Untitled project") : sheet.projectName();
     for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
         result.site.inputs[row] = sheet.inputs.cell(valueColumn, row);
     for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
@@ -68,18 +59,18 @@ void writeDesignReport(const QString &path, const QString &databaseDir, const Si
 {
     // Only a PDF file's name: a slip in the dialog must not replace a project or catalog file.
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        throw Error(tr("Cannot create file \"%1\". A design report is a PDF file (.pdf)").arg(absoluteFilePath(path)));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". A design report is a PDF file (.pdf)").arg(absoluteFilePath(path)));
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        throw Error(QStringLiteral("Cannot create file \"%1\". %2")
+        throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
     DesignReport report(file, databaseDir);
     report.addPage(site);
     report.finish();
     // Flushed and checked before the rename, so that a full disk leaves the old file.
     if (!file.flush() || !file.commit())
-        throw Error(tr("Cannot write file \"%1\". %2").arg(absoluteFilePath(path), file.errorString()));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot write file \"%1\". %2").arg(absoluteFilePath(path), file.errorString()));
 }
 
 void writeEpanetFile(const QString &path, const SiteResult &site)

@@ -13,9 +13,9 @@ constexpr double minimumDailyUsage = 15; // L/person/day, the humanitarian minim
 constexpr double maximumPeoplePerTap = 250;
 constexpr double hoursPerDay = 24;
 
-QString tr(const char *text)
+TranslatableText plain(const QString &text)
 {
-    return QCoreApplication::translate("DesignChecks", text);
+    return TranslatableText::plain(text);
 }
 
 QString limitText(double limit)
@@ -23,17 +23,23 @@ QString limitText(double limit)
     return QString::number(limit, 'g', 15);
 }
 
-// value below (or above) limit: "<name> <value> <unit> below <limit> <unit>".
-DesignCheck bound(const QString &name, double value, double limit, const QString &unit, bool isMinimum,
-                  const QString &limitName = {})
+// value below (or above) limit: "<name> <value> <unit> below <limit> <unit>". The
+// message goes to files in English and to the screen translated.
+DesignCheck bound(const TranslatableText &name, double value, double limit, const TranslatableText &unit,
+                  bool isMinimum, const TranslatableText &limitName = {})
 {
-    const QString limitWords = limitName.isEmpty() ? limitText(limit) + QLatin1Char(' ') + unit
-                                                   : limitName.arg(limitText(limit) + QLatin1Char(' ') + unit);
-    DesignCheck check{name, value, limit, unit, isMinimum ? value >= limit : value <= limit, {},
-                      (isMinimum ? tr("at least %1") : tr("at most %1")).arg(limitWords)};
+    TranslatableText limitWords = TranslatableText::plain(limitText(limit) + QLatin1Char(' '));
+    limitWords += unit;
+    const TranslatableText limitPhrase = limitName.isEmpty() ? limitWords : limitName.arg(limitWords);
+    DesignCheck check{name.shown, value, limit, unit.shown, isMinimum ? value >= limit : value <= limit, {},
+                      (isMinimum ? translatable("quorvel::DesignChecks", "at least %1")
+                                 : translatable("quorvel::DesignChecks", "at most %1"))
+                          .arg(limitPhrase)
+                          .shown};
     if (!check.passed)
-        check.message = (isMinimum ? tr("%1 %2 %3 below %4") : tr("%1 %2 %3 above %4"))
-                            .arg(name, valueBesideLimit(value, limit), unit, limitWords);
+        check.message = (isMinimum ? translatable("quorvel::DesignChecks", "%1 %2 %3 below %4")
+                                   : translatable("quorvel::DesignChecks", "%1 %2 %3 above %4"))
+                            .arg(name, valueBesideLimit(value, limit), unit, limitPhrase);
     return check;
 }
 
@@ -65,17 +71,18 @@ DesignCheck operatingFlowCheck(double operatingFlow, double designFlow)
     constexpr double largestOverDesign = 1.5;
     // Held against the flows as the results show them, to the hundredth.
     const auto shown = [](double flow) { return std::round(flow * 100) / 100; };
-    const QString name = tr("operating flow");
-    const QString litresPerSecond = QStringLiteral("L/s");
-    DesignCheck check = bound(name, operatingFlow, shown(designFlow), litresPerSecond, true, tr("the design flow of %1"));
+    const TranslatableText name = translatable("quorvel::DesignChecks", "operating flow");
+    const TranslatableText litresPerSecond = plain(QStringLiteral("L/s"));
+    DesignCheck check = bound(name, operatingFlow, shown(designFlow), litresPerSecond, true,
+                              translatable("quorvel::DesignChecks", "the design flow of %1"));
     if (!check.passed) {
-        check.message += tr(": the tank does not fill in the pumping hours");
+        check.message += translatable("quorvel::DesignChecks", ": the tank does not fill in the pumping hours");
         return check;
     }
     check = bound(name, operatingFlow, shown(designFlow * largestOverDesign), litresPerSecond, false,
-                  tr("1.5 \u00d7 the design flow (%1)"));
+                  translatable("quorvel::DesignChecks", "1.5 \u00d7 the design flow (%1)"));
     if (!check.passed)
-        check.message += tr(": throttle the pump or choose a smaller one");
+        check.message += translatable("quorvel::DesignChecks", ": throttle the pump or choose a smaller one");
     return check;
 }
 
@@ -86,30 +93,41 @@ QList<DesignCheck> designChecks(const DesignCheckInput &in)
     const QString metresPerSecond = QStringLiteral("m/s");
     const double v = flowVelocity(in.designFlow, in.insideDiameter);
     const bool tooFast = v > in.maxVelocity;
-    DesignCheck velocity = bound(tr("flow velocity"), v, tooFast ? in.maxVelocity : in.minVelocity, metresPerSecond, !tooFast);
-    velocity.requirement = tr("%1 to %2 %3").arg(limitText(in.minVelocity), limitText(in.maxVelocity), metresPerSecond);
+    DesignCheck velocity = bound(translatable("quorvel::DesignChecks", "flow velocity"), v,
+                                 tooFast ? in.maxVelocity : in.minVelocity, plain(metresPerSecond), !tooFast);
+    velocity.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 %3")
+                               .arg(limitText(in.minVelocity), limitText(in.maxVelocity), metresPerSecond);
     checks << velocity
-           << bound(tr("daily usage"), in.dailyUsage, minimumDailyUsage, tr("L/person/day"), true)
-           << bound(tr("people per tap"), in.peoplePerTap, maximumPeoplePerTap, tr("people"), false)
-           << bound(tr("actual pumping time"), in.actualPumpingTime, hoursPerDay, tr("h/day"), false);
-    DesignCheck storage = bound(tr("actual storage"), in.actualStorage, in.theoreticalStorage,
-                                QStringLiteral("m\u00b3"), true, tr("the theoretical storage of %1"));
+           << bound(translatable("quorvel::DesignChecks", "daily usage"), in.dailyUsage, minimumDailyUsage,
+                    translatable("quorvel::DesignChecks", "L/person/day"), true)
+           << bound(translatable("quorvel::DesignChecks", "people per tap"), in.peoplePerTap, maximumPeoplePerTap,
+                    translatable("quorvel::DesignChecks", "people"), false)
+           << bound(translatable("quorvel::DesignChecks", "actual pumping time"), in.actualPumpingTime, hoursPerDay,
+                    translatable("quorvel::DesignChecks", "h/day"), false);
+    DesignCheck storage = bound(translatable("quorvel::DesignChecks", "actual storage"), in.actualStorage,
+                                in.theoreticalStorage, plain(QStringLiteral("m\u00b3")), true,
+                                translatable("quorvel::DesignChecks", "the theoretical storage of %1"));
     if (!storage.passed)
-        storage.message += tr(", %1 m\u00b3 short").arg(QString::number(in.theoreticalStorage - in.actualStorage, 'g', 15));
+        storage.message += translatable("quorvel::DesignChecks", ", %1 m\u00b3 short")
+                               .arg(QString::number(in.theoreticalStorage - in.actualStorage, 'g', 15));
     checks << storage;
     if (!in.pumpPicked)
         return checks;
     if (in.ratedFlow)
-        checks << bound(tr("design flow"), in.designFlow, *in.ratedFlow, QStringLiteral("L/s"), false,
-                        tr("the pump's rated flow of %1"));
+        checks << bound(translatable("quorvel::DesignChecks", "design flow"), in.designFlow, *in.ratedFlow,
+                        plain(QStringLiteral("L/s")), false,
+                        translatable("quorvel::DesignChecks", "the pump's rated flow of %1"));
     if (in.ratedHead)
-        checks << bound(tr("pumping head"), in.pumpingHead, *in.ratedHead, QStringLiteral("m"), false,
-                        tr("the pump's rated head of %1"));
+        checks << bound(translatable("quorvel::DesignChecks", "pumping head"), in.pumpingHead, *in.ratedHead,
+                        plain(QStringLiteral("m")), false,
+                        translatable("quorvel::DesignChecks", "the pump's rated head of %1"));
     // A storage low enough for the water to flow by itself needs no pump.
-    DesignCheck gravity{tr("pump needed"), in.pumpingHead, 0, QStringLiteral("m"), in.pumpingHead > 0, {},
-                        tr("pumping head above 0 m")};
+    DesignCheck gravity{QCoreApplication::translate("quorvel::DesignChecks", "pump needed"), in.pumpingHead, 0,
+                        QStringLiteral("m"), in.pumpingHead > 0, {},
+                        QCoreApplication::translate("quorvel::DesignChecks", "pumping head above 0 m")};
     if (!gravity.passed)
-        gravity.message = tr("pumping head %1 m: a gravity supply, no pump needed").arg(limitText(in.pumpingHead));
+        gravity.message = translatable("quorvel::DesignChecks", "pumping head %1 m: a gravity supply, no pump needed")
+                              .arg(limitText(in.pumpingHead));
     checks << gravity;
     if (in.operatingFlow)
         checks << operatingFlowCheck(*in.operatingFlow, in.designFlow);
@@ -121,12 +139,15 @@ QString checksSummary(const QList<DesignCheck> &checks)
     QStringList warnings;
     for (const DesignCheck &check : checks) {
         if (!check.passed)
-            warnings << check.message;
+            warnings << check.message.shown;
     }
     if (warnings.isEmpty())
-        return tr("All %1 checks pass").arg(checks.size());
+        return QCoreApplication::translate("quorvel::DesignChecks", "All %1 checks pass").arg(checks.size());
     const QString list = warnings.join(QStringLiteral("; "));
-    return warnings.size() == 1 ? tr("1 warning: %1").arg(list) : tr("%1 warnings: %2").arg(warnings.size()).arg(list);
+    return warnings.size() == 1 ? QCoreApplication::translate("quorvel::DesignChecks", "1 warning: %1").arg(list)
+                                : QCoreApplication::translate("quorvel::DesignChecks", "%1 warnings: %2")
+                                      .arg(warnings.size())
+                                      .arg(list);
 }
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "translatable.h"
+
 #include <QList>
 #include <QString>
 
@@ -11,12 +13,12 @@ namespace quorvel {
 // it is held against, and whether it passed. A failed check is a warning, never an
 // error: it changes no number of the design.
 struct DesignCheck {
-    QString name;        // "flow velocity"
+    QString name;        // "flow velocity", as shown
     double value = 0;
     double limit = 0;    // the bound the value is held against (the one it broke)
     QString unit;        // "m/s"
     bool passed = true;
-    QString message;     // for a failed check: value and limit in words
+    TranslatableText message; // for a failed check: value and limit in words (files keep the English)
     QString requirement; // the limit in words: "0.5 to 2 m/s", "at least 15 L/person/day"
 };
 

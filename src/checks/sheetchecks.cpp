@@ -14,12 +14,6 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SheetChecks", text);
-}
-
-
 // The first catalog row whose description, as the calculation writes it, is the given one.
 qint32 describedRow(const CellTable &catalog, const QString &description, int firstColumn, const QString &between,
                     int secondColumn, const QString &after)
@@ -94,11 +88,11 @@ SheetChecks checkSheet(const CellTable &inputs, const CellTable &results, const 
     sheet.tankRow = describedRow(catalogs.tanks, tank, TankColumn::Type, QStringLiteral(" Tank "), TankColumn::Volume,
                                  QStringLiteral(" M^3"));
     if (sheet.pumpRow == 0) {
-        sheet.unavailable = tr("No checks: the pump catalog no longer holds \"%1\"").arg(pump);
+        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(pump);
         return sheet;
     }
     if (sheet.tankRow == 0) {
-        sheet.unavailable = tr("No checks: the tanks catalog no longer holds \"%1\"").arg(tank);
+        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the tanks catalog no longer holds \"%1\"").arg(tank);
         return sheet;
     }
 
@@ -113,11 +107,11 @@ SheetChecks checkSheet(const CellTable &inputs, const CellTable &results, const 
         sheet.calculation.run({workedInputs, workedResults, catalogs.pipes, catalogs.pipeCount, catalogs.pumps, catalogs.tanks},
                               state, picks);
     } catch (const Error &e) {
-        sheet.unavailable = tr("No checks: the results cannot be worked out again (%1)").arg(e.message());
+        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the results cannot be worked out again (%1)").arg(e.shownMessage());
         return sheet;
     }
     if (!sameResults(workedResults, results)) {
-        sheet.unavailable = tr("No checks: the results no longer follow from the catalogs; calculate again");
+        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the results no longer follow from the catalogs; calculate again");
         return sheet;
     }
     sheet.checks = designChecks(checkInput(inputs, results, sheet.calculation, catalogs.pumps, sheet.pumpRow));

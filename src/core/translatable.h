@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <concepts>
 
 namespace quorvel {
 
@@ -19,18 +23,49 @@ struct TranslatableText {
         return {QString::fromUtf8(sourceText), QCoreApplication::translate(context, sourceText)};
     }
 
+    bool isEmpty() const { return english.isEmpty(); }
+
     template <typename... Args>
     TranslatableText arg(const Args &...args) const
     {
         return {english.arg(englishOf(args)...), shown.arg(shownOf(args)...)};
     }
 
+    TranslatableText &operator+=(const TranslatableText &more)
+    {
+        english += more.english;
+        shown += more.shown;
+        return *this;
+    }
+
 private:
     static const QString &englishOf(const TranslatableText &t) { return t.english; }
     static const QString &englishOf(const QString &s) { return s; }
+    static QString englishOf(std::integral auto n) { return QString::number(n); }
     static const QString &shownOf(const TranslatableText &t) { return t.shown; }
     static const QString &shownOf(const QString &s) { return s; }
+    static QString shownOf(std::integral auto n) { return QString::number(n); }
 };
+
+using TranslatableTexts = QList<TranslatableText>;
+
+// The English texts, for files.
+inline QStringList englishTexts(const TranslatableTexts &texts)
+{
+    QStringList english;
+    for (const TranslatableText &text : texts)
+        english << text.english;
+    return english;
+}
+
+// The texts in the user's language, for the screen.
+inline QStringList shownTexts(const TranslatableTexts &texts)
+{
+    QStringList shown;
+    for (const TranslatableText &text : texts)
+        shown << text.shown;
+    return shown;
+}
 
 // TranslatableText::of for a literal text: lupdate reads this function as
 // QT_TRANSLATE_NOOP, so the text is extracted for translation.

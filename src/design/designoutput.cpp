@@ -3,6 +3,7 @@
 #include "error.h"
 #include "numbers.h"
 #include "sheetlayout.h"
+#include "showntexts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -15,9 +16,37 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char *text)
+// The CSV and JSON keep their captions and texts in English for the programs that
+// read them; the table is for people and shows them in the user's language.
+enum class Language { English, Shown };
+
+QString caption(const char *text, Language language)
 {
-    return QCoreApplication::translate("ResultWriter", text);
+    return language == Language::Shown ? QCoreApplication::translate("quorvel::ResultWriter", text)
+                                       : QString::fromUtf8(text);
+}
+
+// The column captions, for lupdate.
+[[maybe_unused]] constexpr const char *captionTexts[] = {
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Line"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Site"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Pump description"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Tank description"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Flow velocity (m/s)"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Hydraulic gradient (m/km)"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Operating flow (L/s)"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Operating head (m)"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Hours at operating flow (h/day)"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Notes"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Summary"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Item"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Quantity"),
+    QT_TRANSLATE_NOOP("quorvel::ResultWriter", "Unit"),
+};
+
+QString textIn(const TranslatableText &text, Language language)
+{
+    return language == Language::Shown ? text.shown : text.english;
 }
 
 QString twoDecimals(const SiteResult &r, double value)
@@ -25,11 +54,11 @@ QString twoDecimals(const SiteResult &r, double value)
     return r.failed() ? QString() : QString::number(value, 'f', 2);
 }
 
-QStringList hydraulicCaptions()
+QStringList hydraulicCaptions(Language language)
 {
-    return {QStringLiteral("Flow velocity (m/s)"), QStringLiteral("Hydraulic gradient (m/km)"),
-            QStringLiteral("Operating flow (L/s)"), QStringLiteral("Operating head (m)"),
-            QStringLiteral("Hours at operating flow (h/day)")};
+    return {caption("Flow velocity (m/s)", language), caption("Hydraulic gradient (m/km)", language),
+            caption("Operating flow (L/s)", language), caption("Operating head (m)", language),
+            caption("Hours at operating flow (h/day)", language)};
 }
 
 // The operating point's three columns: empty without one, the head empty by
@@ -51,7 +80,8 @@ QStringList hydraulicsOf(const SiteResult &r)
 QStringList columnCaptions()
 {
     return QStringList{QStringLiteral("Line"), QStringLiteral("Site")} + resultCaptions()
-         + QStringList{QStringLiteral("Pump description"), QStringLiteral("Tank description")} + hydraulicCaptions()
+         + QStringList{QStringLiteral("Pump description"), QStringLiteral("Tank description")}
+         + hydraulicCaptions(Language::English)
          + QStringList{QStringLiteral("Notes"), QStringLiteral("Warnings"), QStringLiteral("Error")};
 }
 
@@ -59,16 +89,21 @@ QStringList columnsOf(const SiteResult &r)
 {
     return QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
          + QStringList{r.pump, r.tank} + hydraulicsOf(r)
-         + QStringList{r.notes.join(QStringLiteral("; ")), r.warnings.join(QStringLiteral("; ")), r.errorText()};
+         + QStringList{englishTexts(r.notes).join(QStringLiteral("; ")), englishTexts(r.warnings).join(QStringLiteral("; ")),
+                       r.errorText().english};
 }
 
-QStringList summaryColumns(const SummaryItem &item)
+QStringList summaryColumns(const SummaryItem &item, Language language)
 {
-    return {item.group, item.item, QString::number(item.quantity, 'g', 15), item.unit};
+    return {textIn(item.group, language), textIn(item.item, language), QString::number(item.quantity, 'g', 15),
+            textIn(item.unit, language)};
 }
 
-const QStringList summaryCaptions{QStringLiteral("Summary"), QStringLiteral("Item"), QStringLiteral("Quantity"),
-                                  QStringLiteral("Unit")};
+QStringList summaryCaptions(Language language)
+{
+    return {caption("Summary", language), caption("Item", language), caption("Quantity", language),
+            caption("Unit", language)};
+}
 
 // Comma text as the catalogs write it (only a comma or a quote makes a field
 // quoted), and a line break too, so that a name holding one stays one record.
@@ -97,9 +132,9 @@ public:
             return;
         // The bill of quantities follows the sites after a blank line, as a table of its own.
         out_.write("\n");
-        out_.write(csvLine(summaryCaptions));
+        out_.write(csvLine(summaryCaptions(Language::English)));
         for (const SummaryItem &item : summary->items())
-            writeNeutralised(summaryColumns(item));
+            writeNeutralised(summaryColumns(item, Language::English));
     }
 
 private:
@@ -215,9 +250,9 @@ public:
             {"operatingPoint", operatingPointJson(r)},
             {"pump", pump},
             {"tank", tank},
-            {"notes", jsonStrings(r.notes)},
-            {"warnings", jsonStrings(r.warnings)},
-            {"error", designed ? QByteArray("null") : jsonString(r.errorText())},
+            {"notes", jsonStrings(englishTexts(r.notes))},
+            {"warnings", jsonStrings(englishTexts(r.warnings))},
+            {"error", designed ? QByteArray("null") : jsonString(r.errorText().english)},
         });
         out_.write(first_ ? "\n" : ",\n");
         first_ = false;
@@ -230,10 +265,10 @@ public:
             QByteArray items;
             for (const SummaryItem &item : summary ? summary->items() : QList<SummaryItem>())
                 items += (items.isEmpty() ? "\n" : ",\n")
-                       + jsonObject({{"group", jsonString(item.group)},
-                                     {"item", jsonString(item.item)},
+                       + jsonObject({{"group", jsonString(item.group.english)},
+                                     {"item", jsonString(item.item.english)},
                                      {"quantity", jsonNumber(item.quantity)},
-                                     {"unit", jsonString(item.unit)}});
+                                     {"unit", jsonString(item.unit.english)}});
             out_.write(",\n\"summary\": [" + items + "\n]}");
         }
         out_.write("\n");
@@ -250,13 +285,14 @@ class TableWriter final : public ResultWriter {
 public:
     explicit TableWriter(QIODevice &out) : out_(out)
     {
-        QStringList captions{QStringLiteral("Line"), QStringLiteral("Site")};
+        constexpr Language shown = Language::Shown;
+        QStringList captions{caption("Line", shown), caption("Site", shown)};
         const QStringList units = resultUnits();
         const QStringList results = resultCaptions();
         for (int i = 0; i < results.size(); ++i)
-            captions << results[i] + QStringLiteral(" (") + units[i] + QLatin1Char(')');
-        captions << QStringLiteral("Pump description") << QStringLiteral("Tank description") << hydraulicCaptions()
-                 << QStringLiteral("Notes");
+            captions << shownSheetText(results[i]) + QStringLiteral(" (") + shownSheetText(units[i]) + QLatin1Char(')');
+        captions << caption("Pump description", shown) << caption("Tank description", shown)
+                 << hydraulicCaptions(shown) << caption("Notes", shown);
         rows_ << captions;
     }
     void write(const SiteResult &r) override
@@ -264,16 +300,17 @@ public:
         // One line a site: a line break in a name shows as a blank.
         const QString name = QString(r.site.name).replace(u'\r', u' ').replace(u'\n', u' ');
         rows_ << (QStringList{QString::number(r.site.line), name} + r.results.texts()
-                  + QStringList{r.pump, r.tank} + hydraulicsOf(r) + QStringList{notesOf(r)});
+                  + QStringList{shownSheetText(r.pump), shownSheetText(r.tank)} + hydraulicsOf(r)
+                  + QStringList{notesOf(r)});
     }
     void finish(const DesignSummary *summary) override
     {
         writeAligned(rows_);
         if (!summary)
             return;
-        QList<QStringList> lines{summaryCaptions};
+        QList<QStringList> lines{summaryCaptions(Language::Shown)};
         for (const SummaryItem &item : summary->items())
-            lines << summaryColumns(item);
+            lines << summaryColumns(item, Language::Shown);
         out_.write("\n");
         writeAligned(lines);
     }
@@ -317,8 +354,8 @@ QString neutralised(const QString &field)
 QString notesOf(const SiteResult &result)
 {
     if (result.failed())
-        return tr("error: ") + result.errorText();
-    return (result.notes + result.warnings).join(QStringLiteral("; "));
+        return QCoreApplication::translate("quorvel::ResultWriter", "error: ") + result.errorText().shown;
+    return shownTexts(result.notes + result.warnings).join(QStringLiteral("; "));
 }
 
 std::unique_ptr<ResultWriter> ResultWriter::create(Format format, QIODevice &out, bool withSummary)

@@ -21,7 +21,8 @@ public:
     virtual void finish(const DesignSummary *summary) = 0;
 };
 
-// The notes of a site for one line of text: its error, or its choices and warnings.
+// The notes of a site for one line of text, in the user's language: its error, or its
+// choices and warnings.
 QString notesOf(const SiteResult &result);
 
 // A CSV text field as a spreadsheet must not run it: one that starts like a formula

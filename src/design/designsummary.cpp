@@ -2,6 +2,7 @@
 
 #include "error.h"
 #include "numbers.h"
+#include "showntexts.h"
 
 #include <QCoreApplication>
 
@@ -9,9 +10,15 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char *text)
+TranslatableText plain(const QString &text)
 {
-    return QCoreApplication::translate("DesignSummary", text);
+    return TranslatableText::plain(text);
+}
+
+// A pump's or tank's description as the results write it, shown translated.
+TranslatableText described(const QString &description)
+{
+    return {description, shownSheetText(description)};
 }
 
 double number(const QString &text)
@@ -46,19 +53,27 @@ void DesignSummary::add(const SiteResult &r)
 
 QList<SummaryItem> DesignSummary::items() const
 {
-    const QString unit = tr("unit");
-    QList<SummaryItem> items{{tr("Sites"), tr("designed"), double(designed_), tr("sites")},
-                             {tr("Sites"), tr("failed"), double(failed_), tr("sites")},
-                             {tr("Sites"), tr("gravity supply, no pump"), double(gravity_), tr("sites")}};
+    const TranslatableText unit = translatable("quorvel::DesignSummary", "unit");
+    const TranslatableText sites = translatable("quorvel::DesignSummary", "Sites");
+    const TranslatableText siteUnit = translatable("quorvel::DesignSummary", "sites");
+    QList<SummaryItem> items{
+        {sites, translatable("quorvel::DesignSummary", "designed"), double(designed_), siteUnit},
+        {sites, translatable("quorvel::DesignSummary", "failed"), double(failed_), siteUnit},
+        {sites, translatable("quorvel::DesignSummary", "gravity supply, no pump"), double(gravity_), siteUnit}};
     for (auto it = pumps_.begin(); it != pumps_.end(); ++it)
-        items.append({tr("Pumps"), it.key(), it.value(), unit});
+        items.append({translatable("quorvel::DesignSummary", "Pumps"), described(it.key()), it.value(), unit});
     for (auto it = tanks_.begin(); it != tanks_.end(); ++it)
-        items.append({tr("Tanks"), it.key(), it.value(), unit});
-    items.append({tr("Tapstand kits"), tr("kits of 6 taps"), kits_, unit});
+        items.append({translatable("quorvel::DesignSummary", "Tanks"), described(it.key()), it.value(), unit});
+    items.append({translatable("quorvel::DesignSummary", "Tapstand kits"),
+                  translatable("quorvel::DesignSummary", "kits of 6 taps"), kits_, unit});
     for (auto it = pipeMetres_.begin(); it != pipeMetres_.end(); ++it)
-        items.append({tr("Pipe"), tr("nominal %1\"").arg(formatNumber(it.key())), it.value(), QStringLiteral("m")});
-    items.append({tr("People served"), QString(), people_, tr("people")});
-    items.append({tr("Daily demand"), QString(), demand_, QStringLiteral("m\u00b3/day")});
+        items.append({translatable("quorvel::DesignSummary", "Pipe"),
+                      translatable("quorvel::DesignSummary", "nominal %1\"").arg(formatNumber(it.key())), it.value(),
+                      plain(QStringLiteral("m"))});
+    items.append({translatable("quorvel::DesignSummary", "People served"), {}, people_,
+                  translatable("quorvel::DesignSummary", "people")});
+    items.append({translatable("quorvel::DesignSummary", "Daily demand"), {}, demand_,
+                  plain(QStringLiteral("m\u00b3/day"))});
     return items;
 }
 

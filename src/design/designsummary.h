@@ -8,12 +8,13 @@
 
 namespace quorvel {
 
-// One line of the bill of quantities: "Pumps", "Diesel engine pump DE-80 model", 3, "unit".
+// One line of the bill of quantities: "Pumps", "Diesel engine pump DE-80 model", 3, "unit";
+// English in the CSV and JSON, translated in the table and the report.
 struct SummaryItem {
-    QString group;
-    QString item;
+    TranslatableText group;
+    TranslatableText item;
     double quantity = 0;
-    QString unit;
+    TranslatableText unit;
 };
 
 // Totals across the designed sites (failed ones are counted, not totalled): pumps by

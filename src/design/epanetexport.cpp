@@ -13,15 +13,6 @@
 
 namespace quorvel {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EpanetExport", text);
-}
-
-} // namespace
-
 NetworkDesign networkOf(const SiteResult &r)
 {
     const auto input = [&r](int row) { return double(parseNumber(r.site.inputs[row])); };
@@ -58,9 +49,9 @@ EpanetExport::EpanetExport(const QString &folder, const QStringList &protectedPa
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        throw Error(tr("--epanet %1: is a file; give a folder").arg(absoluteFilePath(folder)));
+        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: is a file; give a folder").arg(absoluteFilePath(folder)));
     if (!info.exists() && !QDir().mkpath(folder))
-        throw Error(tr("--epanet %1: cannot create the folder").arg(absoluteFilePath(folder)));
+        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: cannot create the folder").arg(absoluteFilePath(folder)));
 }
 
 QString EpanetExport::uniquePath(const QString &siteName)

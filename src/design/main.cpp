@@ -9,6 +9,7 @@
 #include "error.h"
 #include "files.h"
 #include "knownfolders.h"
+#include "language.h"
 #include "numbers.h"
 #include "sitedesign.h"
 #include "sitesfile.h"
@@ -38,11 +39,6 @@ enum ExitStatus { AllDesigned = 0, SomeFailed = 1, BadUsage = 2 };
 struct UsageError {
     QString message;
 };
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("quorvel-design", text);
-}
 
 void printError(const QString &message)
 {
@@ -84,25 +80,26 @@ std::pair<double, double> velocityRange(const QString &text)
     const double min = finiteNumber(parts.value(0), okMin);
     const double max = finiteNumber(parts.value(1), okMax);
     if (parts.size() != 2 || !okMin || !okMax || min < 0 || max <= min)
-        throw UsageError{tr("--velocity takes MIN,MAX in m/s, finite and MIN below MAX, e.g. 0.5,2.0 (got %1)").arg(text)};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--velocity takes MIN,MAX in m/s, finite and MIN below MAX, e.g. 0.5,2.0 (got %1)").arg(text)};
     return {min, max};
 }
 
 // A named pump or tank: the option given empty names nothing, which is a mistake,
 // not a wish for the automatic choice.
-QString named(const QCommandLineParser &parser, const QString &option, const char *what)
+QString named(const QCommandLineParser &parser, const QString &option, const QString &what)
 {
     const QString value = parser.value(option);
     if (parser.isSet(option) && value.trimmed().isEmpty())
-        throw UsageError{tr("--%1 needs a %2; leave the option out for the automatic choice")
-                             .arg(option, QLatin1String(what))};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand",
+                                                     "--%1 needs a %2; leave the option out for the automatic choice")
+                             .arg(option, what)};
     return value;
 }
 
 Command parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr(
+    parser.setApplicationDescription(QCoreApplication::translate("quorvel::DesignCommand",
         "Designs emergency water supplies, one site a line of SITES.csv, with the catalogs of the database folder.\n"
         "The first line names the columns, in any order: Site, L (pipeline length m), Zw (source elevation m),\n"
         "Zt (storage elevation m), P (population), T (pumping hours h/day), U (daily usage L/capita/day),\n"
@@ -115,48 +112,50 @@ Command parseCommandLine(const QStringList &arguments)
         const char *description;
         const char *value;
     };
-#define DESCRIPTION(text) QT_TRANSLATE_NOOP("quorvel-design", text)
     static const OptionText options[] = {
-        {"h,help", DESCRIPTION("Shows this help."), nullptr},
-        {"site", DESCRIPTION("Designs one site instead of a file."), "L,Zw,Zt,P,T,U,K"},
-        {"name", DESCRIPTION("The name of the --site."), "NAME"},
-        {"no-header", DESCRIPTION("SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order."),
+        {"h,help", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Shows this help."), nullptr},
+        {"site", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Designs one site instead of a file."), "L,Zw,Zt,P,T,U,K"},
+        {"name", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The name of the --site."), "NAME"},
+        {"no-header", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order."),
          nullptr},
         {"database",
-         DESCRIPTION("The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder)."),
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder)."),
          "DIR"},
         {"pump",
-         DESCRIPTION("The pump for every site, by row or model, in any case (default: the least rated power among "
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The pump for every site, by row or model, in any case (default: the least rated power among "
                      "the pumps that reach the design flow and the pumping head plus the head margin)."),
          "ROW|MODEL"},
         {"head-margin",
-         DESCRIPTION("How far beyond the pumping head an automatically chosen pump's rated head must reach, in "
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "How far beyond the pumping head an automatically chosen pump's rated head must reach, in "
                      "percent (default 10)."),
          "PERCENT"},
         {"tank",
-         DESCRIPTION("The tank type, by row or type, in any case (default: the type that holds the storage with the "
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The tank type, by row or type, in any case (default: the type that holds the storage with the "
                      "fewest tanks)."),
          "ROW|TYPE"},
-        {"velocity", DESCRIPTION("Flow velocities outside this range are warned about (default 0.5,2.0)."), "MIN,MAX"},
-        {"csv", DESCRIPTION("Writes CSV instead of a table."), nullptr},
-        {"json", DESCRIPTION("Writes JSON instead of a table."), nullptr},
-        {"o,output", DESCRIPTION("Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
-        {"report", DESCRIPTION("Writes a PDF report, a page a site."), "FILE.pdf"},
+        {"velocity", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Flow velocities outside this range are warned about (default 0.5,2.0)."), "MIN,MAX"},
+        {"csv", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes CSV instead of a table."), nullptr},
+        {"json", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes JSON instead of a table."), nullptr},
+        {"o,output", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
+        {"report", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes a PDF report, a page a site."), "FILE.pdf"},
         {"epanet",
-         DESCRIPTION("Writes each designed site as an EPANET network, DIR/<site>.inp, to run in EPANET: the pump "
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes each designed site as an EPANET network, DIR/<site>.inp, to run in EPANET: the pump "
                      "on its rated-point curve, the pipeline, the tank and the day's demand over 24 hours."),
          "DIR"},
         {"summary",
-         DESCRIPTION("Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily "
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Adds the bill of quantities: pumps, tanks, tapstand kits, pipe metres, people and daily "
                      "demand."),
          nullptr},
+        {"language",
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The language of the messages, the table and the report: en, fr, es, pt or ar (default: the "
+                     "user's locale). CSV, JSON and network files are English in every language."),
+         "CODE"},
     };
-#undef DESCRIPTION
     for (const OptionText &option : options)
         parser.addOption(QCommandLineOption(QString::fromLatin1(option.names).split(QLatin1Char(',')),
-                                            tr(option.description),
+                                            QCoreApplication::translate("quorvel::DesignCommand", option.description),
                                             option.value ? QString::fromLatin1(option.value) : QString()));
-    parser.addPositionalArgument(QStringLiteral("SITES.csv"), tr("The sites; - reads standard input."));
+    parser.addPositionalArgument(QStringLiteral("SITES.csv"), QCoreApplication::translate("quorvel::DesignCommand", "The sites; - reads standard input."));
 
     if (!parser.parse(arguments))
         throw UsageError{parser.errorText()};
@@ -171,43 +170,45 @@ Command parseCommandLine(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (isSet("site")) {
         if (!positional.isEmpty())
-            throw UsageError{tr("give either SITES.csv or --site, not both")};
+            throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "give either SITES.csv or --site, not both")};
         const QStringList inputs = value("site").split(QLatin1Char(','));
         if (inputs.size() != SiteInputs::lastRow)
-            throw UsageError{tr("--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
+            throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--site takes the seven inputs L,Zw,Zt,P,T,U,K")};
         Site one{1, isSet("name") ? value("name") : QStringLiteral("site"), SiteInputs::fromTexts(inputs), {}};
         one.captions = SiteInputs::fromTexts(QStringLiteral("L,Zw,Zt,P,T,U,K").split(QLatin1Char(',')));
         command.site = one;
     } else if (positional.size() == 1) {
         command.sitesPath = positional.first();
     } else {
-        throw UsageError{tr("give one SITES.csv (or --site); see --help")};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "give one SITES.csv (or --site); see --help")};
     }
     if (isSet("csv") && isSet("json"))
-        throw UsageError{tr("--csv and --json exclude each other")};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--csv and --json exclude each other")};
     command.format = isSet("csv")    ? ResultWriter::Format::Csv
                    : isSet("json")   ? ResultWriter::Format::Json
                                      : ResultWriter::Format::Table;
     command.headerless = isSet("no-header");
     command.databaseDir = value("database");
-    command.options.pump = named(parser, QStringLiteral("pump"), "pump row or model");
-    command.options.tank = named(parser, QStringLiteral("tank"), "tank row or type");
+    command.options.pump = named(parser, QStringLiteral("pump"),
+                                 QCoreApplication::translate("quorvel::DesignCommand", "pump row or model"));
+    command.options.tank = named(parser, QStringLiteral("tank"),
+                                 QCoreApplication::translate("quorvel::DesignCommand", "tank row or type"));
     if (isSet("velocity"))
         std::tie(command.options.minVelocity, command.options.maxVelocity) = velocityRange(value("velocity"));
     if (isSet("head-margin")) {
         bool ok = false;
         const double percent = finiteNumber(value("head-margin"), ok);
         if (!ok || percent < 0 || percent > 100)
-            throw UsageError{tr("--head-margin takes a percentage from 0 to 100 (got %1)").arg(value("head-margin"))};
+            throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--head-margin takes a percentage from 0 to 100 (got %1)").arg(value("head-margin"))};
         command.options.headMargin = percent / 100;
     }
     command.outputPath = value("output");
     command.reportPath = value("report");
     if (isSet("report") && command.reportPath.isEmpty())
-        throw UsageError{tr("--report needs a file name")};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--report needs a file name")};
     command.epanetDir = value("epanet");
     if (isSet("epanet") && command.epanetDir.isEmpty())
-        throw UsageError{tr("--epanet needs a folder")};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--epanet needs a folder")};
     command.summary = isSet("summary");
     return command;
 }
@@ -219,7 +220,7 @@ QString databaseFolder(const QString &given)
         return DataFolders::resolve(known).databaseDir;
     }
     if (!QFileInfo(given).isDir())
-        throw UsageError{tr("--database %1: no such folder").arg(absoluteFilePath(given))};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "--database %1: no such folder").arg(absoluteFilePath(given))};
     return given.endsWith(QLatin1Char('/')) ? given : given + QLatin1Char('/');
 }
 
@@ -228,9 +229,9 @@ QList<std::pair<QString, QString>> inputFiles(const Command &command, const QStr
 {
     QList<std::pair<QString, QString>> inputs;
     if (!command.sitesPath.isEmpty() && command.sitesPath != QLatin1String("-"))
-        inputs.append({command.sitesPath, tr("the sites file")});
+        inputs.append({command.sitesPath, QCoreApplication::translate("quorvel::DesignCommand", "the sites file")});
     for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile})
-        inputs.append({databaseDir + QLatin1String(file), tr("the catalog %1").arg(QLatin1String(file))});
+        inputs.append({databaseDir + QLatin1String(file), QCoreApplication::translate("quorvel::DesignCommand", "the catalog %1").arg(QLatin1String(file))});
     return inputs;
 }
 
@@ -244,15 +245,15 @@ void refuseOutputOverInput(const Command &command, const QString &databaseDir)
         if (output.isEmpty() || output == QLatin1String("-"))
             continue;
         if (QFileInfo(output).isDir())
-            throw UsageError{tr("%1 %2: is a folder; give a file name").arg(option, absoluteFilePath(output))};
+            throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "%1 %2: is a folder; give a file name").arg(option, absoluteFilePath(output))};
         for (const auto &[input, what] : inputs) {
             if (sameFile(output, input))
-                throw UsageError{tr("%1 %2 is %3: refusing to write over an input")
+                throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "%1 %2 is %3: refusing to write over an input")
                                      .arg(option, absoluteFilePath(output), what)};
         }
     }
     if (!command.outputPath.isEmpty() && !command.reportPath.isEmpty() && sameFile(command.outputPath, command.reportPath))
-        throw UsageError{tr("-o and --report name the same file %1").arg(absoluteFilePath(command.reportPath))};
+        throw UsageError{QCoreApplication::translate("quorvel::DesignCommand", "-o and --report name the same file %1").arg(absoluteFilePath(command.reportPath))};
 }
 
 // Standard output, or a file that replaces the old one only once it is complete: an
@@ -268,8 +269,9 @@ public:
         file_.emplace(path);
         errno = 0;
         if (!file_->open(QIODevice::WriteOnly))
-            throw UsageError{QStringLiteral("Cannot create file \"%1\". %2")
-                                 .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES))};
+            throw UsageError{translatable("quorvel::Files", "Cannot create file \"%1\". %2")
+                                 .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES))
+                                 .shown};
     }
     QIODevice &device() { return file_ ? static_cast<QIODevice &>(*file_) : stdout_; }
     QFileDevice &file() { return *file_; }
@@ -281,7 +283,7 @@ public:
         }
         // Flushed and checked before the rename, so that a full disk leaves the old file.
         if (!file_->flush() || !file_->commit())
-            throw UsageError{QStringLiteral("Stream write error")};
+            throw UsageError{QCoreApplication::translate("quorvel::Files", "Stream write error")};
     }
 
 private:
@@ -301,7 +303,7 @@ int run(const Command &command)
         try {
             sites.load(command.sitesPath, command.headerless);
         } catch (const Error &e) {
-            throw UsageError{e.message()};
+            throw UsageError{e.shownMessage()};
         }
     }
 
@@ -312,7 +314,7 @@ int run(const Command &command)
         catalogs.load(databaseDir);
         designer.emplace(catalogs, command.options);
     } catch (const Error &e) {
-        throw UsageError{e.message()};
+        throw UsageError{e.shownMessage()};
     }
     for (const QString &notice : sites.notices() + designer->catalogDefects())
         printError(notice);
@@ -326,7 +328,7 @@ int run(const Command &command)
         try {
             report.emplace(reportFile->file(), databaseDir);
         } catch (const Error &e) {
-            throw UsageError{e.message()};
+            throw UsageError{e.shownMessage()};
         }
     }
 
@@ -340,7 +342,7 @@ int run(const Command &command)
         try {
             networks.emplace(command.epanetDir, kept);
         } catch (const Error &e) {
-            throw UsageError{e.message()};
+            throw UsageError{e.shownMessage()};
         }
     }
 
@@ -352,17 +354,18 @@ int run(const Command &command)
         if (result.failed()) {
             someFailed = true;
             printError(result.errorColumn.isEmpty()
-                           ? QStringLiteral("%1 line %2: %3").arg(sitesName).arg(site.line).arg(result.error)
-                           : QStringLiteral("%1 line %2, %3: %4")
-                                 .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error));
+                           ? QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: %3")
+                                 .arg(sitesName).arg(site.line).arg(result.error.shown)
+                           : QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2, %3: %4")
+                                 .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error.shown));
         }
         writer->write(result);
         try {
             if (networks && networks->write(result).isEmpty() && !result.failed())
-                printError(tr("%1 line %2: no pump with a rated flow and head, so no EPANET network")
+                printError(QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: no pump with a rated flow and head, so no EPANET network")
                                .arg(sitesName).arg(site.line));
         } catch (const Error &e) {
-            throw UsageError{e.message()};
+            throw UsageError{e.shownMessage()};
         }
         if (report)
             report->addPage(result);
@@ -382,7 +385,7 @@ int run(const Command &command)
             report->finish();
         }
     } catch (const Error &e) {
-        throw UsageError{e.message()};
+        throw UsageError{e.shownMessage()};
     }
     // Both outputs complete before either replaces its old file.
     output.commit();
@@ -408,10 +411,16 @@ int main(int argc, char *argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // --language CODE, else the user's locale. Only what people read is translated: the
+    // CSV, JSON and network files stay English.
+    installTranslations(*application, chooseProgramLanguage(QCoreApplication::arguments()));
     try {
         return run(parseCommandLine(QCoreApplication::arguments()));
     } catch (const UsageError &e) {
         printError(e.message);
+        return BadUsage;
+    } catch (const Error &e) {
+        printError(e.shownMessage());
         return BadUsage;
     } catch (const std::exception &e) {
         printError(QString::fromLocal8Bit(e.what()));

@@ -23,11 +23,6 @@ constexpr qint32 noRow = std::numeric_limits<qint32>::max();
 constexpr double hoursPerDay = 24;
 enum DefectTable { Pumps, Tanks };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SiteDesigner", text);
-}
-
 
 // A number as a message shows it: the shortest text that reads back the same.
 QString shown(double value)
@@ -67,19 +62,21 @@ bool blankRow(const CellTable &table, qint32 row)
 
 // What keeps a catalog row out of every choice, or nothing: a blank line, or a
 // column of the given ones that is not a positive number.
-QString rowDefect(const char *file, const CellTable &table, qint32 row, std::initializer_list<int> columns)
+TranslatableText rowDefect(const char *file, const CellTable &table, qint32 row, std::initializer_list<int> columns)
 {
     const QString line = QStringLiteral("%1 line %2").arg(QLatin1String(file)).arg(row + 1);
     if (blankRow(table, row))
-        return tr("%1: blank line \u2014 row skipped").arg(line);
+        return translatable("quorvel::SiteDesigner", "%1: blank line \u2014 row skipped").arg(line);
     for (const int col : columns) {
         if (col < 0)
             continue;
         const QString text = table.cell(col, row);
         const auto value = finiteNumber(text);
         if (!value || *value <= 0)
-            return tr("%1, %2: '%3' is not %4 \u2014 row skipped")
-                .arg(line, table.cell(col, 0).trimmed(), text, value ? tr("a positive number") : tr("a number"));
+            return translatable("quorvel::SiteDesigner", "%1, %2: '%3' is not %4 \u2014 row skipped")
+                .arg(line, table.cell(col, 0).trimmed(), text,
+                     value ? translatable("quorvel::SiteDesigner", "a positive number")
+                           : translatable("quorvel::SiteDesigner", "a number"));
     }
     return {};
 }
@@ -126,10 +123,10 @@ void SiteDesigner::scanPipes()
     // number; it gets only the usable rows, in their order.
     const CellTable &pipes = catalogs_.pipes;
     for (qint32 row = 1; row <= catalogs_.pipeCount; ++row) {
-        const QString defect =
+        const TranslatableText defect =
             rowDefect(Catalogs::pipesFile, pipes, row, {PipeColumn::Inside, PipeColumn::Nominal});
         if (!defect.isEmpty()) {
-            defects_ << defect;
+            defects_ << defect.shown;
             continue;
         }
         ++pipeCount_;
@@ -137,7 +134,7 @@ void SiteDesigner::scanPipes()
             pipes_.setCell(col, pipeCount_, pipes.cell(col, row));
     }
     if (pipeCount_ == 0)
-        throw Error(tr("%1 holds no usable pipe").arg(QLatin1String(Catalogs::pipesFile)));
+        throw Error(translatable("quorvel::SiteDesigner", "%1 holds no usable pipe").arg(QLatin1String(Catalogs::pipesFile)));
 }
 
 void SiteDesigner::scanPumps()
@@ -148,9 +145,9 @@ void SiteDesigner::scanPumps()
     powerColumn_ = columnCaptioned(pumps, QStringLiteral("Power"));
     pumpCount_ = filledRows(pumps);
     for (qint32 row = 1; row <= pumpCount_; ++row) {
-        const QString defect = rowDefect(Catalogs::pumpsFile, pumps, row, {flowColumn_, headColumn_, powerColumn_});
+        const TranslatableText defect = rowDefect(Catalogs::pumpsFile, pumps, row, {flowColumn_, headColumn_, powerColumn_});
         if (!defect.isEmpty()) {
-            defects_ << defect;
+            defects_ << defect.shown;
             rowDefects_[Pumps].insert(row, defect);
         }
     }
@@ -159,9 +156,9 @@ void SiteDesigner::scanPumps()
 void SiteDesigner::scanTanks()
 {
     for (qint32 row = 1; row <= catalogs_.tankCount; ++row) {
-        const QString defect = rowDefect(Catalogs::tanksFile, catalogs_.tanks, row, {TankColumn::Volume});
+        const TranslatableText defect = rowDefect(Catalogs::tanksFile, catalogs_.tanks, row, {TankColumn::Volume});
         if (!defect.isEmpty()) {
-            defects_ << defect;
+            defects_ << defect.shown;
             rowDefects_[Tanks].insert(row, defect);
         }
     }
@@ -172,7 +169,7 @@ void SiteDesigner::namePump()
     const CellTable &pumps = catalogs_.pumps;
     if (options_.pump.isEmpty()) {
         if (flowColumn_ < 0 || headColumn_ < 0)
-            throw Error(tr("%1 has no \"Flow (L/s)\" and \"Head (m)\" columns: name a pump with --pump")
+            throw Error(translatable("quorvel::SiteDesigner", "%1 has no \"Flow (L/s)\" and \"Head (m)\" columns: name a pump with --pump")
                             .arg(QLatin1String(Catalogs::pumpsFile)));
         return;
     }
@@ -186,7 +183,7 @@ void SiteDesigner::namePump()
             models << model;
     }
     if (namedPump_ == 0)
-        throw Error(tr("%1 has no pump %2; its models are %3")
+        throw Error(translatable("quorvel::SiteDesigner", "%1 has no pump %2; its models are %3")
                         .arg(QLatin1String(Catalogs::pumpsFile), options_.pump, models.join(QStringLiteral(", "))));
 }
 
@@ -203,15 +200,15 @@ void SiteDesigner::nameTank()
             types << type;
         if (!named)
             continue;
-        if (const QString defect = rowDefects_[Tanks].value(row); !defect.isEmpty())
+        if (const TranslatableText defect = rowDefects_[Tanks].value(row); !defect.isEmpty())
             namedTankDefect_ = namedTankDefect_.isEmpty() ? defect : namedTankDefect_;
         else
             tankRows_ << row;
     }
     if (tankRows_.isEmpty() && namedTankDefect_.isEmpty())
         throw Error(options_.tank.isEmpty()
-                        ? tr("%1 holds no tank").arg(QLatin1String(Catalogs::tanksFile))
-                        : tr("%1 has no tank %2; its types are %3")
+                        ? translatable("quorvel::SiteDesigner", "%1 holds no tank").arg(QLatin1String(Catalogs::tanksFile))
+                        : translatable("quorvel::SiteDesigner", "%1 has no tank %2; its types are %3")
                               .arg(QLatin1String(Catalogs::tanksFile), options_.tank, types.join(QStringLiteral(", "))));
 }
 
@@ -219,11 +216,11 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
 {
     if (pumpingHead <= 0) {
         result.gravity = true;
-        result.notes << tr("gravity supply: the storage is below the source, no pump needed");
+        result.notes << translatable("quorvel::SiteDesigner", "gravity supply: the storage is below the source, no pump needed");
         return 0;
     }
     if (namedPump_ != 0) {
-        result.notes << tr("pump: named");
+        result.notes << translatable("quorvel::SiteDesigner", "pump: named");
         return namedPump_;
     }
     // The least rated power among the pumps that reach the flow and the head with its
@@ -244,16 +241,16 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
             || (rated(powerColumn_, row) == rated(powerColumn_, best) && rated(flowColumn_, row) < rated(flowColumn_, best)))
             best = row;
     }
-    const QString duty = tr("%1 L/s at %2 m (pumping head %3 m + %4 %)")
+    const TranslatableText duty = translatable("quorvel::SiteDesigner", "%1 L/s at %2 m (pumping head %3 m + %4 %)")
                              .arg(shown(std::round(result.designFlow * 100) / 100), shown(std::round(head * 100) / 100),
                                   shown(pumpingHead), shown(options_.headMargin * 100));
     if (best == 0)
-        result.warnings << tr("no catalog pump reaches %1").arg(duty);
+        result.warnings << translatable("quorvel::SiteDesigner", "no catalog pump reaches %1").arg(duty);
     else if (powerColumn_ >= 0)
-        result.notes << tr("pump: least power (%1 kW) of %2 reaching %3")
+        result.notes << translatable("quorvel::SiteDesigner", "pump: least power (%1 kW) of %2 reaching %3")
                             .arg(shown(rated(powerColumn_, best))).arg(candidates).arg(duty);
     else
-        result.notes << tr("pump: smallest flow of %1 reaching %2").arg(candidates).arg(duty);
+        result.notes << translatable("quorvel::SiteDesigner", "pump: smallest flow of %1 reaching %2").arg(candidates).arg(duty);
     return best;
 }
 
@@ -285,10 +282,10 @@ qint32 SiteDesigner::chooseTank(SiteResult &result, qint64 theoreticalStorage) c
     const QString description = catalogs_.tanks.cell(TankColumn::Type, chosen.row) + QLatin1Char(' ')
                               + catalogs_.tanks.cell(TankColumn::Volume, chosen.row) + QStringLiteral(" m\u00b3");
     if (chosen.tanks < 1)
-        throw Error(tr("%1 tanks round to 0 for a theoretical storage of %2 m\u00b3: choose a smaller tank")
+        throw Error(translatable("quorvel::SiteDesigner", "%1 tanks round to 0 for a theoretical storage of %2 m\u00b3: choose a smaller tank")
                         .arg(description).arg(theoreticalStorage));
     if (fewest && tankRows_.size() > 1)
-        result.notes << tr("tank: fewest tanks (%1) holding %2 m\u00b3").arg(shown(double(chosen.tanks))).arg(theoreticalStorage);
+        result.notes << translatable("quorvel::SiteDesigner", "tank: fewest tanks (%1) holding %2 m\u00b3").arg(shown(double(chosen.tanks))).arg(theoreticalStorage);
     return chosen.row;
 }
 
@@ -310,17 +307,17 @@ private:
 
 // What is wrong with an input, or nothing. Elevations may be any finite number; the
 // others must be positive, pumping hours at most a day.
-QString inputFault(int row, const QString &text)
+TranslatableText inputFault(int row, const QString &text)
 {
     const auto value = finiteNumber(text);
     if (!value)
-        return text.trimmed().isEmpty() ? tr("missing") : tr("not a number");
+        return text.trimmed().isEmpty() ? translatable("quorvel::SiteDesigner", "missing") : translatable("quorvel::SiteDesigner", "not a number");
     if (row == InputRow::SourceElevation || row == InputRow::StorageElevation)
         return {};
     if (*value <= 0)
-        return tr("must be greater than 0");
+        return translatable("quorvel::SiteDesigner", "must be greater than 0");
     if (row == InputRow::PumpingHours && *value > hoursPerDay)
-        return tr("must be at most 24 hours a day");
+        return translatable("quorvel::SiteDesigner", "must be at most 24 hours a day");
     return {};
 }
 
@@ -331,9 +328,9 @@ SiteResult SiteDesigner::design(const Site &site) const
     SiteResult result;
     result.site = site;
     for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
-        if (const QString fault = inputFault(row, site.inputs[row]); !fault.isEmpty()) {
+        if (const TranslatableText fault = inputFault(row, site.inputs[row]); !fault.isEmpty()) {
             result.errorColumn = site.captions[row].isEmpty() ? inputDescription(row) : site.captions[row];
-            result.error = site.inputs[row].trimmed().isEmpty() ? fault : tr("%1 (got %2)").arg(fault, site.inputs[row]);
+            result.error = site.inputs[row].trimmed().isEmpty() ? fault : translatable("quorvel::SiteDesigner", "%1 (got %2)").arg(fault, site.inputs[row]);
             return result;
         }
     }
@@ -367,7 +364,7 @@ SiteResult SiteDesigner::design(const Site &site) const
     try {
         calculation.run(tables, state, picks);
     } catch (const Error &e) {
-        result.error = e.message();
+        result.error = {e.message(), e.shownMessage()};
         result.warnings.clear();
         result.notes.clear();
         return result;

@@ -3,6 +3,7 @@
 #include "catalogfiles.h"
 #include "operatingpoint.h"
 #include "sheetlayout.h"
+#include "translatable.h"
 
 #include <QHash>
 #include <QString>
@@ -79,14 +80,19 @@ struct SiteResult {
     double gradient = 0;       // hydraulic gradient, m of friction loss per km
     std::optional<PumpDuty> pumpDuty;             // the chosen pump's rated flow and head
     std::optional<OperatingPoint> operatingPoint; // with a rated pump, or by gravity
-    QStringList notes;        // why the pump and the tank were chosen
-    QStringList warnings;     // the failed checks
-    QString errorColumn;      // the input column the error is about, if any
-    QString error;            // the program's message; empty when the site was designed
+    // Notes, warnings and error are English in the CSV, JSON and network files and
+    // translated where people read them (the table, standard error, the report).
+    TranslatableTexts notes;    // why the pump and the tank were chosen
+    TranslatableTexts warnings; // the failed checks
+    QString errorColumn;        // the input column the error is about, if any
+    TranslatableText error;     // the program's message; empty when the site was designed
 
     bool failed() const { return !error.isEmpty(); }
     // The error with its column: "Population: must be greater than 0 (got -5)".
-    QString errorText() const { return errorColumn.isEmpty() ? error : errorColumn + QStringLiteral(": ") + error; }
+    TranslatableText errorText() const
+    {
+        return errorColumn.isEmpty() ? error : TranslatableText::plain(errorColumn + QStringLiteral(": ")) += error;
+    }
 };
 
 // The captions of the ten results, as the result table shows them.
@@ -127,11 +133,11 @@ private:
     DesignOptions options_;
     CellTable pipes_{5, 1};     // the usable pipe rows, renumbered from 1
     qint32 pipeCount_ = 0;
-    QHash<qint32, QString> rowDefects_[2]; // pump rows, tank rows that cannot be used
+    QHash<qint32, TranslatableText> rowDefects_[2]; // pump rows, tank rows that cannot be used
     qint32 pumpCount_ = 0;     // pump rows 1.. that hold a line of the catalog
     qint32 namedPump_ = 0;     // the pump the options name, 0 for a choice per site
     QList<qint32> tankRows_;   // the usable tank rows the options allow
-    QString namedTankDefect_;  // why the named tank cannot be used
+    TranslatableText namedTankDefect_; // why the named tank cannot be used
     int flowColumn_ = -1;      // pump columns found by their captions
     int headColumn_ = -1;
     int powerColumn_ = -1;

@@ -13,11 +13,6 @@ namespace quorvel {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SitesFile", text);
-}
-
 // Captions compared without case, blanks, punctuation and units in brackets:
 // "Population (people)", "population" and " POPULATION " are one caption.
 QString normalCaption(const QString &caption)
@@ -148,12 +143,12 @@ QStringList SitesFile::nameCaptions()
 void SitesFile::load(const QString &path, bool headerless)
 {
     const bool standardInput = path == QLatin1String("-");
-    name_ = standardInput ? tr("standard input") : path;
+    name_ = standardInput ? QCoreApplication::translate("quorvel::SitesFile", "standard input") : path;
     QByteArray bytes;
     if (standardInput) {
         QFile in;
         if (!in.open(stdin, QIODevice::ReadOnly))
-            throw Error(tr("Cannot read the standard input"));
+            throw Error(QCoreApplication::translate("quorvel::SitesFile", "Cannot read the standard input"));
         bytes = in.readAll();
     } else {
         bytes = LineList::readFileBytes(path);
@@ -161,14 +156,14 @@ void SitesFile::load(const QString &path, bool headerless)
     text_ = decodeText(bytes);
     records_ = splitRecords<Record>(text_);
     if (records_.isEmpty())
-        throw Error(tr("%1: the file holds no line; expected captions, then one site a line").arg(name_));
+        throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1: the file holds no line; expected captions, then one site a line").arg(name_));
 
     const QStringView first = QStringView(text_).mid(records_.first().start, records_.first().length);
     const qsizetype semicolons = countOutsideQuotes(first, u';');
     if (semicolons > 0 && semicolons >= countOutsideQuotes(first, u',')) {
         delimiter_ = u';';
         decimalComma_ = true;
-        notices_ << tr("%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it")
+        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it")
                         .arg(name_);
     }
 
@@ -182,7 +177,7 @@ void SitesFile::load(const QString &path, bool headerless)
         mapColumns(fields(records_.takeFirst()));
     }
     if (records_.isEmpty())
-        throw Error(tr("%1: the file holds no site, only its caption line").arg(name_));
+        throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1: the file holds no site, only its caption line").arg(name_));
 }
 
 void SitesFile::mapColumns(const QStringList &captions)
@@ -224,16 +219,16 @@ void SitesFile::mapColumns(const QStringList &captions)
         expected << QStringLiteral("%1 (%2)").arg(QLatin1String(shortCaptions[row - 1]),
                                                   QLatin1String(longCaptions[row - 1]));
     const QString expectation =
-        tr("expected the captions Site and %1, in any order; a file without captions needs --no-header")
+        QCoreApplication::translate("quorvel::SitesFile", "expected the captions Site and %1, in any order; a file without captions needs --no-header")
             .arg(expected.join(QStringLiteral(", ")));
     if (missing.size() == SiteInputs::lastRow)
-        throw Error(tr("%1 line 1: no known caption; %2").arg(name_, expectation));
+        throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: no known caption; %2").arg(name_, expectation));
     if (!missing.isEmpty())
-        throw Error(tr("%1 line 1: no column for %2; %3").arg(name_, missing.join(QStringLiteral(", ")), expectation));
+        throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: no column for %2; %3").arg(name_, missing.join(QStringLiteral(", ")), expectation));
     if (!twice.isEmpty())
-        throw Error(tr("%1 line 1: the input of column \"%2\" has a column already").arg(name_, twice.first()));
+        throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: the input of column \"%2\" has a column already").arg(name_, twice.first()));
     if (!ignored.isEmpty())
-        notices_ << tr("%1 line 1: column %2 is not an input, ignored")
+        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: column %2 is not an input, ignored")
                         .arg(name_, ignored.join(QStringLiteral(", column ")));
 }
 

@@ -24,7 +24,8 @@ SiteResult designedSite()
     r.pump = "Acme pump SM4-08 model";
     r.pumpPicture = "curve.bmp";
     r.tank = "Ferro-cement Tank 50 M^3";
-    r.warnings = QStringList{"daily usage under 15 L/person/day", "flow velocity 2.31 m/s outside 0.5-2 m/s"};
+    r.warnings = {TranslatableText::plain("daily usage under 15 L/person/day"),
+                  TranslatableText::plain("flow velocity 2.31 m/s outside 0.5-2 m/s")};
     return r;
 }
 
@@ -32,7 +33,7 @@ SiteResult failedSite()
 {
     SiteResult r;
     r.site = {9, QString(), SiteInputs::fromTexts({"800", "abc", "40", "900", "6", "20", "100"}), {}};
-    r.error = "Water source elevation is not a number";
+    r.error = TranslatableText::plain("Water source elevation is not a number");
     return r;
 }
 
@@ -106,7 +107,7 @@ private slots:
         QTest::addColumn<QStringList>("absent");
         const SiteResult d = designedSite();
         QTest::newRow("designed") << 1
-            << d.results.texts() + d.warnings + QStringList{d.site.name, QDate::currentDate().toString(Qt::ISODate),
+            << d.results.texts() + englishTexts(d.warnings) + QStringList{d.site.name, QDate::currentDate().toString(Qt::ISODate),
                    "Line 3 of the sites file", "L/capita/day", d.pump, d.tank, "Water Source Elevation= 310",
                    "Storage Elevation= 365", "Pipeline Length= 1200", "Population= 4500"}
             << QStringList{"Error:"};

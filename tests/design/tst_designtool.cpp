@@ -29,12 +29,15 @@ struct Run {
     QString err;
 };
 
-Run designTool(const QStringList &arguments, const QByteArray &input = {})
+// The command in English unless the locale given names another language.
+Run designTool(const QStringList &arguments, const QByteArray &input = {}, const QString &locale = {})
 {
     QProcess process;
     // Without a runtime folder Qt's painter complains; the command must keep it quiet.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    environment.insert(QStringLiteral("LC_ALL"), locale.isEmpty() ? QStringLiteral("C.UTF-8") : locale);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORVEL_DESIGN_TOOL), arguments);
     process.write(input);
@@ -158,11 +161,11 @@ private slots:
         DesignOptions options;
         options.pump = pump;
         const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", SiteInputs::fromTexts(inputs), {}});
-        QCOMPARE(r.error, QString());
+        QCOMPARE(r.error.english, QString());
         QTEST(r.pump, "expectedPump");
         QCOMPARE(r.results[ResultRow::Pump], r.pump.isEmpty() ? QString() : QStringLiteral("1"));
         QTEST(r.tank, "expectedTank");
-        QTEST(r.warnings, "warnings");
+        QTEST(englishTexts(r.warnings), "warnings");
     }
 
     void optionsNamingNothingAreRefused()
@@ -227,6 +230,52 @@ private slots:
         const QJsonObject pump = all[0].toObject()["pump"].toObject();
         QCOMPARE(pump["description"].toString(), QStringLiteral("Petrol engine pump PE-50H model"));
         QVERIFY(all[0].toObject()["notes"].toArray().first().toString().startsWith("pump: least power (4.8 kW) of 2"));
+    }
+
+    // In another language (from --language or the locale) only what people read
+    // changes: CSV and JSON keep their bytes, the messages and the table are translated.
+    void languageChangesOnlyWhatPeopleRead_data()
+    {
+        QTest::addColumn<QStringList>("language"); // arguments added to the command
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("error");        // line 3's message on standard error
+        QTest::addColumn<QString>("caption");      // a caption of the table
+        QTest::newRow("--language fr") << QStringList{"--language", "fr"} << QString()
+                                       << "ligne 3, L : n'est pas un nombre (reçu abc)" << "Débit de calcul";
+        QTest::newRow("LC_ALL=es_ES") << QStringList() << "es_ES.UTF-8"
+                                      << "línea 3, L: no es un número (recibido abc)" << "Caudal de diseño";
+        QTest::newRow("--language=pt over LC_ALL=fr")
+            << QStringList{"--language=pt"} << "fr_FR.UTF-8"
+            << "linha 3, L: não é um número (recebido abc)" << "Caudal de projeto";
+        QTest::newRow("--language ar") << QStringList{"--language", "ar"} << QString()
+                                       << "السطر 3، L: ليس عددًا (القيمة المعطاة abc)" << "تدفق التصميم";
+    }
+
+    void languageChangesOnlyWhatPeopleRead()
+    {
+        QFETCH(QStringList, language);
+        QFETCH(QString, locale);
+        QFETCH(QString, error);
+        QFETCH(QString, caption);
+        QTemporaryDir dir;
+        const QString sites = dir.filePath("sites.csv");
+        QFile file(sites);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // A designed site with notes and warnings, and one that fails.
+        file.write("Site,L,Zw,Zt,P,T,U,K\nSchool,1000,100,130,2000,4,12,300\nBad,abc,100,150,5000,4,25,250\n");
+        file.close();
+        for (const QStringList &format : {QStringList{"--csv"}, QStringList{"--json", "--summary"}}) {
+            const QStringList arguments = format + QStringList{"--database", shipped, sites};
+            const Run english = designTool(arguments);
+            const Run translated = designTool(language + arguments, {}, locale);
+            QCOMPARE(translated.exitCode, english.exitCode);
+            QVERIFY(english.out.contains("daily usage 12 L/person/day below 15 L/person/day"));
+            QCOMPARE(translated.out, english.out);
+            QVERIFY2(english.err.contains("line 3, L: not a number (got abc)"), qPrintable(english.err));
+            QVERIFY2(translated.err.contains(error), qPrintable(translated.err));
+        }
+        const Run table = designTool(language + QStringList{"--database", shipped, sites}, {}, locale);
+        QVERIFY2(QString::fromUtf8(table.out).section(u'\n', 0, 0).contains(caption), table.out.constData());
     }
 
     // The command on a sites file and a copy of the shipped database: SITES, DB, OUT

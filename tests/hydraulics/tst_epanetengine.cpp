@@ -94,7 +94,7 @@ private slots:
         DesignOptions options;
         options.pump = pump;
         const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "Test site", SiteInputs::fromTexts(inputs), {}});
-        QCOMPARE(r.error, QString());
+        QCOMPARE(r.error.english, QString());
         QCOMPARE(r.gravity, pump.isEmpty());
         QVERIFY(r.operatingPoint);
         QCOMPARE(r.operatingPoint->flow >= r.designFlow, holds);

@@ -127,7 +127,7 @@ private slots:
         noPump.gravity = false;
         QCOMPARE(networks.write(noPump), QString());
         SiteResult failed = designed;
-        failed.error = "missing";
+        failed.error = TranslatableText::plain("missing");
         QCOMPARE(networks.write(failed), QString());
         QCOMPARE(QDir(dir.filePath("out/nets")).entryList(QDir::Files).size(), 4);
     }

@@ -4,7 +4,9 @@
 #include "error.h"
 #include "files.h"
 #include "sheetlayout.h"
+#include "showntexts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFontMetricsF>
@@ -64,7 +66,7 @@ QFont reportFont(double points, bool bold = false)
 
 [[noreturn]] void raiseCreateError(const QString &path, const QString &reason)
 {
-    throw Error(QStringLiteral("Cannot create file \"%1\". %2").arg(absoluteFilePath(path), reason));
+    throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2").arg(absoluteFilePath(path), reason));
 }
 
 // One site's page, laid out top-down in the writer's device units.
@@ -93,7 +95,7 @@ public:
         drawTextColumn();
         drawCurve(QRectF(curveLeft, top, mm(curveColumnMm), bottom_ - top));
 
-        drawHeading(page_.left(), schematicHeadingTop, QStringLiteral("Schematic"));
+        drawHeading(page_.left(), schematicHeadingTop, QCoreApplication::translate("quorvel::DesignReport", "Schematic"));
         drawSchematic(schematicBox);
         painter_.restore();
     }
@@ -105,11 +107,11 @@ public:
         painter_.setRenderHint(QPainter::Antialiasing);
         column_ = page_;
         bottom_ = page_.bottom();
-        double y = drawHeading(page_.left(), page_.top(), QStringLiteral("Bill of quantities"));
+        double y = drawHeading(page_.left(), page_.top(), QCoreApplication::translate("quorvel::DesignReport", "Bill of quantities"));
         QList<std::array<QString, 3>> rows;
         for (const SummaryItem &item : items)
-            rows.append({item.item.isEmpty() ? item.group : item.group + QStringLiteral(": ") + item.item,
-                         QString::number(item.quantity, 'g', 15), item.unit});
+            rows.append({item.item.isEmpty() ? item.group.shown : item.group.shown + QStringLiteral(": ") + item.item.shown,
+                         QString::number(item.quantity, 'g', 15), item.unit.shown});
         drawTable(y + mm(1), rows);
         painter_.restore();
     }
@@ -138,7 +140,7 @@ private:
     double drawTitle()
     {
         const Site &site = result_.site;
-        const QString name = site.name.isEmpty() ? QStringLiteral("Site on line %1").arg(site.line) : site.name;
+        const QString name = site.name.isEmpty() ? QCoreApplication::translate("quorvel::DesignReport", "Site on line %1").arg(site.line) : site.name;
         const QString date = QDate::currentDate().toString(Qt::ISODate);
 
         setFont(titlePoints, true);
@@ -159,7 +161,7 @@ private:
         const QRectF subtitle(page_.left(), titleLine.bottom() + mm(1), page_.width(), lineHeight);
         if (site.line > 0) // a site of a sites file, not the window's project
             painter_.drawText(subtitle, Qt::AlignLeft | Qt::AlignVCenter,
-                              QStringLiteral("Line %1 of the sites file").arg(site.line));
+                              QCoreApplication::translate("quorvel::DesignReport", "Line %1 of the sites file").arg(site.line));
 
         const double ruleY = subtitle.bottom() + mm(2);
         painter_.setPen(QPen(Qt::black, mm(lineWidthMm)));
@@ -171,46 +173,49 @@ private:
     // warnings.
     void drawTextColumn()
     {
-        double y = drawHeading(column_.left(), column_.top(), QStringLiteral("Inputs"));
+        double y = drawHeading(column_.left(), column_.top(), QCoreApplication::translate("quorvel::DesignReport", "Inputs"));
         QList<std::array<QString, 3>> inputRows;
         for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
-            inputRows.append({inputDescription(row), result_.site.inputs[row], inputUnit(row)});
+            inputRows.append({shownSheetText(inputDescription(row)), result_.site.inputs[row],
+                              shownSheetText(inputUnit(row))});
         y = drawTable(y, inputRows) + mm(sectionGapMm);
 
         if (result_.failed()) {
             setFont(headingPoints, true);
             painter_.setPen(errorColour);
-            y = drawWrapped(column_.left(), y, QStringLiteral("Error: %1").arg(result_.errorText())) + mm(sectionGapMm);
+            y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Error: %1").arg(result_.errorText().shown)) + mm(sectionGapMm);
         } else {
-            y = drawHeading(column_.left(), y, QStringLiteral("Results"));
+            y = drawHeading(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Results"));
             QList<std::array<QString, 3>> resultRows;
             for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
-                resultRows.append({resultDescription(row), result_.results[row], resultUnit(row)});
+                resultRows.append({shownSheetText(resultDescription(row)), result_.results[row],
+                                   shownSheetText(resultUnit(row))});
             y = drawTable(y, resultRows) + mm(1.5);
 
-            const QString pump = !result_.pump.isEmpty() ? result_.pump
-                               : result_.gravity     ? QStringLiteral("none, gravity supply")
-                                                     : QStringLiteral("no catalog pump reaches the duty");
+            const QString pump = !result_.pump.isEmpty() ? shownSheetText(result_.pump)
+                               : result_.gravity     ? QCoreApplication::translate("quorvel::DesignReport", "none, gravity supply")
+                                                     : QCoreApplication::translate("quorvel::DesignReport", "no catalog pump reaches the duty");
             setFont(textPoints);
             painter_.setPen(Qt::black);
-            y = drawWrapped(column_.left(), y, QStringLiteral("Pump: %1").arg(pump));
-            y = drawWrapped(column_.left(), y, QStringLiteral("Tank: %1").arg(result_.tank));
+            y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Pump: %1").arg(pump));
+            y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Tank: %1").arg(shownSheetText(result_.tank)));
             y = drawWrapped(column_.left(), y,
-                            QStringLiteral("Flow velocity %1 m/s, hydraulic gradient %2 m/km")
+                            QCoreApplication::translate("quorvel::DesignReport", "Flow velocity %1 m/s, hydraulic gradient %2 m/km")
                                 .arg(QString::number(result_.velocity, 'f', 2), QString::number(result_.gradient, 'f', 2)));
-            for (const QString &note : result_.notes)
+            for (const QString &note : shownTexts(result_.notes))
                 y = drawWrapped(column_.left(), y, note);
             y += mm(sectionGapMm);
         }
 
         if (result_.failed() && result_.warnings.isEmpty())
             return;
-        y = drawHeading(column_.left(), y, QStringLiteral("Warnings"));
+        y = drawHeading(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Warnings"));
         setFont(textPoints);
         painter_.setPen(Qt::black);
         if (result_.warnings.isEmpty())
-            drawWrapped(column_.left(), y, QStringLiteral("None"));
-        for (const QString &warning : result_.warnings) {
+            drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "None"));
+        const QStringList warnings = shownTexts(result_.warnings);
+        for (const QString &warning : warnings) {
             if (y >= bottom_)
                 break;
             painter_.drawText(QRectF(column_.left(), y, mm(bulletIndentMm), painter_.fontMetrics().height()),
@@ -314,7 +319,7 @@ private:
         const QImage image = curvePicture();
         if (image.isNull())
             return;
-        double top = drawHeading(column.left(), column.top(), QStringLiteral("Pump curve"));
+        double top = drawHeading(column.left(), column.top(), QCoreApplication::translate("quorvel::DesignReport", "Pump curve"));
         // The rated point the curve is read at, and where the pump runs on this pipeline.
         setFont(textPoints);
         painter_.setPen(Qt::black);
@@ -325,10 +330,10 @@ private:
             top += used.height();
         };
         if (result_.pumpDuty)
-            line(QStringLiteral("Rated point: %1 L/s at %2 m")
+            line(QCoreApplication::translate("quorvel::DesignReport", "Rated point: %1 L/s at %2 m")
                      .arg(QString::number(result_.pumpDuty->flow, 'g', 4), QString::number(result_.pumpDuty->head, 'g', 4)));
         if (result_.pumpDuty && result_.operatingPoint)
-            line(QStringLiteral("Operating point on this pipeline: %1 L/s at %2 m, %3 h/day")
+            line(QCoreApplication::translate("quorvel::DesignReport", "Operating point on this pipeline: %1 L/s at %2 m, %3 h/day")
                      .arg(QString::number(result_.operatingPoint->flow, 'f', 2),
                           QString::number(result_.operatingPoint->head, 'f', 2),
                           std::isfinite(result_.operatingPoint->hoursPerDay)
@@ -432,7 +437,8 @@ void DesignReport::finish()
     if (!d.writeError.isEmpty())
         raiseCreateError(d.file.fileName(), d.writeError);
     if (!ended)
-        raiseCreateError(d.file.fileName(), QStringLiteral("The PDF writer could not finish the document"));
+        raiseCreateError(d.file.fileName(),
+                         QCoreApplication::translate("quorvel::DesignReport", "The PDF writer could not finish the document"));
 }
 
 } // namespace quorvel

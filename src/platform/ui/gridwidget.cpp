@@ -232,6 +232,10 @@ GridWidget::GridWidget(QWidget *parent) : QTableView(parent), model_(new GridMod
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The fixed rows and columns are drawn over the view at their left-to-right places
+    // and the stored tables read left to right, so a right-to-left language (Arabic)
+    // keeps the grids in that order; their Arabic texts still run right to left.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 GridWidget::~GridWidget() = default;
