@@ -577,6 +577,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>The PDF writer could not finish the document</source>
         <translation>تعذّر على كاتب PDF إنهاء المستند</translation>
     </message>
+    <message>
+        <source>Rated point: %1 L/s at %2 m</source>
+        <translation>نقطة التشغيل الاسمية: %1 لتر/ث عند %2 م</translation>
+    </message>
+    <message>
+        <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
+        <translation>نقطة التشغيل على هذا الخط: %1 لتر/ث عند %2 م، %3 ساعة/يوم</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -783,6 +791,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>PDF files (*.pdf)|*.pdf</source>
         <translation>ملفات PDF (*.pdf)|*.pdf</translation>
     </message>
+    <message>
+        <source>Export EPANET Network…</source>
+        <translation>تصدير شبكة EPANET…</translation>
+    </message>
+    <message>
+        <source>EPANET networks (*.inp)|*.inp</source>
+        <translation>شبكات EPANET (*.inp)|*.inp</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::MessageBoxes</name>
@@ -969,6 +985,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>تعذّرت كتابة الملف &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
+        <translation>تعذر إنشاء الملف &quot;%1&quot;. شبكة EPANET ملف بامتداد ‎.inp</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
+        <translation>تعذر إنشاء الملف &quot;%1&quot;. لا يوجد للمضخة &quot;%2&quot; تدفق ولا ارتفاع اسمي في دليل المضخات</translation>
     </message>
 </context>
 <context>

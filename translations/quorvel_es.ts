@@ -577,6 +577,14 @@ una salida que no se puede escribir.</translation>
         <source>The PDF writer could not finish the document</source>
         <translation>El generador de PDF no pudo terminar el documento</translation>
     </message>
+    <message>
+        <source>Rated point: %1 L/s at %2 m</source>
+        <translation>Punto nominal: %1 L/s a %2 m</translation>
+    </message>
+    <message>
+        <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
+        <translation>Punto de operación en esta tubería: %1 L/s a %2 m, %3 h/día</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -783,6 +791,14 @@ una salida que no se puede escribir.</translation>
         <source>PDF files (*.pdf)|*.pdf</source>
         <translation>Archivos PDF (*.pdf)|*.pdf</translation>
     </message>
+    <message>
+        <source>Export EPANET Network…</source>
+        <translation>Exportar red EPANET…</translation>
+    </message>
+    <message>
+        <source>EPANET networks (*.inp)|*.inp</source>
+        <translation>Redes EPANET (*.inp)|*.inp</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::MessageBoxes</name>
@@ -969,6 +985,14 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>No se puede escribir el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
+        <translation>No se puede crear el archivo &quot;%1&quot;. Una red EPANET es un archivo .inp</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
+        <translation>No se puede crear el archivo &quot;%1&quot;. La bomba &quot;%2&quot; no tiene caudal ni altura nominal en el catálogo de bombas</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,14 @@ sortie impossible à écrire.</translation>
         <source>The PDF writer could not finish the document</source>
         <translation>Le générateur PDF n&apos;a pas pu terminer le document</translation>
     </message>
+    <message>
+        <source>Rated point: %1 L/s at %2 m</source>
+        <translation>Point nominal : %1 L/s à %2 m</translation>
+    </message>
+    <message>
+        <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
+        <translation>Point de fonctionnement sur cette conduite : %1 L/s à %2 m, %3 h/jour</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -783,6 +791,14 @@ sortie impossible à écrire.</translation>
         <source>PDF files (*.pdf)|*.pdf</source>
         <translation>Fichiers PDF (*.pdf)|*.pdf</translation>
     </message>
+    <message>
+        <source>Export EPANET Network…</source>
+        <translation>Exporter le réseau EPANET…</translation>
+    </message>
+    <message>
+        <source>EPANET networks (*.inp)|*.inp</source>
+        <translation>Réseaux EPANET (*.inp)|*.inp</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::MessageBoxes</name>
@@ -969,6 +985,14 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;écrire le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
+        <translation>Impossible de créer le fichier &quot;%1&quot;. Un réseau EPANET est un fichier .inp</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
+        <translation>Impossible de créer le fichier &quot;%1&quot;. La pompe &quot;%2&quot; n&apos;a ni débit ni hauteur nominale dans le catalogue des pompes</translation>
     </message>
 </context>
 <context>

@@ -577,6 +577,14 @@ uma saída que não se pode escrever.</translation>
         <source>The PDF writer could not finish the document</source>
         <translation>O gerador de PDF não conseguiu terminar o documento</translation>
     </message>
+    <message>
+        <source>Rated point: %1 L/s at %2 m</source>
+        <translation>Ponto nominal: %1 L/s a %2 m</translation>
+    </message>
+    <message>
+        <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
+        <translation>Ponto de funcionamento nesta conduta: %1 L/s a %2 m, %3 h/dia</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -783,6 +791,14 @@ uma saída que não se pode escrever.</translation>
         <source>PDF files (*.pdf)|*.pdf</source>
         <translation>Ficheiros PDF (*.pdf)|*.pdf</translation>
     </message>
+    <message>
+        <source>Export EPANET Network…</source>
+        <translation>Exportar rede EPANET…</translation>
+    </message>
+    <message>
+        <source>EPANET networks (*.inp)|*.inp</source>
+        <translation>Redes EPANET (*.inp)|*.inp</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::MessageBoxes</name>
@@ -969,6 +985,14 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>Cannot write file &quot;%1&quot;. %2</source>
         <translation>Não é possível escrever o ficheiro «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
+        <translation>Não é possível criar o ficheiro &quot;%1&quot;. Uma rede EPANET é um ficheiro .inp</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
+        <translation>Não é possível criar o ficheiro &quot;%1&quot;. A bomba &quot;%2&quot; não tem caudal nem altura nominal no catálogo de bombas</translation>
     </message>
 </context>
 <context>

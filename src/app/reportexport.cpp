@@ -77,9 +77,9 @@ void writeEpanetFile(const QString &path, const SiteResult &site)
 {
     // Only an EPANET file's name, for the same reason as the report's.
     if (QFileInfo(path).suffix().compare(QLatin1String("inp"), Qt::CaseInsensitive) != 0)
-        throw Error(tr("Cannot create file \"%1\". An EPANET network is an .inp file").arg(absoluteFilePath(path)));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". An EPANET network is an .inp file").arg(absoluteFilePath(path)));
     if (!site.gravity && !site.pumpDuty)
-        throw Error(tr("Cannot create file \"%1\". The pump \"%2\" has no rated flow and head in the pump catalog")
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". The pump \"%2\" has no rated flow and head in the pump catalog")
                         .arg(absoluteFilePath(path), site.pump));
     writeEpanetNetwork(networkOf(site), path);
 }
