@@ -92,8 +92,8 @@ private:
 
 // The program's platform as the program entry builds it, message boxes aside.
 struct ProgramPlatform {
-    // Made as main() makes it, inside the timed start-up: making it starts reading the
-    // printers.
+    // Made as main() makes it, inside the timed start-up: making it starts loading the
+    // print support.
     std::unique_ptr<QtPlatform> qt;
     LoggedMessages messages;
     std::unique_ptr<Application> app; // the running program, if any
@@ -267,7 +267,7 @@ int measurePhases(int &argc, char **argv)
     const double applicationMs = whole.nsecsElapsed() / 1e6;
 
     QElapsedTimer timer;
-    timer.start(); // the platform too: making it starts reading the printers
+    timer.start(); // the platform too: making it starts loading the print support
     ProgramPlatform program;
     Platform platform = program.platform();
     TimedPrinting printing(program.qt->printing);

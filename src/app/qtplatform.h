@@ -11,10 +11,10 @@
 namespace quorvel {
 
 // The Qt implementation of every platform interface, as the program runs with them.
-// Making it starts reading the installed printers, which the printer choice window
-// lists while the program starts.
+// Making it starts loading the print support, which the printer choice window needs
+// while the program starts.
 struct QtPlatform {
-    QtPlatform() { printing.startReadingPrinters(); }
+    QtPlatform() { printing.startLoadingPrintSupport(); }
 
     QtMessageBoxes messages;
     QtKnownFolders folders;

@@ -2,10 +2,14 @@
 
 #include "error.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibrary>
+#include <QPluginLoader>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -59,22 +63,28 @@ QByteArray cupsPpd(const QString &printerName)
 
 QtPrinting::QtPrinting() = default;
 
-void QtPrinting::startReadingPrinters()
+void QtPrinting::startLoadingPrintSupport()
 {
-    if (readingPrinters_.valid() || printers_)
+    if (loadingPrintSupport_.valid() || printers_)
         return;
-    // Nothing else asks Qt about printers until the answer is taken, so the print
-    // support is loaded and asked on this one thread only.
-    readingPrinters_ = std::async(std::launch::async, [] {
-        return InstalledPrinters{QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName()};
+    // Only the libraries are loaded there. The print support itself is made on this
+    // thread when first asked: Qt's CUPS support then registers its password prompt
+    // with libcups, which keeps it per thread, so printing here can ask for passwords.
+    QStringList folders;
+    for (const QString &path : QCoreApplication::libraryPaths())
+        folders << path + QStringLiteral("/printsupport");
+    loadingPrintSupport_ = std::async(std::launch::async, [folders] {
+        for (const QString &folder : folders) {
+            for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files))
+                QPluginLoader(file.absoluteFilePath()).load(); // stays loaded; Qt finds it so
+        }
     });
 }
 
-std::optional<QtPrinting::InstalledPrinters> QtPrinting::takeReadAhead()
+void QtPrinting::waitForPrintSupport()
 {
-    if (!readingPrinters_.valid())
-        return std::nullopt;
-    return readingPrinters_.get();
+    if (loadingPrintSupport_.valid())
+        loadingPrintSupport_.get();
 }
 
 QtPrinting::~QtPrinting()
@@ -88,12 +98,8 @@ QtPrinting::~QtPrinting()
 QStringList QtPrinting::printers()
 {
     if (!printers_) {
-        if (std::optional<InstalledPrinters> readAhead = takeReadAhead()) {
-            printers_ = readAhead->names;
-            defaultPrinter_ = readAhead->defaultName;
-        } else {
-            printers_ = QPrinterInfo::availablePrinterNames();
-        }
+        waitForPrintSupport();
+        printers_ = QPrinterInfo::availablePrinterNames();
     }
     return *printers_;
 }
@@ -113,9 +119,7 @@ void QtPrinting::select(int index)
 {
     const QStringList names = printers();
     if (index == -1) {
-        // The default read ahead with the list serves once; later it is asked again.
-        const QString name = defaultPrinter_ ? *defaultPrinter_ : QPrinterInfo::defaultPrinterName();
-        defaultPrinter_.reset();
+        const QString name = QPrinterInfo::defaultPrinterName();
         const int position = name.isEmpty() ? -1 : int(names.indexOf(name));
         if (position < 0)
             throw Error(noDefaultPrinterMessage());

@@ -18,10 +18,10 @@ public:
     QtPrinting();
     ~QtPrinting() override;
 
-    // Starts reading the installed printers and the default one on another thread, so
-    // that loading the system's print support overlaps the making of the windows; the
-    // first question about printers then waits for the answer. Optional.
-    void startReadingPrinters();
+    // Starts loading Qt's print support libraries (and the system's printing libraries
+    // they use) on another thread, so that the loading overlaps the making of the
+    // windows; the first question about printers waits for it. Optional.
+    void startLoadingPrintSupport();
 
     QStringList printers() override;
     int printerIndex() override;
@@ -54,15 +54,9 @@ private:
     void select(int index);
     void applyFont();
 
-    struct InstalledPrinters {
-        QStringList names;
-        QString defaultName;
-    };
-    // The printers and the default one as read ahead, once.
-    std::optional<InstalledPrinters> takeReadAhead();
+    void waitForPrintSupport();
 
-    std::future<InstalledPrinters> readingPrinters_;
-    std::optional<QString> defaultPrinter_; // as read ahead, until the first use
+    std::future<void> loadingPrintSupport_;
     std::optional<QStringList> printers_;
     int index_ = -1;
     std::unique_ptr<QPrinter> printer_; // null until the current printer is resolved
