@@ -575,39 +575,36 @@ void MainWindow::showDesignChecks()
     designChecksWindow().exec();
 }
 
+QString MainWindow::askExportName(std::unique_ptr<FileDialog> &dialog, const QString &filter, const QString &suffix)
+{
+    if (!dialog) {
+        dialog.reset(platform_.fileDialogs->create(FileDialogs::Kind::Save, this));
+        dialog->setFilter(filter);
+        dialog->setInitialDir(folders_.projectsDir);
+    }
+    // The project name as the default name, in the folder last used.
+    const QString last = dialog->fileName();
+    const QString folder = last.isEmpty() ? folders_.projectsDir : QFileInfo(last).absolutePath() + u'/';
+    dialog->setFileName(sheet_.projectName().isEmpty() ? QString() : folder + sheet_.projectName() + suffix);
+    return dialog->execute() ? dialog->fileName() : QString();
+}
+
 void MainWindow::exportDesignReport()
 {
     if (!checks_.shown())
         return;
-    if (!reportDialog_) {
-        reportDialog_.reset(platform_.fileDialogs->create(FileDialogs::Kind::Save, this));
-        reportDialog_->setFilter(tr("PDF files (*.pdf)|*.pdf"));
-        reportDialog_->setInitialDir(folders_.projectsDir);
-    }
-    // The project name as the default name, in the folder last used.
-    const QString last = reportDialog_->fileName();
-    const QString folder = last.isEmpty() ? folders_.projectsDir : QFileInfo(last).absolutePath() + u'/';
-    reportDialog_->setFileName(sheet_.projectName().isEmpty() ? QString() : folder + sheet_.projectName() + QStringLiteral(".pdf"));
-    if (!reportDialog_->execute())
-        return;
-    writeDesignReport(reportDialog_->fileName(), folders_.databaseDir, reportSite(sheet_, checks_, catalogs_));
+    const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
+    if (!path.isEmpty())
+        writeDesignReport(path, folders_.databaseDir, reportSite(sheet_, checks_, catalogs_));
 }
 
 void MainWindow::exportEpanetNetwork()
 {
     if (!checks_.shown())
         return;
-    if (!epanetDialog_) {
-        epanetDialog_.reset(platform_.fileDialogs->create(FileDialogs::Kind::Save, this));
-        epanetDialog_->setFilter(tr("EPANET networks (*.inp)|*.inp"));
-        epanetDialog_->setInitialDir(folders_.projectsDir);
-    }
-    const QString last = epanetDialog_->fileName();
-    const QString folder = last.isEmpty() ? folders_.projectsDir : QFileInfo(last).absolutePath() + u'/';
-    epanetDialog_->setFileName(sheet_.projectName().isEmpty() ? QString() : folder + sheet_.projectName() + QStringLiteral(".inp"));
-    if (!epanetDialog_->execute())
-        return;
-    writeEpanetFile(epanetDialog_->fileName(), reportSite(sheet_, checks_, catalogs_));
+    const QString path = askExportName(epanetDialog_, tr("EPANET networks (*.inp)|*.inp"), QStringLiteral(".inp"));
+    if (!path.isEmpty())
+        writeEpanetFile(path, reportSite(sheet_, checks_, catalogs_));
 }
 
 } // namespace quorvel

@@ -106,6 +106,9 @@ private:
     void showDesignChecks();
     void exportDesignReport();
     void exportEpanetNetwork();
+    // The file name the user picks in an export's save dialog (made on first use), with
+    // the project name as default; empty when the dialog is cancelled.
+    QString askExportName(std::unique_ptr<FileDialog> &dialog, const QString &filter, const QString &suffix);
 
     Platform &platform_;
     DataFolders &folders_;
