@@ -8,7 +8,7 @@ build=${QUORVEL_BUILD_DIR:-build}
 # One EPANET engine for both builds' tests.
 export QUORVEL_EPANET_JS_DIR=${QUORVEL_EPANET_JS_DIR:-$(realpath -m "$build")/epanet-js}
 
-./scripts/setup-deps.sh
+./scripts/setup-deps.sh --tests
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j2

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Quorvel need, and
-# the EPANET engine the tests run the exported networks in (epanet-js from the npm
-# registry, into $QUORVEL_EPANET_JS_DIR, by default BUILD/epanet-js with BUILD being
-# $QUORVEL_BUILD_DIR or build).
+# Installs the Debian packages that building, running and testing Quorvel need; with
+# --tests also the EPANET engine the tests run the exported networks in (epanet-js
+# from the npm registry, into $QUORVEL_EPANET_JS_DIR, by default BUILD/epanet-js with
+# BUILD being $QUORVEL_BUILD_DIR or build), so that starting the program never needs
+# the npm registry.
 # What is already present is skipped, so a prepared machine installs nothing.
 set -euo pipefail
 
@@ -47,6 +48,8 @@ if ((${#missing[@]})); then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "${1:-}" = --tests ] || exit 0
 
 # The EPANET engine for the tests, pinned, installed where the build looks for it.
 epanet_js_version=0.9.0

@@ -63,9 +63,9 @@ private slots:
     // No engine is a failure, never a skip.
     void initTestCase()
     {
-        QVERIFY2(QFileInfo(node).isExecutable(), "Node.js (Debian's nodejs) is not installed: run scripts/setup-deps.sh");
+        QVERIFY2(QFileInfo(node).isExecutable(), "Node.js (Debian's nodejs) is not installed: run scripts/setup-deps.sh --tests");
         QVERIFY2(QFileInfo::exists(epanetJs + "/node_modules/epanet-js/package.json"),
-                 qPrintable(QStringLiteral("epanet-js is not installed in %1: run scripts/setup-deps.sh, which "
+                 qPrintable(QStringLiteral("epanet-js is not installed in %1: run scripts/setup-deps.sh --tests, which "
                                            "installs it there with npm install --prefix")
                                 .arg(epanetJs)));
     }
