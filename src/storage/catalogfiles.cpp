@@ -40,7 +40,7 @@ Catalogs::Content contentOfFile(const QString &path)
 
 // Fills row i from line i of a catalog file's bytes; returns the number of lines. The
 // lines past the table's rows also go into held, when given, as they are.
-int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict, QStringList *held = nullptr)
+int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict, HeldLines *held = nullptr)
 {
     if (held)
         held->clear();
@@ -52,7 +52,7 @@ int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict, QStringL
         if (strict)
             table.setStrictDelimiter(count, true);
         if (held && count >= table.rowCount())
-            held->append(line.toString());
+            held->append(line);
         rowList(table, count++).setCommaText(line);
     });
     return count;
@@ -60,7 +60,7 @@ int fillCatalog(CellTable &table, const QByteArray &bytes, bool strict, QStringL
 
 // A catalog that may be saved: besides filling the table and its held lines, records
 // why the file counts as not read (empty when it was read) and its content.
-int loadSavable(CellTable &table, QStringList &held, const QString &path, QString &notRead,
+int loadSavable(CellTable &table, HeldLines &held, const QString &path, QString &notRead,
                 std::optional<Catalogs::Content> &seen)
 {
     QByteArray bytes;
@@ -132,7 +132,7 @@ bool Catalogs::tanksChangedOnDisk(const QString &databaseDir) const
 namespace {
 
 // Once saved, the file holds what the table holds: it counts as read from then on.
-void saveIfRead(const CellTable &table, const QStringList &held, const QString &path, QString &notRead)
+void saveIfRead(const CellTable &table, const HeldLines &held, const QString &path, QString &notRead)
 {
     if (!notReadWarning(notRead, path).isEmpty())
         throw Error(translatable("quorvel::Catalogs", "\"%1\" was not read; saving would erase it").arg(absoluteFilePath(path)));
@@ -154,7 +154,7 @@ void Catalogs::saveTanks(const QString &databaseDir)
     tanksSeen_ = contentOfFile(databaseDir + QLatin1String(tanksFile));
 }
 
-void saveCatalog(const CellTable &table, const QString &path, const QStringList &held)
+void saveCatalog(const CellTable &table, const QString &path, const HeldLines &held)
 {
     // As LineList::saveToFile, but the rows go straight into the file's bytes, with
     // no list of lines in between: their text is gathered in one reused buffer and
@@ -174,15 +174,15 @@ void saveCatalog(const CellTable &table, const QString &path, const QStringList 
         appendRowCommaText(text, table, r);
         endLine();
     }
-    for (const QString &line : held) {
-        text += line;
+    for (qsizetype i = 0; i < held.size(); ++i) {
+        text += held.at(i);
         endLine();
     }
     appendCodePage(bytes, text);
     LineList::writeFileBytes(path, bytes);
 }
 
-void insertCatalogRow(CellTable &table, int row, const QStringList &held)
+void insertCatalogRow(CellTable &table, int row, const HeldLines &held)
 {
     table.setRowCount(table.rowCount() + 1);
     const int last = table.rowCount() - 1 + int(held.size()); // the last stored row, after the move
@@ -191,7 +191,7 @@ void insertCatalogRow(CellTable &table, int row, const QStringList &held)
     rowList(table, row).clear();
 }
 
-void deleteCatalogRow(CellTable &table, int row, QStringList &held)
+void deleteCatalogRow(CellTable &table, int row, HeldLines &held)
 {
     // Without held lines the table's last row takes the empty row just past it.
     const int last = table.rowCount() - 1 + int(held.size());

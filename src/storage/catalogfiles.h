@@ -1,15 +1,31 @@
 #pragma once
 
 #include "celltable.h"
+#include "linelist.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
 
 namespace quorvel {
+
+// The lines of a catalog file past its table's last row, as read, kept in one text (a
+// long catalog makes no string per line); Delete Row takes them from the front.
+class HeldLines {
+public:
+    qsizetype size() const { return lines_.count() - first_; }
+    bool isEmpty() const { return size() == 0; }
+    QStringView at(qsizetype i) const { return lines_.line(int(first_ + i)); }
+    void append(QStringView line) { lines_.append(line); }
+    void removeFirst() { ++first_; }
+    void clear() { *this = HeldLines(); }
+
+private:
+    LineList lines_;
+    int first_ = 0;
+};
 
 // The three catalogs of the database folder, as the windows show them. Each file's
 // line i fills row i, also past the table's row count (such rows are stored, not shown).
@@ -39,8 +55,8 @@ struct Catalogs {
     // The lines of the pumps and tanks files past their table's last row, as read. They
     // are also stored in the rows past the table, so that Delete Row brings the first
     // into view, and a save writes them after the table's rows, unchanged.
-    QStringList pumpsHeld;
-    QStringList tanksHeld;
+    HeldLines pumpsHeld;
+    HeldLines tanksHeld;
 
     // The warning for a pumps or tanks file that was not read, empty when it was read or
     // when there is no such file now: a missing catalog is created by its first save.
@@ -80,13 +96,13 @@ private:
 
 // Writes rows 0..rowCount()-1, each in its own variant, then the held lines as they
 // are, to the file.
-void saveCatalog(const CellTable &table, const QString &path, const QStringList &held = {});
+void saveCatalog(const CellTable &table, const QString &path, const HeldLines &held = {});
 
 // Insert Row and Delete Row of a catalog table whose rows past the table hold the
 // file's held lines: those rows move with the rest, so that none is overwritten, and
 // a deleted row brings the first held line into the table's last row (it is then no
 // longer held).
-void insertCatalogRow(CellTable &table, int row, const QStringList &held);
-void deleteCatalogRow(CellTable &table, int row, QStringList &held);
+void insertCatalogRow(CellTable &table, int row, const HeldLines &held);
+void deleteCatalogRow(CellTable &table, int row, HeldLines &held);
 
 } // namespace quorvel

@@ -360,7 +360,7 @@ private slots:
             table().setCell(0, 100, "100");
             table().setCell(1, 100, "Surplus");
             table().setCell(6, 100, "green.bmp");
-            catalogs_->pumpsHeld = QStringList{"100,Surplus,,,,,green.bmp"};
+            catalogs_->pumpsHeld.append(u"100,Surplus,,,,,green.bmp");
         }
         showAndActivate(*form_);
         clickCell(grid(), 1, 99);
