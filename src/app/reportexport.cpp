@@ -27,21 +27,16 @@ SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, cons
     for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
         result.results[row] = sheet.results.cell(valueColumn, row);
     result.pump = sheet.results.cell(descriptionColumn, ResultRow::Pump);
-    result.pumpCatalogRow = checks.pumpRow;
-    result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, checks.pumpRow);
-    result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, checks.pumpRow);
+    result.pumpCatalogRow = checks.pumpCatalogRow;
+    result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, checks.pumpCatalogRow);
+    result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, checks.pumpCatalogRow);
     result.tank = sheet.results.cell(descriptionColumn, ResultRow::Tanks);
-    result.tankCatalogRow = checks.tankRow;
+    result.tankCatalogRow = checks.tankCatalogRow;
     // By gravity when the storage lies low enough; else the pump on its rated duty.
     result.gravity = finiteNumber(sheet.results.cell(valueColumn, ResultRow::PumpingHead)).value_or(1) <= 0;
-    const int flowColumn = columnCaptioned(catalogs.pumps, QStringLiteral("Flow"));
-    const int headColumn = columnCaptioned(catalogs.pumps, QStringLiteral("Head"));
-    if (!result.gravity && checks.pumpRow != 0 && flowColumn >= 0 && headColumn >= 0) {
-        const auto flow = finiteNumber(catalogs.pumps.cell(flowColumn, checks.pumpRow));
-        const auto head = finiteNumber(catalogs.pumps.cell(headColumn, checks.pumpRow));
-        if (flow && head && *flow > 0 && *head > 0)
-            result.pumpDuty = PumpDuty{double(*flow), double(*head)};
-    }
+    if (const auto duty = ratedDuty(catalogs.pumps, checks.pumpCatalogRow);
+        !result.gravity && duty && duty->flow > 0 && duty->head > 0)
+        result.pumpDuty = duty;
     result.designFlow = checks.calculation.designFlow;
     result.insideDiameter = checks.calculation.insideDiameter;
     result.operatingPoint = operatingPointOf(result);

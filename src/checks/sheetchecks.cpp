@@ -62,14 +62,10 @@ DesignCheckInput checkInput(const CellTable &inputs, const CellTable &results, c
     }
     // Where the picked pump really runs on this pipeline, from its rated duty.
     if (in.ratedFlow && in.ratedHead) {
-        const SystemCurve system{double(input(InputRow::StorageElevation) - input(InputRow::SourceElevation)),
-                                 calculation.insideDiameter, double(input(InputRow::PipelineLength))};
-        const double dailyDemand = double(input(InputRow::Population) * input(InputRow::DailyUsage) / 1000);
-        try {
-            in.operatingFlow = operatingPoint(system, PumpDuty{*in.ratedFlow, *in.ratedHead}, dailyDemand).flow;
-        } catch (const Error &) {
-            // No curve meets the pipeline in numbers that hold: no operating-flow check.
-        }
+        const auto point = designOperatingPoint([&input](int row) { return double(input(row)); },
+                                                calculation.insideDiameter, PumpDuty{*in.ratedFlow, *in.ratedHead});
+        if (point)
+            in.operatingFlow = point->flow;
     }
     return in;
 }
@@ -83,15 +79,15 @@ SheetChecks checkSheet(const CellTable &inputs, const CellTable &results, const 
     }
     const QString pump = results.cell(descriptionColumn, ResultRow::Pump);
     const QString tank = results.cell(descriptionColumn, ResultRow::Tanks);
-    sheet.pumpRow = describedRow(catalogs.pumps, pump, PumpColumn::Name, QStringLiteral(" pump "), PumpColumn::Model,
+    sheet.pumpCatalogRow = describedRow(catalogs.pumps, pump, PumpColumn::Name, QStringLiteral(" pump "), PumpColumn::Model,
                                  QStringLiteral(" model"));
-    sheet.tankRow = describedRow(catalogs.tanks, tank, TankColumn::Type, QStringLiteral(" Tank "), TankColumn::Volume,
+    sheet.tankCatalogRow = describedRow(catalogs.tanks, tank, TankColumn::Type, QStringLiteral(" Tank "), TankColumn::Volume,
                                  QStringLiteral(" M^3"));
-    if (sheet.pumpRow == 0) {
+    if (sheet.pumpCatalogRow == 0) {
         sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(pump);
         return sheet;
     }
-    if (sheet.tankRow == 0) {
+    if (sheet.tankCatalogRow == 0) {
         sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the tanks catalog no longer holds \"%1\"").arg(tank);
         return sheet;
     }
@@ -102,7 +98,7 @@ SheetChecks checkSheet(const CellTable &inputs, const CellTable &results, const 
     for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row)
         workedInputs.setCell(valueColumn, row, inputs.cell(valueColumn, row));
     ProjectState state;
-    FixedPicks picks(sheet.pumpRow, sheet.tankRow);
+    FixedPicks picks(sheet.pumpCatalogRow, sheet.tankCatalogRow);
     try {
         sheet.calculation.run({workedInputs, workedResults, catalogs.pipes, catalogs.pipeCount, catalogs.pumps, catalogs.tanks},
                               state, picks);
@@ -114,7 +110,7 @@ SheetChecks checkSheet(const CellTable &inputs, const CellTable &results, const 
         sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the results no longer follow from the catalogs; calculate again");
         return sheet;
     }
-    sheet.checks = designChecks(checkInput(inputs, results, sheet.calculation, catalogs.pumps, sheet.pumpRow));
+    sheet.checks = designChecks(checkInput(inputs, results, sheet.calculation, catalogs.pumps, sheet.pumpCatalogRow));
     return sheet;
 }
 

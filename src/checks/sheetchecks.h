@@ -24,8 +24,8 @@ DesignCheckInput checkInput(const CellTable &inputs, const CellTable &results, c
 struct SheetChecks {
     QList<DesignCheck> checks;
     DesignCalculation calculation; // the values behind the results
-    qint32 pumpRow = 0;            // the catalog rows the results describe
-    qint32 tankRow = 0;
+    qint32 pumpCatalogRow = 0; // the catalog rows the results describe
+    qint32 tankCatalogRow = 0;
     QString unavailable;           // why a complete design cannot be checked
 
     bool shown() const { return !checks.isEmpty(); }

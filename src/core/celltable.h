@@ -15,7 +15,7 @@ namespace quorvel {
 // Row 0 and the first fixedCols() columns are fixed (captions). Cells are stored
 // independently of the counts, so row positions past rowCount() keep their texts
 // (the catalog load puts surplus lines there). Each row position also carries the
-// StrictDelimiter flag of its row list; the flag belongs to the position, not to
+// strictDelimiter flag of its row list; the flag belongs to the position, not to
 // the content, and nothing but setStrictDelimiter() changes it.
 //
 // Column widths and the row height are part of the table because the program's

@@ -397,12 +397,7 @@ SiteResult SiteDesigner::design(const Site &site) const
 
 void SiteDesigner::findOperatingPoint(SiteResult &result) const
 {
-    if (result.pumpCatalogRow != 0 && flowColumn_ >= 0 && headColumn_ >= 0) {
-        const auto flow = finiteNumber(catalogs_.pumps.cell(flowColumn_, result.pumpCatalogRow));
-        const auto head = finiteNumber(catalogs_.pumps.cell(headColumn_, result.pumpCatalogRow));
-        if (flow && head)
-            result.pumpDuty = PumpDuty{double(*flow), double(*head)};
-    }
+    result.pumpDuty = ratedDuty(catalogs_.pumps, result.pumpCatalogRow);
     result.operatingPoint = operatingPointOf(result);
 }
 
@@ -411,16 +406,8 @@ std::optional<OperatingPoint> operatingPointOf(const SiteResult &result)
     // A pump without a rated duty has no curve to run on.
     if (!result.gravity && !result.pumpDuty)
         return std::nullopt;
-    const auto input = [&result](int row) { return double(parseNumber(result.site.inputs[row])); };
-    try {
-        const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation),
-                                 result.insideDiameter, input(InputRow::PipelineLength)};
-        const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
-        return operatingPoint(system, result.pumpDuty, dailyDemand);
-    } catch (const Error &) {
-        // A flow beyond what the numbers hold: no operating point, the design stands.
-        return std::nullopt;
-    }
+    return designOperatingPoint([&result](int row) { return double(parseNumber(result.site.inputs[row])); },
+                                result.insideDiameter, result.pumpDuty);
 }
 
 } // namespace quorvel

@@ -1,6 +1,10 @@
 #include "operatingpoint.h"
 
+#include "catalogcolumns.h"
 #include "designcalculation.h"
+#include "error.h"
+#include "numbers.h"
+#include "sheetlayout.h"
 
 #include <cmath>
 #include <limits>
@@ -40,6 +44,33 @@ OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<Pum
     point.head = pump ? pumpHead(*pump, point.flow) : 0;
     point.hoursPerDay = point.flow > 0 ? dailyDemand * 1000 / point.flow / 3600 : std::numeric_limits<double>::infinity();
     return point;
+}
+
+std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row)
+{
+    const int flowColumn = columnCaptioned(pumps, QStringLiteral("Flow"));
+    const int headColumn = columnCaptioned(pumps, QStringLiteral("Head"));
+    if (row == 0 || flowColumn < 0 || headColumn < 0)
+        return std::nullopt;
+    const auto flow = finiteNumber(pumps.cell(flowColumn, row));
+    const auto head = finiteNumber(pumps.cell(headColumn, row));
+    if (!flow || !head)
+        return std::nullopt;
+    return PumpDuty{double(*flow), double(*head)};
+}
+
+std::optional<OperatingPoint> designOperatingPoint(const std::function<double(int row)> &input,
+                                                   double insideDiameter, const std::optional<PumpDuty> &pump)
+{
+    try {
+        const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation), insideDiameter,
+                                 input(InputRow::PipelineLength)};
+        const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
+        return operatingPoint(system, pump, dailyDemand);
+    } catch (const Error &) {
+        // A flow beyond what the numbers hold: no operating point, the design stands.
+        return std::nullopt;
+    }
 }
 
 } // namespace quorvel

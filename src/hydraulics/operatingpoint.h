@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <functional>
 #include <optional>
 
 namespace quorvel {
+
+class CellTable;
 
 // A pump's rated duty as its catalog row gives it.
 struct PumpDuty {
@@ -36,5 +41,13 @@ struct OperatingPoint {
 // dailyDemand in m^3. Raises Error on an arithmetic fault of the loss formula (a
 // pipe without diameter).
 OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<PumpDuty> &pump, double dailyDemand);
+
+// A catalog pump's rated duty: its "Flow" and "Head" columns, when both hold numbers.
+std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row);
+
+// The operating point of a design: its inputs by row (InputRow) as numbers, the chosen
+// pipe's inside diameter and the pump (none: gravity). None when the numbers do not hold.
+std::optional<OperatingPoint> designOperatingPoint(const std::function<double(int row)> &input,
+                                                   double insideDiameter, const std::optional<PumpDuty> &pump);
 
 } // namespace quorvel

@@ -227,8 +227,8 @@ private slots:
         QTEST(sheet.unavailable, "unavailable");
         if (sheet.shown()) {
             QCOMPARE(sheet.calculation.designFlow, calculation.designFlow);
-            QCOMPARE(sheet.pumpRow, 1);
-            QCOMPARE(sheet.tankRow, 1);
+            QCOMPARE(sheet.pumpCatalogRow, 1);
+            QCOMPARE(sheet.tankCatalogRow, 1);
         }
     }
 };
