@@ -1,6 +1,7 @@
 #include "qtprinting.h"
 
 #include "error.h"
+#include "othercore.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -73,7 +74,7 @@ void QtPrinting::startLoadingPrintSupport()
     QStringList folders;
     for (const QString &path : QCoreApplication::libraryPaths())
         folders << path + QStringLiteral("/printsupport");
-    loadingPrintSupport_ = std::async(std::launch::async, [folders] {
+    loadingPrintSupport_ = startOnOtherCore([folders] {
         for (const QString &folder : folders) {
             for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files))
                 QPluginLoader(file.absoluteFilePath()).load(); // stays loaded; Qt finds it so
