@@ -1,6 +1,10 @@
 #include "stretchedpicture.h"
 
+#include "othercore.h"
+
+#include <QFile>
 #include <QPainter>
+#include <QSvgRenderer>
 
 namespace quorvel {
 
@@ -14,19 +18,75 @@ StretchedPicture::StretchedPicture(const QString &file, QWidget *parent) : Stret
     setPicture(file);
 }
 
+StretchedPicture::~StretchedPicture() = default; // waits for the drawings under way
+
 void StretchedPicture::setPicture(const QString &file)
 {
     picture_ = file;
-    renderer_.load(file);
-    renderer_.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    QFile source(file);
+    svg_ = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+    drawings_.clear();
+    drawn_ = {};
     update();
+}
+
+QSize StretchedPicture::pictureSize() const
+{
+    return QSvgRenderer(svg_).defaultSize();
+}
+
+StretchedPicture::Frame StretchedPicture::frameFor(const QPoint &origin, qreal pixelRatio) const
+{
+    return {origin, size(), pixelRatio, palette().color(backgroundRole())};
+}
+
+StretchedPicture::Drawing StretchedPicture::draw(const QByteArray &picture, const Frame &frame)
+{
+    // The image shows exactly the pixels the picture drawn straight onto the device
+    // would: it is opaque on the colour the box shows through anyway, and drawn at the
+    // box's place on an image that starts where the device does (gradients depend on
+    // device coordinates to the last bit); only the box's part of it is kept.
+    const QRect box(frame.origin, frame.size);
+    QImage image(QSize(box.right() + 1, box.bottom() + 1) * frame.pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(frame.pixelRatio);
+    QPainter painter(&image);
+    painter.fillRect(box, frame.background);
+    painter.setClipRect(box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer renderer(picture);
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    renderer.render(&painter, QRectF(box));
+    painter.end();
+    QImage part = image.copy(QRect(box.topLeft() * frame.pixelRatio, box.size() * frame.pixelRatio));
+    part.setDevicePixelRatio(frame.pixelRatio);
+    return {frame, part};
+}
+
+void StretchedPicture::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (svg_.isEmpty() || size().isEmpty())
+        return;
+    const Frame frame = frameFor(mapTo(window(), QPoint()), devicePixelRatioF());
+    drawings_.push_back(startOnOtherCore([picture = svg_, frame] { return draw(picture, frame); }));
 }
 
 void StretchedPicture::paintEvent(QPaintEvent *)
 {
+    if (svg_.isEmpty())
+        return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer_.render(&painter, QRectF(rect()));
+    const QPointF origin = painter.deviceTransform().map(QPointF()) / painter.device()->devicePixelRatioF();
+    const Frame wanted = frameFor(origin.toPoint(), painter.device()->devicePixelRatioF());
+    if (!drawings_.empty()) {
+        Drawing newest = drawings_.back().get();
+        drawings_.clear();
+        if (newest.frame == wanted)
+            drawn_ = std::move(newest);
+    }
+    if (drawn_.frame != wanted)
+        drawn_ = draw(svg_, wanted);
+    painter.drawImage(QPointF(), drawn_.image);
 }
 
 } // namespace quorvel

@@ -1,12 +1,20 @@
 #pragma once
 
-#include <QSvgRenderer>
+#include <QColor>
+#include <QImage>
+#include <QPoint>
 #include <QWidget>
+
+#include <future>
+#include <vector>
 
 namespace quorvel {
 
 // A picture box that stretches a vector picture over its whole area, without
 // keeping the picture's proportions; drawn afresh at every size, so it stays sharp.
+// The picture is drawn into an image on the box's background colour. After a resize
+// that drawing starts at once on another core, so that while the window lays out and
+// paints its other parts the picture is being drawn beside them.
 class StretchedPicture : public QWidget {
     Q_OBJECT
     // The picture's file or resource path, so that forms can set it.
@@ -14,18 +22,41 @@ class StretchedPicture : public QWidget {
 public:
     explicit StretchedPicture(QWidget *parent = nullptr);
     explicit StretchedPicture(const QString &file, QWidget *parent = nullptr);
+    ~StretchedPicture() override;
 
     QString picture() const { return picture_; }
     void setPicture(const QString &file);
 
-    QSize pictureSize() const { return renderer_.defaultSize(); }
+    QSize pictureSize() const;
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // What a drawing is made for; a drawing for another size, pixel ratio or
+    // background is made again.
+    struct Frame {
+        QPoint origin; // the box's place on the device, in device-independent pixels
+        QSize size;
+        qreal pixelRatio = 1;
+        QColor background;
+        bool operator==(const Frame &) const = default;
+    };
+    struct Drawing {
+        Frame frame;
+        QImage image;
+    };
+    static Drawing draw(const QByteArray &picture, const Frame &frame);
+    Frame frameFor(const QPoint &origin, qreal pixelRatio) const;
+
     QString picture_;
-    QSvgRenderer renderer_;
+    QByteArray svg_;
+    Drawing drawn_;
+    // Under way on another core, one for each size the box took since it was last
+    // painted, the newest last. Made while the window still lays itself out, the
+    // older ones are dropped once done.
+    std::vector<std::future<Drawing>> drawings_;
 };
 
 } // namespace quorvel
