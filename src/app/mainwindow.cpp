@@ -13,6 +13,7 @@
 #include "numbers.h"
 #include "platform.h"
 #include "printerchoicedialog.h"
+#include "predrawnsvgicons.h"
 #include "pumpswindow.h"
 #include "reportexport.h"
 #include "sheetlayout.h"
@@ -102,10 +103,11 @@ MainWindow::MainWindow(Platform &platform, DataFolders &folders, Catalogs &catal
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Quorvel-DravenholtSystems"));
+    PredrawnSvgIcons toolbarIcons(toolbarPictureFiles(), toolbarIconSize, devicePixelRatioF());
     setFont(windowFont());
 
     buildMenus();
-    buildToolBar();
+    buildToolBar(toolbarIcons);
     buildPanels();
     bindTables();
     inputGrid_->setFocus(); // typing goes into the inputs from the start
@@ -163,7 +165,23 @@ void MainWindow::buildMenus()
     onTriggered(aboutAction, &MainWindow::showAbout);
 }
 
-void MainWindow::buildToolBar()
+QStringList MainWindow::toolbarPictureFiles()
+{
+    QStringList files;
+    for (const QString picture : {"open", "save", "print"})
+        files << toolbarPicture(picture) << toolbarPicture(picture, QIcon::Disabled);
+    for (const QString picture : {"pipes", "pump", "tank"})
+        files << toolbarPicture(picture);
+    return files;
+}
+
+QString MainWindow::toolbarPicture(const QString &name, QIcon::Mode mode)
+{
+    return mode == QIcon::Disabled ? QStringLiteral(":/toolbar/%1-disabled.svg").arg(name)
+                                   : QStringLiteral(":/toolbar/%1.svg").arg(name);
+}
+
+void MainWindow::buildToolBar(PredrawnSvgIcons &icons)
 {
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -171,22 +189,20 @@ void MainWindow::buildToolBar()
     toolBar->setFloatable(false);
     toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
     toolBar->setFixedHeight(29);
-    toolBar->setIconSize(QSize(16, 16));
+    toolBar->setIconSize(toolbarIconSize);
     toolBar->setContentsMargins(0, 0, 0, 0);
     toolBar->layout()->setSpacing(0);
     addToolBar(Qt::TopToolBarArea, toolBar);
 
-    auto button = [toolBar](const QString &name, const QString &hint, const QString &picture, bool greyed) {
+    auto button = [toolBar, &icons](const QString &name, const QString &hint, const QString &picture, bool greyed) {
         auto *b = new QToolButton(toolBar);
         b->setObjectName(name);
         b->setToolTip(hint);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus
         b->setFixedSize(23, 24);
-        QIcon icon(QStringLiteral(":/toolbar/%1.svg").arg(picture));
-        if (greyed)
-            icon.addFile(QStringLiteral(":/toolbar/%1-disabled.svg").arg(picture), QSize(), QIcon::Disabled);
-        b->setIcon(icon);
+        b->setIcon(icons.icon(toolbarPicture(picture),
+                              greyed ? toolbarPicture(picture, QIcon::Disabled) : QString()));
         toolBar->addWidget(b);
         return b;
     };

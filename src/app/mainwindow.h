@@ -24,6 +24,7 @@ class DesignChecksWindow;
 class FileDialog;
 class DiametersWindow;
 class GridWidget;
+class PredrawnSvgIcons;
 class PrinterChoiceDialog;
 class PumpsWindow;
 class StretchedPicture;
@@ -69,8 +70,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The toolbar's pictures: drawn while the window is made, at this size.
+    static constexpr QSize toolbarIconSize{16, 16};
+    static QStringList toolbarPictureFiles();
+    static QString toolbarPicture(const QString &name, QIcon::Mode mode = QIcon::Normal);
+
     void buildMenus();
-    void buildToolBar();
+    void buildToolBar(PredrawnSvgIcons &icons);
     void buildPanels();
     void bindTables();
     void createPrinterChoice();
