@@ -40,8 +40,13 @@ StretchedPicture::Frame StretchedPicture::frameFor(const QPoint &origin, qreal p
     return {origin, size(), pixelRatio, palette().color(backgroundRole())};
 }
 
-StretchedPicture::Drawing StretchedPicture::draw(const QByteArray &picture, const Frame &frame)
+StretchedPicture::Drawing StretchedPicture::draw(const QByteArray &picture, const Frame &frame,
+                                                 const std::atomic_bool *stop)
 {
+    QSvgRenderer renderer(picture);
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    if (stop && *stop)
+        return {};
     // The image shows exactly the pixels the picture drawn straight onto the device
     // would: it is opaque on the colour the box shows through anyway, and drawn at the
     // box's place on an image that starts where the device does (gradients depend on
@@ -53,8 +58,6 @@ StretchedPicture::Drawing StretchedPicture::draw(const QByteArray &picture, cons
     painter.fillRect(box, frame.background);
     painter.setClipRect(box);
     painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer renderer(picture);
-    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
     renderer.render(&painter, QRectF(box));
     painter.end();
     QImage part = image.copy(QRect(box.topLeft() * frame.pixelRatio, box.size() * frame.pixelRatio));
@@ -67,8 +70,13 @@ void StretchedPicture::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (svg_.isEmpty() || size().isEmpty())
         return;
+    for (PendingDrawing &older : drawings_)
+        *older.superseded = true;
     const Frame frame = frameFor(mapTo(window(), QPoint()), devicePixelRatioF());
-    drawings_.push_back(startOnOtherCore([picture = svg_, frame] { return draw(picture, frame); }));
+    auto superseded = std::make_shared<std::atomic_bool>(false);
+    drawings_.push_back({superseded, startOnOtherCore([picture = svg_, frame, superseded] {
+                             return draw(picture, frame, superseded.get());
+                         })});
 }
 
 void StretchedPicture::paintEvent(QPaintEvent *)
@@ -79,7 +87,7 @@ void StretchedPicture::paintEvent(QPaintEvent *)
     const QPointF origin = painter.deviceTransform().map(QPointF()) / painter.device()->devicePixelRatioF();
     const Frame wanted = frameFor(origin.toPoint(), painter.device()->devicePixelRatioF());
     if (!drawings_.empty()) {
-        Drawing newest = drawings_.back().get();
+        Drawing newest = drawings_.back().drawing.get();
         drawings_.clear();
         if (newest.frame == wanted)
             drawn_ = std::move(newest);

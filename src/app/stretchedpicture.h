@@ -5,7 +5,9 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <atomic>
 #include <future>
+#include <memory>
 #include <vector>
 
 namespace quorvel {
@@ -47,16 +49,21 @@ private:
         Frame frame;
         QImage image;
     };
-    static Drawing draw(const QByteArray &picture, const Frame &frame);
+    // Gives up, with no image, once stop is set (when given).
+    static Drawing draw(const QByteArray &picture, const Frame &frame, const std::atomic_bool *stop = nullptr);
     Frame frameFor(const QPoint &origin, qreal pixelRatio) const;
 
     QString picture_;
     QByteArray svg_;
     Drawing drawn_;
     // Under way on another core, one for each size the box took since it was last
-    // painted, the newest last. Made while the window still lays itself out, the
-    // older ones are dropped once done.
-    std::vector<std::future<Drawing>> drawings_;
+    // painted, the newest last. While the window still lays itself out the older
+    // ones are told to stop, and dropped once done.
+    struct PendingDrawing {
+        std::shared_ptr<std::atomic_bool> superseded;
+        std::future<Drawing> drawing;
+    };
+    std::vector<PendingDrawing> drawings_;
 };
 
 } // namespace quorvel
