@@ -122,6 +122,8 @@ private slots:
         table->setColWidth(0, 30);
         QCOMPARE(grid->verticalHeader()->width(), 30);
         QCOMPARE(grid->rowHeight(5), 30);
+        // The scrolling cells start right past the caption strips.
+        QCOMPARE(grid->viewport()->geometry().topLeft(), QPoint(30, 30) + grid->contentsRect().topLeft());
         QCOMPARE(current(), QStringLiteral("1,1"));
         QVERIFY(log.isEmpty());
         table->setRowCount(8);

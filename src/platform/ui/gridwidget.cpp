@@ -68,6 +68,15 @@ public:
         setSectionResizeMode(QHeaderView::Fixed);
     }
 
+    // The grid fixes the header's thickness (its fixed row's height, its fixed columns'
+    // width), and the view lays itself out by this hint's thickness. Qt's own hint
+    // would measure the section numbers, which these headers never show, at every
+    // change of the table: a good part of making a grid.
+    QSize sizeHint() const override
+    {
+        return orientation() == Qt::Horizontal ? QSize(length(), minimumHeight()) : QSize(minimumWidth(), length());
+    }
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
