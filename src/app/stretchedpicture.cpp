@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <cmath>
+
 namespace quorvel {
 
 StretchedPicture::StretchedPicture(QWidget *parent) : QWidget(parent)
@@ -27,6 +29,7 @@ void StretchedPicture::setPicture(const QString &file)
     svg_ = source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
     drawings_.clear();
     drawn_ = {};
+    straight_.reset();
     update();
 }
 
@@ -65,10 +68,15 @@ StretchedPicture::Drawing StretchedPicture::draw(const QByteArray &picture, cons
     return {frame, part};
 }
 
+bool StretchedPicture::drawnThroughImage(qreal pixelRatio)
+{
+    return pixelRatio == std::round(pixelRatio);
+}
+
 void StretchedPicture::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (svg_.isEmpty() || size().isEmpty())
+    if (svg_.isEmpty() || size().isEmpty() || !drawnThroughImage(devicePixelRatioF()))
         return;
     for (PendingDrawing &older : drawings_)
         *older.superseded = true;
@@ -84,8 +92,18 @@ void StretchedPicture::paintEvent(QPaintEvent *)
     if (svg_.isEmpty())
         return;
     QPainter painter(this);
-    const QPointF origin = painter.deviceTransform().map(QPointF()) / painter.device()->devicePixelRatioF();
-    const Frame wanted = frameFor(origin.toPoint(), painter.device()->devicePixelRatioF());
+    const qreal pixelRatio = painter.device()->devicePixelRatioF();
+    if (!drawnThroughImage(pixelRatio)) {
+        if (!straight_) {
+            straight_ = std::make_unique<QSvgRenderer>(svg_);
+            straight_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        straight_->render(&painter, QRectF(rect()));
+        return;
+    }
+    const QPointF origin = painter.deviceTransform().map(QPointF()) / pixelRatio;
+    const Frame wanted = frameFor(origin.toPoint(), pixelRatio);
     if (!drawings_.empty()) {
         Drawing newest = drawings_.back().drawing.get();
         drawings_.clear();

@@ -10,13 +10,16 @@
 #include <memory>
 #include <vector>
 
+class QSvgRenderer;
+
 namespace quorvel {
 
 // A picture box that stretches a vector picture over its whole area, without
 // keeping the picture's proportions; drawn afresh at every size, so it stays sharp.
 // The picture is drawn into an image on the box's background colour. After a resize
 // that drawing starts at once on another core, so that while the window lays out and
-// paints its other parts the picture is being drawn beside them.
+// paints its other parts the picture is being drawn beside them. At a fractional pixel
+// ratio, where an image cannot hold the same pixels, it is drawn straight onto the window.
 class StretchedPicture : public QWidget {
     Q_OBJECT
     // The picture's file or resource path, so that forms can set it.
@@ -52,6 +55,7 @@ private:
     // Gives up, with no image, once stop is set (when given).
     static Drawing draw(const QByteArray &picture, const Frame &frame, const std::atomic_bool *stop = nullptr);
     Frame frameFor(const QPoint &origin, qreal pixelRatio) const;
+    static bool drawnThroughImage(qreal pixelRatio);
 
     QString picture_;
     QByteArray svg_;
@@ -64,6 +68,7 @@ private:
         std::future<Drawing> drawing;
     };
     std::vector<PendingDrawing> drawings_;
+    std::unique_ptr<QSvgRenderer> straight_; // at fractional pixel ratios, made when first needed
 };
 
 } // namespace quorvel

@@ -30,7 +30,7 @@ private:
 };
 
 // A window holding the picture box at the given place, rendered at the screen's pixel
-// ratio (the test runs at two).
+// ratio (the test also runs at 1.25 and 2 times).
 template <typename Box>
 QImage windowWith(const QRect &place)
 {
