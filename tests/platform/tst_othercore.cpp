@@ -9,14 +9,6 @@ using namespace quorvel;
 
 namespace {
 
-cpu_set_t allowedCores()
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    sched_getaffinity(0, sizeof set, &set);
-    return set;
-}
-
 struct Where {
     int core;
     cpu_set_t allowed;
@@ -24,23 +16,9 @@ struct Where {
 
 Where here()
 {
-    return {currentCore(), allowedCores()};
-}
-
-struct Launch {
-    Where caller;
-    Where work; // as the work found itself when it began
-};
-
-// Starts work on another core from a thread limited to the given cores.
-Launch launchFrom(const cpu_set_t &cores)
-{
-    return std::async(std::launch::async, [&cores] {
-               pthread_setaffinity_np(pthread_self(), sizeof cores, &cores);
-               const Where caller = here();
-               return Launch{caller, startOnOtherCore(here).get()};
-           })
-        .get();
+    Where where{currentCore(), {}};
+    sched_getaffinity(0, sizeof where.allowed, &where.allowed);
+    return where;
 }
 
 } // namespace
@@ -48,34 +26,36 @@ Launch launchFrom(const cpu_set_t &cores)
 class OtherCoreTest : public QObject {
     Q_OBJECT
 private slots:
+    void workStartsOffTheCallersCore_data();
     void workStartsOffTheCallersCore();
-    void oneCoreStillRunsTheWork();
 };
+
+void OtherCoreTest::workStartsOffTheCallersCore_data()
+{
+    QTest::addColumn<bool>("oneCore"); // the caller may run on one core only
+    QTest::newRow("every core") << false;
+    QTest::newRow("one core") << true;
+}
 
 void OtherCoreTest::workStartsOffTheCallersCore()
 {
-    const cpu_set_t all = allowedCores();
-    if (CPU_COUNT(&all) < 2)
+    QFETCH(bool, oneCore);
+    cpu_set_t cores = here().allowed;
+    if (oneCore) {
+        const int first = [&] { int c = 0; while (!CPU_ISSET(c, &cores)) ++c; return c; }();
+        CPU_ZERO(&cores);
+        CPU_SET(first, &cores);
+    } else if (CPU_COUNT(&cores) < 2) {
         QSKIP("needs two cores");
-    const Launch launch = launchFrom(all);
-    QVERIFY(launch.work.core != launch.caller.core);
-    QVERIFY(CPU_EQUAL(&launch.work.allowed, &all)); // not tied to its new core
-}
-
-void OtherCoreTest::oneCoreStillRunsTheWork()
-{
-    const cpu_set_t all = allowedCores();
-    cpu_set_t one;
-    CPU_ZERO(&one);
-    for (int core = 0; core < CPU_SETSIZE; ++core) {
-        if (CPU_ISSET(core, &all)) {
-            CPU_SET(core, &one);
-            break;
-        }
     }
-    const Launch launch = launchFrom(one);
-    QCOMPARE(launch.work.core, launch.caller.core);
-    QVERIFY(CPU_EQUAL(&launch.work.allowed, &one));
+    // From a thread limited to those cores, so that the caller's core is known.
+    const auto [caller, work] = std::async(std::launch::async, [&cores] {
+                                    pthread_setaffinity_np(pthread_self(), sizeof cores, &cores);
+                                    const Where caller = here();
+                                    return std::pair(caller, startOnOtherCore(here).get());
+                                }).get();
+    QCOMPARE(work.core != caller.core, !oneCore);
+    QVERIFY(CPU_EQUAL(&work.allowed, &cores)); // not tied to its new core
 }
 
 QTEST_APPLESS_MAIN(OtherCoreTest)
