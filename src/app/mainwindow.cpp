@@ -24,6 +24,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -167,11 +168,10 @@ void MainWindow::buildMenus()
 
 QStringList MainWindow::toolbarPictureFiles()
 {
+    const QString folder = QStringLiteral(":/toolbar/");
     QStringList files;
-    for (const QString picture : {"open", "save", "print"})
-        files << toolbarPicture(picture) << toolbarPicture(picture, QIcon::Disabled);
-    for (const QString picture : {"pipes", "pump", "tank"})
-        files << toolbarPicture(picture);
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        files << folder + name;
     return files;
 }
 

@@ -70,7 +70,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The toolbar's pictures: drawn while the window is made, at this size.
+    // The toolbar's pictures (every one of its resource folder): drawn while the window
+    // is made, at this size.
     static constexpr QSize toolbarIconSize{16, 16};
     static QStringList toolbarPictureFiles();
     static QString toolbarPicture(const QString &name, QIcon::Mode mode = QIcon::Normal);
