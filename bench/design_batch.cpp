@@ -120,14 +120,6 @@ BatchRun designAll(const Catalogs &catalogs, const QString &sitesPath, const QSt
     return run;
 }
 
-// A pump and a tank type that every site can take: the calculation needs no more.
-class FixedPicks final : public CatalogPickers {
-public:
-    qint32 pickPump() override { return 3; }
-    void endPumpPick() override {}
-    qint32 pickTank() override { return 5; }
-};
-
 // The calculation alone on the same sites, read beforehand; seconds.
 double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &failed)
 {
@@ -141,7 +133,7 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
     CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
     CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
     ProjectState state; // no window: nothing follows it
-    FixedPicks picks;
+    FixedPicks picks(3, 5); // a pump and a tank type that every site can take
     const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
                                            catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
     failed = 0;

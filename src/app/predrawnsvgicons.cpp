@@ -8,18 +8,10 @@
 
 namespace quorvel {
 
-PredrawnSvgIcons::PredrawnSvgIcons(const QStringList &files, const QSize &size, qreal pixelRatio)
-    : deviceSize_(size * pixelRatio)
-{
-    drawing_ = startOnOtherCore([files, deviceSize = deviceSize_] {
-        QHash<QString, QImage> drawn;
-        for (const QString &file : files)
-            drawn.insert(file, drawnAsIcon(file, deviceSize));
-        return drawn;
-    });
-}
+namespace {
 
-QImage PredrawnSvgIcons::drawnAsIcon(const QString &file, const QSize &size)
+// A picture as Qt's SVG icon engine draws it for a pixmap of the given size.
+QImage drawnAsIcon(const QString &file, const QSize &size)
 {
     QSvgRenderer renderer(file);
     if (!renderer.isValid())
@@ -34,6 +26,19 @@ QImage PredrawnSvgIcons::drawnAsIcon(const QString &file, const QSize &size)
     QPainter painter(&image);
     renderer.render(&painter);
     return image;
+}
+
+} // namespace
+
+PredrawnSvgIcons::PredrawnSvgIcons(const QStringList &files, const QSize &size, qreal pixelRatio)
+    : deviceSize_(size * pixelRatio)
+{
+    drawing_ = startOnOtherCore([files, deviceSize = deviceSize_] {
+        QHash<QString, QImage> drawn;
+        for (const QString &file : files)
+            drawn.insert(file, drawnAsIcon(file, deviceSize));
+        return drawn;
+    });
 }
 
 QIcon PredrawnSvgIcons::icon(const QString &file, const QString &disabledFile)

@@ -22,9 +22,6 @@ public:
     // both among the files. Waits for the drawing.
     QIcon icon(const QString &file, const QString &disabledFile = {});
 
-    // A picture as Qt's SVG icon engine draws it for a pixmap of the given size.
-    static QImage drawnAsIcon(const QString &file, const QSize &size);
-
 private:
     QSize deviceSize_;
     std::future<QHash<QString, QImage>> drawing_;

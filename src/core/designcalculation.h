@@ -28,7 +28,7 @@ public:
 class FixedPicks final : public CatalogPickers {
 public:
     FixedPicks() = default;
-    FixedPicks(qint32 pumpRow, qint32 tankRow) : pump(pumpRow), tank(tankRow) {}
+    FixedPicks(qint32 pumpCatalogRow, qint32 tankCatalogRow) : pump(pumpCatalogRow), tank(tankCatalogRow) {}
     qint32 pump = 1;
     qint32 tank = 1;
     qint32 pickPump() override { return pump; }
