@@ -125,25 +125,18 @@ double calculateAll(const Catalogs &catalogs, const QString &sitesPath, int &fai
 {
     SitesFile file;
     file.load(sitesPath);
-    std::vector<SiteInputs> inputs;
+    std::vector<InputTexts> inputs;
     inputs.reserve(file.siteCount());
     for (int i = 0; i < file.siteCount(); ++i)
         inputs.push_back(file.site(i).inputs);
 
-    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
-    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
-    ProjectState state; // no window: nothing follows it
     FixedPicks picks(3, 5); // a pump and a tank type that every site can take
-    const DesignCalculation::Tables tables{inputTable,         resultTable,     catalogs.pipes,
-                                           catalogs.pipeCount, catalogs.pumps, catalogs.tanks};
     failed = 0;
     const auto start = Clock::now();
-    for (const SiteInputs &site : inputs) {
-        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
-            inputTable.setCell(valueColumn, row, site[row]);
+    for (const InputTexts &site : inputs) {
         DesignCalculation calculation;
         try {
-            calculation.run(tables, state, picks);
+            calculation.run(site, catalogs.tables(), picks);
         } catch (const Error &) {
             ++failed;
         }

@@ -6,6 +6,7 @@
 #include "designcheckswindow.h"
 #include "filedialog.h"
 #include "datafolders.h"
+#include "designfromsheet.h"
 #include "diameterswindow.h"
 #include "errorguard.h"
 #include "gridwidget.h"
@@ -75,14 +76,14 @@ class PicksFromWindows final : public CatalogPickers {
 public:
     PicksFromWindows(PumpsWindow &pumps, TanksWindow &tanks) : pumps_(pumps), tanks_(tanks) {}
 
-    qint32 pickPump() override
+    qint32 pickPump(const DesignRecord &) override
     {
         pumps_.setPicking(true);
         pumps_.exec();
         return pumps_.pickedRow();
     }
     void endPumpPick() override { pumps_.setPicking(false); }
-    qint32 pickTank() override
+    qint32 pickTank(const DesignRecord &) override
     {
         tanks_.exec();
         return tanks_.selectedRow();
@@ -411,23 +412,35 @@ void MainWindow::placeChecksSummary()
     checksSummary_->setGeometry(margin, okButton_->y(), std::max(0, okButton_->x() - 2 * margin), okButton_->height());
 }
 
-void MainWindow::showChecks()
+void MainWindow::showChecks(const DesignRecord &design)
 {
-    checks_ = checkSheet(sheet_.inputs, sheet_.results,
-                         {catalogs_.pipes, catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks});
-    if (checks_.shown())
-        checksSummary_->showChecks(checks_.checks);
-    else if (!checks_.unavailable.isEmpty())
-        checksSummary_->showUnavailable(checks_.unavailable);
-    exportReportAction_->setEnabled(checks_.shown());
-    exportEpanetAction_->setEnabled(checks_.shown());
+    shown_ = {design, assessDesign(design, catalogs_.pumps), {}};
+    checksSummary_->showChecks(shown_.assessment.checks);
+    exportReportAction_->setEnabled(true);
+    exportEpanetAction_->setEnabled(true);
     if (designChecksWindow_)
-        designChecksWindow_->setChecks(checks_.checks);
+        designChecksWindow_->setChecks(shown_.assessment.checks);
+}
+
+void MainWindow::showChecksOfSheet()
+{
+    DesignFromSheet rebuilt = designFromSheet(sheet_.inputs, sheet_.results, catalogs_.tables());
+    if (rebuilt.design) {
+        showChecks(*rebuilt.design);
+        return;
+    }
+    shown_ = {std::nullopt, {}, rebuilt.unavailable};
+    if (!shown_.unavailable.isEmpty())
+        checksSummary_->showUnavailable(shown_.unavailable);
+    exportReportAction_->setEnabled(false);
+    exportEpanetAction_->setEnabled(false);
+    if (designChecksWindow_)
+        designChecksWindow_->setChecks({});
 }
 
 void MainWindow::clearChecks()
 {
-    checks_ = {};
+    shown_ = {};
     checksSummary_->clear();
     exportReportAction_->setEnabled(false);
     exportEpanetAction_->setEnabled(false);
@@ -527,7 +540,7 @@ void MainWindow::newProject()
 void MainWindow::openProject()
 {
     if (projectFiles_.openProject())
-        showChecks();
+        showChecksOfSheet();
 }
 
 void MainWindow::saveProject()
@@ -560,19 +573,20 @@ void MainWindow::showTanks()
 void MainWindow::recheckAfterCatalogEdit()
 {
     // A rated duty or a description edited in the catalog changes what the checks say.
-    if (checks_.shown() || !checks_.unavailable.isEmpty())
-        showChecks();
+    if (shown_.checked() || !shown_.unavailable.isEmpty())
+        showChecksOfSheet();
 }
 
 void MainWindow::calculate()
 {
-    // The calculation marks the project modified and printable before it reads anything.
-    const DesignCalculation::Tables tables{sheet_.inputs,   sheet_.results,  catalogs_.pipes,
-                                           catalogs_.pipeCount, catalogs_.pumps, catalogs_.tanks};
+    // Print, Save as and Save come on before any input is read, so they stay on when
+    // the calculation then fails.
+    sheet_.state.setPrintable(true);
+    sheet_.state.setModified(true);
     PicksFromWindows picks(pumpsWindow(), tanksWindow());
     clearChecks(); // a run that stops part-way leaves none
-    calculation_.run(tables, sheet_.state, picks);
-    showChecks();
+    calculation_.run(InputTexts::fromTable(sheet_.inputs), catalogs_.tables(), picks, &sheet_.results);
+    showChecks(calculation_.design());
 }
 
 void MainWindow::showHelp()
@@ -587,7 +601,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showDesignChecks()
 {
-    designChecksWindow().setChecks(checks_.checks);
+    designChecksWindow().setChecks(shown_.assessment.checks);
     designChecksWindow().exec();
 }
 
@@ -607,20 +621,20 @@ QString MainWindow::askExportName(std::unique_ptr<FileDialog> &dialog, const QSt
 
 void MainWindow::exportDesignReport()
 {
-    if (!checks_.shown())
+    if (!shown_.checked())
         return;
     const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
     if (!path.isEmpty())
-        writeDesignReport(path, folders_.databaseDir, reportSite(sheet_, checks_, catalogs_));
+        writeDesignReport(path, folders_.databaseDir, reportSite(sheet_.projectName(), InputTexts::fromTable(sheet_.inputs), *shown_.design, shown_.assessment, catalogs_));
 }
 
 void MainWindow::exportEpanetNetwork()
 {
-    if (!checks_.shown())
+    if (!shown_.checked())
         return;
     const QString path = askExportName(epanetDialog_, tr("EPANET networks (*.inp)|*.inp"), QStringLiteral(".inp"));
     if (!path.isEmpty())
-        writeEpanetFile(path, reportSite(sheet_, checks_, catalogs_));
+        writeEpanetFile(path, reportSite(sheet_.projectName(), InputTexts::fromTable(sheet_.inputs), *shown_.design, shown_.assessment, catalogs_));
 }
 
 } // namespace quorvel

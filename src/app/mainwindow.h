@@ -1,9 +1,9 @@
 #pragma once
 
 #include "designcalculation.h"
+#include "designchecks.h"
 #include "projectfiles.h"
 #include "projectsheet.h"
-#include "sheetchecks.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -61,8 +61,16 @@ public:
     AboutDialog &aboutDialog();
     DesignChecksWindow &designChecksWindow();
 
-    // Test seam: the checks of the design shown (none while no checks are shown).
-    const SheetChecks &checks() const { return checks_; }
+    // The design the results show and its checks (none while no checks are shown).
+    struct ShownDesign {
+        std::optional<DesignRecord> design;
+        DesignAssessment assessment;
+        QString unavailable; // why complete results are not checked
+
+        bool checked() const { return design.has_value(); }
+    };
+    // Test seam: the design and checks shown.
+    const ShownDesign &shownDesign() const { return shown_; }
 
 protected:
     bool event(QEvent *event) override;
@@ -89,7 +97,10 @@ private:
 
     // The design checks: shown after a calculation that completes and after opening a
     // project whose results are complete; cleared by anything that makes them stale.
-    void showChecks();
+    // Open and a catalog edit have only the tables' texts to go on: the record is
+    // rebuilt from them.
+    void showChecks(const DesignRecord &design);
+    void showChecksOfSheet();
     void clearChecks();
     void recheckAfterCatalogEdit();
 
@@ -124,7 +135,7 @@ private:
     DesignCalculation calculation_;
     ProjectFiles projectFiles_;
     bool activated_ = false;
-    SheetChecks checks_;
+    ShownDesign shown_;
     std::unique_ptr<FileDialog> reportDialog_;
     std::unique_ptr<FileDialog> epanetDialog_;
 

@@ -6,9 +6,6 @@
 #include "epanetexport.h"
 #include "error.h"
 #include "files.h"
-#include "numbers.h"
-#include "projectsheet.h"
-#include "sheetchecks.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,32 +15,27 @@
 
 namespace quorvel {
 
-SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, const Catalogs &catalogs)
+SiteResult reportSite(const QString &projectName, const InputTexts &inputs, const DesignRecord &design,
+                      const DesignAssessment &assessment, const Catalogs &catalogs)
 {
     SiteResult result;
-    result.site.name = sheet.projectName().isEmpty() ? QCoreApplication::translate("quorvel::ReportExport", "Untitled project") : sheet.projectName();
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
-        result.site.inputs[row] = sheet.inputs.cell(valueColumn, row);
-    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
-        result.results[row] = sheet.results.cell(valueColumn, row);
-    result.pump = sheet.results.cell(descriptionColumn, ResultRow::Pump);
-    result.pumpCatalogRow = checks.pumpCatalogRow;
-    result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, checks.pumpCatalogRow);
-    result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, checks.pumpCatalogRow);
-    result.tank = sheet.results.cell(descriptionColumn, ResultRow::Tanks);
-    result.tankCatalogRow = checks.tankCatalogRow;
+    result.site.name = projectName.isEmpty() ? QCoreApplication::translate("quorvel::ReportExport", "Untitled project") : projectName;
+    result.site.inputs = inputs;
+    result.design = design;
+    result.results = resultTexts(design);
+    const qint32 pumpRow = design.pumpCatalogRow;
+    result.pump = pumpDescription(catalogs.pumps, pumpRow);
+    result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, pumpRow);
+    result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, pumpRow);
+    result.tank = tankDescription(catalogs.tanks, design.tankCatalogRow);
     // By gravity when the storage lies low enough; else the pump on its rated duty.
-    result.gravity = finiteNumber(sheet.results.cell(valueColumn, ResultRow::PumpingHead)).value_or(1) <= 0;
-    if (const auto duty = ratedDuty(catalogs.pumps, checks.pumpCatalogRow);
-        !result.gravity && duty && duty->flow > 0 && duty->head > 0)
+    result.gravity = design.results.pumpingHead <= 0;
+    if (const auto &duty = assessment.pumpDuty; !result.gravity && duty && duty->flow > 0 && duty->head > 0)
         result.pumpDuty = duty;
-    result.designFlow = checks.calculation.designFlow;
-    result.insideDiameter = checks.calculation.insideDiameter;
-    result.operatingPoint = operatingPointOf(result);
-    result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
-    result.gradient = checks.calculation.frictionLoss
-                    / double(parseNumber(sheet.inputs.cell(valueColumn, InputRow::PipelineLength))) * 1000;
-    for (const DesignCheck &check : checks.checks) {
+    result.operatingPoint = result.gravity    ? designOperatingPoint(design, std::nullopt)
+                          : result.pumpDuty ? assessment.operatingPoint
+                                            : std::nullopt;
+    for (const DesignCheck &check : assessment.checks) {
         if (!check.passed)
             result.warnings << check.message;
     }

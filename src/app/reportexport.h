@@ -1,17 +1,18 @@
 #pragma once
 
+#include "designchecks.h"
+#include "designrecord.h"
 #include "sitedesign.h"
 
 namespace quorvel {
 
-class ProjectSheet;
 struct Catalogs;
-struct SheetChecks;
 
 // The design the main window shows, as the design report draws a site: the project
-// name, the inputs, the results, the pump and tank rows they name, the flow and
-// pipe behind them and the failed checks as warnings.
-SiteResult reportSite(const ProjectSheet &sheet, const SheetChecks &checks, const Catalogs &catalogs);
+// name, the inputs as typed, the record with the pump and tank rows it names, and the
+// failed checks as warnings.
+SiteResult reportSite(const QString &projectName, const InputTexts &inputs, const DesignRecord &design,
+                      const DesignAssessment &assessment, const Catalogs &catalogs);
 
 // Writes the one-page design report of the site to a PDF file through a temporary
 // file that replaces the old one only when complete. Raises Error, naming the file,

@@ -1,5 +1,7 @@
 #include "designchecks.h"
 
+#include "catalogcolumns.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -11,7 +13,6 @@ namespace {
 
 constexpr double minimumDailyUsage = 15; // L/person/day, the humanitarian minimum
 constexpr double maximumPeoplePerTap = 250;
-constexpr double hoursPerDay = 24;
 
 TranslatableText plain(const QString &text)
 {
@@ -60,10 +61,42 @@ QString valueBesideLimit(double value, double limit)
     return QString::number(value, 'g', 15);
 }
 
-double flowVelocity(double designFlow, double insideDiameter)
+DesignCheckInput checkInput(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities,
+                            const std::optional<OperatingPoint> &pumpOperatingPoint)
 {
-    const double diameter = insideDiameter / 1000;
-    return diameter > 0 ? designFlow / 1000 / (M_PI / 4 * diameter * diameter) : 0;
+    // Checks never change a number; each reads what the calculation produced.
+    DesignCheckInput in;
+    in.dailyUsage = double(design.inputs.dailyUsage);
+    in.peoplePerTap = double(design.inputs.peoplePerTap);
+    in.designFlow = design.designFlow;
+    in.insideDiameter = design.insideDiameter;
+    in.pumpingHead = double(design.results.pumpingHead);
+    in.theoreticalStorage = double(design.results.theoreticalStorage);
+    in.actualStorage = double(design.results.actualStorage);
+    in.actualPumpingTime = double(design.results.actualPumpingTime);
+    in.pumpPicked = design.pumpCatalogRow != 0;
+    if (in.pumpPicked) {
+        if (const int flow = columnCaptioned(pumps, QStringLiteral("Flow")); flow >= 0)
+            in.ratedFlow = finiteNumber(pumps.cell(flow, design.pumpCatalogRow));
+        if (const int head = columnCaptioned(pumps, QStringLiteral("Head")); head >= 0)
+            in.ratedHead = finiteNumber(pumps.cell(head, design.pumpCatalogRow));
+    }
+    if (pumpOperatingPoint)
+        in.operatingFlow = pumpOperatingPoint->flow;
+    in.minVelocity = velocities.min;
+    in.maxVelocity = velocities.max;
+    return in;
+}
+
+DesignAssessment assessDesign(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities)
+{
+    DesignAssessment assessment;
+    assessment.pumpDuty = ratedDuty(pumps, design.pumpCatalogRow);
+    // Where the picked pump really runs on this pipeline, from its rated duty.
+    if (assessment.pumpDuty)
+        assessment.operatingPoint = designOperatingPoint(design, assessment.pumpDuty);
+    assessment.checks = designChecks(checkInput(design, pumps, velocities, assessment.operatingPoint));
+    return assessment;
 }
 
 DesignCheck operatingFlowCheck(double operatingFlow, double designFlow)

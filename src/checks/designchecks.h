@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designrecord.h"
+#include "operatingpoint.h"
 #include "translatable.h"
 
 #include <QList>
@@ -41,9 +43,6 @@ struct DesignCheckInput {
     double maxVelocity = 2.0;
 };
 
-// Flow velocity in the chosen pipe, m/s; 0 without a pipe.
-double flowVelocity(double designFlow, double insideDiameter);
-
 // The pump's operating flow against the design flow: below it the tank does not fill
 // in the pumping hours; beyond 1.5 times it the pump wants throttling or a smaller model.
 DesignCheck operatingFlowCheck(double operatingFlow, double designFlow);
@@ -53,6 +52,27 @@ DesignCheck operatingFlowCheck(double operatingFlow, double designFlow);
 // flow and head (when the catalog gives them), whether gravity would do, and its
 // operating flow (when known).
 QList<DesignCheck> designChecks(const DesignCheckInput &input);
+
+// The flow velocities a design is held to, m/s: below the lower one sediment
+// settles in the pipe, above the upper one the pipe wastes head and risks surge.
+struct VelocityRange {
+    double min = 0.5;
+    double max = 2.0;
+};
+
+// What the checks read of a design: the record and the picked pump's row of the pump
+// catalog (its rated flow and head columns), and where the pump runs on the pipeline.
+DesignCheckInput checkInput(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities,
+                            const std::optional<OperatingPoint> &pumpOperatingPoint);
+
+// A design's checks, with the picked pump's rated duty (when its row gives a flow
+// and a head) and that pump's operating point on the chosen pipe.
+struct DesignAssessment {
+    std::optional<PumpDuty> pumpDuty;
+    std::optional<OperatingPoint> operatingPoint;
+    QList<DesignCheck> checks;
+};
+DesignAssessment assessDesign(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities = {});
 
 // A value beside its limit with as many decimals as tell them apart (two at
 // least): "0.48" beside "0.5", "0.497" beside "0.5", never "0.50" beside "0.5".

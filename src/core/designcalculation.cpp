@@ -1,15 +1,13 @@
 #include "designcalculation.h"
 
-#include "numbers.h"
 #include "catalogcolumns.h"
+#include "numbers.h"
 #include "sheetlayout.h"
 
 namespace quorvel {
 
 // Every formula is evaluated left to right as written, in extended precision through
 // the checked operations, so that a fault stops the run at the step that caused it.
-// Each result cell is written as soon as its step completes: a run that stops
-// part-way leaves the later cells as an earlier run left them.
 
 namespace {
 
@@ -29,6 +27,13 @@ Extended hundredths(Extended value)
     return checked::divide(Extended(roundHalfEven(checked::multiply(value, 100))), 100);
 }
 
+// The value a result cell shows for a number: the later steps go on from the tank
+// count and the actual storage as shown.
+Extended asShown(Extended value)
+{
+    return parseNumber(formatNumber(value));
+}
+
 } // namespace
 
 Extended hazenWilliamsLoss(double flow, double insideDiameter, Extended length)
@@ -38,86 +43,96 @@ Extended hazenWilliamsLoss(double flow, double insideDiameter, Extended length)
     return checked::multiply(checked::divide(flowTerm, diameterTerm), length);
 }
 
-void DesignCalculation::run(const Tables &t, ProjectState &state, CatalogPickers &pickers)
+void DesignCalculation::run(const InputTexts &texts, const CatalogTables &t, CatalogPickers &pickers,
+                            CellTable *resultTable)
 {
-    // Set before any input is read, so that they stay set when the run fails.
-    state.setPrintable(true);
-    state.setModified(true);
+    DesignRecord &d = design_;
+    DesignInputs &in = d.inputs;
+    DesignResults &r = d.results;
+    in = {};
+    r = {};
+    d.lastResultRow = 0;
+    d.pumpCatalogRow = d.tankCatalogRow = 0;
 
-    const auto input = [&t](int row) { return parseNumber(t.inputs.cell(valueColumn, row)); };
-    const auto writeResult = [&t](int row, const QString &text) { t.results.setCell(valueColumn, row, text); };
-    const auto shownResult = [&t](int row) { return parseNumber(t.results.cell(valueColumn, row)); };
+    const auto read = [&texts](int row) { return parseNumber(texts[row]); };
+    const auto show = [&d, resultTable](int row) {
+        d.lastResultRow = row;
+        if (resultTable)
+            resultTable->setCell(valueColumn, row, resultText(d, row));
+    };
+    const auto describe = [resultTable](int row, const QString &text) {
+        if (resultTable)
+            resultTable->setCell(descriptionColumn, row, text);
+    };
 
-    const Extended usage = input(InputRow::DailyUsage);
-    const Extended population = input(InputRow::Population);
-    const Extended pumpingHours = input(InputRow::PumpingHours);
+    in.dailyUsage = read(InputRow::DailyUsage);
+    in.population = read(InputRow::Population);
+    in.pumpingHours = read(InputRow::PumpingHours);
 
     // Design flow: the day's demand spread over the pumping hours.
-    designFlow = checked::toDouble(checked::divide(checked::multiply(checked::divide(checked::multiply(usage, population), 86400), 24), pumpingHours));
+    d.designFlow = checked::toDouble(checked::divide(checked::multiply(checked::divide(checked::multiply(in.dailyUsage, in.population), 86400), 24), in.pumpingHours));
 
     // Economic diameter from the flow in cubic metres per hour.
-    economicDiameter = checked::toDouble(checked::multiply(checked::multiply(checked::squareRoot(checked::multiply(3.6L, designFlow)), inverseOf1016), millimetresPerInch));
+    d.economicDiameter = checked::toDouble(checked::multiply(checked::multiply(checked::squareRoot(checked::multiply(3.6L, d.designFlow)), inverseOf1016), millimetresPerInch));
 
     // Nearest inside diameter wins; ties keep the lower row; both diameters keep the
     // last chosen pipe when no row is chosen.
     double best = 1E10;
     for (qint32 i = 1; i <= t.pipeCount; ++i) {
         const Extended inside = parseNumber(t.pipes.cell(PipeColumn::Inside, i));
-        const double distance = checked::toDouble(checked::absolute(checked::subtract(economicDiameter, inside)));
+        const double distance = checked::toDouble(checked::absolute(checked::subtract(d.economicDiameter, inside)));
         if (best > distance) {
-            insideDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Inside, i)));
-            nominalDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Nominal, i)));
+            d.insideDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Inside, i)));
+            d.nominalDiameter = checked::toDouble(parseNumber(t.pipes.cell(PipeColumn::Nominal, i)));
+            d.pipeCatalogRow = i;
             best = distance;
         }
     }
 
-    writeResult(ResultRow::DesignFlow, formatNumber(checked::multiply(hundredths(designFlow), 60)));
-    writeResult(ResultRow::NominalDiameter, formatNumber(nominalDiameter));
+    r.flowPerMinute = checked::multiply(hundredths(d.designFlow), 60);
+    show(ResultRow::DesignFlow);
+    r.nominalDiameter = d.nominalDiameter;
+    show(ResultRow::NominalDiameter);
 
-    const Extended length = input(InputRow::PipelineLength);
+    in.pipelineLength = read(InputRow::PipelineLength);
 
-    frictionLoss = checked::toDouble(hazenWilliamsLoss(designFlow, insideDiameter, length));
-    writeResult(ResultRow::FrictionLoss, formatNumber(hundredths(frictionLoss)));
+    d.frictionLoss = checked::toDouble(hazenWilliamsLoss(d.designFlow, d.insideDiameter, in.pipelineLength));
+    r.frictionLoss = hundredths(d.frictionLoss);
+    show(ResultRow::FrictionLoss);
 
-    const Extended storageElevation = input(InputRow::StorageElevation);
-    const Extended sourceElevation = input(InputRow::SourceElevation);
-    const double pumpingHead = checked::toDouble(checked::add(checked::subtract(storageElevation, sourceElevation), frictionLoss));
-    writeResult(ResultRow::PumpingHead, formatNumber(hundredths(pumpingHead)));
+    in.storageElevation = read(InputRow::StorageElevation);
+    in.sourceElevation = read(InputRow::SourceElevation);
+    d.pumpingHead = checked::toDouble(checked::add(checked::subtract(in.storageElevation, in.sourceElevation), d.frictionLoss));
+    r.pumpingHead = hundredths(d.pumpingHead);
+    show(ResultRow::PumpingHead);
 
     // Theoretical storage: the water pumped in a day.
-    const Extended pumpingTime = input(InputRow::PumpingHours);
-    const double storage = checked::toDouble(checked::divide(checked::multiply(checked::multiply(designFlow, 3600), pumpingTime), 1000));
-    writeResult(ResultRow::TheoreticalStorage, formatNumber(Extended(roundHalfEven(storage))));
+    d.theoreticalStorage = checked::toDouble(checked::divide(checked::multiply(checked::multiply(d.designFlow, 3600), in.pumpingHours), 1000));
+    r.theoreticalStorage = roundHalfEven(d.theoreticalStorage);
+    show(ResultRow::TheoreticalStorage);
 
-    const qint32 pump = pickers.pickPump();
-    t.results.setCell(descriptionColumn, ResultRow::Pump,
-                      t.pumps.cell(PumpColumn::Name, pump) + QStringLiteral(" pump ")
-                          + t.pumps.cell(PumpColumn::Model, pump) + QStringLiteral(" model"));
-    writeResult(ResultRow::Pump, QStringLiteral("1"));
+    d.pumpCatalogRow = pickers.pickPump(d);
+    describe(ResultRow::Pump, pumpDescription(t.pumps, d.pumpCatalogRow));
+    show(ResultRow::Pump);
     pickers.endPumpPick();
 
-    const qint32 tank = pickers.pickTank();
-    t.results.setCell(descriptionColumn, ResultRow::Tanks,
-                      t.tanks.cell(TankColumn::Type, tank) + QStringLiteral(" Tank ")
-                          + t.tanks.cell(TankColumn::Volume, tank) + QStringLiteral(" M^3"));
+    d.tankCatalogRow = pickers.pickTank(d);
+    describe(ResultRow::Tanks, tankDescription(t.tanks, d.tankCatalogRow));
 
     // Number of tanks: nearest whole number, halves up (not rounded up).
-    const Extended capacity = parseNumber(t.tanks.cell(TankColumn::Volume, tank));
-    const Extended tankCount = roundHalfUp(checked::divide(Extended(roundHalfEven(storage)), capacity));
-    writeResult(ResultRow::Tanks, formatNumber(tankCount));
+    const Extended capacity = parseNumber(t.tanks.cell(TankColumn::Volume, d.tankCatalogRow));
+    r.tanks = asShown(roundHalfUp(checked::divide(Extended(r.theoreticalStorage), capacity)));
+    show(ResultRow::Tanks);
 
-    // Later steps read the written results back, as shown.
-    const Extended tanks = shownResult(ResultRow::Tanks);
-    const Extended actualStorage = checked::multiply(tanks, parseNumber(t.tanks.cell(TankColumn::Volume, tank)));
-    writeResult(ResultRow::ActualStorage, formatNumber(actualStorage));
+    r.actualStorage = asShown(checked::multiply(r.tanks, capacity));
+    show(ResultRow::ActualStorage);
 
-    const Extended actualPumpingTime =
-        hundredths(checked::divide(checked::divide(checked::multiply(shownResult(ResultRow::ActualStorage), 1000), designFlow), 3600));
-    writeResult(ResultRow::ActualPumpingTime, formatNumber(actualPumpingTime));
+    r.actualPumpingTime = hundredths(checked::divide(checked::divide(checked::multiply(r.actualStorage, 1000), d.designFlow), 3600));
+    show(ResultRow::ActualPumpingTime);
 
-    const Extended people = input(InputRow::Population);
-    const Extended peoplePerTap = input(InputRow::PeoplePerTap);
-    writeResult(ResultRow::TapstandKits, formatNumber(roundUp(checked::divide(checked::divide(people, 6), peoplePerTap))));
+    in.peoplePerTap = read(InputRow::PeoplePerTap);
+    r.tapstandKits = roundUp(checked::divide(checked::divide(in.population, 6), in.peoplePerTap));
+    show(ResultRow::TapstandKits);
 }
 
 } // namespace quorvel

@@ -74,7 +74,7 @@ QStringList operatingPointColumns(const SiteResult &r)
 
 QStringList hydraulicsOf(const SiteResult &r)
 {
-    return QStringList{twoDecimals(r, r.velocity), twoDecimals(r, r.gradient)} + operatingPointColumns(r);
+    return QStringList{twoDecimals(r, r.design.velocity()), twoDecimals(r, r.design.gradient())} + operatingPointColumns(r);
 }
 
 QStringList columnCaptions()
@@ -232,21 +232,21 @@ public:
     void write(const SiteResult &r) override
     {
         const bool designed = !r.failed();
-        const QByteArray pump = designed && r.pumpCatalogRow != 0
-            ? jsonObject({{"row", QByteArray::number(r.pumpCatalogRow)},
+        const QByteArray pump = designed && r.design.pumpCatalogRow != 0
+            ? jsonObject({{"row", QByteArray::number(r.design.pumpCatalogRow)},
                           {"model", jsonString(r.pumpModel)},
                           {"description", jsonString(r.pump)}})
             : QByteArray("null");
-        const QByteArray tank = designed && r.tankCatalogRow != 0
-            ? jsonObject({{"row", QByteArray::number(r.tankCatalogRow)}, {"description", jsonString(r.tank)}})
+        const QByteArray tank = designed && r.design.tankCatalogRow != 0
+            ? jsonObject({{"row", QByteArray::number(r.design.tankCatalogRow)}, {"description", jsonString(r.tank)}})
             : QByteArray("null");
         const QByteArray site = jsonObject({
             {"line", QByteArray::number(r.site.line)},
             {"site", jsonString(r.site.name)},
             {"inputs", jsonNamed(inputCaptions(), r.site.inputs.texts())},
             {"results", designed ? jsonNamed(resultCaptions(), r.results.texts()) : QByteArray("null")},
-            {"velocity", designed ? roundedJson(r.velocity) : QByteArray("null")},
-            {"gradient", designed ? roundedJson(r.gradient) : QByteArray("null")},
+            {"velocity", designed ? roundedJson(r.design.velocity()) : QByteArray("null")},
+            {"gradient", designed ? roundedJson(r.design.gradient()) : QByteArray("null")},
             {"operatingPoint", operatingPointJson(r)},
             {"pump", pump},
             {"tank", tank},

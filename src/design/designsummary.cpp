@@ -1,6 +1,5 @@
 #include "designsummary.h"
 
-#include "error.h"
 #include "numbers.h"
 #include "showntexts.h"
 
@@ -21,15 +20,6 @@ TranslatableText described(const QString &description)
     return {description, shownSheetText(description)};
 }
 
-double number(const QString &text)
-{
-    try {
-        return double(parseNumber(text));
-    } catch (const Error &) {
-        return 0;
-    }
-}
-
 } // namespace
 
 void DesignSummary::add(const SiteResult &r)
@@ -43,12 +33,12 @@ void DesignSummary::add(const SiteResult &r)
         ++gravity_;
     if (!r.pump.isEmpty())
         pumps_[r.pump] += 1;
-    tanks_[r.tank] += number(r.results[ResultRow::Tanks]);
-    kits_ += number(r.results[ResultRow::TapstandKits]);
-    pipeMetres_[number(r.results[ResultRow::NominalDiameter])] += number(r.site.inputs[InputRow::PipelineLength]);
-    const double people = number(r.site.inputs[InputRow::Population]);
-    people_ += people;
-    demand_ += people * number(r.site.inputs[InputRow::DailyUsage]) / 1000;
+    const DesignRecord &design = r.design;
+    tanks_[r.tank] += double(design.results.tanks);
+    kits_ += double(design.results.tapstandKits);
+    pipeMetres_[design.results.nominalDiameter] += double(design.inputs.pipelineLength);
+    people_ += double(design.inputs.population);
+    demand_ += design.inputs.dailyDemand();
 }
 
 QList<SummaryItem> DesignSummary::items() const

@@ -2,7 +2,6 @@
 
 #include "error.h"
 #include "files.h"
-#include "numbers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,17 +14,17 @@ namespace quorvel {
 
 NetworkDesign networkOf(const SiteResult &r)
 {
-    const auto input = [&r](int row) { return double(parseNumber(r.site.inputs[row])); };
+    const DesignRecord &design = r.design;
     NetworkDesign d;
     d.siteName = r.site.name;
-    d.sourceElevation = input(InputRow::SourceElevation);
-    d.storageElevation = input(InputRow::StorageElevation);
-    d.pipelineLength = input(InputRow::PipelineLength);
-    d.insideDiameter = r.insideDiameter;
-    d.nominalDiameter = double(parseNumber(r.results[ResultRow::NominalDiameter]));
-    d.dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
-    d.pumpingHours = input(InputRow::PumpingHours);
-    d.actualStorage = double(parseNumber(r.results[ResultRow::ActualStorage]));
+    d.sourceElevation = double(design.inputs.sourceElevation);
+    d.storageElevation = double(design.inputs.storageElevation);
+    d.pipelineLength = double(design.inputs.pipelineLength);
+    d.insideDiameter = design.insideDiameter;
+    d.nominalDiameter = design.results.nominalDiameter;
+    d.dailyDemand = design.inputs.dailyDemand();
+    d.pumpingHours = double(design.inputs.pumpingHours);
+    d.actualStorage = double(design.results.actualStorage);
     d.pump = r.pumpDuty;
     d.pumpDescription = r.pump;
     return d;

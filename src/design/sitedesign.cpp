@@ -1,9 +1,7 @@
 #include "sitedesign.h"
 
 #include "catalogcolumns.h"
-#include "projectstate.h"
 #include "designcalculation.h"
-#include "sheetchecks.h"
 #include "error.h"
 #include "numbers.h"
 
@@ -18,9 +16,6 @@ namespace quorvel {
 
 namespace {
 
-// A row past every stored one: its cells read empty.
-constexpr qint32 noRow = std::numeric_limits<qint32>::max();
-constexpr double hoursPerDay = 24;
 enum DefectTable { Pumps, Tanks };
 
 
@@ -86,7 +81,7 @@ TranslatableText rowDefect(const char *file, const CellTable &table, qint32 row,
 QStringList resultCaptions()
 {
     QStringList texts;
-    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+    for (int row = ResultTexts::firstRow; row <= ResultTexts::lastRow; ++row)
         texts << resultDescription(row);
     return texts;
 }
@@ -94,7 +89,7 @@ QStringList resultCaptions()
 QStringList resultUnits()
 {
     QStringList texts;
-    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+    for (int row = ResultTexts::firstRow; row <= ResultTexts::lastRow; ++row)
         texts << resultUnit(row);
     return texts;
 }
@@ -102,7 +97,7 @@ QStringList resultUnits()
 QStringList inputCaptions()
 {
     QStringList texts;
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row)
         texts << inputDescription(row);
     return texts;
 }
@@ -212,7 +207,7 @@ void SiteDesigner::nameTank()
                               .arg(QLatin1String(Catalogs::tanksFile), options_.tank, types.join(QStringLiteral(", "))));
 }
 
-qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
+qint32 SiteDesigner::choosePump(SiteResult &result, double designFlow, double pumpingHead) const
 {
     if (pumpingHead <= 0) {
         result.gravity = true;
@@ -233,7 +228,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
     qint32 best = 0;
     int candidates = 0;
     for (qint32 row = 1; row <= pumpCount_; ++row) {
-        if (rowDefects_[Pumps].contains(row) || rated(flowColumn_, row) < result.designFlow
+        if (rowDefects_[Pumps].contains(row) || rated(flowColumn_, row) < designFlow
             || rated(headColumn_, row) < head)
             continue;
         ++candidates;
@@ -242,7 +237,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, double pumpingHead) const
             best = row;
     }
     const TranslatableText duty = translatable("quorvel::SiteDesigner", "%1 L/s at %2 m (pumping head %3 m + %4 %)")
-                             .arg(shown(std::round(result.designFlow * 100) / 100), shown(std::round(head * 100) / 100),
+                             .arg(shown(std::round(designFlow * 100) / 100), shown(std::round(head * 100) / 100),
                                   shown(pumpingHead), shown(options_.headMargin * 100));
     if (best == 0)
         result.warnings << translatable("quorvel::SiteDesigner", "no catalog pump reaches %1").arg(duty);
@@ -294,11 +289,11 @@ namespace {
 // The calculation's picks, made by the designer's rules as the calculation asks.
 class RulePicks final : public CatalogPickers {
 public:
-    using Rule = std::function<qint32()>;
+    using Rule = std::function<qint32(const DesignRecord &)>;
     RulePicks(Rule pump, Rule tank) : pump_(std::move(pump)), tank_(std::move(tank)) {}
-    qint32 pickPump() override { return pump_(); }
+    qint32 pickPump(const DesignRecord &design) override { return pump_(design); }
     void endPumpPick() override {}
-    qint32 pickTank() override { return tank_(); }
+    qint32 pickTank(const DesignRecord &design) override { return tank_(design); }
 
 private:
     Rule pump_;
@@ -327,7 +322,7 @@ SiteResult SiteDesigner::design(const Site &site) const
 {
     SiteResult result;
     result.site = site;
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
         if (const TranslatableText fault = inputFault(row, site.inputs[row]); !fault.isEmpty()) {
             result.errorColumn = site.captions[row].isEmpty() ? inputDescription(row) : site.captions[row];
             result.error = site.inputs[row].trimmed().isEmpty() ? fault : translatable("quorvel::SiteDesigner", "%1 (got %2)").arg(fault, site.inputs[row]);
@@ -339,75 +334,44 @@ SiteResult SiteDesigner::design(const Site &site) const
         return result;
     }
 
-    CellTable inputTable(tableColumns, inputTableRows, inputFixedColumns);
-    CellTable resultTable(tableColumns, resultTableRows, resultFixedColumns);
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
-        inputTable.setCell(valueColumn, row, site.inputs[row]);
-    const auto shownResult = [&resultTable](int row) { return resultTable.cell(valueColumn, row); };
-
-    DesignCalculation calculation;
+    // The pump is picked once the first five results are known (a gravity site gets
+    // none: row 0), the tank once the pump is.
     RulePicks picks(
-        [&]() -> qint32 {
-            // Design flow and pumping head are written by the time the pump is picked.
-            const double pumpingHead = double(parseNumber(shownResult(ResultRow::PumpingHead)));
-            result.designFlow = calculation.designFlow;
-            result.pumpCatalogRow = choosePump(result, pumpingHead);
-            return result.pumpCatalogRow != 0 ? result.pumpCatalogRow : noRow;
+        [&](const DesignRecord &design) {
+            return choosePump(result, design.designFlow, double(design.results.pumpingHead));
         },
-        [&]() -> qint32 {
-            const qint64 storage = roundHalfEven(parseNumber(shownResult(ResultRow::TheoreticalStorage)));
-            return result.tankCatalogRow = chooseTank(result, storage);
-        });
-    ProjectState state; // no window: nothing follows it
-    const DesignCalculation::Tables tables{inputTable, resultTable,     pipes_,
-                                           pipeCount_, catalogs_.pumps, catalogs_.tanks};
+        [&](const DesignRecord &design) { return chooseTank(result, design.results.theoreticalStorage); });
+    DesignCalculation calculation;
     try {
-        calculation.run(tables, state, picks);
+        calculation.run(site.inputs, {pipes_, pipeCount_, catalogs_.pumps, catalogs_.tanks}, picks);
     } catch (const Error &e) {
         result.error = {e.message(), e.shownMessage()};
         result.warnings.clear();
         result.notes.clear();
+        result.design = calculation.design();
         return result;
     }
 
-    for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
-        result.results[row] = shownResult(row);
-    if (result.pumpCatalogRow != 0) {
-        result.pump = resultTable.cell(descriptionColumn, ResultRow::Pump);
-        result.pumpModel = catalogs_.pumps.cell(PumpColumn::Model, result.pumpCatalogRow);
-        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, result.pumpCatalogRow);
+    const DesignRecord &design = result.design = calculation.design();
+    result.results = resultTexts(design);
+    if (design.pumpCatalogRow != 0) {
+        result.pump = pumpDescription(catalogs_.pumps, design.pumpCatalogRow);
+        result.pumpModel = catalogs_.pumps.cell(PumpColumn::Model, design.pumpCatalogRow);
+        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, design.pumpCatalogRow);
     } else {
         result.results[ResultRow::Pump].clear(); // no pump: the pump cell stays empty
     }
-    result.tank = resultTable.cell(descriptionColumn, ResultRow::Tanks);
-    result.designFlow = calculation.designFlow;
-    result.insideDiameter = calculation.insideDiameter;
-    result.velocity = flowVelocity(result.designFlow, result.insideDiameter);
-    result.gradient = calculation.frictionLoss / double(parseNumber(site.inputs[InputRow::PipelineLength])) * 1000;
-    findOperatingPoint(result);
-    DesignCheckInput checked = checkInput(inputTable, resultTable, calculation, catalogs_.pumps, result.pumpCatalogRow);
-    checked.minVelocity = options_.minVelocity;
-    checked.maxVelocity = options_.maxVelocity;
-    for (const DesignCheck &check : designChecks(checked)) {
+    result.tank = tankDescription(catalogs_.tanks, design.tankCatalogRow);
+    DesignAssessment assessment = assessDesign(design, catalogs_.pumps, options_.velocities);
+    result.pumpDuty = assessment.pumpDuty;
+    // A gravity supply delivers what the fall drives through the pipe; a pump without
+    // a rated duty has no curve to run on.
+    result.operatingPoint = result.gravity ? designOperatingPoint(design, std::nullopt) : assessment.operatingPoint;
+    for (const DesignCheck &check : assessment.checks) {
         if (!check.passed)
             result.warnings << check.message;
     }
     return result;
-}
-
-void SiteDesigner::findOperatingPoint(SiteResult &result) const
-{
-    result.pumpDuty = ratedDuty(catalogs_.pumps, result.pumpCatalogRow);
-    result.operatingPoint = operatingPointOf(result);
-}
-
-std::optional<OperatingPoint> operatingPointOf(const SiteResult &result)
-{
-    // A pump without a rated duty has no curve to run on.
-    if (!result.gravity && !result.pumpDuty)
-        return std::nullopt;
-    return designOperatingPoint([&result](int row) { return double(parseNumber(result.site.inputs[row])); },
-                                result.insideDiameter, result.pumpDuty);
 }
 
 } // namespace quorvel

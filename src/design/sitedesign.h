@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalogfiles.h"
+#include "designchecks.h"
+#include "designrecord.h"
 #include "operatingpoint.h"
 #include "sheetlayout.h"
 #include "translatable.h"
@@ -10,7 +12,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include <array>
 #include <optional>
 
 namespace quorvel {
@@ -19,65 +20,29 @@ namespace quorvel {
 struct DesignOptions {
     QString pump;              // a pump row or model; empty: the least power that meets the duty
     QString tank;              // a tank row or type; empty: any type
-    double minVelocity = 0.5;  // m/s, below it sediment settles in the pipe
-    double maxVelocity = 2.0;  // m/s, above it the pipe wastes head and risks surge
+    VelocityRange velocities;  // m/s
     double headMargin = 0.10;  // share of the pumping head a chosen pump must reach beyond it
 };
-
-// The value column of one of the main window's tables, addressed by that table's
-// rows (InputRow::* or ResultRow::*), so inputs and results count alike.
-template <int LastRow>
-class ValueColumn {
-public:
-    static constexpr int firstRow = 1;
-    static constexpr int lastRow = LastRow;
-
-    ValueColumn() = default;
-    // The texts of rows 1.. in order; missing ones are empty, surplus ones dropped.
-    static ValueColumn fromTexts(const QStringList &texts)
-    {
-        ValueColumn column;
-        for (int row = firstRow; row <= lastRow; ++row)
-            column[row] = texts.value(row - firstRow);
-        return column;
-    }
-    // The texts of rows 1.. in order.
-    QStringList texts() const { return QStringList(texts_.begin() + firstRow, texts_.end()); }
-
-    const QString &operator[](int row) const { return texts_.at(row); }
-    QString &operator[](int row) { return texts_.at(row); }
-
-private:
-    std::array<QString, LastRow + 1> texts_; // row 0, the captions' row, stays empty
-};
-
-using SiteInputs = ValueColumn<InputRow::PeoplePerTap>;
-using SiteResults = ValueColumn<ResultRow::TapstandKits>;
 
 // One site as read: its line in the sites file, its name and its seven input texts.
 struct Site {
     int line = 0;
     QString name;
-    SiteInputs inputs;
-    SiteInputs captions; // each input's column caption in the sites file, for messages
+    InputTexts inputs;
+    InputTexts captions; // each input's column caption in the sites file, for messages
 };
 
-// One site designed: the main window's ten result texts and what was picked, or the
-// error that stopped it.
+// One site designed: the calculation's record, the main window's ten result texts
+// and what was picked, or the error that stopped it.
 struct SiteResult {
     Site site;
-    SiteResults results;      // the result table's value column; empty texts on error
+    DesignRecord design;      // complete unless the site failed; no pump row (0) without a pump
+    ResultTexts results;      // the result table's value column, from the record; empty texts on error
     QString pump;             // "<name> pump <model> model"; empty when no pump was chosen
     QString pumpModel;
-    qint32 pumpCatalogRow = 0; // 0 when none
     QString pumpPicture;      // the chosen pump's curve picture file name in the catalog
     bool gravity = false;     // the storage lies low enough for no pump
     QString tank;             // "<type> Tank <capacity> M^3"
-    qint32 tankCatalogRow = 0;
-    double insideDiameter = 0; // of the chosen pipe, mm
-    double designFlow = 0;     // L/s
-    double velocity = 0;       // m/s in the chosen pipe
-    double gradient = 0;       // hydraulic gradient, m of friction loss per km
     std::optional<PumpDuty> pumpDuty;             // the chosen pump's rated flow and head
     std::optional<OperatingPoint> operatingPoint; // with a rated pump, or by gravity
     // Notes, warnings and error are English in the CSV, JSON and network files and
@@ -125,9 +90,8 @@ private:
     void scanTanks();
     void namePump();
     void nameTank();
-    qint32 choosePump(SiteResult &result, double pumpingHead) const;
+    qint32 choosePump(SiteResult &result, double designFlow, double pumpingHead) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
-    void findOperatingPoint(SiteResult &result) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;
@@ -143,9 +107,5 @@ private:
     int powerColumn_ = -1;
     QStringList defects_;
 };
-
-// Where the site's pump (its rated duty) or gravity really delivers on its pipeline;
-// none without a rated duty or when the numbers do not hold.
-std::optional<OperatingPoint> operatingPointOf(const SiteResult &result);
 
 } // namespace quorvel

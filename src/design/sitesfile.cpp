@@ -169,7 +169,7 @@ void SitesFile::load(const QString &path, bool headerless)
 
     if (headerless) {
         nameColumn_ = 0;
-        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
+        for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
             inputColumns_[row] = row;
             captions_[row] = QString::fromLatin1(shortCaptions[row - 1]);
         }
@@ -187,7 +187,7 @@ void SitesFile::mapColumns(const QStringList &captions)
     for (int col = 0; col < captions.size(); ++col) {
         const QString caption = normalCaption(captions[col]);
         int found = -1;
-        for (int row = SiteInputs::firstRow; found < 0 && row <= SiteInputs::lastRow; ++row) {
+        for (int row = InputTexts::firstRow; found < 0 && row <= InputTexts::lastRow; ++row) {
             for (const QString &known : knownCaptions(row)) {
                 if (normalCaption(known) == caption)
                     found = row;
@@ -210,18 +210,18 @@ void SitesFile::mapColumns(const QStringList &captions)
     }
 
     QStringList missing;
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
         if (captions_[row].isEmpty())
             missing << QString::fromLatin1(shortCaptions[row - 1]);
     }
     QStringList expected;
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row)
         expected << QStringLiteral("%1 (%2)").arg(QLatin1String(shortCaptions[row - 1]),
                                                   QLatin1String(longCaptions[row - 1]));
     const QString expectation =
         QCoreApplication::translate("quorvel::SitesFile", "expected the captions Site and %1, in any order; a file without captions needs --no-header")
             .arg(expected.join(QStringLiteral(", ")));
-    if (missing.size() == SiteInputs::lastRow)
+    if (missing.size() == InputTexts::lastRow)
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: no known caption; %2").arg(name_, expectation));
     if (!missing.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: no column for %2; %3").arg(name_, missing.join(QStringLiteral(", ")), expectation));
@@ -245,7 +245,7 @@ Site SitesFile::site(int index) const
     site.line = record.line;
     site.name = texts.value(nameColumn_);
     site.captions = captions_;
-    for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row) {
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
         QString text = texts.value(inputColumns_[row]);
         if (decimalComma_)
             text.replace(u',', u'.');

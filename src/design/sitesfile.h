@@ -49,8 +49,8 @@ private:
     QChar delimiter_ = u',';
     bool decimalComma_ = false;
     int nameColumn_ = -1;
-    int inputColumns_[SiteInputs::lastRow + 1] = {};
-    SiteInputs captions_; // the file's caption of each input
+    int inputColumns_[InputTexts::lastRow + 1] = {};
+    InputTexts captions_; // the file's caption of each input
     QStringList notices_;
 };
 

@@ -4,7 +4,6 @@
 #include "designcalculation.h"
 #include "error.h"
 #include "numbers.h"
-#include "sheetlayout.h"
 
 #include <cmath>
 #include <limits>
@@ -59,14 +58,13 @@ std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row)
     return PumpDuty{double(*flow), double(*head)};
 }
 
-std::optional<OperatingPoint> designOperatingPoint(const std::function<double(int row)> &input,
-                                                   double insideDiameter, const std::optional<PumpDuty> &pump)
+std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, const std::optional<PumpDuty> &pump)
 {
+    const DesignInputs &in = design.inputs;
     try {
-        const SystemCurve system{input(InputRow::StorageElevation) - input(InputRow::SourceElevation), insideDiameter,
-                                 input(InputRow::PipelineLength)};
-        const double dailyDemand = input(InputRow::Population) * input(InputRow::DailyUsage) / 1000;
-        return operatingPoint(system, pump, dailyDemand);
+        const SystemCurve system{double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
+                                 double(in.pipelineLength)};
+        return operatingPoint(system, pump, in.dailyDemand());
     } catch (const Error &) {
         // A flow beyond what the numbers hold: no operating point, the design stands.
         return std::nullopt;

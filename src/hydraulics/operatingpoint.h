@@ -1,13 +1,12 @@
 #pragma once
 
+#include "designrecord.h"
+
 #include <QtGlobal>
 
-#include <functional>
 #include <optional>
 
 namespace quorvel {
-
-class CellTable;
 
 // A pump's rated duty as its catalog row gives it.
 struct PumpDuty {
@@ -45,9 +44,8 @@ OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<Pum
 // A catalog pump's rated duty: its "Flow" and "Head" columns, when both hold numbers.
 std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row);
 
-// The operating point of a design: its inputs by row (InputRow) as numbers, the chosen
-// pipe's inside diameter and the pump (none: gravity). None when the numbers do not hold.
-std::optional<OperatingPoint> designOperatingPoint(const std::function<double(int row)> &input,
-                                                   double insideDiameter, const std::optional<PumpDuty> &pump);
+// The operating point of a design on its chosen pipe with the given pump (none:
+// gravity). None when the numbers do not hold.
+std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, const std::optional<PumpDuty> &pump);
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "celltable.h"
+#include "designrecord.h"
 #include "linelist.h"
 
 #include <QByteArray>
@@ -44,6 +45,9 @@ struct Catalogs {
     CellTable tanks{4, 15};
     qint32 pipeCount = 0; // lines of the pipe catalog minus its caption line
     qint32 tankCount = 0; // lines of the tank catalog minus its caption line
+
+    // The tables as a design is worked from them.
+    CatalogTables tables() const { return {pipes, pipeCount, pumps, tanks}; }
 
     // Why the pump or tank file was not read by load() (empty when it was, or before
     // any load): the file could not be read, an earlier catalog stopped the load, or

@@ -199,10 +199,7 @@ void TestCaptionsFit::resultDescriptionsOfShippedPumpsAndTanks()
     inputs.setCell(valueColumn, InputRow::Population, QStringLiteral("5000"));
 
     Catalogs &catalogs = app->catalogs();
-    const DesignCalculation::Tables tables{inputs, *resultGrid.table(), catalogs.pipes, catalogs.pipeCount,
-                                           catalogs.pumps, catalogs.tanks};
     FixedPicks picks;
-    ProjectState state;
     QStringList cut;
     int pumpRows = 0;
     while (!catalogs.pumps.cell(PumpColumn::Model, pumpRows + 1).isEmpty())
@@ -212,7 +209,7 @@ void TestCaptionsFit::resultDescriptionsOfShippedPumpsAndTanks()
     for (int row = 1; row <= qMax(pumpRows, tankRows); ++row) {
         picks.pump = qMin(row, pumpRows);
         picks.tank = qMin(row, tankRows);
-        DesignCalculation().run(tables, state, picks);
+        DesignCalculation().run(InputTexts::fromTable(inputs), catalogs.tables(), picks, resultGrid.table());
         cut += cutCells(resultGrid, main.objectName());
     }
     cut.removeDuplicates();

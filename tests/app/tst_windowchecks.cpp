@@ -220,7 +220,7 @@ private slots:
         }
         QVERIFY(!summary().isVisible());
         QVERIFY(!exportAction().isEnabled());
-        QVERIFY(window().checks().checks.isEmpty());
+        QVERIFY(window().shownDesign().assessment.checks.isEmpty());
     }
 
     // A rated head edited in the pumps window changes what the checks say at once.

@@ -132,12 +132,7 @@ private slots:
         lines[23] = "23,DN150,6,40,154.1";
         const qint32 pipeCount = loadPipes(lines);
 
-        ProjectState state;
-        struct Pickers : CatalogPickers {
-            qint32 pickPump() override { return 1; }
-            void endPumpPick() override {}
-            qint32 pickTank() override { return 1; }
-        } pickers;
+        FixedPicks pickers(1, 1);
         CellTable inputs(3, 8, 2), results(3, 11, 1), pumps(7, 100), tanks(4, 15);
         const char *values[] = {"1000", "100", "150", "5000", "4", "25", "250"};
         for (int r = 1; r <= 7; ++r)
@@ -145,7 +140,7 @@ private slots:
         tanks.setCell(1, 1, "Onion");
         tanks.setCell(2, 1, "10");
         DesignCalculation calc;
-        calc.run({inputs, results, table(), pipeCount, pumps, tanks}, state, pickers);
+        calc.run(InputTexts::fromTable(inputs), {table(), pipeCount, pumps, tanks}, pickers, &results);
         QCOMPARE(results.cell(2, 2), QStringLiteral("6"));
         QCOMPARE(results.cell(2, 3), QStringLiteral("1.56"));
     }

@@ -2,7 +2,8 @@
 // the checks of a design held in the main window's tables.
 #include "designchecks.h"
 #include "numbers.h"
-#include "sheetchecks.h"
+#include "designcalculation.h"
+#include "designfromsheet.h"
 #include "sheetlayout.h"
 
 #include <QTest>
@@ -208,10 +209,9 @@ private slots:
         const QStringList values{"1000", "100", "150", "5000", "8", "25", "250"};
         for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row)
             inputs.setCell(valueColumn, row, values[row - 1]);
-        ProjectState state;
         FixedPicks picks(1, 1);
         DesignCalculation calculation;
-        calculation.run({inputs, results, catalogs.pipes, 2, catalogs.pumps, catalogs.tanks}, state, picks);
+        calculation.run(InputTexts::fromTable(inputs), catalogs.tables(), picks, &results);
 
         if (change == "no kits")
             results.setCell(valueColumn, ResultRow::TapstandKits, {});
@@ -222,13 +222,14 @@ private slots:
         else if (change == "pipe")
             catalogs.pipes.setCell(4, 2, "80");
 
-        const SheetChecks sheet = checkSheet(inputs, results, catalogs.tables());
-        QTEST(int(sheet.checks.size()), "checks");
+        const DesignFromSheet sheet = designFromSheet(inputs, results, catalogs.tables());
+        const int checks = sheet.design ? int(assessDesign(*sheet.design, catalogs.pumps).checks.size()) : 0;
+        QTEST(checks, "checks");
         QTEST(sheet.unavailable, "unavailable");
-        if (sheet.shown()) {
-            QCOMPARE(sheet.calculation.designFlow, calculation.designFlow);
-            QCOMPARE(sheet.pumpCatalogRow, 1);
-            QCOMPARE(sheet.tankCatalogRow, 1);
+        if (sheet.design) {
+            QCOMPARE(sheet.design->designFlow, calculation.design().designFlow);
+            QCOMPARE(sheet.design->pumpCatalogRow, 1);
+            QCOMPARE(sheet.design->tankCatalogRow, 1);
         }
     }
 };

@@ -19,8 +19,8 @@ namespace {
 SiteResult designedSite()
 {
     SiteResult r;
-    r.site = {3, "Kibera North", SiteInputs::fromTexts({"1200", "310", "365", "4500", "8", "12", "150"}), {}};
-    r.results = SiteResults::fromTexts({"61.73", "3.25", "14.81", "52.06", "120.4", "1.07", "2.01", "150.2", "7.92", "12.66"});
+    r.site = {3, "Kibera North", InputTexts::fromTexts({"1200", "310", "365", "4500", "8", "12", "150"}), {}};
+    r.results = ResultTexts::fromTexts({"61.73", "3.25", "14.81", "52.06", "120.4", "1.07", "2.01", "150.2", "7.92", "12.66"});
     r.pump = "Acme pump SM4-08 model";
     r.pumpPicture = "curve.bmp";
     r.tank = "Ferro-cement Tank 50 M^3";
@@ -32,7 +32,7 @@ SiteResult designedSite()
 SiteResult failedSite()
 {
     SiteResult r;
-    r.site = {9, QString(), SiteInputs::fromTexts({"800", "abc", "40", "900", "6", "20", "100"}), {}};
+    r.site = {9, QString(), InputTexts::fromTexts({"800", "abc", "40", "900", "6", "20", "100"}), {}};
     r.error = TranslatableText::plain("Water source elevation is not a number");
     return r;
 }

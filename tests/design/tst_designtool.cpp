@@ -160,7 +160,7 @@ private slots:
         fillCatalogs(catalogs, tanks);
         DesignOptions options;
         options.pump = pump;
-        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", SiteInputs::fromTexts(inputs), {}});
+        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "x", InputTexts::fromTexts(inputs), {}});
         QCOMPARE(r.error.english, QString());
         QTEST(r.pump, "expectedPump");
         QCOMPARE(r.results[ResultRow::Pump], r.pump.isEmpty() ? QString() : QStringLiteral("1"));

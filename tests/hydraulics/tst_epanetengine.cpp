@@ -93,11 +93,11 @@ private slots:
         fillCatalogs(catalogs);
         DesignOptions options;
         options.pump = pump;
-        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "Test site", SiteInputs::fromTexts(inputs), {}});
+        const SiteResult r = SiteDesigner(catalogs, options).design(Site{2, "Test site", InputTexts::fromTexts(inputs), {}});
         QCOMPARE(r.error.english, QString());
         QCOMPARE(r.gravity, pump.isEmpty());
         QVERIFY(r.operatingPoint);
-        QCOMPARE(r.operatingPoint->flow >= r.designFlow, holds);
+        QCOMPARE(r.operatingPoint->flow >= r.design.designFlow, holds);
 
         QTemporaryDir dir;
         const QString network = EpanetExport(dir.path(), {}).write(r);
@@ -131,7 +131,7 @@ private slots:
         // calculation's (1743.811 in inches, 1.85 and 4.87) differ only in their
         // constants.
         const double length = inputs[0].toDouble();
-        const double loss = double(hazenWilliamsLoss(flow, r.insideDiameter, length));
+        const double loss = double(hazenWilliamsLoss(flow, r.design.insideDiameter, length));
         QVERIFY2(within(run["pipelineHeadloss"].toDouble(), loss, 0.02),
                  qPrintable(QStringLiteral("EPANET %1 m, Quorvel %2 m").arg(run["pipelineHeadloss"].toDouble()).arg(loss)));
 

@@ -113,10 +113,10 @@ private slots:
         EpanetExport networks(dir.filePath("out/nets"), {dir.filePath("out/nets/CAMP-3.inp")});
         SiteResult designed;
         designed.gravity = true;
-        designed.site.inputs = SiteInputs::fromTexts({"1000", "150", "100", "500", "4", "20", "250"});
-        designed.results[ResultRow::NominalDiameter] = "2";
-        designed.results[ResultRow::ActualStorage] = "10";
-        designed.insideDiameter = 52.5;
+        designed.design.inputs = {1000, 150, 100, 500, 4, 20, 250};
+        designed.design.results.nominalDiameter = 2;
+        designed.design.results.actualStorage = 10;
+        designed.design.insideDiameter = 52.5;
         QStringList written;
         for (const char *name : {"Camp", "camp", "CAMP", "Camp"}) {
             designed.site.name = QString::fromLatin1(name);

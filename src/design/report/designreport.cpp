@@ -175,7 +175,7 @@ private:
     {
         double y = drawHeading(column_.left(), column_.top(), QCoreApplication::translate("quorvel::DesignReport", "Inputs"));
         QList<std::array<QString, 3>> inputRows;
-        for (int row = SiteInputs::firstRow; row <= SiteInputs::lastRow; ++row)
+        for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row)
             inputRows.append({shownSheetText(inputDescription(row)), result_.site.inputs[row],
                               shownSheetText(inputUnit(row))});
         y = drawTable(y, inputRows) + mm(sectionGapMm);
@@ -187,7 +187,7 @@ private:
         } else {
             y = drawHeading(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Results"));
             QList<std::array<QString, 3>> resultRows;
-            for (int row = SiteResults::firstRow; row <= SiteResults::lastRow; ++row)
+            for (int row = ResultTexts::firstRow; row <= ResultTexts::lastRow; ++row)
                 resultRows.append({shownSheetText(resultDescription(row)), result_.results[row],
                                    shownSheetText(resultUnit(row))});
             y = drawTable(y, resultRows) + mm(1.5);
@@ -201,7 +201,7 @@ private:
             y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Tank: %1").arg(shownSheetText(result_.tank)));
             y = drawWrapped(column_.left(), y,
                             QCoreApplication::translate("quorvel::DesignReport", "Flow velocity %1 m/s, hydraulic gradient %2 m/km")
-                                .arg(QString::number(result_.velocity, 'f', 2), QString::number(result_.gradient, 'f', 2)));
+                                .arg(QString::number(result_.design.velocity(), 'f', 2), QString::number(result_.design.gradient(), 'f', 2)));
             for (const QString &note : shownTexts(result_.notes))
                 y = drawWrapped(column_.left(), y, note);
             y += mm(sectionGapMm);

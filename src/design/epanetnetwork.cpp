@@ -1,5 +1,6 @@
 #include "epanetnetwork.h"
 
+#include "designrecord.h"
 #include "linelist.h"
 
 #include <cmath>
@@ -23,7 +24,6 @@ constexpr double roughness = 140;
 // The run: one day from the pump's start at 06:00, hydraulics every 5 minutes,
 // the demand pattern and the report by the hour.
 constexpr int startHour = 6;
-constexpr int hoursPerDay = 24;
 
 QString number(double value)
 {
