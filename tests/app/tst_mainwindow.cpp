@@ -13,6 +13,7 @@
 #include "stretchedpicture.h"
 #include "tankswindow.h"
 #include "support/children.h"
+#include "support/workedexample.h"
 #include "support/fakefiledialogs.h"
 #include "support/fakeknownfolders.h"
 #include "support/fakemessageboxes.h"
@@ -597,7 +598,7 @@ private slots:
         QStringList results;
         for (int row = 1; row <= 10; ++row)
             results << resultGrid()->model()->index(row, valueColumn).data().toString();
-        QCOMPARE(results, (QStringList{"520.8", "6", "1.56", "51.56", "125", "1", "13", "130", "4.16", "4"}));
+        QCOMPARE(results, WorkedExample::results);
         QCOMPARE(main().sheet().results.cell(descriptionColumn, ResultRow::Pump),
                  QStringLiteral("Engine pump PE-50 model"));
         QCOMPARE(main().sheet().results.cell(descriptionColumn, ResultRow::Tanks),

@@ -5,8 +5,8 @@
 #include "gridwidget.h"
 #include "platform.h"
 #include "support/fakemessageboxes.h"
-#include "projectstate.h"
 #include "support/modal.h"
+#include "support/workedexample.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -133,16 +133,12 @@ private slots:
         const qint32 pipeCount = loadPipes(lines);
 
         FixedPicks pickers(1, 1);
-        CellTable inputs(3, 8, 2), results(3, 11, 1), pumps(7, 100), tanks(4, 15);
-        const char *values[] = {"1000", "100", "150", "5000", "4", "25", "250"};
-        for (int r = 1; r <= 7; ++r)
-            inputs.setCell(2, r, values[r - 1]);
-        tanks.setCell(1, 1, "Onion");
-        tanks.setCell(2, 1, "10");
+        const SmallCatalogs small;
+        CellTable inputs(3, 8, 2), results(3, 11, 1);
+        setWorkedExampleInputs(inputs);
         DesignCalculation calc;
-        calc.run(InputTexts::fromTable(inputs), {table(), pipeCount, pumps, tanks}, pickers, &results);
-        QCOMPARE(results.cell(2, 2), QStringLiteral("6"));
-        QCOMPARE(results.cell(2, 3), QStringLiteral("1.56"));
+        calc.run(InputTexts::fromTable(inputs), {table(), pipeCount, small.pumps, small.tanks}, pickers, &results);
+        QCOMPARE(ResultTexts::fromTable(results).texts(), WorkedExample::results);
     }
 
     void typingChangesNothing()

@@ -5,6 +5,7 @@
 #include "designcalculation.h"
 #include "designfromsheet.h"
 #include "sheetlayout.h"
+#include "support/workedexample.h"
 
 #include <QTest>
 
@@ -33,28 +34,6 @@ DesignCheckInput soundDesign()
     in.ratedHead = 40;
     return in;
 }
-
-// Small catalogs: two pipes, one pump with its rated duty, one tank type.
-struct SmallCatalogs {
-    CellTable pipes{5, 3};
-    CellTable pumps{7, 2};
-    CellTable tanks{4, 2};
-    SmallCatalogs()
-    {
-        const QStringList pumpCaptions{"No", "Pump", "Model", "Flow (L/s)", "Head (m)", "Power (kW)", "Curve"};
-        for (int col = 0; col < 7; ++col)
-            pumps.setCell(col, 0, pumpCaptions[col]);
-        for (const auto &[col, text] : {std::pair{1, "Big"}, {2, "B-1"}, {3, "20"}, {4, "80"}})
-            pumps.setCell(col, 1, text);
-        pipes.setCell(2, 1, "2");
-        pipes.setCell(4, 1, "52.5");
-        pipes.setCell(2, 2, "4");
-        pipes.setCell(4, 2, "102.3");
-        tanks.setCell(1, 1, "Onion");
-        tanks.setCell(2, 1, "10");
-    }
-    CatalogTables tables() const { return {pipes, 2, pumps, tanks}; }
-};
 
 } // namespace
 
@@ -195,7 +174,7 @@ private slots:
         QTest::addColumn<QString>("unavailable");
         QTest::newRow("as calculated") << "" << 9 << ""; // the operating flow too
         QTest::newRow("results cut short") << "no kits" << 0 << "";
-        QTest::newRow("pump gone") << "pump" << 0 << "No checks: the pump catalog no longer holds \"Big pump B-1 model\"";
+        QTest::newRow("pump gone") << "pump" << 0 << "No checks: the pump catalog no longer holds \"Engine pump HX-50 model\"";
         QTest::newRow("tank gone") << "tank" << 0 << "No checks: the tanks catalog no longer holds \"Onion Tank 10 M^3\"";
         QTest::newRow("pipe changed")
             << "pipe" << 0 << "No checks: the results no longer follow from the catalogs; calculate again";
@@ -206,9 +185,7 @@ private slots:
         SmallCatalogs catalogs;
         CellTable inputs(tableColumns, inputTableRows, inputFixedColumns);
         CellTable results(tableColumns, resultTableRows, resultFixedColumns);
-        const QStringList values{"1000", "100", "150", "5000", "8", "25", "250"};
-        for (int row = InputRow::PipelineLength; row <= InputRow::PeoplePerTap; ++row)
-            inputs.setCell(valueColumn, row, values[row - 1]);
+        setWorkedExampleInputs(inputs);
         FixedPicks picks(1, 1);
         DesignCalculation calculation;
         calculation.run(InputTexts::fromTable(inputs), catalogs.tables(), picks, &results);
@@ -216,11 +193,11 @@ private slots:
         if (change == "no kits")
             results.setCell(valueColumn, ResultRow::TapstandKits, {});
         else if (change == "pump")
-            catalogs.pumps.setCell(2, 1, "B-2");
+            catalogs.pumps.setCell(2, 1, "HX-60");
         else if (change == "tank")
             catalogs.tanks.setCell(2, 1, "15");
         else if (change == "pipe")
-            catalogs.pipes.setCell(4, 2, "80");
+            catalogs.pipes.setCell(4, 4, "150");
 
         const DesignFromSheet sheet = designFromSheet(inputs, results, catalogs.tables());
         const int checks = sheet.design ? int(assessDesign(*sheet.design, catalogs.pumps).checks.size()) : 0;

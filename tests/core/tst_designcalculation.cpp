@@ -2,6 +2,7 @@
 #include "error.h"
 #include "numbers.h"
 #include "projectsheet.h"
+#include "support/workedexample.h"
 
 #include <QTest>
 
@@ -45,22 +46,17 @@ private:
     qint32 lastPumpPick_ = 0;
 };
 
+// The worked example's inputs, each open to change.
 struct Inputs {
-    QString L = "1000", Zw = "100", Zt = "150", P = "5000", T = "4", U = "25", K = "250";
-};
-
-struct Pipe {
-    QString nominal;
-    QString inside;
+    QString L = WorkedExample::inputs[0], Zw = WorkedExample::inputs[1], Zt = WorkedExample::inputs[2],
+            P = WorkedExample::inputs[3], T = WorkedExample::inputs[4], U = WorkedExample::inputs[5],
+            K = WorkedExample::inputs[6];
 };
 
 // The main window's tables and the catalog tables as the calculation sees them.
 struct Sheet {
     ProjectSheet project;
-    CellTable diameters{5, 20};
-    CellTable pumps{7, 100};
-    CellTable tanks{4, 15};
-    qint32 pipeCount = 0; // pipe rows of the catalog
+    SmallCatalogs catalogs;
     FakePickers pickers;
     DesignCalculation calc;
 
@@ -68,17 +64,6 @@ struct Sheet {
     {
         project.createTables();
         pickers.results = &project.results;
-        pumps.setCell(1, 0, "Drive");
-        pumps.setCell(2, 0, "Model");
-        pumps.setCell(1, 1, "Engine");
-        pumps.setCell(2, 1, "HX-50");
-        pumps.setCell(1, 2, "Electric");
-        pumps.setCell(2, 2, "EV-80");
-        tanks.setCell(1, 1, "Onion");
-        tanks.setCell(2, 1, "10");
-        tanks.setCell(1, 2, "Bladder");
-        tanks.setCell(2, 2, "2");
-        setPipes({{"2", "52.5"}, {"3", "77.9"}, {"4", "102.3"}, {"6", "154.1"}});
         setInputs(Inputs());
         pickers.pumpPick = 1;
     }
@@ -90,21 +75,11 @@ struct Sheet {
             project.inputs.setCell(2, row, values[row - 1]);
     }
 
-    void setPipes(const QList<Pipe> &pipes)
-    {
-        for (int i = 0; i < pipes.size(); ++i) {
-            diameters.setCell(2, i + 1, pipes[i].nominal);
-            diameters.setCell(4, i + 1, pipes[i].inside);
-        }
-        pipeCount = qint32(pipes.size());
-    }
-
     // Runs the calculation; gives the error message, or the empty text on success.
     QString run()
     {
         try {
-            calc.run(InputTexts::fromTable(project.inputs), {diameters, pipeCount, pumps, tanks}, pickers,
-                     &project.results);
+            calc.run(InputTexts::fromTable(project.inputs), catalogs.tables(), pickers, &project.results);
         } catch (const Error &e) {
             return e.message();
         }
@@ -192,9 +167,7 @@ void DesignCalculationTest::results_data()
     QTest::addColumn<qint32>("tank");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("worked example")
-        << Inputs() << 1
-        << QStringList({"520.8", "6", "1.56", "51.56", "125", "1", "13", "130", "4.16", "4"});
+    QTest::newRow("worked example") << Inputs() << 1 << WorkedExample::results;
 
     Inputs even;
     even.U = "27";
@@ -207,9 +180,7 @@ void DesignCalculationTest::results_data()
     Inputs blanks;
     blanks.U = " 25";
     blanks.P = "5000 ";
-    QTest::newRow("blanks around inputs")
-        << blanks << 1
-        << QStringList({"520.8", "6", "1.56", "51.56", "125", "1", "13", "130", "4.16", "4"});
+    QTest::newRow("blanks around inputs") << blanks << 1 << WorkedExample::results;
 }
 
 void DesignCalculationTest::results()
@@ -260,7 +231,7 @@ void DesignCalculationTest::stepsInOrder()
              QStringList({"pump picker", "end pump pick 1", "tank picker"}));
     // Rows 1 to 5 are shown before the pumps window opens; row 6 only after it.
     QCOMPARE(sheet->pickers.resultsAtPumpPick,
-             QStringList({"520.8", "6", "1.56", "51.56", "125", "", "", "", "", ""}));
+             WorkedExample::results.mid(0, 5) + QStringList(5, QString()));
 }
 
 void DesignCalculationTest::diameterScan_data()
@@ -282,7 +253,7 @@ void DesignCalculationTest::diameterScan()
 {
     QFETCH(QList<Pipe>, pipes);
     QFETCH(QString, nominal);
-    sheet->setPipes(pipes);
+    sheet->catalogs.setPipes(pipes);
     QCOMPARE(sheet->run(), QString());
     QCOMPARE(sheet->project.results.cell(2, 2), nominal);
 }
@@ -320,23 +291,23 @@ void DesignCalculationTest::failures_data()
     QTest::newRow("negative flow") << input(4, "-5000") << invalid << QStringList();
     QTest::newRow("flow beyond double") << input(6, "1E4000") << overflow << QStringList();
     QTest::newRow("inside diameter empty")
-        << Setup([](Sheet &s) { s.diameters.setCell(4, 3, ""); }) << notNumber("")
+        << Setup([](Sheet &s) { s.catalogs.pipes.setCell(4, 3, ""); }) << notNumber("")
         << QStringList();
     QTest::newRow("counted row past the catalog")
-        << Setup([](Sheet &s) { s.pipeCount = 5; }) << notNumber("") << QStringList();
+        << Setup([](Sheet &s) { s.catalogs.pipeCount = 5; }) << notNumber("") << QStringList();
     QTest::newRow("nominal of best row not a number")
-        << Setup([](Sheet &s) { s.diameters.setCell(2, 4, "6in"); }) << notNumber("6in")
+        << Setup([](Sheet &s) { s.catalogs.pipes.setCell(2, 4, "6in"); }) << notNumber("6in")
         << QStringList();
     QTest::newRow("flow rounding out of range") << input(6, "1E300") << invalid << QStringList();
     QTest::newRow("L not a number") << input(1, "1 000") << notNumber("1 000") << resultRows(2);
-    QTest::newRow("pipeCount 0") << Setup([](Sheet &s) { s.pipeCount = 0; }) << byZero << resultRows(2);
+    QTest::newRow("pipeCount 0") << Setup([](Sheet &s) { s.catalogs.pipeCount = 0; }) << byZero << resultRows(2);
     QTest::newRow("pipeCount 0, population 0")
-        << Setup([](Sheet &s) { s.pipeCount = 0; s.project.inputs.setCell(2, 4, "0"); }) << invalid
+        << Setup([](Sheet &s) { s.catalogs.pipeCount = 0; s.project.inputs.setCell(2, 4, "0"); }) << invalid
         << resultRows(2);
     QTest::newRow("pipe too far is never chosen")
-        << Setup([](Sheet &s) { s.setPipes({{"9", "2E10"}}); }) << byZero << resultRows(2);
+        << Setup([](Sheet &s) { s.catalogs.setPipes({{"9", "2E10"}}); }) << byZero << resultRows(2);
     QTest::newRow("negative inside diameter")
-        << Setup([](Sheet &s) { s.setPipes({{"2", "-52.5"}}); }) << invalid << resultRows(2);
+        << Setup([](Sheet &s) { s.catalogs.setPipes({{"2", "-52.5"}}); }) << invalid << resultRows(2);
     QTest::newRow("friction rounding out of range") << input(1, "1E300") << invalid
                                                     << resultRows(2);
     QTest::newRow("Zt not a number") << input(3, "150m") << notNumber("150m") << resultRows(3);
@@ -349,10 +320,10 @@ void DesignCalculationTest::failures_data()
         << Setup([](Sheet &s) { s.pickers.tankPick = 3; }) << notNumber("")
         << resultRows(6) + QStringList("(0,7)");
     QTest::newRow("tank capacity 0")
-        << Setup([](Sheet &s) { s.tanks.setCell(2, 1, "0"); }) << byZero
+        << Setup([](Sheet &s) { s.catalogs.tanks.setCell(2, 1, "0"); }) << byZero
         << resultRows(6) + QStringList("(0,7)");
     QTest::newRow("tank capacity 0, no storage")
-        << Setup([](Sheet &s) { s.tanks.setCell(2, 1, "0"); s.project.inputs.setCell(2, 4, "0"); })
+        << Setup([](Sheet &s) { s.catalogs.tanks.setCell(2, 1, "0"); s.project.inputs.setCell(2, 4, "0"); })
         << invalid << resultRows(6) + QStringList("(0,7)");
     QTest::newRow("population 0") << input(4, "0") << invalid << resultRows(8);
     QTest::newRow("pumping time rounding out of range") << input(5, "1E17") << invalid
@@ -382,7 +353,7 @@ void DesignCalculationTest::failures()
 void DesignCalculationTest::emptyDiameterTableReusesLastPipe()
 {
     QCOMPARE(sheet->run(), QString());
-    sheet->pipeCount = 0;
+    sheet->catalogs.pipeCount = 0;
     sheet->project.inputs.setCell(2, 4, "6000");
     QCOMPARE(sheet->run(), QString());
     QCOMPARE(sheet->project.results.cell(2, 2), QStringLiteral("6"));
@@ -390,7 +361,7 @@ void DesignCalculationTest::emptyDiameterTableReusesLastPipe()
 
     // Population 0 picks the smallest inside diameter, since the economic diameter is 0.
     Sheet fresh;
-    fresh.setPipes({{"4", "102.3"}, {"2", "52.5"}, {"6", "154.1"}});
+    fresh.catalogs.setPipes({{"4", "102.3"}, {"2", "52.5"}, {"6", "154.1"}});
     fresh.project.inputs.setCell(2, 4, "0");
     QCOMPARE(fresh.run(), QString(FaultMessage::invalidOperation));
     QCOMPARE(fresh.project.results.cell(2, 2), QStringLiteral("2"));
@@ -403,7 +374,7 @@ void DesignCalculationTest::stopAtTankLeavesEarlierResults()
     const QStringList first = sheet->results();
 
     sheet->project.inputs.setCell(2, 4, "6000");
-    sheet->tanks.setCell(2, 1, "ten");
+    sheet->catalogs.tanks.setCell(2, 1, "ten");
     QCOMPARE(sheet->run(), QStringLiteral("'ten' is not a valid floating point value"));
     const QStringList second = sheet->results();
     QCOMPARE(second.mid(0, 6),
@@ -417,7 +388,7 @@ void DesignCalculationTest::pumpAndTankRows()
     // Closing both windows without a pick: pump caption row 0, tank row 1.
     sheet->pickers.pumpPick.reset();
     QCOMPARE(sheet->run(), QString());
-    QCOMPARE(sheet->project.results.cell(0, 6), QStringLiteral("Drive pump Model model"));
+    QCOMPARE(sheet->project.results.cell(0, 6), QStringLiteral("Pump pump Model model"));
     QCOMPARE(sheet->project.results.cell(0, 7), QStringLiteral("Onion Tank 10 M^3"));
     QCOMPARE(sheet->project.results.cell(2, 6), QStringLiteral("1"));
 

@@ -12,6 +12,7 @@
 #include "pumpswindow.h"
 #include "tankswindow.h"
 #include "support/shippedprogram.h"
+#include "support/workedexample.h"
 #include "support/copyfiles.h"
 #include "support/fakeplatform.h"
 #include "support/modal.h"
@@ -39,8 +40,8 @@ const QString divisionByZero = QStringLiteral("Floating point division by zero")
 
 // The worked example on the shipped catalogs: inputs of rows 1 to 7, pump row 3,
 // tank row 5 (Onion, 10 m3), and the ten results.
-const QStringList exampleInputs{"1000", "100", "150", "5000", "4", "25", "250"};
-const QStringList exampleResults{"520.8", "5", "3.83", "53.83", "125", "1", "13", "130", "4.16", "4"};
+const QStringList &exampleInputs = WorkedExample::inputs;
+const QStringList &exampleResults = WorkedExample::shippedResults;
 constexpr int examplePumpRow = 3;
 constexpr int exampleTankRow = 5;
 
