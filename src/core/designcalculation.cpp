@@ -51,12 +51,10 @@ void DesignCalculation::run(const InputTexts &texts, const CatalogTables &t, Cat
     DesignResults &r = d.results;
     in = {};
     r = {};
-    d.lastResultRow = 0;
     d.pumpCatalogRow = d.tankCatalogRow = 0;
 
     const auto read = [&texts](int row) { return parseNumber(texts[row]); };
     const auto show = [&d, resultTable](int row) {
-        d.lastResultRow = row;
         if (resultTable)
             resultTable->setCell(valueColumn, row, resultText(d, row));
     };

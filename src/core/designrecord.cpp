@@ -6,20 +6,6 @@
 
 namespace quorvel {
 
-Extended DesignInputs::operator[](int row) const
-{
-    switch (row) {
-    case InputRow::PipelineLength: return pipelineLength;
-    case InputRow::SourceElevation: return sourceElevation;
-    case InputRow::StorageElevation: return storageElevation;
-    case InputRow::Population: return population;
-    case InputRow::PumpingHours: return pumpingHours;
-    case InputRow::DailyUsage: return dailyUsage;
-    case InputRow::PeoplePerTap: return peoplePerTap;
-    }
-    return 0;
-}
-
 double flowVelocity(double flow, double insideDiameter)
 {
     const double diameter = insideDiameter / 1000;

@@ -70,8 +70,6 @@ struct DesignInputs {
     Extended dailyUsage = 0;       // L/person/day
     Extended peoplePerTap = 0;     // people
 
-    // By input row (InputRow::*).
-    Extended operator[](int row) const;
     // The population's water for a day, m^3 (in double precision, as the hydraulics
     // and the network file take it).
     double dailyDemand() const { return double(population) * double(dailyUsage) / 1000; }
@@ -96,7 +94,9 @@ struct DesignResults {
 
 // One design as numbers, made by the calculation: the inputs, the catalog rows it
 // chose and was given, its own values and the ten results. Everything that reports,
-// checks or exports a design reads it from here.
+// checks or exports a design reads it from here. Only a run that completes makes a
+// whole record; one that stops part-way leaves the inputs and results it did not
+// reach at 0.
 struct DesignRecord {
     DesignInputs inputs;
     qint32 pipeCatalogRow = 0; // the diameter scan's choice, kept when a scan chooses none
@@ -113,9 +113,7 @@ struct DesignRecord {
     double theoreticalStorage = 0; // m^3
 
     DesignResults results;
-    int lastResultRow = 0; // the results 1..this one are set (ResultRow::*)
 
-    bool complete() const { return lastResultRow == ResultRow::TapstandKits; }
     // Flow velocity in the chosen pipe, m/s; 0 without a pipe.
     double velocity() const { return flowVelocity(designFlow, insideDiameter); }
     // Friction loss per kilometre of pipeline, m/km.

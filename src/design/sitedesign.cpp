@@ -348,7 +348,6 @@ SiteResult SiteDesigner::design(const Site &site) const
         result.error = {e.message(), e.shownMessage()};
         result.warnings.clear();
         result.notes.clear();
-        result.design = calculation.design();
         return result;
     }
 
