@@ -429,9 +429,14 @@ void MainWindow::showChecksOfSheet()
         showChecks(*rebuilt.design);
         return;
     }
-    shown_ = {std::nullopt, {}, rebuilt.unavailable};
-    if (!shown_.unavailable.isEmpty())
-        checksSummary_->showUnavailable(shown_.unavailable);
+    showUnchecked(rebuilt.unavailable);
+}
+
+void MainWindow::showUnchecked(const QString &reason)
+{
+    shown_ = {std::nullopt, {}, reason};
+    if (!reason.isEmpty())
+        checksSummary_->showUnavailable(reason);
     exportReportAction_->setEnabled(false);
     exportEpanetAction_->setEnabled(false);
     if (designChecksWindow_)
@@ -586,7 +591,11 @@ void MainWindow::calculate()
     PicksFromWindows picks(pumpsWindow(), tanksWindow());
     clearChecks(); // a run that stops part-way leaves none
     calculation_.run(InputTexts::fromTable(sheet_.inputs), catalogs_.tables(), picks, &sheet_.results);
-    showChecks(calculation_.design());
+    const DesignRecord &design = calculation_.design();
+    if (design.pumpCatalogRow != 0)
+        showChecks(design);
+    else // the pumps window closed before any pick: the results name its caption row
+        showUnchecked(pumpNotInCatalog(sheet_.results.cell(descriptionColumn, ResultRow::Pump)));
 }
 
 void MainWindow::showHelp()

@@ -101,6 +101,8 @@ private:
     // rebuilt from them.
     void showChecks(const DesignRecord &design);
     void showChecksOfSheet();
+    // No checks, for the reason given (none: results not complete).
+    void showUnchecked(const QString &reason);
     void clearChecks();
     void recheckAfterCatalogEdit();
 

@@ -45,7 +45,7 @@ DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &result
     const qint32 pumpRow = describedRow(catalogs.pumps, pump, pumpDescription);
     const qint32 tankRow = describedRow(catalogs.tanks, tank, tankDescription);
     if (pumpRow == 0) {
-        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(pump);
+        sheet.unavailable = pumpNotInCatalog(pump);
         return sheet;
     }
     if (tankRow == 0) {
@@ -68,6 +68,11 @@ DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &result
     }
     sheet.design = calculation.design();
     return sheet;
+}
+
+QString pumpNotInCatalog(const QString &description)
+{
+    return QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(description);
 }
 
 } // namespace quorvel

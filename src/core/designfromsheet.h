@@ -25,4 +25,8 @@ struct DesignFromSheet {
 // the catalogs, give a reason.
 DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &results, const CatalogTables &catalogs);
 
+// Why a design of the pump described so is not checked: no catalog row holds it (the
+// caption row that a calculation closed before any pump pick describes, too).
+QString pumpNotInCatalog(const QString &description);
+
 } // namespace quorvel
