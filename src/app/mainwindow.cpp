@@ -359,7 +359,7 @@ PumpsWindow &MainWindow::pumpsWindow()
 TanksWindow &MainWindow::tanksWindow()
 {
     if (!tanksWindow_)
-        tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, sheet_, this);
+        tanksWindow_ = new TanksWindow(platform_, folders_, catalogs_, this);
     return *tanksWindow_;
 }
 

@@ -57,9 +57,12 @@ void PumpsWindow::activate()
     catalogs_.pumps.setColWidth(PumpColumn::Model, 80);
     catalogs_.pumps.setColWidth(5, 60);
     catalogs_.pumps.setColWidth(PumpColumn::CurvePicture, 160);
-    row_ = 1;
-    // Row 1's name as it stands: no existence test and no fallback here.
-    showPicture(folders_.databaseDir + catalogs_.pumps.cell(PumpColumn::CurvePicture, 1));
+    // The window works on the highlighted row, which a showing keeps from the last one
+    // (row 1 at the first), so that a pick, the curve, Insert, Delete and the numbering
+    // all act on the row the engineer sees. Its picture's name as it stands: no
+    // existence test and no fallback here.
+    row_ = ui_->grid->row();
+    showPicture(folders_.databaseDir + catalogs_.pumps.cell(PumpColumn::CurvePicture, row_));
 }
 
 void PumpsWindow::cellSelected(qint32 col, qint32 row)

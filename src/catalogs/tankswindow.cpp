@@ -7,16 +7,14 @@
 #include "messageboxes.h"
 #include "numbers.h"
 #include "platform.h"
-#include "projectsheet.h"
 #include "ui_tankswindow.h"
 
 
 namespace quorvel {
 
-TanksWindow::TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs,
-                         ProjectSheet &sheet, QWidget *parent)
+TanksWindow::TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, QWidget *parent)
     : CatalogWindow(platform, parent), ui_(std::make_unique<Ui::TanksWindow>()), folders_(folders),
-      catalogs_(catalogs), sheet_(sheet)
+      catalogs_(catalogs)
 {
     // The form makes the button first (below the table, in a grid layout), so that the
     // window's first focus is on OK.
@@ -43,7 +41,9 @@ void TanksWindow::activate()
                  tr("1 more tank type in %2 is kept but not shown"),
                  tr("%1 more tank types in %2 are kept but not shown"), Catalogs::tanksFile);
     catalogs_.tanks.setColWidth(TankColumn::Type, 120);
-    selectedRow_ = 1;
+    // The highlighted row, kept from the last showing (row 1 at the first), is the one
+    // a pick, OK or the close box gives the calculation.
+    selectedRow_ = ui_->grid->row();
 }
 
 void TanksWindow::keyPressed()
@@ -57,9 +57,6 @@ void TanksWindow::keyPressed()
 
 void TanksWindow::pickRow()
 {
-    // Writing the tank count over the project name is deliberate: the program has
-    // always done it, and users' habits and saved projects may rely on it.
-    sheet_.setProjectName(formatInteger(tankCount()));
     if (selectedRow_ > tankCount()) {
         platform_.messages->warning(tr("Select a data item"));
         return;

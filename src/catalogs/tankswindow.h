@@ -11,7 +11,6 @@ namespace Ui {
 class TanksWindow;
 }
 class GridWidget;
-class ProjectSheet;
 struct Catalogs;
 struct DataFolders;
 
@@ -21,12 +20,11 @@ struct DataFolders;
 class TanksWindow : public CatalogWindow {
     Q_OBJECT
 public:
-    TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, ProjectSheet &sheet,
-                QWidget *parent = nullptr);
+    TanksWindow(Platform &platform, const DataFolders &folders, Catalogs &catalogs, QWidget *parent = nullptr);
     ~TanksWindow() override;
 
-    // The row the calculation uses: row 1 when the window went up, then the row of
-    // the last cell selection.
+    // The row the calculation uses: the highlighted row when the window went up (row 1
+    // at the first showing), then the row of the last cell selection.
     qint32 selectedRow() const { return selectedRow_; }
     // Tank rows loaded from the catalog at start-up.
     qint32 tankCount() const;
@@ -42,7 +40,6 @@ private:
     std::unique_ptr<Ui::TanksWindow> ui_;
     const DataFolders &folders_;
     Catalogs &catalogs_;
-    ProjectSheet &sheet_;
     qint32 selectedRow_ = 0;
 };
 

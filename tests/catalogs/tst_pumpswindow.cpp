@@ -400,17 +400,19 @@ private slots:
         QCOMPARE(questionsOnClose(), QStringList()); // numbering marks nothing
     }
 
-    void keyPressRightAfterActivationNumbersRow1()
+    void keyPressRightAfterActivationNumbersHighlightedRow()
     {
         table().setCell(1, 1, "");
         table().setCell(0, 1, "");
+        table().setCell(1, 6, "");
+        table().setCell(0, 6, "");
         showAndActivate(*form_);
         clickCell(grid(), 3, 6);
         form_->close();
-        showAndActivate(*form_); // the highlight stays on row 6, the window works on row 1
+        showAndActivate(*form_); // the highlight stays on row 6, and so does the window
         pressKey(grid(), Qt::Key_Right);
-        QCOMPARE(table().cell(0, 1), QStringLiteral("1"));
-        QCOMPARE(table().cell(0, 6), QString());
+        QCOMPARE(table().cell(0, 6), QStringLiteral("6"));
+        QCOMPARE(table().cell(0, 1), QString());
     }
 
     void column6MarkedByArrowNotByClicking()
@@ -448,10 +450,10 @@ private slots:
         clickCell(grid(), 2, 5);
         form_->close();
 
-        // The highlighted cell raises no selection: row 1, reset by activation.
+        // The highlighted cell raises no selection, and the window works on it.
         showAndActivate(*form_);
         doubleClickCell(grid(), 2, 5);
-        QCOMPARE(form_->pickedRow(), 1);
+        QCOMPARE(form_->pickedRow(), 5);
         QVERIFY(!form_->isVisible());
 
         showAndActivate(*form_);
@@ -459,12 +461,41 @@ private slots:
         QCOMPARE(form_->pickedRow(), 7);
         QVERIFY(!form_->isVisible());
 
-        // A caption cell picks the last selected row: 1 right after activation.
+        // A caption cell picks the highlighted row.
         showAndActivate(*form_);
         doubleClickCell(grid(), 2, 0);
-        QCOMPARE(form_->pickedRow(), 1);
+        QCOMPARE(form_->pickedRow(), 7);
         QVERIFY(!form_->isVisible());
         QCOMPARE(boxes_->questions(), QStringList());
+    }
+
+    // A later showing works on the row the last one left highlighted: the curve shown,
+    // Insert Row, Delete Row and the numbering of an empty row act on it.
+    void laterShowingWorksOnHighlightedRow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QColor>("colour"); // shown after the action
+        QTest::addColumn<QStringList>("models"); // rows 1 to 4 afterwards
+        QTest::newRow("curve") << "" << green << QStringList{"P 100", "P 200", "P 300", ""};
+        QTest::newRow("Insert Row") << "insertRowButton" << grey << QStringList{"P 100", "", "P 200", "P 300"};
+        QTest::newRow("Delete Row") << "deleteRowButton" << grey << QStringList{"P 100", "P 300", "", ""};
+    }
+    void laterShowingWorksOnHighlightedRow()
+    {
+        QFETCH(QString, action);
+        fillPumps();
+        showAndActivate(*form_);
+        clickCell(grid(), 2, 2);
+        boxes_->answerQuestions({false});
+        form_->close();
+        showAndActivate(*form_);
+        if (!action.isEmpty())
+            QTest::mouseClick(&button(action.toLatin1().constData()), Qt::LeftButton);
+        QTEST(shownColour(), "colour");
+        QStringList models;
+        for (int row = 1; row <= 4; ++row)
+            models << table().cell(2, row);
+        QTEST(models, "models");
     }
 
     void pickingModeShowing()

@@ -4,7 +4,6 @@
 #include "error.h"
 #include "gridwidget.h"
 #include "platform.h"
-#include "projectsheet.h"
 #include "support/fakemessageboxes.h"
 #include "projectstate.h"
 #include "support/modal.h"
@@ -26,7 +25,6 @@ class TestTanksWindow : public QObject {
 private:
     std::unique_ptr<TestDatabase> db_;
     std::unique_ptr<FakeMessageBoxes> boxes_;
-    std::unique_ptr<ProjectSheet> sheet_;
     Platform platform_;
     std::unique_ptr<Catalogs> catalogs_;
     std::unique_ptr<TanksWindow> form_;
@@ -58,18 +56,16 @@ private slots:
         db_ = std::make_unique<TestDatabase>();
         QVERIFY(db_->isValid());
         boxes_ = std::make_unique<FakeMessageBoxes>();
-        sheet_ = std::make_unique<ProjectSheet>();
         platform_ = Platform{};
         platform_.messages = boxes_.get();
         catalogs_ = std::make_unique<Catalogs>();
-        form_ = std::make_unique<TanksWindow>(platform_, db_->folders(), *catalogs_, *sheet_);
+        form_ = std::make_unique<TanksWindow>(platform_, db_->folders(), *catalogs_);
     }
 
     void cleanup()
     {
         form_.reset();
         catalogs_.reset();
-        sheet_.reset();
         db_.reset();
     }
 
@@ -167,11 +163,9 @@ private slots:
         loadTanks(sixLineCatalog());
         QCOMPARE(catalogs_->tankCount, 5);
         QCOMPARE(form_->tankCount(), 5);
-        sheet_->setProjectName("Camp B");
         showAndActivate(*form_);
         doubleClickCell(grid(), 2, row);
         QCOMPARE(form_->selectedRow(), row);
-        QCOMPARE(sheet_->projectName(), QStringLiteral("5")); // also when the warning follows
         if (row <= 5) {
             QCOMPARE(boxes_->warnings(), QStringList());
             QVERIFY(!form_->isVisible());
@@ -182,33 +176,34 @@ private slots:
         QCOMPARE(boxes_->questions(), QStringList()); // no closing handler
     }
 
-    void activationResetsSelectedRow()
+    void activationKeepsHighlightedRow()
     {
         loadTanks(sixLineCatalog());
-        // An earlier showing left row 9 selected and the catalog marked changed.
+        // The first showing works on row 1; an earlier showing left row 9 highlighted
+        // and the catalog marked changed.
         showAndActivate(*form_);
+        QCOMPARE(form_->selectedRow(), 1);
         clickCell(grid(), 2, 8);
         pressKey(grid(), Qt::Key_Down);
         QCOMPARE(form_->selectedRow(), 9);
         form_->close(); // the close box, which never asks
 
         showAndActivate(*form_);
-        QCOMPARE(form_->selectedRow(), 1);
+        QCOMPARE(form_->selectedRow(), 9);
         clickCell(grid(), 2, 3);
-        QCOMPARE(form_->selectedRow(), 3);
         form_->close(); // the close box
         QCOMPARE(form_->selectedRow(), 3);
 
-        // The highlight stays on row 3 but activation works on row 1.
+        // The highlight stays on row 3, and so does the row a pick, OK or the close box gives.
         showAndActivate(*form_);
-        QCOMPARE(form_->selectedRow(), 1);
+        QCOMPARE(form_->selectedRow(), 3);
         doubleClickCell(grid(), 2, 3);
-        QCOMPARE(form_->selectedRow(), 1);
+        QCOMPARE(form_->selectedRow(), 3);
         QVERIFY(!form_->isVisible());
 
         showAndActivate(*form_);
         QTest::mouseClick(&okButton(), Qt::LeftButton);
-        QCOMPARE(form_->selectedRow(), 1);
+        QCOMPARE(form_->selectedRow(), 3);
         // The change mark of the first showing did not last: OK asked nothing.
         QCOMPARE(boxes_->questions(), QStringList());
     }
@@ -240,7 +235,6 @@ private slots:
         QCOMPARE(boxes_->warnings(),
                  (QStringList{"\"" + storage + "\" was not read because an earlier catalog could not be read.",
                               "Select a data item"}));
-        QCOMPARE(sheet_->projectName(), QStringLiteral("0"));
         QVERIFY(form_->isVisible());
         // Saving the empty table would erase the file: refused, the file kept byte for byte.
         const QByteArray before = db_->readBytes("storage.csv");
@@ -275,7 +269,7 @@ private slots:
 
         // After a restart every data row counts and can be picked.
         Catalogs reloaded;
-        TanksWindow restarted(platform_, db_->folders(), reloaded, *sheet_);
+        TanksWindow restarted(platform_, db_->folders(), reloaded);
         reloaded.load(db_->folders().databaseDir);
         QCOMPARE(restarted.tankCount(), 14);
         showAndActivate(restarted);
