@@ -14,7 +14,6 @@
 #include "numbers.h"
 #include "platform.h"
 #include "printerchoicedialog.h"
-#include "predrawnsvgicons.h"
 #include "pumpswindow.h"
 #include "reportexport.h"
 #include "sheetlayout.h"
@@ -25,7 +24,6 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,11 +103,10 @@ MainWindow::MainWindow(Platform &platform, DataFolders &folders, Catalogs &catal
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Quorvel-DravenholtSystems"));
-    PredrawnSvgIcons toolbarIcons(toolbarPictureFiles(), toolbarIconSize, devicePixelRatioF());
     setFont(windowFont());
 
     buildMenus();
-    buildToolBar(toolbarIcons);
+    buildToolBar();
     buildPanels();
     bindTables();
     inputGrid_->setFocus(); // typing goes into the inputs from the start
@@ -167,22 +164,13 @@ void MainWindow::buildMenus()
     onTriggered(aboutAction, &MainWindow::showAbout);
 }
 
-QStringList MainWindow::toolbarPictureFiles()
-{
-    const QString folder = QStringLiteral(":/toolbar/");
-    QStringList files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files))
-        files << folder + name;
-    return files;
-}
-
 QString MainWindow::toolbarPicture(const QString &name, QIcon::Mode mode)
 {
     return mode == QIcon::Disabled ? QStringLiteral(":/toolbar/%1-disabled.svg").arg(name)
                                    : QStringLiteral(":/toolbar/%1.svg").arg(name);
 }
 
-void MainWindow::buildToolBar(PredrawnSvgIcons &icons)
+void MainWindow::buildToolBar()
 {
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -195,15 +183,17 @@ void MainWindow::buildToolBar(PredrawnSvgIcons &icons)
     toolBar->layout()->setSpacing(0);
     addToolBar(Qt::TopToolBarArea, toolBar);
 
-    auto button = [toolBar, &icons](const QString &name, const QString &hint, const QString &picture, bool greyed) {
+    auto button = [toolBar](const QString &name, const QString &hint, const QString &picture, bool greyed) {
         auto *b = new QToolButton(toolBar);
         b->setObjectName(name);
         b->setToolTip(hint);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus
         b->setFixedSize(23, 24);
-        b->setIcon(icons.icon(toolbarPicture(picture),
-                              greyed ? toolbarPicture(picture, QIcon::Disabled) : QString()));
+        QIcon icon(toolbarPicture(picture));
+        if (greyed)
+            icon.addFile(toolbarPicture(picture, QIcon::Disabled), QSize(), QIcon::Disabled);
+        b->setIcon(icon);
         toolBar->addWidget(b);
         return b;
     };

@@ -24,7 +24,6 @@ class DesignChecksWindow;
 class FileDialog;
 class DiametersWindow;
 class GridWidget;
-class PredrawnSvgIcons;
 class PrinterChoiceDialog;
 class PumpsWindow;
 class StretchedPicture;
@@ -78,14 +77,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The toolbar's pictures (every one of its resource folder): drawn while the window
-    // is made, at this size.
+    // The toolbar's pictures, at this size.
     static constexpr QSize toolbarIconSize{16, 16};
-    static QStringList toolbarPictureFiles();
     static QString toolbarPicture(const QString &name, QIcon::Mode mode = QIcon::Normal);
 
     void buildMenus();
-    void buildToolBar(PredrawnSvgIcons &icons);
+    void buildToolBar();
     void buildPanels();
     void bindTables();
     void createPrinterChoice();

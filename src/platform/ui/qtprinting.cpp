@@ -1,7 +1,6 @@
 #include "qtprinting.h"
 
 #include "error.h"
-#include "othercore.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -74,7 +73,7 @@ void QtPrinting::startLoadingPrintSupport()
     QStringList folders;
     for (const QString &path : QCoreApplication::libraryPaths())
         folders << path + QStringLiteral("/printsupport");
-    loadingPrintSupport_ = startOnOtherCore([folders] {
+    loadingPrintSupport_ = std::async(std::launch::async, [folders] {
         for (const QString &folder : folders) {
             for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files))
                 QPluginLoader(file.absoluteFilePath()).load(); // stays loaded; Qt finds it so

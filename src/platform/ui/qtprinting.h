@@ -19,8 +19,8 @@ public:
     ~QtPrinting() override;
 
     // Starts loading Qt's print support libraries (and the system's printing libraries
-    // they use) on another thread and core, so that the loading overlaps the making of
-    // the windows; the first question about printers waits for it. Optional.
+    // they use) on a second thread, so that the loading overlaps the making of the
+    // windows; the first question about printers waits for it. Optional.
     void startLoadingPrintSupport();
 
     QStringList printers() override;
