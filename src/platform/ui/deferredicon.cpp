@@ -11,10 +11,7 @@ namespace {
 
 class DeferredIconEngine final : public QIconEngine {
 public:
-    DeferredIconEngine(std::function<QIcon()> make, QList<ReadyIconPixmap> ready)
-        : make_(std::move(make)), ready_(std::move(ready))
-    {
-    }
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -22,15 +19,11 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        if (const ReadyIconPixmap *drawn = readyFor(size, mode, state))
-            return drawn->pixmap;
         return icon().pixmap(size, mode, state);
     }
     // Asked by QIcon for pixel ratios above 1, with the size in device pixels.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        if (const ReadyIconPixmap *drawn = readyFor(size, mode, state))
-            return drawn->pixmap;
         return icon().pixmap(size / scale, scale, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
@@ -41,20 +34,11 @@ public:
     {
         return icon().availableSizes(mode, state);
     }
-    bool isNull() override { return ready_.isEmpty() && icon().isNull(); }
+    bool isNull() override { return icon().isNull(); }
     QString key() const override { return QStringLiteral("DeferredIconEngine"); }
     QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
 
 private:
-    const ReadyIconPixmap *readyFor(const QSize &size, QIcon::Mode mode, QIcon::State state) const
-    {
-        for (const ReadyIconPixmap &drawn : ready_) {
-            if (drawn.size == size && drawn.mode == mode && drawn.state == state)
-                return &drawn;
-        }
-        return nullptr;
-    }
-
     const QIcon &icon()
     {
         if (!icon_)
@@ -63,15 +47,14 @@ private:
     }
 
     std::function<QIcon()> make_;
-    QList<ReadyIconPixmap> ready_;
     std::optional<QIcon> icon_;
 };
 
 } // namespace
 
-QIcon deferredIcon(std::function<QIcon()> make, QList<ReadyIconPixmap> ready)
+QIcon deferredIcon(std::function<QIcon()> make)
 {
-    return QIcon(new DeferredIconEngine(std::move(make), std::move(ready)));
+    return QIcon(new DeferredIconEngine(std::move(make)));
 }
 
 } // namespace quorvel
