@@ -99,7 +99,7 @@ struct DesignResults {
 // reach at 0.
 struct DesignRecord {
     DesignInputs inputs;
-    qint32 pipeCatalogRow = 0; // the diameter scan's choice, kept when a scan chooses none
+    qint32 pipeCatalogRow = 0; // the diameter scan's choice in the pipe table it was given, kept when a scan chooses none
     qint32 pumpCatalogRow = 0; // as picked (0: the caption row, before any pick)
     qint32 tankCatalogRow = 0;
 
