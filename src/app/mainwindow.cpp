@@ -618,13 +618,19 @@ QString MainWindow::askExportName(std::unique_ptr<FileDialog> &dialog, const QSt
     return dialog->execute() ? dialog->fileName() : QString();
 }
 
+SiteResult MainWindow::shownSite() const
+{
+    return reportSite(sheet_.projectName(), InputTexts::fromTable(sheet_.inputs), *shown_.design, shown_.assessment,
+                      catalogs_);
+}
+
 void MainWindow::exportDesignReport()
 {
     if (!shown_.checked())
         return;
     const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
     if (!path.isEmpty())
-        writeDesignReport(path, folders_.databaseDir, reportSite(sheet_.projectName(), InputTexts::fromTable(sheet_.inputs), *shown_.design, shown_.assessment, catalogs_));
+        writeDesignReport(path, folders_.databaseDir, shownSite());
 }
 
 void MainWindow::exportEpanetNetwork()
@@ -633,7 +639,7 @@ void MainWindow::exportEpanetNetwork()
         return;
     const QString path = askExportName(epanetDialog_, tr("EPANET networks (*.inp)|*.inp"), QStringLiteral(".inp"));
     if (!path.isEmpty())
-        writeEpanetFile(path, reportSite(sheet_.projectName(), InputTexts::fromTable(sheet_.inputs), *shown_.design, shown_.assessment, catalogs_));
+        writeEpanetFile(path, shownSite());
 }
 
 } // namespace quorvel

@@ -30,6 +30,7 @@ class StretchedPicture;
 class TanksWindow;
 struct Catalogs;
 struct DataFolders;
+struct SiteResult;
 struct Platform;
 
 
@@ -126,6 +127,8 @@ private:
     // The file name the user picks in an export's save dialog (made on first use), with
     // the project name as default; empty when the dialog is cancelled.
     QString askExportName(std::unique_ptr<FileDialog> &dialog, const QString &filter, const QString &suffix);
+    // The checked design shown, as the exports write it.
+    SiteResult shownSite() const;
 
     Platform &platform_;
     DataFolders &folders_;

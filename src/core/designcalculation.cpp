@@ -89,7 +89,6 @@ void DesignCalculation::run(const InputTexts &texts, const CatalogTables &t, Cat
 
     r.flowPerMinute = checked::multiply(hundredths(d.designFlow), 60);
     show(ResultRow::DesignFlow);
-    r.nominalDiameter = d.nominalDiameter;
     show(ResultRow::NominalDiameter);
 
     in.pipelineLength = read(InputRow::PipelineLength);

@@ -42,19 +42,19 @@ DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &result
     }
     const QString pump = results.cell(descriptionColumn, ResultRow::Pump);
     const QString tank = results.cell(descriptionColumn, ResultRow::Tanks);
-    const qint32 pumpRow = describedRow(catalogs.pumps, pump, pumpDescription);
-    const qint32 tankRow = describedRow(catalogs.tanks, tank, tankDescription);
-    if (pumpRow == 0) {
+    const qint32 pumpCatalogRow = describedRow(catalogs.pumps, pump, pumpDescription);
+    const qint32 tankCatalogRow = describedRow(catalogs.tanks, tank, tankDescription);
+    if (pumpCatalogRow == 0) {
         sheet.unavailable = pumpNotInCatalog(pump);
         return sheet;
     }
-    if (tankRow == 0) {
+    if (tankCatalogRow == 0) {
         sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the tanks catalog no longer holds \"%1\"").arg(tank);
         return sheet;
     }
 
     CellTable workedResults(tableColumns, resultTableRows, resultFixedColumns);
-    FixedPicks picks(pumpRow, tankRow);
+    FixedPicks picks(pumpCatalogRow, tankCatalogRow);
     DesignCalculation calculation;
     try {
         calculation.run(InputTexts::fromTable(inputs), catalogs, picks, &workedResults);

@@ -17,7 +17,7 @@ QString resultText(const DesignRecord &design, int row)
     const DesignResults &r = design.results;
     switch (row) {
     case ResultRow::DesignFlow: return formatNumber(r.flowPerMinute);
-    case ResultRow::NominalDiameter: return formatNumber(r.nominalDiameter);
+    case ResultRow::NominalDiameter: return formatNumber(design.nominalDiameter);
     case ResultRow::FrictionLoss: return formatNumber(r.frictionLoss);
     case ResultRow::PumpingHead: return formatNumber(r.pumpingHead);
     case ResultRow::TheoreticalStorage: return formatNumber(Extended(r.theoreticalStorage));

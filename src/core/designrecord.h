@@ -79,10 +79,10 @@ struct DesignInputs {
 // 0 without a pipe.
 double flowVelocity(double flow, double insideDiameter);
 
-// The ten results as the result table shows them, as numbers.
+// The results as the result table shows them, as numbers (the nominal diameter is the
+// record's own, the number of pumps always 1).
 struct DesignResults {
     Extended flowPerMinute = 0;       // L/min: the flow to the hundredth of a L/s, times 60
-    double nominalDiameter = 0;       // of the chosen pipe, inches
     Extended frictionLoss = 0;        // m, to the hundredth
     Extended pumpingHead = 0;         // m, to the hundredth
     qint64 theoreticalStorage = 0;    // m^3, whole

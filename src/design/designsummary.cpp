@@ -36,7 +36,7 @@ void DesignSummary::add(const SiteResult &r)
     const DesignRecord &design = r.design;
     tanks_[r.tank] += double(design.results.tanks);
     kits_ += double(design.results.tapstandKits);
-    pipeMetres_[design.results.nominalDiameter] += double(design.inputs.pipelineLength);
+    pipeMetres_[design.nominalDiameter] += double(design.inputs.pipelineLength);
     people_ += double(design.inputs.population);
     demand_ += design.inputs.dailyDemand();
 }

@@ -21,7 +21,7 @@ NetworkDesign networkOf(const SiteResult &r)
     d.storageElevation = double(design.inputs.storageElevation);
     d.pipelineLength = double(design.inputs.pipelineLength);
     d.insideDiameter = design.insideDiameter;
-    d.nominalDiameter = design.results.nominalDiameter;
+    d.nominalDiameter = design.nominalDiameter;
     d.dailyDemand = design.inputs.dailyDemand();
     d.pumpingHours = double(design.inputs.pumpingHours);
     d.actualStorage = double(design.results.actualStorage);

@@ -53,7 +53,7 @@ private slots:
         SiteResult designed;
         designed.gravity = true;
         designed.design.inputs = {1000, 150, 100, 500, 4, 20, 250};
-        designed.design.results.nominalDiameter = 2;
+        designed.design.nominalDiameter = 2;
         designed.design.results.actualStorage = 10;
         designed.design.insideDiameter = 52.5;
         QStringList written;
