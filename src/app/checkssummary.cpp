@@ -52,6 +52,29 @@ QPixmap ChecksSummary::warningIcon()
     });
 }
 
+QPixmap ChecksSummary::failIcon()
+{
+    return drawnIcon([](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xc6, 0x28, 0x28));
+        p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(5, 5), QPointF(11, 11));
+        p.drawLine(QPointF(11, 5), QPointF(5, 11));
+    });
+}
+
+QPixmap ChecksSummary::iconOf(CheckOutcome outcome)
+{
+    switch (outcome) {
+    case CheckOutcome::Pass: return passIcon();
+    case CheckOutcome::Warning: return warningIcon();
+    case CheckOutcome::Fail: return failIcon();
+    case CheckOutcome::NotApplicable: break;
+    }
+    return {};
+}
+
 ChecksSummary::ChecksSummary(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("checksSummary"));
@@ -80,8 +103,14 @@ ChecksSummary::ChecksSummary(QWidget *parent) : QWidget(parent)
 
 void ChecksSummary::showChecks(const QList<DesignCheck> &checks)
 {
-    const bool allPass = std::all_of(checks.begin(), checks.end(), [](const DesignCheck &c) { return c.passed; });
-    show(allPass ? passIcon() : warningIcon(), checksSummary(checks), true);
+    // The icon of the worst outcome.
+    const auto has = [&](CheckOutcome outcome) {
+        return std::any_of(checks.begin(), checks.end(), [outcome](const DesignCheck &c) { return c.outcome == outcome; });
+    };
+    const CheckOutcome worst = has(CheckOutcome::Fail)      ? CheckOutcome::Fail
+                             : has(CheckOutcome::Warning) ? CheckOutcome::Warning
+                                                          : CheckOutcome::Pass;
+    show(iconOf(worst), checksSummary(checks), true);
 }
 
 void ChecksSummary::showUnavailable(const QString &reason)

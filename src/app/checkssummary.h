@@ -10,7 +10,7 @@ class QPushButton;
 namespace quorvel {
 
 // The design checks in one line in the bottom panel, left of "OK": an icon and a
-// summary ("All 8 checks pass", "2 warnings: …"), cut to the room there with the
+// summary ("All 8 checks pass", "2 warnings: …", "Not designed: …"), cut to the room there with the
 // whole text as a tool tip, and a button that opens the list of every check. Empty
 // and hidden while no checks are shown.
 class ChecksSummary : public QWidget {
@@ -27,9 +27,12 @@ public:
     QString text() const { return text_; }
 
     // The icons beside the summary and in the list of checks: a tick in a circle for
-    // a pass, an exclamation mark in a triangle for a warning.
+    // a pass, an exclamation mark in a triangle for a warning, a cross in a red circle
+    // for a failure; none for a check that does not apply.
     static QPixmap passIcon();
     static QPixmap warningIcon();
+    static QPixmap failIcon();
+    static QPixmap iconOf(CheckOutcome outcome);
 
 signals:
     void listRequested();

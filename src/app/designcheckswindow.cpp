@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <cmath>
+
 namespace quorvel {
 
 DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : ProgramDialog(boxes, parent)
@@ -37,15 +39,26 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
     layout->addLayout(buttons);
 }
 
+QString DesignChecksWindow::outcomeText(CheckOutcome outcome)
+{
+    switch (outcome) {
+    case CheckOutcome::Pass: return tr("Pass");
+    case CheckOutcome::Warning: return tr("Warning");
+    case CheckOutcome::Fail: return tr("Fail");
+    case CheckOutcome::NotApplicable: break;
+    }
+    return tr("Not applicable");
+}
+
 void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
 {
     table_->setRowCount(int(checks.size()));
-    const QIcon pass(ChecksSummary::passIcon());
-    const QIcon warning(ChecksSummary::warningIcon());
     for (int row = 0; row < checks.size(); ++row) {
         const DesignCheck &check = checks[row];
-        const QString value = valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
-        auto *outcome = new QTableWidgetItem(check.passed ? pass : warning, check.passed ? tr("Pass") : tr("Warning"));
+        const QString value = std::isnan(check.value)
+                                ? QStringLiteral("\u2014")
+                                : valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
+        auto *outcome = new QTableWidgetItem(QIcon(ChecksSummary::iconOf(check.outcome)), outcomeText(check.outcome));
         outcome->setToolTip(check.message.shown);
         const QList<QTableWidgetItem *> items{new QTableWidgetItem(check.name), new QTableWidgetItem(value),
                                               new QTableWidgetItem(check.requirement), outcome};

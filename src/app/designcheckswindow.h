@@ -16,6 +16,8 @@ public:
     DesignChecksWindow(MessageBoxes &boxes, QWidget *parent = nullptr);
 
     void setChecks(const QList<DesignCheck> &checks);
+    // "Pass", "Warning", "Fail", "Not applicable".
+    static QString outcomeText(CheckOutcome outcome);
 
 private:
     QTableWidget *table_;

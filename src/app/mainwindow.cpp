@@ -8,8 +8,10 @@
 #include "datafolders.h"
 #include "designfromsheet.h"
 #include "diameterswindow.h"
+#include "error.h"
 #include "errorguard.h"
 #include "gridwidget.h"
+#include "inputchecks.h"
 #include "inputsheetprintout.h"
 #include "numbers.h"
 #include "platform.h"
@@ -129,13 +131,13 @@ void MainWindow::buildMenus()
 
     QMenu *fileMenu = bar->addMenu(tr("File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu->setToolTipsVisible(true); // a disabled export says why
     QAction *newAction = item(fileMenu, QStringLiteral("newAction"), tr("New"));
     QAction *openAction = item(fileMenu, QStringLiteral("openAction"), tr("Open"));
     QAction *saveAsAction = item(fileMenu, QStringLiteral("saveAsAction"), tr("Save as"));
     exportReportAction_ = item(fileMenu, QStringLiteral("exportReportAction"), tr("Export Design Report\u2026"));
-    exportReportAction_->setEnabled(false);
     exportEpanetAction_ = item(fileMenu, QStringLiteral("exportEpanetAction"), tr("Export EPANET Network\u2026"));
-    exportEpanetAction_->setEnabled(false);
+    enableExports(tr("No design to export: calculate first"));
     fileMenu->addSeparator();
     QAction *diametersAction = item(fileMenu, QStringLiteral("diametersAction"), tr("Open Diameters File"));
     fileMenu->addSeparator();
@@ -404,12 +406,42 @@ void MainWindow::placeChecksSummary()
 
 void MainWindow::showChecks(const DesignRecord &design)
 {
-    shown_ = {design, assessDesign(design, catalogs_.pumps), {}};
-    checksSummary_->showChecks(shown_.assessment.checks);
-    exportReportAction_->setEnabled(true);
-    exportEpanetAction_->setEnabled(true);
+    // Inputs out of range make the rest of the checks meaningless: only they are shown.
+    const QList<DesignCheck> inputFailures = inputChecks(InputTexts::fromTable(sheet_.inputs));
+    shown_ = {design, {}, {}};
+    if (inputFailures.isEmpty())
+        shown_.assessment = assessDesign(design, catalogs_.pumps);
+    else
+        shown_.assessment.checks = inputFailures;
+    showAssessment();
+}
+
+void MainWindow::showInputFailures(const QList<DesignCheck> &failures)
+{
+    shown_ = {std::nullopt, {}, {}};
+    shown_.assessment.checks = failures;
+    showAssessment();
+}
+
+void MainWindow::showAssessment()
+{
+    const QList<DesignCheck> &checks = shown_.assessment.checks;
+    checksSummary_->showChecks(checks);
+    if (!shown_.exportable())
+        enableExports(tr("Not exported while the design fails: %1")
+                          .arg(shownTexts(shown_.assessment.messages(CheckOutcome::Fail)).join(QStringLiteral("; "))));
+    else
+        enableExports({});
     if (designChecksWindow_)
-        designChecksWindow_->setChecks(shown_.assessment.checks);
+        designChecksWindow_->setChecks(checks);
+}
+
+void MainWindow::enableExports(const QString &whyNot)
+{
+    for (QAction *action : {exportReportAction_, exportEpanetAction_}) {
+        action->setEnabled(whyNot.isEmpty());
+        action->setToolTip(whyNot.isEmpty() ? action->text().remove(QStringLiteral("\u2026")) : whyNot);
+    }
 }
 
 void MainWindow::showChecksOfSheet()
@@ -427,8 +459,7 @@ void MainWindow::showUnchecked(const QString &reason)
     shown_ = {std::nullopt, {}, reason};
     if (!reason.isEmpty())
         checksSummary_->showUnavailable(reason);
-    exportReportAction_->setEnabled(false);
-    exportEpanetAction_->setEnabled(false);
+    enableExports(tr("No design to export: calculate first"));
     if (designChecksWindow_)
         designChecksWindow_->setChecks({});
 }
@@ -437,8 +468,7 @@ void MainWindow::clearChecks()
 {
     shown_ = {};
     checksSummary_->clear();
-    exportReportAction_->setEnabled(false);
-    exportEpanetAction_->setEnabled(false);
+    enableExports(tr("No design to export: calculate first"));
     if (designChecksWindow_)
         designChecksWindow_->setChecks({});
 }
@@ -580,7 +610,16 @@ void MainWindow::calculate()
     sheet_.state.setModified(true);
     PicksFromWindows picks(pumpsWindow(), tanksWindow());
     clearChecks(); // a run that stops part-way leaves none
-    calculation_.run(InputTexts::fromTable(sheet_.inputs), catalogs_.tables(), picks, &sheet_.results);
+    const InputTexts inputs = InputTexts::fromTable(sheet_.inputs);
+    try {
+        calculation_.run(inputs, catalogs_.tables(), picks, &sheet_.results);
+    } catch (const Error &) {
+        // The calculation's own message is shown as ever; the checks line says which
+        // input makes no sense.
+        if (const QList<DesignCheck> failures = inputChecks(inputs); !failures.isEmpty())
+            showInputFailures(failures);
+        throw;
+    }
     const DesignRecord &design = calculation_.design();
     if (design.pumpCatalogRow != 0)
         showChecks(design);
@@ -626,7 +665,7 @@ SiteResult MainWindow::shownSite() const
 
 void MainWindow::exportDesignReport()
 {
-    if (!shown_.checked())
+    if (!shown_.exportable())
         return;
     const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
     if (!path.isEmpty())
@@ -635,7 +674,7 @@ void MainWindow::exportDesignReport()
 
 void MainWindow::exportEpanetNetwork()
 {
-    if (!shown_.checked())
+    if (!shown_.exportable())
         return;
     const QString path = askExportName(epanetDialog_, tr("EPANET networks (*.inp)|*.inp"), QStringLiteral(".inp"));
     if (!path.isEmpty())

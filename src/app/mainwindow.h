@@ -68,6 +68,8 @@ public:
         QString unavailable; // why complete results are not checked
 
         bool checked() const { return design.has_value(); }
+        // A design whose checks do not fail: what the exports write.
+        bool exportable() const { return checked() && assessment.designed(); }
     };
     // Test seam: the design and checks shown.
     const ShownDesign &shownDesign() const { return shown_; }
@@ -98,6 +100,11 @@ private:
     // Open and a catalog edit have only the tables' texts to go on: the record is
     // rebuilt from them.
     void showChecks(const DesignRecord &design);
+    // A calculation stopped by inputs that make no sense: they are the checks shown.
+    void showInputFailures(const QList<DesignCheck> &failures);
+    void showAssessment();
+    // The exports are on for a design whose checks do not fail; else off, saying why.
+    void enableExports(const QString &whyNot);
     void showChecksOfSheet();
     // No checks, for the reason given (none: results not complete).
     void showUnchecked(const QString &reason);

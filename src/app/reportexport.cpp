@@ -28,17 +28,17 @@ SiteResult reportSite(const QString &projectName, const InputTexts &inputs, cons
     result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, pumpRow);
     result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, pumpRow);
     result.tank = tankDescription(catalogs.tanks, design.tankCatalogRow);
-    // By gravity when the storage lies low enough; else the pump on its rated duty.
-    result.gravity = design.results.pumpingHead <= 0;
+    // By gravity when the storage lies low enough (no pump curve, whatever pump was
+    // picked); else the pump on its rated duty.
+    result.gravity = assessment.gravity;
     if (const auto &duty = assessment.pumpDuty; !result.gravity && duty && duty->flow > 0 && duty->head > 0)
         result.pumpDuty = duty;
-    result.operatingPoint = result.gravity    ? designOperatingPoint(design, std::nullopt)
-                          : result.pumpDuty ? assessment.operatingPoint
-                                            : std::nullopt;
-    for (const DesignCheck &check : assessment.checks) {
-        if (!check.passed)
-            result.warnings << check.message;
-    }
+    if (result.gravity || result.pumpDuty)
+        result.operatingPoint = assessment.operatingPoint;
+    result.warnings = assessment.messages(CheckOutcome::Warning);
+    result.failures = assessment.messages(CheckOutcome::Fail);
+    if (const TranslatableText hours = operatingHoursNote(result); !hours.isEmpty())
+        result.notes << hours;
     return result;
 }
 

@@ -169,14 +169,16 @@ int run(const Command &command)
     const QString sitesName = command.site ? QStringLiteral("--site") : sites.displayName();
     const auto designOne = [&](const Site &site) {
         const SiteResult result = designer.design(site);
-        if (result.failed()) {
-            someFailed = true;
+        if (result.stopped())
             printError(result.errorColumn.isEmpty()
                            ? QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: %3")
                                  .arg(sitesName).arg(site.line).arg(result.error.shown)
                            : QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2, %3: %4")
                                  .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error.shown));
-        }
+        for (const TranslatableText &failure : result.failures)
+            printError(QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: not designed: %3")
+                           .arg(sitesName).arg(site.line).arg(failure.shown));
+        someFailed = someFailed || result.failed();
         writer->write(result);
         if (networks && networks->write(result).isEmpty() && !result.failed())
             printError(QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: no pump with a rated flow and head, so no EPANET network")

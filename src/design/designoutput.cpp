@@ -51,7 +51,7 @@ QString textIn(const TranslatableText &text, Language language)
 
 QString twoDecimals(const SiteResult &r, double value)
 {
-    return r.failed() ? QString() : QString::number(value, 'f', 2);
+    return r.stopped() ? QString() : QString::number(value, 'f', 2);
 }
 
 QStringList hydraulicCaptions(Language language)
@@ -65,7 +65,7 @@ QStringList hydraulicCaptions(Language language)
 // gravity, the hours empty when the pump delivers nothing.
 QStringList operatingPointColumns(const SiteResult &r)
 {
-    if (r.failed() || !r.operatingPoint)
+    if (r.stopped() || !r.operatingPoint)
         return {QString(), QString(), QString()};
     const OperatingPoint &point = *r.operatingPoint;
     return {twoDecimals(r, point.flow), r.pumpDuty ? twoDecimals(r, point.head) : QString(),
@@ -90,12 +90,12 @@ QStringList columnsOf(const SiteResult &r)
     return QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
          + QStringList{r.pump, r.tank} + hydraulicsOf(r)
          + QStringList{englishTexts(r.notes).join(QStringLiteral("; ")), englishTexts(r.warnings).join(QStringLiteral("; ")),
-                       r.errorText().english};
+                       r.failureText().english};
 }
 
 QStringList summaryColumns(const SummaryItem &item, Language language)
 {
-    return {textIn(item.group, language), textIn(item.item, language), QString::number(item.quantity, 'g', 15),
+    return {textIn(item.group, language), textIn(item.item, language), quantityText(item.quantity),
             textIn(item.unit, language)};
 }
 
@@ -214,7 +214,7 @@ QByteArray roundedJson(double value)
 
 QByteArray operatingPointJson(const SiteResult &r)
 {
-    if (r.failed() || !r.operatingPoint)
+    if (r.stopped() || !r.operatingPoint)
         return "null";
     const OperatingPoint &point = *r.operatingPoint;
     return jsonObject({{"flow", roundedJson(point.flow)},
@@ -231,7 +231,7 @@ public:
     }
     void write(const SiteResult &r) override
     {
-        const bool designed = !r.failed();
+        const bool designed = !r.stopped(); // the numbers hold, though a check may fail
         const QByteArray pump = designed && r.design.pumpCatalogRow != 0
             ? jsonObject({{"row", QByteArray::number(r.design.pumpCatalogRow)},
                           {"model", jsonString(r.pumpModel)},
@@ -252,6 +252,8 @@ public:
             {"tank", tank},
             {"notes", jsonStrings(englishTexts(r.notes))},
             {"warnings", jsonStrings(englishTexts(r.warnings))},
+            {"failures", jsonStrings(englishTexts(r.failures))},
+            {"designed", r.failed() ? QByteArray("false") : QByteArray("true")},
             {"error", designed ? QByteArray("null") : jsonString(r.errorText().english)},
         });
         out_.write(first_ ? "\n" : ",\n");
@@ -267,7 +269,7 @@ public:
                 items += (items.isEmpty() ? "\n" : ",\n")
                        + jsonObject({{"group", jsonString(item.group.english)},
                                      {"item", jsonString(item.item.english)},
-                                     {"quantity", jsonNumber(item.quantity)},
+                                     {"quantity", jsonNumber(std::round(item.quantity * 1000) / 1000)},
                                      {"unit", jsonString(item.unit.english)}});
             out_.write(",\n\"summary\": [" + items + "\n]}");
         }
@@ -353,9 +355,13 @@ QString neutralised(const QString &field)
 
 QString notesOf(const SiteResult &result)
 {
-    if (result.failed())
+    if (result.stopped())
         return QCoreApplication::translate("quorvel::ResultWriter", "error: ") + result.errorText().shown;
-    return shownTexts(result.notes + result.warnings).join(QStringLiteral("; "));
+    QStringList notes = shownTexts(result.notes + result.warnings);
+    if (!result.failures.isEmpty())
+        notes.prepend(QCoreApplication::translate("quorvel::ResultWriter", "not designed: ")
+                      + shownTexts(result.failures).join(QStringLiteral("; ")));
+    return notes.join(QStringLiteral("; "));
 }
 
 std::unique_ptr<ResultWriter> ResultWriter::create(Format format, QIODevice &out, bool withSummary)

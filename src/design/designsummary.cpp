@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+
 namespace quorvel {
 
 namespace {
@@ -22,8 +24,23 @@ TranslatableText described(const QString &description)
 
 } // namespace
 
+QString quantityText(double quantity)
+{
+    return QString::number(std::round(quantity * 1000) / 1000, 'g', 15);
+}
+
 void DesignSummary::add(const SiteResult &r)
 {
+    const DesignRecord &design = r.design;
+    if (!r.stopped() && !r.gravity && r.pump.isEmpty()) {
+        const QString flow = quantityText(std::round(design.designFlow * 100) / 100);
+        const QString head = quantityText(double(design.results.pumpingHead));
+        unpumpedDuties_ << (r.site.name.isEmpty()
+                                ? translatable("quorvel::DesignSummary", "line %1: %2 L/s at a pumping head of %3 m")
+                                      .arg(QString::number(r.site.line), flow, head)
+                                : translatable("quorvel::DesignSummary", "%1 (line %2): %3 L/s at a pumping head of %4 m")
+                                      .arg(r.site.name, QString::number(r.site.line), flow, head));
+    }
     if (r.failed()) {
         ++failed_;
         return;
@@ -33,12 +50,11 @@ void DesignSummary::add(const SiteResult &r)
         ++gravity_;
     if (!r.pump.isEmpty())
         pumps_[r.pump] += 1;
-    const DesignRecord &design = r.design;
     tanks_[r.tank] += double(design.results.tanks);
     kits_ += double(design.results.tapstandKits);
-    pipeMetres_[design.nominalDiameter] += double(design.inputs.pipelineLength);
-    people_ += double(design.inputs.population);
-    demand_ += design.inputs.dailyDemand();
+    pipeMetres_[design.nominalDiameter] += design.inputs.pipelineLength;
+    people_ += design.inputs.population;
+    demand_ += design.inputs.population * design.inputs.dailyUsage / 1000;
 }
 
 QList<SummaryItem> DesignSummary::items() const
@@ -58,12 +74,14 @@ QList<SummaryItem> DesignSummary::items() const
                   translatable("quorvel::DesignSummary", "kits of 6 taps"), kits_, unit});
     for (auto it = pipeMetres_.begin(); it != pipeMetres_.end(); ++it)
         items.append({translatable("quorvel::DesignSummary", "Pipe"),
-                      translatable("quorvel::DesignSummary", "nominal %1\"").arg(formatNumber(it.key())), it.value(),
-                      plain(QStringLiteral("m"))});
-    items.append({translatable("quorvel::DesignSummary", "People served"), {}, people_,
+                      translatable("quorvel::DesignSummary", "nominal %1\"").arg(formatNumber(it.key())),
+                      double(it.value()), plain(QStringLiteral("m"))});
+    items.append({translatable("quorvel::DesignSummary", "People served"), {}, double(people_),
                   translatable("quorvel::DesignSummary", "people")});
-    items.append({translatable("quorvel::DesignSummary", "Daily demand"), {}, demand_,
+    items.append({translatable("quorvel::DesignSummary", "Daily demand"), {}, double(demand_),
                   plain(QStringLiteral("m\u00b3/day"))});
+    for (const TranslatableText &duty : unpumpedDuties_)
+        items.append({translatable("quorvel::DesignSummary", "Pump to source"), duty, 1, unit});
     return items;
 }
 

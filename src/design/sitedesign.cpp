@@ -3,6 +3,7 @@
 #include "catalogcolumns.h"
 #include "designcalculation.h"
 #include "error.h"
+#include "inputchecks.h"
 #include "numbers.h"
 
 #include <QCoreApplication>
@@ -207,46 +208,95 @@ void SiteDesigner::nameTank()
                               .arg(QLatin1String(Catalogs::tanksFile), options_.tank, types.join(QStringLiteral(", "))));
 }
 
-qint32 SiteDesigner::choosePump(SiteResult &result, double designFlow, double pumpingHead) const
+qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) const
 {
+    const DesignInputs &in = design.inputs;
+    const double pumpingHead = double(design.results.pumpingHead);
+    std::optional<SystemCurve> system;
+    try {
+        system.emplace(double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
+                       double(in.pipelineLength));
+    } catch (const Error &) {
+        // A loss beyond what the numbers hold: no operating point, the calculation goes on.
+    }
+    const auto pointOf = [&](const std::optional<PumpDuty> &duty) -> std::optional<OperatingPoint> {
+        if (!system)
+            return std::nullopt;
+        return operatingPoint(*system, duty, in.dailyDemand());
+    };
     if (pumpingHead <= 0) {
         result.gravity = true;
+        result.operatingPoint = pointOf(std::nullopt);
         result.notes << translatable("quorvel::SiteDesigner", "gravity supply: the storage is below the source, no pump needed");
         return 0;
     }
     if (namedPump_ != 0) {
         result.notes << translatable("quorvel::SiteDesigner", "pump: named");
+        result.pumpDuty = ratedDuty(catalogs_.pumps, namedPump_);
+        if (result.pumpDuty)
+            result.operatingPoint = pointOf(result.pumpDuty);
         return namedPump_;
     }
-    // The least rated power among the pumps that reach the flow and the head with its
-    // margin (the pump's curve falls off its rated point, and pipes roughen with age);
-    // ties go to the smaller flow, which runs nearer its best efficiency.
+
+    // The pumps that fill the tank in the pumping hours: at the design flow each gives
+    // the pumping head with its margin (pipes roughen with age), so its operating point
+    // on this pipeline lies at or beyond the design flow. Of those, the least rated
+    // power among the ones running near their rated point with a velocity within the
+    // limit; when none does, the least power of all that fill the tank (the checks
+    // then say how far off its rated point it runs). Ties go to the smaller flow.
+    const double designFlow = design.designFlow;
     const double head = pumpingHead * (1 + options_.headMargin);
-    const auto rated = [this](int col, qint32 row) {
-        return col < 0 ? 0.0 : double(finiteNumber(catalogs_.pumps.cell(col, row)).value_or(0));
+    const auto power = [this](qint32 row) {
+        return powerColumn_ < 0 ? 0.0 : double(finiteNumber(catalogs_.pumps.cell(powerColumn_, row)).value_or(0));
     };
-    qint32 best = 0;
-    int candidates = 0;
+    struct Candidate {
+        qint32 row = 0;
+        PumpDuty duty;
+        std::optional<OperatingPoint> point;
+    };
+    const auto better = [&](const Candidate &c, const Candidate &best) {
+        return best.row == 0 || power(c.row) < power(best.row)
+            || (power(c.row) == power(best.row) && c.duty.flow < best.duty.flow);
+    };
+    Candidate nearRated, anyFilling;
+    int filling = 0, nearRatedCount = 0;
     for (qint32 row = 1; row <= pumpCount_; ++row) {
-        if (rowDefects_[Pumps].contains(row) || rated(flowColumn_, row) < designFlow
-            || rated(headColumn_, row) < head)
+        if (rowDefects_[Pumps].contains(row))
             continue;
-        ++candidates;
-        if (best == 0 || rated(powerColumn_, row) < rated(powerColumn_, best)
-            || (rated(powerColumn_, row) == rated(powerColumn_, best) && rated(flowColumn_, row) < rated(flowColumn_, best)))
-            best = row;
+        const std::optional<PumpDuty> duty = ratedDuty(catalogs_.pumps, row);
+        if (!duty || pumpHead(*duty, designFlow) < head)
+            continue;
+        const Candidate c{row, *duty, pointOf(duty)};
+        ++filling;
+        if (better(c, anyFilling))
+            anyFilling = c;
+        if (c.point && RatedFlowBand::holds(c.point->flow, duty->flow)
+            && flowVelocity(c.point->flow, design.insideDiameter) <= options_.velocities.max) {
+            ++nearRatedCount;
+            if (better(c, nearRated))
+                nearRated = c;
+        }
     }
+    const Candidate &chosen = nearRated.row != 0 ? nearRated : anyFilling;
+    if (chosen.row == 0)
+        return 0; // the checks fail the site with the duty a pump must meet
+    result.pumpDuty = chosen.duty;
+    result.operatingPoint = chosen.point;
     const TranslatableText duty = translatable("quorvel::SiteDesigner", "%1 L/s at %2 m (pumping head %3 m + %4 %)")
-                             .arg(shown(std::round(designFlow * 100) / 100), shown(std::round(head * 100) / 100),
-                                  shown(pumpingHead), shown(options_.headMargin * 100));
-    if (best == 0)
-        result.warnings << translatable("quorvel::SiteDesigner", "no catalog pump reaches %1").arg(duty);
-    else if (powerColumn_ >= 0)
-        result.notes << translatable("quorvel::SiteDesigner", "pump: least power (%1 kW) of %2 reaching %3")
-                            .arg(shown(rated(powerColumn_, best))).arg(candidates).arg(duty);
+                                      .arg(shown(std::round(designFlow * 100) / 100), shown(std::round(head * 100) / 100),
+                                           shown(pumpingHead), shown(options_.headMargin * 100));
+    const QString powerText = shown(power(chosen.row));
+    if (powerColumn_ < 0)
+        result.notes << translatable("quorvel::SiteDesigner", "pump: smallest flow of %1 reaching %2").arg(filling).arg(duty);
+    else if (nearRated.row != 0)
+        result.notes << translatable("quorvel::SiteDesigner",
+                                     "pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4")
+                            .arg(powerText).arg(nearRatedCount).arg(filling).arg(duty);
     else
-        result.notes << translatable("quorvel::SiteDesigner", "pump: smallest flow of %1 reaching %2").arg(candidates).arg(duty);
-    return best;
+        result.notes << translatable("quorvel::SiteDesigner",
+                                     "pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow")
+                            .arg(powerText).arg(filling).arg(duty);
+    return chosen.row;
 }
 
 qint32 SiteDesigner::chooseTank(SiteResult &result, qint64 theoreticalStorage) const
@@ -300,23 +350,34 @@ private:
     Rule tank_;
 };
 
-// What is wrong with an input, or nothing. Elevations may be any finite number; the
-// others must be positive, pumping hours at most a day.
-TranslatableText inputFault(int row, const QString &text)
+} // namespace
+
+TranslatableText operatingHoursNote(const SiteResult &result)
 {
-    const auto value = finiteNumber(text);
-    if (!value)
-        return text.trimmed().isEmpty() ? translatable("quorvel::SiteDesigner", "missing") : translatable("quorvel::SiteDesigner", "not a number");
-    if (row == InputRow::SourceElevation || row == InputRow::StorageElevation)
+    const std::optional<OperatingPoint> &point = result.operatingPoint;
+    if (result.stopped() || !point || point->flow <= 0 || !(result.gravity || result.pumpDuty))
         return {};
-    if (*value <= 0)
-        return translatable("quorvel::SiteDesigner", "must be greater than 0");
-    if (row == InputRow::PumpingHours && *value > hoursPerDay)
-        return translatable("quorvel::SiteDesigner", "must be at most 24 hours a day");
-    return {};
+    const QString flow = shown(std::round(point->flow * 100) / 100);
+    const QString hours = shown(std::round(point->hoursPerDay * 100) / 100);
+    if (result.gravity)
+        return translatable("quorvel::SiteDesigner", "gravity flow %1 L/s: %2 h/day deliver the day's demand").arg(flow, hours);
+    return translatable("quorvel::SiteDesigner", "the pump needs %1 h/day at its operating flow of %2 L/s; the estimated "
+                                                 "actual pumping time is at the design flow of %3 L/s")
+        .arg(hours, flow, shown(std::round(result.design.designFlow * 100) / 100));
 }
 
-} // namespace
+TranslatableText SiteResult::failureText() const
+{
+    if (stopped())
+        return errorText();
+    TranslatableText text;
+    for (const TranslatableText &failure : failures) {
+        if (!text.isEmpty())
+            text += TranslatableText::plain(QStringLiteral("; "));
+        text += failure;
+    }
+    return text;
+}
 
 SiteResult SiteDesigner::design(const Site &site) const
 {
@@ -335,12 +396,10 @@ SiteResult SiteDesigner::design(const Site &site) const
     }
 
     // The pump is picked once the first five results are known (a gravity site gets
-    // none: row 0), the tank once the pump is.
-    RulePicks picks(
-        [&](const DesignRecord &design) {
-            return choosePump(result, design.designFlow, double(design.results.pumpingHead));
-        },
-        [&](const DesignRecord &design) { return chooseTank(result, design.results.theoreticalStorage); });
+    // none: row 0), with its operating point on the chosen pipe; the tank once the
+    // pump is.
+    RulePicks picks([&](const DesignRecord &design) { return choosePump(result, design); },
+                    [&](const DesignRecord &design) { return chooseTank(result, design.results.theoreticalStorage); });
     DesignCalculation calculation;
     try {
         calculation.run(site.inputs, {pipes_, pipeCount_, catalogs_.pumps, catalogs_.tanks}, picks);
@@ -348,6 +407,8 @@ SiteResult SiteDesigner::design(const Site &site) const
         result.error = {e.message(), e.shownMessage()};
         result.warnings.clear();
         result.notes.clear();
+        result.pumpDuty.reset();
+        result.operatingPoint.reset();
         return result;
     }
 
@@ -361,15 +422,13 @@ SiteResult SiteDesigner::design(const Site &site) const
         result.results[ResultRow::Pump].clear(); // no pump: the pump cell stays empty
     }
     result.tank = tankDescription(catalogs_.tanks, design.tankCatalogRow);
-    DesignAssessment assessment = assessDesign(design, catalogs_.pumps, options_.velocities);
-    result.pumpDuty = assessment.pumpDuty;
-    // A gravity supply delivers what the fall drives through the pipe; a pump without
-    // a rated duty has no curve to run on.
-    result.operatingPoint = result.gravity ? designOperatingPoint(design, std::nullopt) : assessment.operatingPoint;
-    for (const DesignCheck &check : assessment.checks) {
-        if (!check.passed)
-            result.warnings << check.message;
-    }
+    // The checks read the operating point worked out for the choice.
+    const DesignAssessment assessment =
+        assessDesign(design, result.pumpDuty, result.operatingPoint, options_.velocities, options_.headMargin);
+    if (const TranslatableText hours = operatingHoursNote(result); !hours.isEmpty())
+        result.notes << hours;
+    result.warnings = assessment.messages(CheckOutcome::Warning);
+    result.failures = assessment.messages(CheckOutcome::Fail);
     return result;
 }
 

@@ -21,7 +21,7 @@ struct DesignOptions {
     QString pump;              // a pump row or model; empty: the least power that meets the duty
     QString tank;              // a tank row or type; empty: any type
     VelocityRange velocities;  // m/s
-    double headMargin = 0.10;  // share of the pumping head a chosen pump must reach beyond it
+    double headMargin = 0.10;  // share beyond the pumping head a chosen pump must reach at the design flow
 };
 
 // One site as read: its line in the sites file, its name and its seven input texts.
@@ -45,20 +45,31 @@ struct SiteResult {
     QString tank;             // "<type> Tank <capacity> M^3"
     std::optional<PumpDuty> pumpDuty;             // the chosen pump's rated flow and head
     std::optional<OperatingPoint> operatingPoint; // with a rated pump, or by gravity
-    // Notes, warnings and error are English in the CSV, JSON and network files and
-    // translated where people read them (the table, standard error, the report).
-    TranslatableTexts notes;    // why the pump and the tank were chosen
-    TranslatableTexts warnings; // the failed checks
+    // Notes, warnings, failures and error are English in the CSV, JSON and network
+    // files and translated where people read them (the table, standard error, the report).
+    TranslatableTexts notes;    // why the pump and the tank were chosen, the hours it runs
+    TranslatableTexts warnings; // the checks that warn: the scheme works, outside good practice
+    TranslatableTexts failures; // the checks that fail: the scheme does not work
     QString errorColumn;        // the input column the error is about, if any
-    TranslatableText error;     // the program's message; empty when the site was designed
+    TranslatableText error;     // the program's message when the calculation stopped
 
-    bool failed() const { return !error.isEmpty(); }
+    // The calculation stopped: no numbers.
+    bool stopped() const { return !error.isEmpty(); }
+    // Not designed: the calculation stopped or a check fails.
+    bool failed() const { return stopped() || !failures.isEmpty(); }
+    // The error, or else the failures: why the site is not designed.
+    TranslatableText failureText() const;
     // The error with its column: "Population: must be greater than 0 (got -5)".
     TranslatableText errorText() const
     {
         return errorColumn.isEmpty() ? error : TranslatableText::plain(errorColumn + QStringLiteral(": ")) += error;
     }
 };
+
+// How many hours a day the water runs at the operating point (with the pump, or by
+// gravity) to deliver the day's demand, told apart from the result table's estimate
+// at the design flow; empty without a flow.
+TranslatableText operatingHoursNote(const SiteResult &result);
 
 // The captions of the ten results, as the result table shows them.
 QStringList resultCaptions();
@@ -90,7 +101,7 @@ private:
     void scanTanks();
     void namePump();
     void nameTank();
-    qint32 choosePump(SiteResult &result, double designFlow, double pumpingHead) const;
+    qint32 choosePump(SiteResult &result, const DesignRecord &design) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
 
     const Catalogs &catalogs_;

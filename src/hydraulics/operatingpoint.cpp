@@ -16,29 +16,55 @@ double pumpHead(const PumpDuty &pump, double flow)
     return pump.head * 4 / 3 - pump.head / 3 * ratio * ratio;
 }
 
+namespace {
+
+constexpr double lossExponent = 1.85; // of the flow in the Hazen-Williams loss
+
+} // namespace
+
+SystemCurve::SystemCurve(double lift, double insideDiameter, double length)
+    : staticLift(lift), lossAtUnitFlow(double(hazenWilliamsLoss(1, insideDiameter, length)))
+{
+}
+
+double SystemCurve::lossAt(double flow) const
+{
+    return lossAtUnitFlow * std::pow(flow, lossExponent);
+}
+
 double SystemCurve::headAt(double flow) const
 {
-    return staticLift + double(hazenWilliamsLoss(flow, insideDiameter, length));
+    return staticLift + lossAt(flow);
 }
 
 OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<PumpDuty> &pump, double dailyDemand)
 {
-    // The surplus head falls as the flow rises (the pump gives less, the pipe asks
-    // more), so the operating flow is the one root, found by bisection.
-    const auto surplus = [&](double flow) { return (pump ? pumpHead(*pump, flow) : 0.0) - system.headAt(flow); };
     OperatingPoint point;
-    if (surplus(0) > 0) {
-        double low = 0;
-        double high = pump ? 2 * pump->flow : 1.0;
-        for (int i = 0; i < 40 && surplus(high) > 0; ++i) {
-            low = high;
-            high *= 2;
+    if (!pump) {
+        // By gravity the loss uses up the fall: K q^1.85 = -lift.
+        if (system.staticLift < 0 && system.lossAtUnitFlow > 0)
+            point.flow = std::pow(-system.staticLift / system.lossAtUnitFlow, 1 / lossExponent);
+    } else if (pumpHead(*pump, 0) > system.staticLift) {
+        // The surplus head f(q) = pump head - pipeline head falls as the flow rises and
+        // bends downwards, so Newton's method started right of the root comes down onto
+        // it without overshooting, in a handful of steps.
+        const auto surplus = [&](double q) { return pumpHead(*pump, q) - system.headAt(q); };
+        const auto slope = [&](double q) {
+            return -2 * pump->head / 3 * q / (pump->flow * pump->flow)
+                 - lossExponent * system.lossAtUnitFlow * std::pow(q, lossExponent - 1);
+        };
+        double q = 2 * pump->flow;
+        for (int i = 0; i < 60 && surplus(q) > 0; ++i)
+            q *= 2;
+        for (int i = 0; i < 100; ++i) {
+            const double step = surplus(q) / slope(q);
+            if (!(step > 0) || !std::isfinite(step))
+                break;
+            q -= step;
+            if (step <= 1e-13 * q)
+                break;
         }
-        for (int i = 0; i < 200 && high - low > 1e-12 * high; ++i) {
-            const double middle = (low + high) / 2;
-            (surplus(middle) > 0 ? low : high) = middle;
-        }
-        point.flow = (low + high) / 2;
+        point.flow = q;
     }
     point.head = pump ? pumpHead(*pump, point.flow) : 0;
     point.hoursPerDay = point.flow > 0 ? dailyDemand * 1000 / point.flow / 3600 : std::numeric_limits<double>::infinity();
@@ -62,8 +88,8 @@ std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, c
 {
     const DesignInputs &in = design.inputs;
     try {
-        const SystemCurve system{double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
-                                 double(in.pipelineLength)};
+        const SystemCurve system(double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
+                                 double(in.pipelineLength));
         return operatingPoint(system, pump, in.dailyDemand());
     } catch (const Error &) {
         // A flow beyond what the numbers hold: no operating point, the design stands.

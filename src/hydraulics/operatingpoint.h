@@ -22,11 +22,14 @@ double pumpHead(const PumpDuty &pump, double flow);
 
 // The head the pipeline asks of a flow from the source to the tank: the static lift
 // plus the Hazen-Williams loss of the design calculation.
+// The loss grows as the flow to the power 1.85, so it is held as the loss of 1 L/s.
 struct SystemCurve {
+    // Raises Error on an arithmetic fault of the loss formula (a pipe without diameter).
+    SystemCurve(double staticLift, double insideDiameter, double length);
     double staticLift = 0;     // m, storage minus source elevation
-    double insideDiameter = 0; // mm
-    double length = 0;         // m
+    double lossAtUnitFlow = 0; // m at 1 L/s
     double headAt(double flow) const;
+    double lossAt(double flow) const;
 };
 
 // Where the pump's curve meets the pipeline's; without a pump (gravity), the flow
@@ -37,8 +40,7 @@ struct OperatingPoint {
     double hoursPerDay = 0; // to deliver the day's demand at that flow; infinite at no flow
 };
 
-// dailyDemand in m^3. Raises Error on an arithmetic fault of the loss formula (a
-// pipe without diameter).
+// dailyDemand in m^3.
 OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<PumpDuty> &pump, double dailyDemand);
 
 // A catalog pump's rated duty: its "Flow" and "Head" columns, when both hold numbers.

@@ -39,6 +39,8 @@ using namespace quorvel;
 namespace {
 
 const QStringList worked{"1000", "100", "150", "5000", "4", "25", "250"};
+// The shipped catalog's pump that lifts the worked example's water, short of its head.
+constexpr int electricPump = 8;
 
 QPoint cellCentre(GridWidget *grid, int col, int row)
 {
@@ -114,7 +116,7 @@ class TestWindowChecks : public QObject {
     void calculated()
     {
         setInputs(worked);
-        calculate(3, 5);
+        calculate(electricPump, 5);
         QCOMPARE(fake->boxes.errors(), QStringList());
         QVERIFY(summary().isVisible());
         QVERIFY2(exportAction().isEnabled(), qPrintable(summaryText()));
@@ -151,7 +153,7 @@ private slots:
         const QMap<QString, QRect> designed = geometries(window());
 
         calculated();
-        const QString warnings = commandWarnings(database, 3, 5);
+        const QString warnings = commandWarnings(database, electricPump, 5);
         QVERIFY(!warnings.isEmpty());
         const qsizetype count = warnings.count(QStringLiteral("; ")) + 1;
         QCOMPARE(summaryText(), (count == 1 ? QStringLiteral("1 warning: ") : QStringLiteral("%1 warnings: ").arg(count)) + warnings);
@@ -186,10 +188,61 @@ private slots:
             w->close();
         });
         QTest::mouseClick(&child<QPushButton>(summary(), "checksButton"), Qt::LeftButton);
-        QCOMPARE(outcomes.size(), 9);
-        QCOMPARE(outcomes.filter("Warning").size(), 2);
-        QVERIFY(outcomes.contains("pumping head: Warning"));
-        QVERIFY(outcomes.contains("operating flow: Warning"));
+        QCOMPARE(outcomes.size(), 12);
+        QCOMPARE(outcomes.filter("Warning"), QStringList({"pumping head: Warning", "operating flow: Warning",
+                                                          "share of the rated flow: Warning"}));
+    }
+
+    // The window holds a design to the command's rules: inputs out of range and a
+    // scheme that does not work fail and keep the exports off, saying why; a gravity
+    // supply needs no pump whatever pump was picked.
+    void judgedAsTheCommandJudges_data()
+    {
+        QTest::addColumn<int>("input"); // the input row changed, 0 none
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("pump");
+        QTest::addColumn<int>("errorBoxes"); // the calculation's own messages
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("negative length") << int(InputRow::PipelineLength) << "-2400" << electricPump << 0
+                                         << "Not designed: 1 failure: pipeline length -2400 m: must be greater than 0";
+        QTest::newRow("30 hours a day") << int(InputRow::PumpingHours) << "30" << electricPump << 0
+                                        << "Not designed: 1 failure: pumping time 30 h/day: must be at most 24 hours a day";
+        QTest::newRow("no people") << int(InputRow::Population) << "0" << electricPump << 1
+                                   << "Not designed: 1 failure: population 0 people: must be greater than 0";
+        QTest::newRow("no hours") << int(InputRow::PumpingHours) << "0" << electricPump << 1
+                                  << "Not designed: 1 failure: pumping time 0 h/day: must be greater than 0";
+        QTest::newRow("a pump that cannot lift the water")
+            << 0 << "" << 3 << 0
+            << "Not designed: 1 failure: operating flow 0 L/s below the design flow of 8.68 L/s: no water reaches the "
+               "tank; 1 warning: pumping head 53.83 m above the pump's rated head of 25 m";
+        QTest::newRow("gravity") << int(InputRow::StorageElevation) << "90" << 3 << 0
+                                 << "gravity supply: no pump needed; all 9 checks pass";
+    }
+    void judgedAsTheCommandJudges()
+    {
+        QFETCH(int, input);
+        QFETCH(QString, value);
+        QFETCH(int, pump);
+        QFETCH(QString, summary);
+        QStringList inputs = worked;
+        if (input > 0)
+            inputs[input - 1] = value;
+        setInputs(inputs);
+        if (fake->boxes.errors().isEmpty())
+            calculate(pump, 5);
+        QTEST(int(fake->boxes.errors().size()), "errorBoxes");
+        QCOMPARE(summaryText(), summary);
+        const bool designed = !summary.startsWith("Not designed");
+        for (const char *name : {"exportReportAction", "exportEpanetAction"}) {
+            QAction &action = child<QAction>(window(), name);
+            QCOMPARE(action.isEnabled(), designed);
+            QCOMPARE(action.toolTip().startsWith("Not exported while the design fails: "), !designed);
+        }
+        if (input == int(InputRow::StorageElevation)) {
+            // The pump's own checks do not apply; the report draws no pump curve.
+            QCOMPARE(window().shownDesign().assessment.messages(CheckOutcome::NotApplicable).size(), 3);
+            QVERIFY(window().shownDesign().assessment.gravity);
+        }
     }
 
     void staleChecksVanish_data()
@@ -215,7 +268,7 @@ private slots:
             // No tank's capacity a number: the run stops after the tank pick.
             for (int row = 1; row <= app->catalogs().tankCount; ++row)
                 app->catalogs().tanks.setCell(TankColumn::Volume, row, "many");
-            calculate(3, 5);
+            calculate(electricPump, 5);
             QCOMPARE(fake->boxes.errors().size(), 1);
         }
         QVERIFY(!summary().isVisible());
@@ -229,11 +282,11 @@ private slots:
         calculated();
         const int head = columnCaptioned(app->catalogs().pumps, "Head");
         whenModal([&](QWidget *pumps) {
-            app->catalogs().pumps.setCell(head, 3, "60");
+            app->catalogs().pumps.setCell(head, electricPump, "60");
             pumps->close();
         });
         QTest::mouseClick(&child<QToolButton>(window(), "pumpsButton"), Qt::LeftButton);
-        QCOMPARE(summaryText(), QStringLiteral("All 9 checks pass")); // with the operating flow
+        QCOMPARE(summaryText(), QStringLiteral("All 12 checks pass")); // with the operating point's
     }
 
     // A saved project opened again shows its checks; one whose pump the catalog no
@@ -254,10 +307,10 @@ private slots:
         QCOMPARE(summaryText(), shown);
         QVERIFY(exportAction().isEnabled());
 
-        app->catalogs().pumps.setCell(PumpColumn::Model, 3, "DE-81");
+        app->catalogs().pumps.setCell(PumpColumn::Model, electricPump, "CS-81");
         fake->dialogs.confirm(FakeFileDialogs::Kind::Open, base + ".qvl", 1);
         child<QAction>(window(), "openAction").trigger();
-        QCOMPARE(summaryText(), QStringLiteral("No checks: the pump catalog no longer holds \"Diesel engine pump DE-80 model\""));
+        QCOMPARE(summaryText(), QStringLiteral("No checks: the pump catalog no longer holds \"Electric surface pump CS-80 model\""));
         QVERIFY(!child<QPushButton>(summary(), "checksButton").isVisible());
         QVERIFY(!exportAction().isEnabled());
         QCOMPARE(fake->boxes.errors(), QStringList());
@@ -287,7 +340,7 @@ private slots:
             QVERIFY(text.waitForFinished());
             const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
             for (const QString &expected : {QStringLiteral("Camp"), QStringLiteral("520.8"), QStringLiteral("53.83"),
-                                            QStringLiteral("Diesel engine pump DE-80 model"),
+                                            QStringLiteral("Electric surface pump CS-80 model"),
                                             QStringLiteral("pumping head 53.83 m above"), QStringLiteral("Rated point:"),
                                             QStringLiteral("Operating point on this pipeline:")})
                 QVERIFY2(page.contains(expected), qPrintable(expected));

@@ -111,7 +111,7 @@ public:
         QList<std::array<QString, 3>> rows;
         for (const SummaryItem &item : items)
             rows.append({item.item.isEmpty() ? item.group.shown : item.group.shown + QStringLiteral(": ") + item.item.shown,
-                         QString::number(item.quantity, 'g', 15), item.unit.shown});
+                         quantityText(item.quantity), item.unit.shown});
         drawTable(y + mm(1), rows);
         painter_.restore();
     }
@@ -180,7 +180,7 @@ private:
                               shownSheetText(inputUnit(row))});
         y = drawTable(y, inputRows) + mm(sectionGapMm);
 
-        if (result_.failed()) {
+        if (result_.stopped()) {
             setFont(headingPoints, true);
             painter_.setPen(errorColour);
             y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Error: %1").arg(result_.errorText().shown)) + mm(sectionGapMm);
@@ -192,9 +192,9 @@ private:
                                    shownSheetText(resultUnit(row))});
             y = drawTable(y, resultRows) + mm(1.5);
 
-            const QString pump = !result_.pump.isEmpty() ? shownSheetText(result_.pump)
-                               : result_.gravity     ? QCoreApplication::translate("quorvel::DesignReport", "none, gravity supply")
-                                                     : QCoreApplication::translate("quorvel::DesignReport", "no catalog pump reaches the duty");
+            const QString pump = result_.gravity       ? QCoreApplication::translate("quorvel::DesignReport", "none, gravity supply")
+                               : !result_.pump.isEmpty() ? shownSheetText(result_.pump)
+                                                         : QCoreApplication::translate("quorvel::DesignReport", "no catalog pump reaches the duty");
             setFont(textPoints);
             painter_.setPen(Qt::black);
             y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Pump: %1").arg(pump));
@@ -205,9 +205,16 @@ private:
             for (const QString &note : shownTexts(result_.notes))
                 y = drawWrapped(column_.left(), y, note);
             y += mm(sectionGapMm);
+            if (!result_.failures.isEmpty()) {
+                setFont(headingPoints, true);
+                painter_.setPen(errorColour);
+                y = drawWrapped(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Not designed: %1")
+                                                       .arg(shownTexts(result_.failures).join(QStringLiteral("; "))))
+                  + mm(sectionGapMm);
+            }
         }
 
-        if (result_.failed() && result_.warnings.isEmpty())
+        if (result_.stopped() && result_.warnings.isEmpty())
             return;
         y = drawHeading(column_.left(), y, QCoreApplication::translate("quorvel::DesignReport", "Warnings"));
         setFont(textPoints);
