@@ -3,6 +3,7 @@
 #include "designrecord.h"
 #include "linelist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -10,19 +11,26 @@ namespace quorvel {
 
 namespace {
 
-// The tank: one cylinder of a kit tank's usual height, however many tanks it stands for.
-constexpr double tankHeight = 2.0; // m
-// It starts all but empty: a centimetre of water, so that EPANET does not shut the
-// outlet of an empty tank while the first water comes in.
-constexpr double initialLevel = 0.01; // m
+// The tank: one cylinder of a kit tank's usual height holding the actual storage,
+// however many tanks it stands for. Its rim stands a little higher, so that the float
+// valve, which shuts the inflow at the storage's height, always acts before EPANET's
+// own shut-off of a full tank, which would keep the end of the pumping hours from
+// closing the inflow.
+constexpr double tankHeight = 2.0;  // m
+constexpr double freeboard = 0.1;   // m
+// The float valve opens again this little below full, so that the tank stays all but
+// full while it shuts, whatever the level when the pumping hours end.
+constexpr double floatValveBand = 0.01; // m
+// The lowest level the tank starts at: EPANET shuts the outlet of an empty tank.
+constexpr double lowestStart = 0.01; // m
 // The tapstands lie a little below the tank floor, so they keep their pressure until
 // the tank is empty; their pipe is short and of the pipeline's diameter, so that
 // neither takes part in the design's numbers.
 constexpr double tapstandDrop = 5.0;      // m
 constexpr double tapstandPipeLength = 10.0; // m
 constexpr double roughness = 140;
-// The run: one day from the pump's start at 06:00, hydraulics every 5 minutes,
-// the demand pattern and the report by the hour.
+// The run: one day from the start of the pumping hours at 06:00, hydraulics every
+// 5 minutes, the demand pattern and the report by the hour.
 constexpr int startHour = 6;
 
 QString number(double value)
@@ -79,6 +87,26 @@ void junctions(QStringList &lines, const NetworkDesign &d)
                  QStringLiteral("the population's daily demand, L/s on average"));
 }
 
+// The pumping hours a day, at most all of them.
+double dailyPumpingHours(const NetworkDesign &d)
+{
+    return std::min(d.pumpingHours, double(hoursPerDay));
+}
+
+// The tank's level at 06:00 in the supply's daily round: full when the pumping hours
+// ended (the float valve holds it full once the day's demand is in), less what the
+// tapstands have drawn since. A day run from there ends there, so the tank receives
+// what the tapstands draw. A tank too small for the hours without supply starts all
+// but empty; one that never empties starts just below the float valve's opening level.
+double morningLevel(const NetworkDesign &d)
+{
+    const double drawnSince = d.dailyDemand * (hoursPerDay - dailyPumpingHours(d)) / hoursPerDay;
+    const double level = tankHeight * (1 - drawnSince / d.actualStorage);
+    if (!(level > lowestStart))
+        return lowestStart;
+    return std::min(level, tankHeight - 2 * floatValveBand);
+}
+
 void reservoirsAndTanks(QStringList &lines, const NetworkDesign &d)
 {
     const TankShape tank = tankShape(d.actualStorage);
@@ -86,9 +114,11 @@ void reservoirsAndTanks(QStringList &lines, const NetworkDesign &d)
           << row({EpanetName::source, number(d.sourceElevation)}, QStringLiteral("the water source"))
           << QString() << QStringLiteral("[TANKS]")
           << QStringLiteral(";ID\tElevation\tInitLevel\tMinLevel\tMaxLevel\tDiameter\tMinVol")
-          << row({EpanetName::tank, number(d.storageElevation), number(initialLevel), QStringLiteral("0"),
-                  number(tank.height), number(tank.diameter), QStringLiteral("0")},
-                 QStringLiteral("the storage, %1 m3, all but empty at the start").arg(number(d.actualStorage)));
+          << row({EpanetName::tank, number(d.storageElevation), number(morningLevel(d)), QStringLiteral("0"),
+                  number(tank.height + freeboard), number(tank.diameter), QStringLiteral("0")},
+                 QStringLiteral("the storage, %1 m3 at %2 m (the rim %3 m higher); at 06:00 what the tapstands "
+                                "have left since yesterday's pumping hours")
+                     .arg(number(d.actualStorage), number(tank.height), number(freeboard)));
 }
 
 void links(QStringList &lines, const NetworkDesign &d)
@@ -111,22 +141,59 @@ void links(QStringList &lines, const NetworkDesign &d)
                  QStringLiteral("the rated duty: EPANET draws the curve through it"));
 }
 
-void patternAndControls(QStringList &lines, const NetworkDesign &d)
+void pattern(QStringList &lines)
 {
-    // No draw in the first hour, while the tank takes its first water; then the day's
-    // demand evenly over the other hours. The water drawn never runs ahead of an even
-    // day's, so a tank fed at the design flow never runs dry.
-    QStringList multipliers(hoursPerDay, number(double(hoursPerDay) / (hoursPerDay - 1)));
-    multipliers.first() = QStringLiteral("0");
     lines << QString() << QStringLiteral("[PATTERNS]")
-          << QStringLiteral("; none in the first hour, then the day's demand evenly over 23 hours, from 06:00")
-          << row(QStringList{EpanetName::dayPattern} + multipliers);
-    // The pumping hours each day from 06:00; without a pump the pipeline is opened for them.
-    const QString link = d.pump ? EpanetName::pump : EpanetName::pipeline;
-    lines << QString() << QStringLiteral("[CONTROLS]")
-          << QStringLiteral("LINK %1 OPEN AT CLOCKTIME %2").arg(link, clockTime(startHour));
-    if (d.pumpingHours < hoursPerDay)
-        lines << QStringLiteral("LINK %1 CLOSED AT CLOCKTIME %2").arg(link, clockTime(startHour + d.pumpingHours));
+          << QStringLiteral("; the day's demand evenly over the 24 hours from 06:00")
+          << row(QStringList{EpanetName::dayPattern} + QStringList(hoursPerDay, QStringLiteral("1")));
+}
+
+// One rule-based control: its conditions, each after the first led by AND or OR
+// (EPANET binds OR first: "A OR B AND C" is "(A OR B) AND C"), and its action.
+void rule(QStringList &lines, const QString &id, const QStringList &conditions, const QString &action)
+{
+    lines << QString() << QStringLiteral("RULE ") + id << QStringLiteral("IF ") + conditions.first()
+          << conditions.mid(1) << QStringLiteral("THEN ") + action;
+}
+
+// The supply's controls: the tank's float valve, and the pumping hours each day from
+// 06:00 (the pump's, or by gravity the pipeline's, as an operator's valve would).
+void rules(QStringList &lines, const NetworkDesign &d)
+{
+    const QString link = d.pump ? QStringLiteral("PUMP %1").arg(EpanetName::pump)
+                                : QStringLiteral("PIPE %1").arg(EpanetName::pipeline);
+    const QString level = QStringLiteral("TANK %1 LEVEL").arg(EpanetName::tank);
+    const double hours = dailyPumpingHours(d);
+    lines << QString() << QStringLiteral("[RULES]")
+          << QStringLiteral("; the float valve: the inflow stops when the tank is full, at %1 m (the actual storage), "
+                            "and starts again below %2 m")
+                 .arg(number(tankHeight), number(tankHeight - floatValveBand))
+          << (hours < hoursPerDay ? QStringLiteral("; the pumping hours: %1 h a day from 06:00; %2 outside them")
+                                        .arg(number(hours), d.pump ? QStringLiteral("the pump is off")
+                                                                   : QStringLiteral("the pipeline is shut"))
+                                  : QStringLiteral("; the pumping hours: all day"));
+    rule(lines, QStringLiteral("TankFull"), {QStringLiteral("%1 >= %2").arg(level, number(tankHeight))},
+         link + QStringLiteral(" STATUS IS CLOSED"));
+    const QString notFull = QStringLiteral("%1 < %2").arg(level, number(tankHeight - floatValveBand));
+    if (hours >= hoursPerDay) {
+        rule(lines, QStringLiteral("PumpingHours"), {notFull}, link + QStringLiteral(" STATUS IS OPEN"));
+        return;
+    }
+    const QString start = clockTime(startHour);
+    const QString end = clockTime(startHour + hours);
+    // Hours that run past midnight are those after the start or before the end.
+    const bool pastMidnight = startHour + hours >= hoursPerDay;
+    const QString within = pastMidnight ? QStringLiteral("OR") : QStringLiteral("AND");
+    const QString outside = pastMidnight ? QStringLiteral("AND") : QStringLiteral("OR");
+    rule(lines, QStringLiteral("PumpingHours"),
+         {QStringLiteral("SYSTEM CLOCKTIME >= ") + start,
+          within + QStringLiteral(" SYSTEM CLOCKTIME < ") + end,
+          QStringLiteral("AND ") + notFull},
+         link + QStringLiteral(" STATUS IS OPEN"));
+    rule(lines, QStringLiteral("OutsidePumpingHours"),
+         {QStringLiteral("SYSTEM CLOCKTIME >= ") + end,
+          outside + QStringLiteral(" SYSTEM CLOCKTIME < ") + start},
+         link + QStringLiteral(" STATUS IS CLOSED"));
 }
 
 void options(QStringList &lines)
@@ -166,7 +233,8 @@ QStringList epanetNetwork(const NetworkDesign &design)
     junctions(lines, design);
     reservoirsAndTanks(lines, design);
     links(lines, design);
-    patternAndControls(lines, design);
+    pattern(lines);
+    rules(lines, design);
     options(lines);
     coordinates(lines, design);
     lines << QString() << QStringLiteral("[END]");

@@ -372,7 +372,7 @@ private slots:
         QFile file(inp);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray network = file.readAll();
-        for (const char *expected : {"[TITLE]", "[PUMPS]", "Pipeline", "StorageTank", "[CONTROLS]"})
+        for (const char *expected : {"[TITLE]", "[PUMPS]", "Pipeline", "StorageTank", "[RULES]"})
             QVERIFY2(network.contains(expected), expected);
         const QString other = root.filePath("camp.txt");
         fake->dialogs.confirm(FakeFileDialogs::Kind::Save, other);

@@ -472,7 +472,7 @@ private slots:
         const QByteArray network = hill.readAll();
         QVERIFY(network.contains("Quorvel design: Hill"));
         QVERIFY(!network.contains("[PUMPS]"));
-        QVERIFY(network.contains("LINK Pipeline CLOSED AT CLOCKTIME 10:00:00 AM"));
+        QVERIFY(network.contains("THEN PIPE Pipeline STATUS IS CLOSED"));
     }
 
     void badUsage_data()

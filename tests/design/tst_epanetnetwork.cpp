@@ -1,5 +1,5 @@
-// The network file: the tank's shape, and the names and safe writing of the exported
-// networks.
+// The network file: the tank's shape and starting level, and the names and safe
+// writing of the exported networks. tests/hydraulics runs the networks in EPANET.
 #include "epanetexport.h"
 #include "epanetnetwork.h"
 #include "error.h"
@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -25,6 +26,36 @@ private slots:
             QCOMPARE(tank.height, 2.0);
             QVERIFY(std::abs(std::numbers::pi / 4 * tank.diameter * tank.diameter * tank.height - volume) < 1e-9 * volume);
         }
+    }
+
+    // The tank starts at the level a day leaves it at, never empty nor above the level
+    // where the float valve opens; storage or demand of nothing writes a number too.
+    void startingLevel_data()
+    {
+        QTest::addColumn<double>("storage"); // m3
+        QTest::addColumn<double>("demand");  // m3 a day
+        QTest::addColumn<double>("hours");   // pumping, a day
+        QTest::addColumn<QString>("level");  // m
+        QTest::newRow("a day's storage") << 60.0 << 60.0 << 6.0 << "0.5";
+        QTest::newRow("too small for the night") << 10.0 << 14.0 << 4.0 << "0.01";
+        QTest::newRow("pumping all day") << 60.0 << 60.0 << 24.0 << "1.98";
+        QTest::newRow("more hours than a day") << 60.0 << 60.0 << 30.0 << "1.98";
+        QTest::newRow("no storage") << 0.0 << 60.0 << 6.0 << "0.01";
+        QTest::newRow("nothing at all") << 0.0 << 0.0 << 0.0 << "0.01";
+    }
+    void startingLevel()
+    {
+        NetworkDesign design;
+        QFETCH(double, storage);
+        QFETCH(double, demand);
+        QFETCH(double, hours);
+        design.actualStorage = storage;
+        design.dailyDemand = demand;
+        design.pumpingHours = hours;
+        const QStringList lines = epanetNetwork(design);
+        const auto tank = std::find_if(lines.begin(), lines.end(), [](const QString &l) { return l.startsWith("StorageTank\t"); });
+        QVERIFY(tank != lines.end());
+        QTEST(tank->split(u'\t').value(2), "level");
     }
 
     void safeFileNames_data()
