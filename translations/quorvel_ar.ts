@@ -1360,6 +1360,18 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>%1 line 1: column %2 is not an input, ignored</source>
         <translation>%1 السطر 1: العمود %2 ليس مُدخلًا، تم تجاهله</translation>
     </message>
+    <message>
+        <source>%1: 1 blank row skipped</source>
+        <translation>%1: تم تخطي صف فارغ واحد</translation>
+    </message>
+    <message>
+        <source>%1: %2 blank rows skipped</source>
+        <translation>%1: تم تخطي %2 من الصفوف الفارغة</translation>
+    </message>
+    <message>
+        <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
+        <translation>نقطة ملتبسة: مع الفواصل العشرية لا تفصل النقطة إلا الآلاف، كما في 1.200,5</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TanksWindow</name>

@@ -1360,6 +1360,18 @@ una salida que no se puede escribir.</translation>
         <source>%1 line 1: column %2 is not an input, ignored</source>
         <translation>%1 línea 1: la columna %2 no es un dato, se ignora</translation>
     </message>
+    <message>
+        <source>%1: 1 blank row skipped</source>
+        <translation>%1: 1 fila vacía omitida</translation>
+    </message>
+    <message>
+        <source>%1: %2 blank rows skipped</source>
+        <translation>%1: %2 filas vacías omitidas</translation>
+    </message>
+    <message>
+        <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
+        <translation>punto ambiguo: con coma decimal, un punto solo separa los miles, como en 1.200,5</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TanksWindow</name>

@@ -1360,6 +1360,18 @@ sortie impossible à écrire.</translation>
         <source>%1 line 1: column %2 is not an input, ignored</source>
         <translation>%1 ligne 1 : la colonne %2 n&apos;est pas une donnée, ignorée</translation>
     </message>
+    <message>
+        <source>%1: 1 blank row skipped</source>
+        <translation>%1 : 1 ligne vide ignorée</translation>
+    </message>
+    <message>
+        <source>%1: %2 blank rows skipped</source>
+        <translation>%1 : %2 lignes vides ignorées</translation>
+    </message>
+    <message>
+        <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
+        <translation>point ambigu : avec des virgules décimales, un point ne sépare que les milliers, comme dans 1.200,5</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TanksWindow</name>

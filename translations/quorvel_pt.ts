@@ -1360,6 +1360,18 @@ uma saída que não se pode escrever.</translation>
         <source>%1 line 1: column %2 is not an input, ignored</source>
         <translation>%1 linha 1: a coluna %2 não é um dado, ignorada</translation>
     </message>
+    <message>
+        <source>%1: 1 blank row skipped</source>
+        <translation>%1: 1 linha vazia ignorada</translation>
+    </message>
+    <message>
+        <source>%1: %2 blank rows skipped</source>
+        <translation>%1: %2 linhas vazias ignoradas</translation>
+    </message>
+    <message>
+        <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
+        <translation>ponto ambíguo: com vírgula decimal, um ponto só separa os milhares, como em 1.200,5</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::TanksWindow</name>

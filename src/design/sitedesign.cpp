@@ -384,7 +384,8 @@ SiteResult SiteDesigner::design(const Site &site) const
     SiteResult result;
     result.site = site;
     for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
-        if (const TranslatableText fault = inputFault(row, site.inputs[row]); !fault.isEmpty()) {
+        const TranslatableText fault = row == site.unreadInput ? site.unreadReason : inputFault(row, site.inputs[row]);
+        if (!fault.isEmpty()) {
             result.errorColumn = site.captions[row].isEmpty() ? inputDescription(row) : site.captions[row];
             result.error = site.inputs[row].trimmed().isEmpty() ? fault : translatable("quorvel::SiteDesigner", "%1 (got %2)").arg(fault, site.inputs[row]);
             return result;

@@ -30,6 +30,8 @@ struct Site {
     QString name;
     InputTexts inputs;
     InputTexts captions; // each input's column caption in the sites file, for messages
+    int unreadInput = 0;             // the first input the sites file could not read (InputRow::*), 0 for none
+    TranslatableText unreadReason{}; // and why
 };
 
 // One site designed: the calculation's record, the main window's ten result texts

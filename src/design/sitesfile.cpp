@@ -9,20 +9,84 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace quorvel {
 
 namespace {
 
-// Captions compared without case, blanks, punctuation and units in brackets:
-// "Population (people)", "population" and " POPULATION " are one caption.
+// The words of a caption, lower-cased: runs of letters and digits, parted by anything
+// else and where a capital follows a small letter ("PerTap"); a slash is the word "per".
+QStringList captionWords(QStringView caption)
+{
+    QStringList words{QString()};
+    QChar previous;
+    for (const QChar c : caption) {
+        if (c == u'/')
+            words << QStringLiteral("per") << QString();
+        else if (!c.isLetterOrNumber())
+            words << QString();
+        else if (c.isUpper() && previous.isLower())
+            words << QString(c.toLower());
+        else
+            words.last() += c.toLower();
+        previous = c;
+    }
+    return words;
+}
+
+// Words people use for one another in captions.
+const std::pair<const char *, const char *> synonyms[] = {
+    {"persons", "people"}, {"person", "people"}, {"pipe", "pipeline"}};
+
+// Captions compared on their letters and digits alone, units in brackets left out and
+// synonyms read as one word: "Persons/tap (people)", "PeoplePerTap" and "# people per
+// tap" are one caption.
 QString normalCaption(const QString &caption)
 {
     static const QRegularExpression units(QStringLiteral("[(\\[][^)\\]]*[)\\]]"));
-    static const QRegularExpression punctuation(QStringLiteral("[^\\p{L}\\p{N}]+"));
     QString text = caption;
     text.remove(units);
-    text.replace(punctuation, QStringLiteral(" "));
-    return text.simplified().toLower();
+    QString normal;
+    for (const QString &word : captionWords(text)) {
+        const auto synonym = std::find_if(std::begin(synonyms), std::end(synonyms),
+                                          [&](const auto &pair) { return word == QLatin1String(pair.first); });
+        normal += synonym == std::end(synonyms) ? word : QString::fromLatin1(synonym->second);
+    }
+    return normal;
+}
+
+// The input a caption names (InputRow::*), 0 for the site's name, -1 for none.
+int captionInput(const QString &caption)
+{
+    const QString normal = normalCaption(caption);
+    for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
+        for (const QString &known : SitesFile::knownCaptions(row)) {
+            if (normalCaption(known) == normal)
+                return row;
+        }
+    }
+    for (const QString &known : SitesFile::nameCaptions()) {
+        if (normalCaption(known) == normal)
+            return 0;
+    }
+    return -1;
+}
+
+// A number of a decimal-comma file as the program reads numbers: the comma is the
+// decimal mark, and a point may only separate thousands, between groups of three
+// digits after a first group of one to three that is not 0 ("1.200,5" is 1200.5).
+// Nothing for any other point: in "1.5" or "0.500" it may be a decimal point.
+std::optional<QString> decimalCommaNumber(const QString &text)
+{
+    static const QRegularExpression thousands(QStringLiteral("^\\s*[+-]?[1-9][0-9]{0,2}(\\.[0-9]{3})+(,[0-9]*)?\\s*$"));
+    if (!text.contains(u'.'))
+        return QString(text).replace(u',', u'.');
+    if (!thousands.match(text).hasMatch())
+        return std::nullopt;
+    return text.trimmed().remove(u'.').replace(u',', u'.');
 }
 
 // The records of a text: a line break inside quotes belongs to its field. Blank
@@ -176,6 +240,7 @@ void SitesFile::load(const QString &path, bool headerless)
     } else {
         mapColumns(fields(records_.takeFirst()));
     }
+    skipBlankRows();
     if (records_.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1: the file holds no site, only its caption line").arg(name_));
 }
@@ -185,16 +250,7 @@ void SitesFile::mapColumns(const QStringList &captions)
     QStringList ignored;
     QStringList twice;
     for (int col = 0; col < captions.size(); ++col) {
-        const QString caption = normalCaption(captions[col]);
-        int found = -1;
-        for (int row = InputTexts::firstRow; found < 0 && row <= InputTexts::lastRow; ++row) {
-            for (const QString &known : knownCaptions(row)) {
-                if (normalCaption(known) == caption)
-                    found = row;
-            }
-        }
-        if (found < 0 && nameCaptions().contains(caption, Qt::CaseInsensitive))
-            found = 0;
+        const int found = captionInput(captions[col]);
         if (found < 0) {
             ignored << QStringLiteral("%1 \"%2\"").arg(col + 1).arg(captions[col].trimmed());
             continue;
@@ -237,6 +293,25 @@ QStringList SitesFile::fields(const Record &record) const
     return splitFields(QStringView(text_).mid(record.start, record.length), delimiter_);
 }
 
+bool SitesFile::blankRow(const Record &record) const
+{
+    // Most records hold a character that no blank row holds: no need to split them.
+    const QStringView text = QStringView(text_).mid(record.start, record.length);
+    if (!std::all_of(text.begin(), text.end(), [this](QChar c) { return c.isSpace() || c == u'"' || c == delimiter_; }))
+        return false;
+    const QStringList texts = fields(record);
+    return std::all_of(texts.begin(), texts.end(), [](const QString &field) { return field.trimmed().isEmpty(); });
+}
+
+void SitesFile::skipBlankRows()
+{
+    const qsizetype blank = records_.removeIf([this](const Record &record) { return blankRow(record); });
+    if (blank == 1)
+        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1: 1 blank row skipped").arg(name_);
+    else if (blank > 1)
+        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1: %2 blank rows skipped").arg(name_).arg(blank);
+}
+
 Site SitesFile::site(int index) const
 {
     const Record &record = records_.at(index);
@@ -246,10 +321,13 @@ Site SitesFile::site(int index) const
     site.name = texts.value(nameColumn_);
     site.captions = captions_;
     for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
-        QString text = texts.value(inputColumns_[row]);
-        if (decimalComma_)
-            text.replace(u',', u'.');
-        site.inputs[row] = text;
+        const QString text = texts.value(inputColumns_[row]);
+        const std::optional<QString> number = decimalComma_ ? decimalCommaNumber(text) : text;
+        site.inputs[row] = number.value_or(text);
+        if (!number && site.unreadInput == 0) {
+            site.unreadInput = row;
+            site.unreadReason = translatable("quorvel::SitesFile", "ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5");
+        }
     }
     return site;
 }

@@ -14,7 +14,8 @@ namespace quorvel {
 // mark or else Windows-1252. The first line's captions say which column holds which
 // input, in any order; a file without captions is read in the documented order only
 // when asked to. The text is kept and each site is made when it is asked for, so a
-// long file costs its text and little more.
+// long file costs its text and little more. In a decimal-comma file a point separates
+// thousands ("1.200,5"); any other point is refused, as it may be a decimal point.
 class SitesFile {
 public:
     // Reads the file, "-" standard input. Raises Error naming the file and line when
@@ -41,11 +42,15 @@ private:
         qsizetype length;
     };
     QStringList fields(const Record &record) const;
+    // A row of empty cells, as spreadsheets end an export: every field blank.
+    bool blankRow(const Record &record) const;
+    // Drops the blank rows among the sites, counted in one notice.
+    void skipBlankRows();
     void mapColumns(const QStringList &captions);
 
     QString name_;
     QString text_;
-    QList<Record> records_; // the sites' records, captions excluded, blank ones skipped
+    QList<Record> records_; // the sites' records, captions, blank lines and blank rows excluded
     QChar delimiter_ = u',';
     bool decimalComma_ = false;
     int nameColumn_ = -1;
