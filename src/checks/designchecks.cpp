@@ -15,44 +15,16 @@ namespace {
 constexpr double minimumDailyUsage = 15; // L/person/day, the humanitarian minimum
 constexpr double maximumPeoplePerTap = 250;
 
-TranslatableText plain(const QString &text)
-{
-    return TranslatableText::plain(text);
-}
-
 QString limitText(double limit)
 {
     return QString::number(limit, 'g', 15);
 }
 
-// value below (or above) limit: "<name> <value> <unit> below <limit> <unit>", with
-// the given outcome when the limit is broken. The message goes to files in English
-// and to the screen translated.
-DesignCheck bound(const TranslatableText &name, double value, double limit, const TranslatableText &unit,
-                  bool isMinimum, CheckOutcome broken, const TranslatableText &limitName = {})
-{
-    TranslatableText limitWords = TranslatableText::plain(limitText(limit) + QLatin1Char(' '));
-    limitWords += unit;
-    const TranslatableText limitPhrase = limitName.isEmpty() ? limitWords : limitName.arg(limitWords);
-    const bool holds = isMinimum ? value >= limit : value <= limit;
-    DesignCheck check{name.shown, value, limit, unit.shown, holds ? CheckOutcome::Pass : broken, {},
-                      (isMinimum ? translatable("quorvel::DesignChecks", "at least %1")
-                                 : translatable("quorvel::DesignChecks", "at most %1"))
-                          .arg(limitPhrase)
-                          .shown};
-    if (!holds)
-        check.message = (isMinimum ? translatable("quorvel::DesignChecks", "%1 %2 %3 below %4")
-                                   : translatable("quorvel::DesignChecks", "%1 %2 %3 above %4"))
-                            .arg(name, valueBesideLimit(value, limit), unit, limitPhrase);
-    return check;
-}
+const char *const context = "quorvel::DesignChecks";
 
-// A check that does not concern the design, and why.
-DesignCheck notApplicable(DesignCheck check, const TranslatableText &why)
+TranslatableText translated(const char *text)
 {
-    check.outcome = CheckOutcome::NotApplicable;
-    check.message = why;
-    return check;
+    return TranslatableText::of(context, text);
 }
 
 // A flow held against the results' flows, to the hundredth.
@@ -61,116 +33,203 @@ double shownFlow(double flow)
     return std::round(flow * 100) / 100;
 }
 
-const TranslatableText litresPerSecond = TranslatableText::plain(QStringLiteral("L/s"));
-const TranslatableText metres = TranslatableText::plain(QStringLiteral("m"));
-TranslatableText hoursADay()
-{
-    return translatable("quorvel::DesignChecks", "h/day");
-}
+// What a bound is held against, in words: the check's name, the unit of its value and
+// limit, and a phrase naming the limit ("the design flow of %1"), each untranslated.
+struct BoundWords {
+    const char *name;
+    const char *unit;
+    const char *limitName = nullptr;
+};
 
-// The supply: by gravity when the pumping head is 0 or less, else by a pump, which
-// fails when no catalog pump can do the duty.
-DesignCheck supplyCheck(const DesignCheckInput &in)
-{
-    DesignCheck check{QCoreApplication::translate("quorvel::DesignChecks", "supply"), in.pumpingHead, 0,
-                      QStringLiteral("m"), CheckOutcome::Pass, {},
-                      QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m")};
-    if (in.gravity()) {
-        check.message = translatable("quorvel::DesignChecks", "gravity supply: no pump needed");
-    } else if (!in.pumpPicked) {
-        check.outcome = CheckOutcome::Fail;
-        check.message = translatable("quorvel::DesignChecks", "no catalog pump delivers %1 L/s at %2 m")
-                            .arg(limitText(shownFlow(in.designFlow)),
-                                 limitText(std::round(in.pumpingHead * (1 + in.headMargin) * 100) / 100));
-        if (in.headMargin > 0)
-            check.message += translatable("quorvel::DesignChecks", " (pumping head %1 m + %2 %)")
-                                 .arg(limitText(in.pumpingHead), limitText(in.headMargin * 100));
+// Makes the checks of one design. With only the findings asked for (the command, which
+// writes only warnings and failures), a passing check carries its outcome and value but
+// no texts, which are most of the work.
+class CheckMaker {
+public:
+    CheckMaker(const DesignCheckInput &in, CheckTexts texts) : in_(in), allTexts_(texts == CheckTexts::All) {}
+
+    // value below (or above) limit: "<name> <value> <unit> below <limit> <unit>", with
+    // the given outcome when the limit is broken. The message goes to files in English
+    // and to the screen translated.
+    DesignCheck bound(const BoundWords &words, double value, double limit, bool isMinimum, CheckOutcome broken) const
+    {
+        const bool holds = isMinimum ? value >= limit : value <= limit;
+        DesignCheck check{{}, value, limit, {}, holds ? CheckOutcome::Pass : broken, {}, {}};
+        if (holds && !allTexts_)
+            return check;
+        const TranslatableText name = translated(words.name);
+        const TranslatableText unit = translated(words.unit);
+        TranslatableText limitWords = TranslatableText::plain(limitText(limit) + QLatin1Char(' '));
+        limitWords += unit;
+        const TranslatableText limitPhrase = words.limitName ? translated(words.limitName).arg(limitWords) : limitWords;
+        check.name = name.shown;
+        check.unit = unit.shown;
+        check.requirement = (isMinimum ? translatable(context, "at least %1") : translatable(context, "at most %1"))
+                                .arg(limitPhrase)
+                                .shown;
+        if (!holds)
+            check.message = (isMinimum ? translatable(context, "%1 %2 %3 below %4")
+                                       : translatable(context, "%1 %2 %3 above %4"))
+                                .arg(name, valueBesideLimit(value, limit), unit, limitPhrase);
+        return check;
     }
-    return check;
-}
 
-// The picked pump's rated flow and head against the duty; not applicable by gravity.
-QList<DesignCheck> ratedDutyChecks(const DesignCheckInput &in)
-{
-    QList<DesignCheck> checks;
-    if (!in.gravity() && !in.pumpPicked)
+    // A check that does not concern the design, and why.
+    DesignCheck notApplicable(DesignCheck check, const char *why) const
+    {
+        check.outcome = CheckOutcome::NotApplicable;
+        if (allTexts_)
+            check.message = translated(why);
+        return check;
+    }
+
+    QList<DesignCheck> all() const
+    {
+        QList<DesignCheck> checks;
+        checks.reserve(12);
+        // One velocity check held against the bound it breaks (the lower one when none).
+        const double v = flowVelocity(in_.designFlow, in_.insideDiameter);
+        const bool tooFast = v > in_.velocities.max;
+        DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"), "m/s"}, v,
+                                     tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
+        if (allTexts_)
+            velocity.requirement = QCoreApplication::translate(context, "%1 to %2 %3")
+                                       .arg(limitText(in_.velocities.min), limitText(in_.velocities.max), velocity.unit);
+        checks << velocity
+               << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "daily usage"),
+                         QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/person/day")},
+                        in_.dailyUsage, minimumDailyUsage, true, CheckOutcome::Warning)
+               << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "people per tap"),
+                         QT_TRANSLATE_NOOP("quorvel::DesignChecks", "people")},
+                        in_.peoplePerTap, maximumPeoplePerTap, false, CheckOutcome::Warning)
+               << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "estimated pumping time at the design flow"),
+                         hoursADay},
+                        in_.actualPumpingTime, hoursPerDay, false, CheckOutcome::Warning);
+        DesignCheck storage = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "actual storage"), "m\u00b3",
+                                     QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the theoretical storage of %1")},
+                                    in_.actualStorage, in_.theoreticalStorage, true, CheckOutcome::Warning);
+        if (storage.outcome != CheckOutcome::Pass)
+            storage.message += translatable(context, ", %1 m\u00b3 short")
+                                   .arg(QString::number(in_.theoreticalStorage - in_.actualStorage, 'g', 15));
+        checks << storage << supply();
+        ratedDuty(checks);
+        if (in_.operatingPoint)
+            operatingPoint(checks);
         return checks;
-    const TranslatableText byGravity = translatable("quorvel::DesignChecks", "a gravity supply needs no pump");
-    const auto rated = [&](const char *name, double value, std::optional<double> limit, const TranslatableText &unit,
-                           const char *limitName) {
-        const DesignCheck check = bound(TranslatableText::of("quorvel::DesignChecks", name), value, limit.value_or(0),
-                                        unit, false, CheckOutcome::Warning,
-                                        TranslatableText::of("quorvel::DesignChecks", limitName));
-        if (in.gravity())
-            checks << notApplicable(check, byGravity);
-        else if (limit)
-            checks << check;
-    };
-    rated(QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), in.designFlow, in.ratedFlow, litresPerSecond,
-          QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated flow of %1"));
-    rated(QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), in.pumpingHead, in.ratedHead, metres,
-          QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated head of %1"));
-    return checks;
-}
-
-// Where the water runs on the pipeline: the flow delivered against the design flow,
-// the hours a day it needs to deliver the day's demand, the velocity at that flow,
-// and for a pump its share of its rated flow.
-QList<DesignCheck> operatingPointChecks(const DesignCheckInput &in)
-{
-    const OperatingPoint &point = *in.operatingPoint;
-    const bool gravity = in.gravity();
-    QList<DesignCheck> checks;
-
-    DesignCheck flow = bound(gravity ? translatable("quorvel::DesignChecks", "gravity flow")
-                                     : translatable("quorvel::DesignChecks", "operating flow"),
-                             point.flow, shownFlow(in.designFlow), litresPerSecond, true, CheckOutcome::Warning,
-                             translatable("quorvel::DesignChecks", "the design flow of %1"));
-    if (point.flow <= 0) {
-        flow.outcome = CheckOutcome::Fail;
-        flow.message += translatable("quorvel::DesignChecks", ": no water reaches the tank");
-    } else if (flow.outcome != CheckOutcome::Pass) {
-        flow.message += translatable("quorvel::DesignChecks", ": the tank does not fill in the pumping hours");
     }
-    checks << flow;
 
-    const TranslatableText noFlow = translatable("quorvel::DesignChecks", "no water flows");
-    DesignCheck hours = bound(gravity ? translatable("quorvel::DesignChecks", "hours at the gravity flow")
-                                      : translatable("quorvel::DesignChecks", "pumping hours at the operating point"),
-                              point.hoursPerDay, hoursPerDay, hoursADay(), false, CheckOutcome::Fail);
-    if (hours.outcome == CheckOutcome::Fail)
-        hours.message += translatable("quorvel::DesignChecks", ": the day's demand does not reach the tank");
-    checks << (point.flow > 0 ? hours : notApplicable(hours, noFlow));
+private:
+    static constexpr const char *hoursADay = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "h/day");
+    static constexpr const char *byGravity = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "a gravity supply needs no pump");
+    static constexpr const char *noFlow = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "no water flows");
 
-    const DesignCheck velocity =
-        bound(gravity ? translatable("quorvel::DesignChecks", "flow velocity at the gravity flow")
-                      : translatable("quorvel::DesignChecks", "flow velocity at the operating point"),
-              flowVelocity(point.flow, in.insideDiameter), in.velocities.max, TranslatableText::plain(QStringLiteral("m/s")),
-              false, CheckOutcome::Warning);
-    checks << (point.flow > 0 ? velocity : notApplicable(velocity, noFlow));
+    // The supply: by gravity when the pumping head is 0 or less, else by a pump, which
+    // fails when no catalog pump can do the duty.
+    DesignCheck supply() const
+    {
+        DesignCheck check{{}, in_.pumpingHead, 0, QStringLiteral("m"), CheckOutcome::Pass, {}, {}};
+        if (allTexts_) {
+            check.name = QCoreApplication::translate(context, "supply");
+            check.requirement = QCoreApplication::translate(context, "a pump for a pumping head above 0 m");
+        }
+        if (in_.gravity()) {
+            // A note the summary leads with, in the command's notes as well.
+            check.message = translatable(context, "gravity supply: no pump needed");
+        } else if (!in_.pumpPicked) {
+            check.outcome = CheckOutcome::Fail;
+            check.message = translatable(context, "no catalog pump delivers %1 L/s at %2 m")
+                                .arg(limitText(shownFlow(in_.designFlow)),
+                                     limitText(std::round(in_.pumpingHead * (1 + in_.headMargin) * 100) / 100));
+            if (in_.headMargin > 0)
+                check.message += translatable(context, " (pumping head %1 m + %2 %)")
+                                     .arg(limitText(in_.pumpingHead), limitText(in_.headMargin * 100));
+        }
+        return check;
+    }
 
-    const double ratedFlow = in.ratedFlow.value_or(0);
-    const double share = ratedFlow > 0 ? point.flow / ratedFlow * 100 : 0;
-    DesignCheck band{QCoreApplication::translate("quorvel::DesignChecks", "share of the rated flow"), share,
-                     share < RatedFlowBand::low * 100 ? RatedFlowBand::low * 100 : RatedFlowBand::high * 100,
-                     QStringLiteral("%"),
-                     RatedFlowBand::holds(point.flow, ratedFlow) ? CheckOutcome::Pass : CheckOutcome::Warning, {},
-                     QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 % of the rated flow")
-                         .arg(limitText(RatedFlowBand::low * 100), limitText(RatedFlowBand::high * 100))};
-    if (band.outcome == CheckOutcome::Warning)
-        band.message = (share > 100 ? translatable("quorvel::DesignChecks",
-                                                   "the pump runs at %1 % of its rated flow of %2 L/s, far right of its "
-                                                   "rated point: inefficient, and it may cavitate")
-                                    : translatable("quorvel::DesignChecks",
-                                                   "the pump runs at %1 % of its rated flow of %2 L/s, far left of its "
-                                                   "rated point: inefficient"))
-                           .arg(QString::number(std::round(share)), limitText(ratedFlow));
-    if (gravity)
-        checks << notApplicable(band, translatable("quorvel::DesignChecks", "a gravity supply needs no pump"));
-    else if (ratedFlow > 0)
-        checks << (point.flow > 0 ? band : notApplicable(band, noFlow));
-    return checks;
-}
+    // The picked pump's rated flow and head against the duty; not applicable by gravity.
+    void ratedDuty(QList<DesignCheck> &checks) const
+    {
+        if (!in_.gravity() && !in_.pumpPicked)
+            return;
+        const auto rated = [&](const BoundWords &words, double value, std::optional<double> limit) {
+            const DesignCheck check = bound(words, value, limit.value_or(0), false, CheckOutcome::Warning);
+            if (in_.gravity())
+                checks << notApplicable(check, byGravity);
+            else if (limit)
+                checks << check;
+        };
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), "L/s",
+               QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated flow of %1")},
+              in_.designFlow, in_.ratedFlow);
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), "m",
+               QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated head of %1")},
+              in_.pumpingHead, in_.ratedHead);
+    }
+
+    // Where the water runs on the pipeline: the flow delivered against the design flow,
+    // the hours a day it needs to deliver the day's demand, the velocity at that flow,
+    // and for a pump its share of its rated flow.
+    void operatingPoint(QList<DesignCheck> &checks) const
+    {
+        const OperatingPoint &point = *in_.operatingPoint;
+        const bool gravity = in_.gravity();
+        const bool flows = point.flow > 0;
+
+        DesignCheck flow = bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "gravity flow")
+                                          : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "operating flow"),
+                                  "L/s", QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the design flow of %1")},
+                                 point.flow, shownFlow(in_.designFlow), true, CheckOutcome::Warning);
+        if (!flows) {
+            flow.outcome = CheckOutcome::Fail;
+            flow.message += translatable(context, ": no water reaches the tank");
+        } else if (flow.outcome != CheckOutcome::Pass) {
+            flow.message += translatable(context, ": the tank does not fill in the pumping hours");
+        }
+        checks << flow;
+
+        DesignCheck hours = bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "hours at the gravity flow")
+                                           : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping hours at the operating point"),
+                                   hoursADay},
+                                  point.hoursPerDay, hoursPerDay, false, CheckOutcome::Fail);
+        if (flows && hours.outcome == CheckOutcome::Fail)
+            hours.message += translatable(context, ": the day's demand does not reach the tank");
+        checks << (flows ? hours : notApplicable(hours, noFlow));
+
+        const DesignCheck velocity =
+            bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the gravity flow")
+                           : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the operating point"),
+                   "m/s"},
+                  flowVelocity(point.flow, in_.insideDiameter), in_.velocities.max, false, CheckOutcome::Warning);
+        checks << (flows ? velocity : notApplicable(velocity, noFlow));
+
+        const double ratedFlow = in_.ratedFlow.value_or(0);
+        if (!gravity && ratedFlow <= 0)
+            return;
+        const double share = ratedFlow > 0 ? point.flow / ratedFlow * 100 : 0;
+        const bool inBand = RatedFlowBand::holds(point.flow, ratedFlow);
+        DesignCheck band{{}, share, share < RatedFlowBand::low * 100 ? RatedFlowBand::low * 100 : RatedFlowBand::high * 100,
+                         QStringLiteral("%"), inBand ? CheckOutcome::Pass : CheckOutcome::Warning, {}, {}};
+        if (allTexts_) {
+            band.name = QCoreApplication::translate(context, "share of the rated flow");
+            band.requirement = QCoreApplication::translate(context, "%1 to %2 % of the rated flow")
+                                   .arg(limitText(RatedFlowBand::low * 100), limitText(RatedFlowBand::high * 100));
+        }
+        if (!inBand)
+            band.message = (share > 100 ? translatable(context, "the pump runs at %1 % of its rated flow of %2 L/s, far "
+                                                                "right of its rated point: inefficient, and it may cavitate")
+                                        : translatable(context, "the pump runs at %1 % of its rated flow of %2 L/s, far "
+                                                                "left of its rated point: inefficient"))
+                               .arg(QString::number(std::round(share)), limitText(ratedFlow));
+        if (gravity)
+            checks << notApplicable(band, byGravity);
+        else
+            checks << (flows ? band : notApplicable(band, noFlow));
+    }
+
+    const DesignCheckInput &in_;
+    bool allTexts_;
+};
 
 } // namespace
 
@@ -214,11 +273,11 @@ DesignCheckInput checkInput(const DesignRecord &design, const std::optional<Pump
 
 DesignAssessment assessDesign(const DesignRecord &design, const std::optional<PumpDuty> &pumpDuty,
                               const std::optional<OperatingPoint> &operatingPoint, const VelocityRange &velocities,
-                              double headMargin)
+                              double headMargin, CheckTexts texts)
 {
     DesignCheckInput in = checkInput(design, pumpDuty, operatingPoint, velocities);
     in.headMargin = headMargin;
-    return {pumpDuty, operatingPoint, in.gravity(), designChecks(in)};
+    return {pumpDuty, operatingPoint, in.gravity(), designChecks(in, texts)};
 }
 
 DesignAssessment assessDesign(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities)
@@ -249,35 +308,9 @@ TranslatableTexts DesignAssessment::messages(CheckOutcome outcome) const
     return texts;
 }
 
-QList<DesignCheck> designChecks(const DesignCheckInput &in)
+QList<DesignCheck> designChecks(const DesignCheckInput &in, CheckTexts texts)
 {
-    QList<DesignCheck> checks;
-    // One velocity check held against the bound it breaks (the lower one when none).
-    const QString metresPerSecond = QStringLiteral("m/s");
-    const double v = flowVelocity(in.designFlow, in.insideDiameter);
-    const bool tooFast = v > in.velocities.max;
-    DesignCheck velocity = bound(translatable("quorvel::DesignChecks", "flow velocity"), v,
-                                 tooFast ? in.velocities.max : in.velocities.min, plain(metresPerSecond), !tooFast,
-                                 CheckOutcome::Warning);
-    velocity.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 %3")
-                               .arg(limitText(in.velocities.min), limitText(in.velocities.max), metresPerSecond);
-    checks << velocity
-           << bound(translatable("quorvel::DesignChecks", "daily usage"), in.dailyUsage, minimumDailyUsage,
-                    translatable("quorvel::DesignChecks", "L/person/day"), true, CheckOutcome::Warning)
-           << bound(translatable("quorvel::DesignChecks", "people per tap"), in.peoplePerTap, maximumPeoplePerTap,
-                    translatable("quorvel::DesignChecks", "people"), false, CheckOutcome::Warning)
-           << bound(translatable("quorvel::DesignChecks", "estimated pumping time at the design flow"),
-                    in.actualPumpingTime, hoursPerDay, hoursADay(), false, CheckOutcome::Warning);
-    DesignCheck storage = bound(translatable("quorvel::DesignChecks", "actual storage"), in.actualStorage,
-                                in.theoreticalStorage, plain(QStringLiteral("m\u00b3")), true, CheckOutcome::Warning,
-                                translatable("quorvel::DesignChecks", "the theoretical storage of %1"));
-    if (storage.outcome != CheckOutcome::Pass)
-        storage.message += translatable("quorvel::DesignChecks", ", %1 m\u00b3 short")
-                               .arg(QString::number(in.theoreticalStorage - in.actualStorage, 'g', 15));
-    checks << storage << supplyCheck(in) << ratedDutyChecks(in);
-    if (in.operatingPoint)
-        checks << operatingPointChecks(in);
-    return checks;
+    return CheckMaker(in, texts).all();
 }
 
 QString checksSummary(const QList<DesignCheck> &checks)

@@ -72,12 +72,16 @@ struct DesignCheckInput {
     bool gravity() const { return pumpingHead <= 0; }
 };
 
+// What texts the checks carry: all (the window's list), or only those of the checks
+// that do not pass (the command, which writes only warnings and failures).
+enum class CheckTexts { All, FindingsOnly };
+
 // Every check in a fixed order: flow velocity, daily usage, people per tap, the
 // estimated pumping time at the design flow, actual storage, the supply (gravity, a
 // pump, or no pump for the duty), the picked pump's rated flow and head, and where
 // the operating point is known the flow it delivers, the hours it needs, the
 // velocity at that flow and its share of the rated flow.
-QList<DesignCheck> designChecks(const DesignCheckInput &input);
+QList<DesignCheck> designChecks(const DesignCheckInput &input, CheckTexts texts = CheckTexts::All);
 
 // A design's checks, with the picked pump's rated duty (when its row gives a flow
 // and a head) and where the water runs on the chosen pipe.
@@ -101,7 +105,8 @@ DesignCheckInput checkInput(const DesignRecord &design, const std::optional<Pump
 // The checks of a design whose operating point is known already.
 DesignAssessment assessDesign(const DesignRecord &design, const std::optional<PumpDuty> &pumpDuty,
                               const std::optional<OperatingPoint> &operatingPoint,
-                              const VelocityRange &velocities = {}, double headMargin = 0);
+                              const VelocityRange &velocities = {}, double headMargin = 0,
+                              CheckTexts texts = CheckTexts::All);
 // The checks of a design with the picked pump's row of the pump catalog (its rated
 // flow and head columns); a gravity supply's flow is worked out without the pump.
 DesignAssessment assessDesign(const DesignRecord &design, const CellTable &pumps, const VelocityRange &velocities = {});

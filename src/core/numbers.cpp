@@ -6,6 +6,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 
@@ -163,10 +164,44 @@ Extended parseNumber(const QString &text)
     return negative ? -value : value;
 }
 
+namespace {
+
+// Most shown values are whole or in hundredths (flows, heads, hours, counts). When the
+// value lies within a hair of n/100 with n of at most 13 digits, its 15 significant
+// digits are those of n/100, which are written directly; the general path below prints
+// 18 digits and rounds them, which costs several times more.
+std::optional<QString> formatHundredths(Extended value)
+{
+    if (!(std::fabs(value) < 1e11L))
+        return std::nullopt;
+    const Extended scaled = value * 100;
+    const Extended n = nearbyintl(scaled);
+    if (!(std::fabs(n) < 1e13L) || std::fabs(scaled - n) > 1e-17L * std::fabs(n))
+        return std::nullopt;
+    const qint64 hundredths = qint64(std::fabs(n));
+    const qint64 whole = hundredths / 100;
+    const int fraction = int(hundredths % 100);
+    QString out;
+    if (n < 0)
+        out += u'-';
+    out += QString::number(whole);
+    if (fraction != 0) {
+        out += separator();
+        out += QChar(u'0' + fraction / 10);
+        if (fraction % 10 != 0)
+            out += QChar(u'0' + fraction % 10);
+    }
+    return out;
+}
+
+} // namespace
+
 QString formatNumber(Extended value)
 {
     if (value == 0)
         return QStringLiteral("0");
+    if (const std::optional<QString> text = formatHundredths(value))
+        return *text;
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))

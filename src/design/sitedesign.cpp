@@ -140,12 +140,17 @@ void SiteDesigner::scanPumps()
     headColumn_ = columnCaptioned(pumps, QStringLiteral("Head"));
     powerColumn_ = columnCaptioned(pumps, QStringLiteral("Power"));
     pumpCount_ = filledRows(pumps);
+    // Each pump's rated duty and power, read once for every site.
+    pumps_.assign(pumpCount_ + 1, {});
     for (qint32 row = 1; row <= pumpCount_; ++row) {
         const TranslatableText defect = rowDefect(Catalogs::pumpsFile, pumps, row, {flowColumn_, headColumn_, powerColumn_});
         if (!defect.isEmpty()) {
             defects_ << defect.shown;
             rowDefects_[Pumps].insert(row, defect);
         }
+        pumps_[row].duty = ratedDuty(pumps, row);
+        if (powerColumn_ >= 0)
+            pumps_[row].power = double(finiteNumber(pumps.cell(powerColumn_, row)).value_or(0));
     }
 }
 
@@ -232,7 +237,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) 
     }
     if (namedPump_ != 0) {
         result.notes << translatable("quorvel::SiteDesigner", "pump: named");
-        result.pumpDuty = ratedDuty(catalogs_.pumps, namedPump_);
+        result.pumpDuty = pumps_[namedPump_].duty;
         if (result.pumpDuty)
             result.operatingPoint = pointOf(result.pumpDuty);
         return namedPump_;
@@ -246,9 +251,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) 
     // then say how far off its rated point it runs). Ties go to the smaller flow.
     const double designFlow = design.designFlow;
     const double head = pumpingHead * (1 + options_.headMargin);
-    const auto power = [this](qint32 row) {
-        return powerColumn_ < 0 ? 0.0 : double(finiteNumber(catalogs_.pumps.cell(powerColumn_, row)).value_or(0));
-    };
+    const auto power = [this](qint32 row) { return pumps_[row].power; };
     struct Candidate {
         qint32 row = 0;
         PumpDuty duty;
@@ -263,7 +266,7 @@ qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) 
     for (qint32 row = 1; row <= pumpCount_; ++row) {
         if (rowDefects_[Pumps].contains(row))
             continue;
-        const std::optional<PumpDuty> duty = ratedDuty(catalogs_.pumps, row);
+        const std::optional<PumpDuty> &duty = pumps_[row].duty;
         if (!duty || pumpHead(*duty, designFlow) < head)
             continue;
         const Candidate c{row, *duty, pointOf(duty)};
@@ -425,7 +428,8 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.tank = tankDescription(catalogs_.tanks, design.tankCatalogRow);
     // The checks read the operating point worked out for the choice.
     const DesignAssessment assessment =
-        assessDesign(design, result.pumpDuty, result.operatingPoint, options_.velocities, options_.headMargin);
+        assessDesign(design, result.pumpDuty, result.operatingPoint, options_.velocities, options_.headMargin,
+                     CheckTexts::FindingsOnly);
     if (const TranslatableText hours = operatingHoursNote(result); !hours.isEmpty())
         result.notes << hours;
     result.warnings = assessment.messages(CheckOutcome::Warning);

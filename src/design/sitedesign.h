@@ -13,6 +13,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <vector>
 
 namespace quorvel {
 
@@ -112,6 +113,11 @@ private:
     qint32 pipeCount_ = 0;
     QHash<qint32, TranslatableText> rowDefects_[2]; // pump rows, tank rows that cannot be used
     qint32 pumpCount_ = 0;     // pump rows 1.. that hold a line of the catalog
+    struct RatedPump {
+        std::optional<PumpDuty> duty;
+        double power = 0; // kW; 0 without a power column
+    };
+    std::vector<RatedPump> pumps_; // by pump row
     qint32 namedPump_ = 0;     // the pump the options name, 0 for a choice per site
     QList<qint32> tankRows_;   // the usable tank rows the options allow
     TranslatableText namedTankDefect_; // why the named tank cannot be used

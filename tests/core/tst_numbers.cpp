@@ -200,6 +200,11 @@ void NumbersTest::formatting_data()
     QTest::newRow("1E-300") << ext("1E-300") << "1E-300";
     QTest::newRow("extended range") << ext("1.5E4000") << "1.5E4000";
     QTest::newRow("double widened") << Extended(0.1) << "0.1";
+    // Hundredths are written straight; anything off them takes the general path.
+    QTest::newRow("hundredths, 13 digits") << ext("12345678901.23") << "12345678901.23";
+    QTest::newRow("hundredths, 14 digits") << ext("123456789012.34") << "123456789012.34";
+    QTest::newRow("a hair off a hundredth") << 3.83L + 1e-14L << "3.83000000000001";
+    QTest::newRow("a hundredth below 1") << ext("-0.05") << "-0.05";
 }
 
 void NumbersTest::formatting()
