@@ -69,12 +69,13 @@ Command parseCommandLine(const QStringList &arguments)
          QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The folder of pipes.csv, pumps.csv and storage.csv (default: the program's database folder)."),
          "DIR"},
         {"pump",
-         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The pump for every site, by row or model, in any case (default: the least rated power among "
-                     "the pumps that reach the design flow and the pumping head plus the head margin)."),
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The pump for every site, by row or model, in any case (default: of the pumps that fill the "
+                     "tank, the least rated power among those running at 80 to 120 % of their rated flow within the "
+                     "velocity limit, else the least rated power)."),
          "ROW|MODEL"},
         {"head-margin",
-         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "How far beyond the pumping head an automatically chosen pump's rated head must reach, in "
-                     "percent (default 10)."),
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "How far beyond the pumping head an automatically chosen pump's head at the design flow must "
+                     "reach, in percent (default 10)."),
          "PERCENT"},
         {"tank",
          QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The tank type, by row or type, in any case (default: the type that holds the storage with the "

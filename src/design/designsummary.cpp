@@ -81,7 +81,7 @@ QList<SummaryItem> DesignSummary::items() const
     items.append({translatable("quorvel::DesignSummary", "Daily demand"), {}, double(demand_),
                   plain(QStringLiteral("m\u00b3/day"))});
     for (const TranslatableText &duty : unpumpedDuties_)
-        items.append({translatable("quorvel::DesignSummary", "Pump to source"), duty, 1, unit});
+        items.append({translatable("quorvel::DesignSummary", "Pumps to be sourced"), duty, 1, unit});
     return items;
 }
 

@@ -290,14 +290,16 @@ qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) 
                                            shown(pumpingHead), shown(options_.headMargin * 100));
     const QString powerText = shown(power(chosen.row));
     if (powerColumn_ < 0)
-        result.notes << translatable("quorvel::SiteDesigner", "pump: smallest flow of %1 reaching %2").arg(filling).arg(duty);
+        result.notes << translatable("quorvel::SiteDesigner", "pump: smallest rated flow of %1 reaching %2").arg(filling).arg(duty);
     else if (nearRated.row != 0)
         result.notes << translatable("quorvel::SiteDesigner",
-                                     "pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4")
+                                     "pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the "
+                                     "velocity limit, of %3 reaching %4")
                             .arg(powerText).arg(nearRatedCount).arg(filling).arg(duty);
     else
         result.notes << translatable("quorvel::SiteDesigner",
-                                     "pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow")
+                                     "pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its "
+                                     "rated flow within the velocity limit")
                             .arg(powerText).arg(filling).arg(duty);
     return chosen.row;
 }

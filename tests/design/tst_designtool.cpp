@@ -403,7 +403,7 @@ private slots:
         QTest::newRow("summary served") << header + school + camp + school << QStringList{"--csv", "--summary", "--database", "@DB", "@SITES"}
             << "" << 1
             << "People served,,4000,people\nDaily demand,,100,m³/day\n"
-               "Pump to source,Camp (line 3): 8.68 L/s at a pumping head of 53.83 m,1,unit"
+               "Pumps to be sourced,Camp (line 3): 8.68 L/s at a pumping head of 53.83 m,1,unit"
             << "line 3: not designed: no catalog pump delivers";
         QTest::newRow("--epanet a file") << header + camp << QStringList{"--epanet", "@SITES", "--database", "@DB", "@SITES"}
             << "" << 2 << "" << "is a file; give a folder";
