@@ -219,14 +219,6 @@
         <translation>؛ لا يمتلئ الخزان خلال ساعات الضخ</translation>
     </message>
     <message>
-        <source>1.5 × the design flow (%1)</source>
-        <translation>1.5 × تدفق التصميم (%1)</translation>
-    </message>
-    <message>
-        <source>: throttle the pump or choose a smaller one</source>
-        <translation>؛ اخنق المضخة أو اختر مضخة أصغر</translation>
-    </message>
-    <message>
         <source>flow velocity</source>
         <translation>سرعة الجريان</translation>
     </message>
@@ -249,10 +241,6 @@
     <message>
         <source>people</source>
         <translation>شخص</translation>
-    </message>
-    <message>
-        <source>actual pumping time</source>
-        <translation>مدة الضخ الفعلية</translation>
     </message>
     <message>
         <source>h/day</source>
@@ -287,18 +275,6 @@
         <translation>الرفع الاسمي للمضخة البالغ %1</translation>
     </message>
     <message>
-        <source>pump needed</source>
-        <translation>الحاجة إلى مضخة</translation>
-    </message>
-    <message>
-        <source>pumping head above 0 m</source>
-        <translation>ارتفاع ضخ كلي أكبر من 0 م</translation>
-    </message>
-    <message>
-        <source>pumping head %1 m: a gravity supply, no pump needed</source>
-        <translation>ارتفاع الضخ الكلي %1 م: إمداد بالجاذبية، لا حاجة إلى مضخة</translation>
-    </message>
-    <message>
         <source>All %1 checks pass</source>
         <translation>نجحت جميع الفحوص الـ %1</translation>
     </message>
@@ -309,6 +285,98 @@
     <message>
         <source>%1 warnings: %2</source>
         <translation>%1 تحذيرات: %2</translation>
+    </message>
+    <message>
+        <source>supply</source>
+        <translation>الإمداد</translation>
+    </message>
+    <message>
+        <source>a pump for a pumping head above 0 m</source>
+        <translation>مضخة لارتفاع ضخ كلي أكبر من 0 م</translation>
+    </message>
+    <message>
+        <source>gravity supply: no pump needed</source>
+        <translation>إمداد بالجاذبية: لا حاجة إلى مضخة</translation>
+    </message>
+    <message>
+        <source>no catalog pump delivers %1 L/s at %2 m</source>
+        <translation>لا مضخة في الكتالوج تعطي %1 ل/ث عند %2 م</translation>
+    </message>
+    <message>
+        <source> (pumping head %1 m + %2 %)</source>
+        <translation> (ارتفاع الضخ الكلي %1 م + %2 %)</translation>
+    </message>
+    <message>
+        <source>a gravity supply needs no pump</source>
+        <translation>الإمداد بالجاذبية لا يحتاج إلى مضخة</translation>
+    </message>
+    <message>
+        <source>gravity flow</source>
+        <translation>تدفق بالجاذبية</translation>
+    </message>
+    <message>
+        <source>: no water reaches the tank</source>
+        <translation>؛ لا يصل أي ماء إلى الخزان</translation>
+    </message>
+    <message>
+        <source>no water flows</source>
+        <translation>لا يجري أي ماء</translation>
+    </message>
+    <message>
+        <source>hours at the gravity flow</source>
+        <translation>ساعات التدفق بالجاذبية</translation>
+    </message>
+    <message>
+        <source>pumping hours at the operating point</source>
+        <translation>ساعات الضخ عند نقطة التشغيل</translation>
+    </message>
+    <message>
+        <source>: the day&apos;s demand does not reach the tank</source>
+        <translation>؛ لا يصل طلب اليوم إلى الخزان</translation>
+    </message>
+    <message>
+        <source>flow velocity at the gravity flow</source>
+        <translation>سرعة الجريان عند التدفق بالجاذبية</translation>
+    </message>
+    <message>
+        <source>flow velocity at the operating point</source>
+        <translation>سرعة الجريان عند نقطة التشغيل</translation>
+    </message>
+    <message>
+        <source>share of the rated flow</source>
+        <translation>النسبة من التدفق الاسمي</translation>
+    </message>
+    <message>
+        <source>%1 to %2 % of the rated flow</source>
+        <translation>من %1 إلى %2 % من التدفق الاسمي</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far right of its rated point: inefficient, and it may cavitate</source>
+        <translation>تعمل المضخة عند %1 % من تدفقها الاسمي البالغ %2 ل/ث، بعيدًا إلى يمين نقطتها الاسمية: كفاءة منخفضة، وقد يحدث تكهّف</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far left of its rated point: inefficient</source>
+        <translation>تعمل المضخة عند %1 % من تدفقها الاسمي البالغ %2 ل/ث، بعيدًا إلى يسار نقطتها الاسمية: كفاءة منخفضة</translation>
+    </message>
+    <message>
+        <source>estimated pumping time at the design flow</source>
+        <translation>مدة الضخ المقدرة عند تدفق التصميم</translation>
+    </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>لم يُصمَّم: %1</translation>
+    </message>
+    <message>
+        <source>1 failure: %1</source>
+        <translation>إخفاق واحد: %1</translation>
+    </message>
+    <message>
+        <source>%1 failures: %2</source>
+        <translation>%1 إخفاقات: %2</translation>
+    </message>
+    <message>
+        <source>all %1 checks pass</source>
+        <translation>نجحت جميع الفحوص الـ %1</translation>
     </message>
 </context>
 <context>
@@ -344,6 +412,14 @@
     <message>
         <source>Warning</source>
         <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>فاشل</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>لا ينطبق</translation>
     </message>
 </context>
 <context>
@@ -510,6 +586,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
         <translation>لغة الرسائل والجدول والتقرير: en أو fr أو es أو pt أو ar (الافتراضي: لغة المستخدم). تبقى ملفات CSV وJSON والشبكة بالإنجليزية في كل اللغات.</translation>
     </message>
+    <message>
+        <source>%1 line %2: not designed: %3</source>
+        <translation>%1 السطر %2: لم يُصمَّم: %3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
@@ -585,6 +665,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
         <translation>نقطة التشغيل على هذا الخط: %1 لتر/ث عند %2 م، %3 ساعة/يوم</translation>
     </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>لم يُصمَّم: %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -648,6 +732,18 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>Daily demand</source>
         <translation>الطلب اليومي</translation>
     </message>
+    <message>
+        <source>line %1: %2 L/s at a pumping head of %3 m</source>
+        <translation>السطر %1: %2 ل/ث عند ارتفاع ضخ كلي قدره %3 م</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3 L/s at a pumping head of %4 m</source>
+        <translation>%1 (السطر %2): %3 ل/ث عند ارتفاع ضخ كلي قدره %4 م</translation>
+    </message>
+    <message>
+        <source>Pump to source</source>
+        <translation>مضخة يلزم توفيرها</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DiametersWindow</name>
@@ -695,6 +791,73 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>فهرس القائمة خارج الحدود (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::InputChecks</name>
+    <message>
+        <source>pipeline length</source>
+        <translation>طول خط الأنابيب</translation>
+    </message>
+    <message>
+        <source>above 0 m</source>
+        <translation>أكبر من 0 م</translation>
+    </message>
+    <message>
+        <source>water source elevation</source>
+        <translation>منسوب مصدر المياه</translation>
+    </message>
+    <message>
+        <source>a finite number of m</source>
+        <translation>عدد منتهٍ بوحدة م</translation>
+    </message>
+    <message>
+        <source>storage elevation</source>
+        <translation>منسوب الخزان</translation>
+    </message>
+    <message>
+        <source>population</source>
+        <translation>عدد السكان</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>above 0 people</source>
+        <translation>أكثر من 0 شخص</translation>
+    </message>
+    <message>
+        <source>pumping time</source>
+        <translation>مدة الضخ</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>above 0 and at most 24 h/day</source>
+        <translation>أكبر من 0 وعلى الأكثر 24 ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>الاستهلاك اليومي</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>لتر/فرد/يوم</translation>
+    </message>
+    <message>
+        <source>above 0 L/person/day</source>
+        <translation>أكبر من 0 لتر/فرد/يوم</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>الأشخاص لكل حنفية</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -798,6 +961,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>EPANET networks (*.inp)|*.inp</source>
         <translation>شبكات EPANET (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>No design to export: calculate first</source>
+        <translation>لا تصميم للتصدير: احسب أولًا</translation>
+    </message>
+    <message>
+        <source>Not exported while the design fails: %1</source>
+        <translation>لا تصدير ما دام التصميم فاشلًا: %1</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>error: </source>
         <translation>خطأ: </translation>
     </message>
+    <message>
+        <source>not designed: </source>
+        <translation>لم يُصمَّم: </translation>
+    </message>
 </context>
 <context>
     <name>quorvel::Sheet</name>
@@ -1262,14 +1437,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>%1 ل/ث عند %2 م (ارتفاع الضخ الكلي %3 م + %4 %)</translation>
     </message>
     <message>
-        <source>no catalog pump reaches %1</source>
-        <translation>لا مضخة في الكتالوج تبلغ %1</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3</source>
-        <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3</translation>
-    </message>
-    <message>
         <source>pump: smallest flow of %1 reaching %2</source>
         <translation>المضخة: أصغر تدفق من %1 تبلغ %2</translation>
     </message>
@@ -1316,6 +1483,22 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>must be at most 24 hours a day</source>
         <translation>يجب ألا يتجاوز 24 ساعة في اليوم</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
+        <translation>المضخة: أقل قدرة (%1 kW) من %2 تعمل بين 80 و120 % من تدفقها الاسمي، من أصل %3 تبلغ %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
+        <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3؛ لا تعمل أيٌّ منها بين 80 و120 % من تدفقها الاسمي</translation>
+    </message>
+    <message>
+        <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
+        <translation>تدفق بالجاذبية %1 ل/ث: %2 ساعة/يوم تكفي لتوفير طلب اليوم</translation>
+    </message>
+    <message>
+        <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
+        <translation>تحتاج المضخة إلى %1 ساعة/يوم بتدفق التشغيل البالغ %2 ل/ث؛ أما مدة الضخ الفعلية المقدرة فمحسوبة عند تدفق التصميم البالغ %3 ل/ث</translation>
     </message>
 </context>
 <context>

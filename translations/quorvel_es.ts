@@ -219,14 +219,6 @@
         <translation>: el tanque no se llena en las horas de bombeo</translation>
     </message>
     <message>
-        <source>1.5 × the design flow (%1)</source>
-        <translation>1,5 × el caudal de diseño (%1)</translation>
-    </message>
-    <message>
-        <source>: throttle the pump or choose a smaller one</source>
-        <translation>: estrangule la bomba o elija una más pequeña</translation>
-    </message>
-    <message>
         <source>flow velocity</source>
         <translation>velocidad de flujo</translation>
     </message>
@@ -249,10 +241,6 @@
     <message>
         <source>people</source>
         <translation>personas</translation>
-    </message>
-    <message>
-        <source>actual pumping time</source>
-        <translation>tiempo real de bombeo</translation>
     </message>
     <message>
         <source>h/day</source>
@@ -287,18 +275,6 @@
         <translation>la altura nominal de la bomba de %1</translation>
     </message>
     <message>
-        <source>pump needed</source>
-        <translation>bomba necesaria</translation>
-    </message>
-    <message>
-        <source>pumping head above 0 m</source>
-        <translation>altura manométrica mayor que 0 m</translation>
-    </message>
-    <message>
-        <source>pumping head %1 m: a gravity supply, no pump needed</source>
-        <translation>altura manométrica %1 m: abastecimiento por gravedad, no se necesita bomba</translation>
-    </message>
-    <message>
         <source>All %1 checks pass</source>
         <translation>Se cumplen las %1 comprobaciones</translation>
     </message>
@@ -309,6 +285,98 @@
     <message>
         <source>%1 warnings: %2</source>
         <translation>%1 advertencias: %2</translation>
+    </message>
+    <message>
+        <source>supply</source>
+        <translation>abastecimiento</translation>
+    </message>
+    <message>
+        <source>a pump for a pumping head above 0 m</source>
+        <translation>una bomba para una altura manométrica mayor que 0 m</translation>
+    </message>
+    <message>
+        <source>gravity supply: no pump needed</source>
+        <translation>abastecimiento por gravedad: no se necesita bomba</translation>
+    </message>
+    <message>
+        <source>no catalog pump delivers %1 L/s at %2 m</source>
+        <translation>ninguna bomba del catálogo entrega %1 L/s a %2 m</translation>
+    </message>
+    <message>
+        <source> (pumping head %1 m + %2 %)</source>
+        <translation> (altura manométrica %1 m + %2 %)</translation>
+    </message>
+    <message>
+        <source>a gravity supply needs no pump</source>
+        <translation>un abastecimiento por gravedad no necesita bomba</translation>
+    </message>
+    <message>
+        <source>gravity flow</source>
+        <translation>caudal por gravedad</translation>
+    </message>
+    <message>
+        <source>: no water reaches the tank</source>
+        <translation>: no llega agua al tanque</translation>
+    </message>
+    <message>
+        <source>no water flows</source>
+        <translation>no fluye agua</translation>
+    </message>
+    <message>
+        <source>hours at the gravity flow</source>
+        <translation>horas al caudal por gravedad</translation>
+    </message>
+    <message>
+        <source>pumping hours at the operating point</source>
+        <translation>horas de bombeo en el punto de operación</translation>
+    </message>
+    <message>
+        <source>: the day&apos;s demand does not reach the tank</source>
+        <translation>: la demanda del día no llega al tanque</translation>
+    </message>
+    <message>
+        <source>flow velocity at the gravity flow</source>
+        <translation>velocidad de flujo al caudal por gravedad</translation>
+    </message>
+    <message>
+        <source>flow velocity at the operating point</source>
+        <translation>velocidad de flujo en el punto de operación</translation>
+    </message>
+    <message>
+        <source>share of the rated flow</source>
+        <translation>porcentaje del caudal nominal</translation>
+    </message>
+    <message>
+        <source>%1 to %2 % of the rated flow</source>
+        <translation>%1 a %2 % del caudal nominal</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far right of its rated point: inefficient, and it may cavitate</source>
+        <translation>la bomba opera al %1 % de su caudal nominal de %2 L/s, muy a la derecha de su punto nominal: ineficiente, y puede cavitar</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far left of its rated point: inefficient</source>
+        <translation>la bomba opera al %1 % de su caudal nominal de %2 L/s, muy a la izquierda de su punto nominal: ineficiente</translation>
+    </message>
+    <message>
+        <source>estimated pumping time at the design flow</source>
+        <translation>tiempo de bombeo estimado al caudal de diseño</translation>
+    </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>No dimensionado: %1</translation>
+    </message>
+    <message>
+        <source>1 failure: %1</source>
+        <translation>1 fallo: %1</translation>
+    </message>
+    <message>
+        <source>%1 failures: %2</source>
+        <translation>%1 fallos: %2</translation>
+    </message>
+    <message>
+        <source>all %1 checks pass</source>
+        <translation>se cumplen las %1 comprobaciones</translation>
     </message>
 </context>
 <context>
@@ -344,6 +412,14 @@
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>No cumple</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>No aplica</translation>
     </message>
 </context>
 <context>
@@ -510,6 +586,10 @@ una salida que no se puede escribir.</translation>
         <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
         <translation>El idioma de los mensajes, la tabla y el informe: en, fr, es, pt o ar (por defecto: el idioma del usuario). Los archivos CSV, JSON y de red quedan en inglés en todos los idiomas.</translation>
     </message>
+    <message>
+        <source>%1 line %2: not designed: %3</source>
+        <translation>%1 línea %2: no dimensionado: %3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
@@ -585,6 +665,10 @@ una salida que no se puede escribir.</translation>
         <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
         <translation>Punto de operación en esta tubería: %1 L/s a %2 m, %3 h/día</translation>
     </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>No dimensionado: %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -648,6 +732,18 @@ una salida que no se puede escribir.</translation>
         <source>Daily demand</source>
         <translation>Demanda diaria</translation>
     </message>
+    <message>
+        <source>line %1: %2 L/s at a pumping head of %3 m</source>
+        <translation>línea %1: %2 L/s a una altura manométrica de %3 m</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3 L/s at a pumping head of %4 m</source>
+        <translation>%1 (línea %2): %3 L/s a una altura manométrica de %4 m</translation>
+    </message>
+    <message>
+        <source>Pump to source</source>
+        <translation>Bomba por adquirir</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DiametersWindow</name>
@@ -695,6 +791,73 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>Índice de lista fuera de límites (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::InputChecks</name>
+    <message>
+        <source>pipeline length</source>
+        <translation>longitud de tubería</translation>
+    </message>
+    <message>
+        <source>above 0 m</source>
+        <translation>más de 0 m</translation>
+    </message>
+    <message>
+        <source>water source elevation</source>
+        <translation>cota de la fuente</translation>
+    </message>
+    <message>
+        <source>a finite number of m</source>
+        <translation>un número finito, en m</translation>
+    </message>
+    <message>
+        <source>storage elevation</source>
+        <translation>cota del tanque</translation>
+    </message>
+    <message>
+        <source>population</source>
+        <translation>población</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>personas</translation>
+    </message>
+    <message>
+        <source>above 0 people</source>
+        <translation>más de 0 personas</translation>
+    </message>
+    <message>
+        <source>pumping time</source>
+        <translation>tiempo de bombeo</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/día</translation>
+    </message>
+    <message>
+        <source>above 0 and at most 24 h/day</source>
+        <translation>más de 0 y como máximo 24 h/día</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>consumo diario</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/pers./día</translation>
+    </message>
+    <message>
+        <source>above 0 L/person/day</source>
+        <translation>más de 0 L/pers./día</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>personas por grifo</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -798,6 +961,14 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>EPANET networks (*.inp)|*.inp</source>
         <translation>Redes EPANET (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>No design to export: calculate first</source>
+        <translation>No hay diseño para exportar: calcule primero</translation>
+    </message>
+    <message>
+        <source>Not exported while the design fails: %1</source>
+        <translation>No se exporta mientras el diseño falle: %1</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,10 @@ una salida que no se puede escribir.</translation>
         <source>error: </source>
         <translation>error: </translation>
     </message>
+    <message>
+        <source>not designed: </source>
+        <translation>no dimensionado: </translation>
+    </message>
 </context>
 <context>
     <name>quorvel::Sheet</name>
@@ -1262,14 +1437,6 @@ una salida que no se puede escribir.</translation>
         <translation>%1 L/s a %2 m (altura manométrica %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>no catalog pump reaches %1</source>
-        <translation>ninguna bomba del catálogo alcanza %1</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3</source>
-        <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3</translation>
-    </message>
-    <message>
         <source>pump: smallest flow of %1 reaching %2</source>
         <translation>bomba: menor caudal de %1 que alcanzan %2</translation>
     </message>
@@ -1316,6 +1483,22 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>must be at most 24 hours a day</source>
         <translation>debe ser como máximo 24 horas al día</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
+        <translation>bomba: menor potencia (%1 kW) de %2 que operan entre el 80 y el 120 % de su caudal nominal, de %3 que alcanzan %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
+        <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3; ninguna opera entre el 80 y el 120 % de su caudal nominal</translation>
+    </message>
+    <message>
+        <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
+        <translation>caudal por gravedad %1 L/s: %2 h/día entregan la demanda del día</translation>
+    </message>
+    <message>
+        <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
+        <translation>la bomba necesita %1 h/día a su caudal de operación de %2 L/s; el tiempo real de bombeo estimado corresponde al caudal de diseño de %3 L/s</translation>
     </message>
 </context>
 <context>

@@ -219,14 +219,6 @@
         <translation> : le réservoir ne se remplit pas pendant la durée de pompage</translation>
     </message>
     <message>
-        <source>1.5 × the design flow (%1)</source>
-        <translation>1,5 × le débit de calcul (%1)</translation>
-    </message>
-    <message>
-        <source>: throttle the pump or choose a smaller one</source>
-        <translation> : réduisez le débit de la pompe ou choisissez-en une plus petite</translation>
-    </message>
-    <message>
         <source>flow velocity</source>
         <translation>vitesse d&apos;écoulement</translation>
     </message>
@@ -249,10 +241,6 @@
     <message>
         <source>people</source>
         <translation>personnes</translation>
-    </message>
-    <message>
-        <source>actual pumping time</source>
-        <translation>durée de pompage réelle</translation>
     </message>
     <message>
         <source>h/day</source>
@@ -287,18 +275,6 @@
         <translation>la HMT nominale de la pompe de %1</translation>
     </message>
     <message>
-        <source>pump needed</source>
-        <translation>pompe nécessaire</translation>
-    </message>
-    <message>
-        <source>pumping head above 0 m</source>
-        <translation>hauteur manométrique supérieure à 0 m</translation>
-    </message>
-    <message>
-        <source>pumping head %1 m: a gravity supply, no pump needed</source>
-        <translation>hauteur manométrique %1 m : adduction gravitaire, pas de pompe nécessaire</translation>
-    </message>
-    <message>
         <source>All %1 checks pass</source>
         <translation>Les %1 vérifications sont satisfaites</translation>
     </message>
@@ -309,6 +285,98 @@
     <message>
         <source>%1 warnings: %2</source>
         <translation>%1 avertissements : %2</translation>
+    </message>
+    <message>
+        <source>supply</source>
+        <translation>adduction</translation>
+    </message>
+    <message>
+        <source>a pump for a pumping head above 0 m</source>
+        <translation>une pompe pour une hauteur manométrique supérieure à 0 m</translation>
+    </message>
+    <message>
+        <source>gravity supply: no pump needed</source>
+        <translation>adduction gravitaire : pas de pompe nécessaire</translation>
+    </message>
+    <message>
+        <source>no catalog pump delivers %1 L/s at %2 m</source>
+        <translation>aucune pompe du catalogue ne fournit %1 L/s à %2 m</translation>
+    </message>
+    <message>
+        <source> (pumping head %1 m + %2 %)</source>
+        <translation> (hauteur manométrique %1 m + %2 %)</translation>
+    </message>
+    <message>
+        <source>a gravity supply needs no pump</source>
+        <translation>une adduction gravitaire n&apos;a pas besoin de pompe</translation>
+    </message>
+    <message>
+        <source>gravity flow</source>
+        <translation>débit gravitaire</translation>
+    </message>
+    <message>
+        <source>: no water reaches the tank</source>
+        <translation> : aucune eau n&apos;atteint le réservoir</translation>
+    </message>
+    <message>
+        <source>no water flows</source>
+        <translation>aucune eau ne s&apos;écoule</translation>
+    </message>
+    <message>
+        <source>hours at the gravity flow</source>
+        <translation>heures au débit gravitaire</translation>
+    </message>
+    <message>
+        <source>pumping hours at the operating point</source>
+        <translation>heures de pompage au point de fonctionnement</translation>
+    </message>
+    <message>
+        <source>: the day&apos;s demand does not reach the tank</source>
+        <translation> : la demande du jour n&apos;atteint pas le réservoir</translation>
+    </message>
+    <message>
+        <source>flow velocity at the gravity flow</source>
+        <translation>vitesse d&apos;écoulement au débit gravitaire</translation>
+    </message>
+    <message>
+        <source>flow velocity at the operating point</source>
+        <translation>vitesse d&apos;écoulement au point de fonctionnement</translation>
+    </message>
+    <message>
+        <source>share of the rated flow</source>
+        <translation>pourcentage du débit nominal</translation>
+    </message>
+    <message>
+        <source>%1 to %2 % of the rated flow</source>
+        <translation>%1 à %2 % du débit nominal</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far right of its rated point: inefficient, and it may cavitate</source>
+        <translation>la pompe fonctionne à %1 % de son débit nominal de %2 L/s, loin à droite de son point nominal : rendement médiocre, et risque de cavitation</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far left of its rated point: inefficient</source>
+        <translation>la pompe fonctionne à %1 % de son débit nominal de %2 L/s, loin à gauche de son point nominal : rendement médiocre</translation>
+    </message>
+    <message>
+        <source>estimated pumping time at the design flow</source>
+        <translation>durée de pompage estimée au débit de calcul</translation>
+    </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>Non dimensionné : %1</translation>
+    </message>
+    <message>
+        <source>1 failure: %1</source>
+        <translation>1 échec : %1</translation>
+    </message>
+    <message>
+        <source>%1 failures: %2</source>
+        <translation>%1 échecs : %2</translation>
+    </message>
+    <message>
+        <source>all %1 checks pass</source>
+        <translation>les %1 vérifications sont satisfaites</translation>
     </message>
 </context>
 <context>
@@ -344,6 +412,14 @@
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Sans objet</translation>
     </message>
 </context>
 <context>
@@ -510,6 +586,10 @@ sortie impossible à écrire.</translation>
         <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
         <translation>La langue des messages, du tableau et du rapport : en, fr, es, pt ou ar (par défaut : la langue de l&apos;utilisateur). Les fichiers CSV, JSON et réseau restent en anglais dans toutes les langues.</translation>
     </message>
+    <message>
+        <source>%1 line %2: not designed: %3</source>
+        <translation>%1 ligne %2 : non dimensionné : %3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
@@ -585,6 +665,10 @@ sortie impossible à écrire.</translation>
         <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
         <translation>Point de fonctionnement sur cette conduite : %1 L/s à %2 m, %3 h/jour</translation>
     </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>Non dimensionné : %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -648,6 +732,18 @@ sortie impossible à écrire.</translation>
         <source>Daily demand</source>
         <translation>Demande journalière</translation>
     </message>
+    <message>
+        <source>line %1: %2 L/s at a pumping head of %3 m</source>
+        <translation>ligne %1 : %2 L/s à une hauteur manométrique de %3 m</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3 L/s at a pumping head of %4 m</source>
+        <translation>%1 (ligne %2) : %3 L/s à une hauteur manométrique de %4 m</translation>
+    </message>
+    <message>
+        <source>Pump to source</source>
+        <translation>Pompe à acquérir</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DiametersWindow</name>
@@ -695,6 +791,73 @@ sortie impossible à écrire.</translation>
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>Indice de liste hors limites (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::InputChecks</name>
+    <message>
+        <source>pipeline length</source>
+        <translation>longueur de conduite</translation>
+    </message>
+    <message>
+        <source>above 0 m</source>
+        <translation>plus de 0 m</translation>
+    </message>
+    <message>
+        <source>water source elevation</source>
+        <translation>altitude du point d&apos;eau</translation>
+    </message>
+    <message>
+        <source>a finite number of m</source>
+        <translation>un nombre fini, en m</translation>
+    </message>
+    <message>
+        <source>storage elevation</source>
+        <translation>altitude du réservoir</translation>
+    </message>
+    <message>
+        <source>population</source>
+        <translation>population</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>personnes</translation>
+    </message>
+    <message>
+        <source>above 0 people</source>
+        <translation>plus de 0 personnes</translation>
+    </message>
+    <message>
+        <source>pumping time</source>
+        <translation>durée de pompage</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/jour</translation>
+    </message>
+    <message>
+        <source>above 0 and at most 24 h/day</source>
+        <translation>plus de 0 et au plus 24 h/jour</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>consommation journalière</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/pers./jour</translation>
+    </message>
+    <message>
+        <source>above 0 L/person/day</source>
+        <translation>plus de 0 L/pers./jour</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>personnes par robinet</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -798,6 +961,14 @@ sortie impossible à écrire.</translation>
     <message>
         <source>EPANET networks (*.inp)|*.inp</source>
         <translation>Réseaux EPANET (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>No design to export: calculate first</source>
+        <translation>Aucun dimensionnement à exporter : calculez d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Not exported while the design fails: %1</source>
+        <translation>Export impossible tant que le dimensionnement échoue : %1</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,10 @@ sortie impossible à écrire.</translation>
         <source>error: </source>
         <translation>erreur : </translation>
     </message>
+    <message>
+        <source>not designed: </source>
+        <translation>non dimensionné : </translation>
+    </message>
 </context>
 <context>
     <name>quorvel::Sheet</name>
@@ -1262,14 +1437,6 @@ sortie impossible à écrire.</translation>
         <translation>%1 L/s à %2 m (hauteur manométrique %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>no catalog pump reaches %1</source>
-        <translation>aucune pompe du catalogue n&apos;atteint %1</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3</source>
-        <translation>pompe : plus faible puissance (%1 kW) parmi %2 atteignant %3</translation>
-    </message>
-    <message>
         <source>pump: smallest flow of %1 reaching %2</source>
         <translation>pompe : plus petit débit parmi %1 atteignant %2</translation>
     </message>
@@ -1316,6 +1483,22 @@ sortie impossible à écrire.</translation>
     <message>
         <source>must be at most 24 hours a day</source>
         <translation>doit être au plus 24 heures par jour</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
+        <translation>pompe : plus faible puissance (%1 kW) parmi %2 fonctionnant entre 80 et 120 % de leur débit nominal, sur %3 atteignant %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
+        <translation>pompe : plus faible puissance (%1 kW) parmi %2 atteignant %3 ; aucune ne fonctionne entre 80 et 120 % de son débit nominal</translation>
+    </message>
+    <message>
+        <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
+        <translation>débit gravitaire %1 L/s : %2 h/jour fournissent la demande du jour</translation>
+    </message>
+    <message>
+        <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
+        <translation>la pompe a besoin de %1 h/jour à son débit de fonctionnement de %2 L/s ; la durée de pompage réelle estimée se rapporte au débit de calcul de %3 L/s</translation>
     </message>
 </context>
 <context>

@@ -219,14 +219,6 @@
         <translation>: o reservatório não enche nas horas de bombagem</translation>
     </message>
     <message>
-        <source>1.5 × the design flow (%1)</source>
-        <translation>1,5 × o caudal de projeto (%1)</translation>
-    </message>
-    <message>
-        <source>: throttle the pump or choose a smaller one</source>
-        <translation>: estrangule a bomba ou escolha uma mais pequena</translation>
-    </message>
-    <message>
         <source>flow velocity</source>
         <translation>velocidade de escoamento</translation>
     </message>
@@ -249,10 +241,6 @@
     <message>
         <source>people</source>
         <translation>pessoas</translation>
-    </message>
-    <message>
-        <source>actual pumping time</source>
-        <translation>tempo real de bombagem</translation>
     </message>
     <message>
         <source>h/day</source>
@@ -287,18 +275,6 @@
         <translation>a altura nominal da bomba de %1</translation>
     </message>
     <message>
-        <source>pump needed</source>
-        <translation>bomba necessária</translation>
-    </message>
-    <message>
-        <source>pumping head above 0 m</source>
-        <translation>altura manométrica acima de 0 m</translation>
-    </message>
-    <message>
-        <source>pumping head %1 m: a gravity supply, no pump needed</source>
-        <translation>altura manométrica %1 m: abastecimento por gravidade, sem bomba</translation>
-    </message>
-    <message>
         <source>All %1 checks pass</source>
         <translation>As %1 verificações são cumpridas</translation>
     </message>
@@ -309,6 +285,98 @@
     <message>
         <source>%1 warnings: %2</source>
         <translation>%1 avisos: %2</translation>
+    </message>
+    <message>
+        <source>supply</source>
+        <translation>abastecimento</translation>
+    </message>
+    <message>
+        <source>a pump for a pumping head above 0 m</source>
+        <translation>uma bomba para uma altura manométrica acima de 0 m</translation>
+    </message>
+    <message>
+        <source>gravity supply: no pump needed</source>
+        <translation>abastecimento por gravidade: sem bomba</translation>
+    </message>
+    <message>
+        <source>no catalog pump delivers %1 L/s at %2 m</source>
+        <translation>nenhuma bomba do catálogo fornece %1 L/s a %2 m</translation>
+    </message>
+    <message>
+        <source> (pumping head %1 m + %2 %)</source>
+        <translation> (altura manométrica %1 m + %2 %)</translation>
+    </message>
+    <message>
+        <source>a gravity supply needs no pump</source>
+        <translation>um abastecimento por gravidade não precisa de bomba</translation>
+    </message>
+    <message>
+        <source>gravity flow</source>
+        <translation>caudal por gravidade</translation>
+    </message>
+    <message>
+        <source>: no water reaches the tank</source>
+        <translation>: não chega água ao reservatório</translation>
+    </message>
+    <message>
+        <source>no water flows</source>
+        <translation>não escoa água</translation>
+    </message>
+    <message>
+        <source>hours at the gravity flow</source>
+        <translation>horas ao caudal por gravidade</translation>
+    </message>
+    <message>
+        <source>pumping hours at the operating point</source>
+        <translation>horas de bombagem no ponto de funcionamento</translation>
+    </message>
+    <message>
+        <source>: the day&apos;s demand does not reach the tank</source>
+        <translation>: a procura do dia não chega ao reservatório</translation>
+    </message>
+    <message>
+        <source>flow velocity at the gravity flow</source>
+        <translation>velocidade de escoamento ao caudal por gravidade</translation>
+    </message>
+    <message>
+        <source>flow velocity at the operating point</source>
+        <translation>velocidade de escoamento no ponto de funcionamento</translation>
+    </message>
+    <message>
+        <source>share of the rated flow</source>
+        <translation>percentagem do caudal nominal</translation>
+    </message>
+    <message>
+        <source>%1 to %2 % of the rated flow</source>
+        <translation>%1 a %2 % do caudal nominal</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far right of its rated point: inefficient, and it may cavitate</source>
+        <translation>a bomba funciona a %1 % do seu caudal nominal de %2 L/s, muito à direita do seu ponto nominal: ineficiente, e pode cavitar</translation>
+    </message>
+    <message>
+        <source>the pump runs at %1 % of its rated flow of %2 L/s, far left of its rated point: inefficient</source>
+        <translation>a bomba funciona a %1 % do seu caudal nominal de %2 L/s, muito à esquerda do seu ponto nominal: ineficiente</translation>
+    </message>
+    <message>
+        <source>estimated pumping time at the design flow</source>
+        <translation>tempo de bombagem estimado ao caudal de projeto</translation>
+    </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>Não dimensionado: %1</translation>
+    </message>
+    <message>
+        <source>1 failure: %1</source>
+        <translation>1 falha: %1</translation>
+    </message>
+    <message>
+        <source>%1 failures: %2</source>
+        <translation>%1 falhas: %2</translation>
+    </message>
+    <message>
+        <source>all %1 checks pass</source>
+        <translation>as %1 verificações são cumpridas</translation>
     </message>
 </context>
 <context>
@@ -344,6 +412,14 @@
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Não cumpre</translation>
+    </message>
+    <message>
+        <source>Not applicable</source>
+        <translation>Não aplicável</translation>
     </message>
 </context>
 <context>
@@ -510,6 +586,10 @@ uma saída que não se pode escrever.</translation>
         <source>The language of the messages, the table and the report: en, fr, es, pt or ar (default: the user&apos;s locale). CSV, JSON and network files are English in every language.</source>
         <translation>A língua das mensagens, da tabela e do relatório: en, fr, es, pt ou ar (por omissão: a língua do utilizador). Os ficheiros CSV, JSON e de rede ficam em inglês em todas as línguas.</translation>
     </message>
+    <message>
+        <source>%1 line %2: not designed: %3</source>
+        <translation>%1 linha %2: não dimensionado: %3</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
@@ -585,6 +665,10 @@ uma saída que não se pode escrever.</translation>
         <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
         <translation>Ponto de funcionamento nesta conduta: %1 L/s a %2 m, %3 h/dia</translation>
     </message>
+    <message>
+        <source>Not designed: %1</source>
+        <translation>Não dimensionado: %1</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -648,6 +732,18 @@ uma saída que não se pode escrever.</translation>
         <source>Daily demand</source>
         <translation>Procura diária</translation>
     </message>
+    <message>
+        <source>line %1: %2 L/s at a pumping head of %3 m</source>
+        <translation>linha %1: %2 L/s a uma altura manométrica de %3 m</translation>
+    </message>
+    <message>
+        <source>%1 (line %2): %3 L/s at a pumping head of %4 m</source>
+        <translation>%1 (linha %2): %3 L/s a uma altura manométrica de %4 m</translation>
+    </message>
+    <message>
+        <source>Pump to source</source>
+        <translation>Bomba a adquirir</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DiametersWindow</name>
@@ -695,6 +791,73 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>List index out of bounds (%1)</source>
         <translation>Índice de lista fora dos limites (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::InputChecks</name>
+    <message>
+        <source>pipeline length</source>
+        <translation>comprimento da conduta</translation>
+    </message>
+    <message>
+        <source>above 0 m</source>
+        <translation>mais de 0 m</translation>
+    </message>
+    <message>
+        <source>water source elevation</source>
+        <translation>cota da origem de água</translation>
+    </message>
+    <message>
+        <source>a finite number of m</source>
+        <translation>um número finito, em m</translation>
+    </message>
+    <message>
+        <source>storage elevation</source>
+        <translation>cota do reservatório</translation>
+    </message>
+    <message>
+        <source>population</source>
+        <translation>população</translation>
+    </message>
+    <message>
+        <source>people</source>
+        <translation>pessoas</translation>
+    </message>
+    <message>
+        <source>above 0 people</source>
+        <translation>mais de 0 pessoas</translation>
+    </message>
+    <message>
+        <source>pumping time</source>
+        <translation>tempo de bombagem</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/dia</translation>
+    </message>
+    <message>
+        <source>above 0 and at most 24 h/day</source>
+        <translation>mais de 0 e no máximo 24 h/dia</translation>
+    </message>
+    <message>
+        <source>daily usage</source>
+        <translation>consumo diário</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/pess./dia</translation>
+    </message>
+    <message>
+        <source>above 0 L/person/day</source>
+        <translation>mais de 0 L/pess./dia</translation>
+    </message>
+    <message>
+        <source>people per tap</source>
+        <translation>pessoas por torneira</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -798,6 +961,14 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>EPANET networks (*.inp)|*.inp</source>
         <translation>Redes EPANET (*.inp)|*.inp</translation>
+    </message>
+    <message>
+        <source>No design to export: calculate first</source>
+        <translation>Nenhum projeto para exportar: calcule primeiro</translation>
+    </message>
+    <message>
+        <source>Not exported while the design fails: %1</source>
+        <translation>Não se exporta enquanto o projeto falhar: %1</translation>
     </message>
 </context>
 <context>
@@ -1057,6 +1228,10 @@ uma saída que não se pode escrever.</translation>
         <source>error: </source>
         <translation>erro: </translation>
     </message>
+    <message>
+        <source>not designed: </source>
+        <translation>não dimensionado: </translation>
+    </message>
 </context>
 <context>
     <name>quorvel::Sheet</name>
@@ -1262,14 +1437,6 @@ uma saída que não se pode escrever.</translation>
         <translation>%1 L/s a %2 m (altura manométrica %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>no catalog pump reaches %1</source>
-        <translation>nenhuma bomba do catálogo atinge %1</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3</source>
-        <translation>bomba: menor potência (%1 kW) de %2 que atingem %3</translation>
-    </message>
-    <message>
         <source>pump: smallest flow of %1 reaching %2</source>
         <translation>bomba: menor caudal de %1 que atingem %2</translation>
     </message>
@@ -1316,6 +1483,22 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>must be at most 24 hours a day</source>
         <translation>deve ser no máximo 24 horas por dia</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
+        <translation>bomba: menor potência (%1 kW) de %2 que funcionam entre 80 e 120 % do seu caudal nominal, de %3 que atingem %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
+        <translation>bomba: menor potência (%1 kW) de %2 que atingem %3; nenhuma funciona entre 80 e 120 % do seu caudal nominal</translation>
+    </message>
+    <message>
+        <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
+        <translation>caudal por gravidade %1 L/s: %2 h/dia fornecem a procura do dia</translation>
+    </message>
+    <message>
+        <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
+        <translation>a bomba precisa de %1 h/dia ao seu caudal de funcionamento de %2 L/s; o tempo real de bombagem estimado corresponde ao caudal de projeto de %3 L/s</translation>
     </message>
 </context>
 <context>
