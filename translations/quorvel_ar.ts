@@ -543,14 +543,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>مجلد pipes.csv وpumps.csv وstorage.csv (الافتراضي: مجلد قاعدة بيانات البرنامج).</translation>
     </message>
     <message>
-        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
-        <translation>المضخة لكل المواقع، برقم الصف أو الطراز، دون تمييز حالة الأحرف (الافتراضي: أقل قدرة اسمية بين المضخات التي تبلغ تدفق التصميم وارتفاع الضخ الكلي مع الهامش).</translation>
-    </message>
-    <message>
-        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
-        <translation>مقدار تجاوز الرفع الاسمي للمضخة المختارة تلقائيًا لارتفاع الضخ الكلي، بالنسبة المئوية (الافتراضي 10).</translation>
-    </message>
-    <message>
         <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
         <translation>نوع الخزان، برقم الصف أو النوع، دون تمييز حالة الأحرف (الافتراضي: النوع الذي يستوعب التخزين بأقل عدد من الخزانات).</translation>
     </message>
@@ -589,6 +581,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>%1 line %2: not designed: %3</source>
         <translation>%1 السطر %2: لم يُصمَّم: %3</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: of the pumps that fill the tank, the least rated power among those running at 80 to 120 % of their rated flow within the velocity limit, else the least rated power).</source>
+        <translation>المضخة لكل المواقع، برقم الصف أو الطراز، دون تمييز حالة الأحرف (الافتراضي: من المضخات التي تملأ الخزان، أقل قدرة اسمية بين تلك التي تعمل بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة، وإلا فأقل قدرة اسمية).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
+        <translation>مقدار تجاوز رفع المضخة المختارة تلقائيًا عند تدفق التصميم لارتفاع الضخ الكلي، بالنسبة المئوية (الافتراضي 10).</translation>
     </message>
 </context>
 <context>
@@ -741,8 +741,8 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>%1 (السطر %2): %3 ل/ث عند ارتفاع ضخ كلي قدره %4 م</translation>
     </message>
     <message>
-        <source>Pump to source</source>
-        <translation>مضخة يلزم توفيرها</translation>
+        <source>Pumps to be sourced</source>
+        <translation>مضخات يلزم توفيرها</translation>
     </message>
 </context>
 <context>
@@ -808,10 +808,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>منسوب مصدر المياه</translation>
     </message>
     <message>
-        <source>a finite number of m</source>
-        <translation>عدد منتهٍ بوحدة م</translation>
-    </message>
-    <message>
         <source>storage elevation</source>
         <translation>منسوب الخزان</translation>
     </message>
@@ -858,6 +854,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>any finite number</source>
+        <translation>أي عدد منتهٍ</translation>
     </message>
 </context>
 <context>
@@ -1437,10 +1437,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>%1 ل/ث عند %2 م (ارتفاع الضخ الكلي %3 م + %4 %)</translation>
     </message>
     <message>
-        <source>pump: smallest flow of %1 reaching %2</source>
-        <translation>المضخة: أصغر تدفق من %1 تبلغ %2</translation>
-    </message>
-    <message>
         <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
         <translation>%1: يُقرَّب عدد الخزانات إلى 0 لتخزين نظري قدره %2 م³؛ اختر خزانًا أصغر</translation>
     </message>
@@ -1485,20 +1481,24 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>يجب ألا يتجاوز 24 ساعة في اليوم</translation>
     </message>
     <message>
-        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
-        <translation>المضخة: أقل قدرة (%1 kW) من %2 تعمل بين 80 و120 % من تدفقها الاسمي، من أصل %3 تبلغ %4</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
-        <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3؛ لا تعمل أيٌّ منها بين 80 و120 % من تدفقها الاسمي</translation>
-    </message>
-    <message>
         <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
         <translation>تدفق بالجاذبية %1 ل/ث: %2 ساعة/يوم تكفي لتوفير طلب اليوم</translation>
     </message>
     <message>
         <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
         <translation>تحتاج المضخة إلى %1 ساعة/يوم بتدفق التشغيل البالغ %2 ل/ث؛ أما مدة الضخ الفعلية المقدرة فمحسوبة عند تدفق التصميم البالغ %3 ل/ث</translation>
+    </message>
+    <message>
+        <source>pump: smallest rated flow of %1 reaching %2</source>
+        <translation>المضخة: أصغر تدفق اسمي من %1 تبلغ %2</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
+        <translation>المضخة: أقل قدرة (%1 kW) من الـ %2 التي تعمل بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة، من أصل %3 تبلغ %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3؛ لا تعمل أيٌّ منها بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة</translation>
     </message>
 </context>
 <context>

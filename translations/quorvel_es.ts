@@ -543,14 +543,6 @@ una salida que no se puede escribir.</translation>
         <translation>La carpeta de pipes.csv, pumps.csv y storage.csv (por defecto: la carpeta de la base de datos del programa).</translation>
     </message>
     <message>
-        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
-        <translation>La bomba para todos los sitios, por fila o modelo, sin distinguir mayúsculas (por defecto: la menor potencia nominal entre las bombas que alcanzan el caudal de diseño y la altura manométrica más el margen).</translation>
-    </message>
-    <message>
-        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
-        <translation>Cuánto debe superar la altura nominal de una bomba elegida automáticamente a la altura manométrica, en porcentaje (por defecto 10).</translation>
-    </message>
-    <message>
         <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
         <translation>El tipo de tanque, por fila o tipo, sin distinguir mayúsculas (por defecto: el tipo que contiene el almacenamiento con menos tanques).</translation>
     </message>
@@ -589,6 +581,14 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>%1 line %2: not designed: %3</source>
         <translation>%1 línea %2: no dimensionado: %3</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: of the pumps that fill the tank, the least rated power among those running at 80 to 120 % of their rated flow within the velocity limit, else the least rated power).</source>
+        <translation>La bomba para todos los sitios, por fila o modelo, sin distinguir mayúsculas (por defecto: de las bombas que llenan el tanque, la menor potencia nominal entre las que operan entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad; si no, la menor potencia nominal).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
+        <translation>Cuánto debe superar la altura de una bomba elegida automáticamente al caudal de diseño a la altura manométrica, en porcentaje (por defecto 10).</translation>
     </message>
 </context>
 <context>
@@ -741,8 +741,8 @@ una salida que no se puede escribir.</translation>
         <translation>%1 (línea %2): %3 L/s a una altura manométrica de %4 m</translation>
     </message>
     <message>
-        <source>Pump to source</source>
-        <translation>Bomba por adquirir</translation>
+        <source>Pumps to be sourced</source>
+        <translation>Bombas por adquirir</translation>
     </message>
 </context>
 <context>
@@ -808,10 +808,6 @@ una salida que no se puede escribir.</translation>
         <translation>cota de la fuente</translation>
     </message>
     <message>
-        <source>a finite number of m</source>
-        <translation>un número finito, en m</translation>
-    </message>
-    <message>
         <source>storage elevation</source>
         <translation>cota del tanque</translation>
     </message>
@@ -858,6 +854,10 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>any finite number</source>
+        <translation>cualquier número finito</translation>
     </message>
 </context>
 <context>
@@ -1437,10 +1437,6 @@ una salida que no se puede escribir.</translation>
         <translation>%1 L/s a %2 m (altura manométrica %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>pump: smallest flow of %1 reaching %2</source>
-        <translation>bomba: menor caudal de %1 que alcanzan %2</translation>
-    </message>
-    <message>
         <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
         <translation>%1: el número de tanques se redondea a 0 para un almacenamiento teórico de %2 m³; elija un tanque más pequeño</translation>
     </message>
@@ -1485,20 +1481,24 @@ una salida que no se puede escribir.</translation>
         <translation>debe ser como máximo 24 horas al día</translation>
     </message>
     <message>
-        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
-        <translation>bomba: menor potencia (%1 kW) de %2 que operan entre el 80 y el 120 % de su caudal nominal, de %3 que alcanzan %4</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
-        <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3; ninguna opera entre el 80 y el 120 % de su caudal nominal</translation>
-    </message>
-    <message>
         <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
         <translation>caudal por gravedad %1 L/s: %2 h/día entregan la demanda del día</translation>
     </message>
     <message>
         <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
         <translation>la bomba necesita %1 h/día a su caudal de operación de %2 L/s; el tiempo real de bombeo estimado corresponde al caudal de diseño de %3 L/s</translation>
+    </message>
+    <message>
+        <source>pump: smallest rated flow of %1 reaching %2</source>
+        <translation>bomba: menor caudal nominal de %1 que alcanzan %2</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
+        <translation>bomba: menor potencia (%1 kW) de las %2 que operan entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad, de %3 que alcanzan %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3; ninguna opera entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad</translation>
     </message>
 </context>
 <context>

@@ -543,14 +543,6 @@ sortie impossible à écrire.</translation>
         <translation>Le dossier de pipes.csv, pumps.csv et storage.csv (par défaut : le dossier de la base du programme).</translation>
     </message>
     <message>
-        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
-        <translation>La pompe de tous les sites, par ligne ou modèle, sans distinction de casse (par défaut : la plus faible puissance nominale parmi les pompes qui atteignent le débit de calcul et la hauteur manométrique plus la marge).</translation>
-    </message>
-    <message>
-        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
-        <translation>De combien la HMT nominale d&apos;une pompe choisie automatiquement doit dépasser la hauteur manométrique, en pour cent (par défaut 10).</translation>
-    </message>
-    <message>
         <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
         <translation>Le type de réservoir, par ligne ou type, sans distinction de casse (par défaut : le type qui contient le stockage avec le moins de réservoirs).</translation>
     </message>
@@ -589,6 +581,14 @@ sortie impossible à écrire.</translation>
     <message>
         <source>%1 line %2: not designed: %3</source>
         <translation>%1 ligne %2 : non dimensionné : %3</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: of the pumps that fill the tank, the least rated power among those running at 80 to 120 % of their rated flow within the velocity limit, else the least rated power).</source>
+        <translation>La pompe de tous les sites, par ligne ou modèle, sans distinction de casse (par défaut : parmi les pompes qui remplissent le réservoir, la plus faible puissance nominale parmi celles qui fonctionnent entre 80 et 120 % de leur débit nominal dans la limite de vitesse, sinon la plus faible puissance nominale).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
+        <translation>De combien la hauteur d&apos;une pompe choisie automatiquement au débit de calcul doit dépasser la hauteur manométrique, en pour cent (par défaut 10).</translation>
     </message>
 </context>
 <context>
@@ -741,8 +741,8 @@ sortie impossible à écrire.</translation>
         <translation>%1 (ligne %2) : %3 L/s à une hauteur manométrique de %4 m</translation>
     </message>
     <message>
-        <source>Pump to source</source>
-        <translation>Pompe à acquérir</translation>
+        <source>Pumps to be sourced</source>
+        <translation>Pompes à acquérir</translation>
     </message>
 </context>
 <context>
@@ -808,10 +808,6 @@ sortie impossible à écrire.</translation>
         <translation>altitude du point d&apos;eau</translation>
     </message>
     <message>
-        <source>a finite number of m</source>
-        <translation>un nombre fini, en m</translation>
-    </message>
-    <message>
         <source>storage elevation</source>
         <translation>altitude du réservoir</translation>
     </message>
@@ -858,6 +854,10 @@ sortie impossible à écrire.</translation>
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>any finite number</source>
+        <translation>tout nombre fini</translation>
     </message>
 </context>
 <context>
@@ -1437,10 +1437,6 @@ sortie impossible à écrire.</translation>
         <translation>%1 L/s à %2 m (hauteur manométrique %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>pump: smallest flow of %1 reaching %2</source>
-        <translation>pompe : plus petit débit parmi %1 atteignant %2</translation>
-    </message>
-    <message>
         <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
         <translation>%1 : le nombre de réservoirs s&apos;arrondit à 0 pour un stockage théorique de %2 m³ ; choisissez un réservoir plus petit</translation>
     </message>
@@ -1485,20 +1481,24 @@ sortie impossible à écrire.</translation>
         <translation>doit être au plus 24 heures par jour</translation>
     </message>
     <message>
-        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
-        <translation>pompe : plus faible puissance (%1 kW) parmi %2 fonctionnant entre 80 et 120 % de leur débit nominal, sur %3 atteignant %4</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
-        <translation>pompe : plus faible puissance (%1 kW) parmi %2 atteignant %3 ; aucune ne fonctionne entre 80 et 120 % de son débit nominal</translation>
-    </message>
-    <message>
         <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
         <translation>débit gravitaire %1 L/s : %2 h/jour fournissent la demande du jour</translation>
     </message>
     <message>
         <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
         <translation>la pompe a besoin de %1 h/jour à son débit de fonctionnement de %2 L/s ; la durée de pompage réelle estimée se rapporte au débit de calcul de %3 L/s</translation>
+    </message>
+    <message>
+        <source>pump: smallest rated flow of %1 reaching %2</source>
+        <translation>pompe : plus petit débit nominal parmi %1 atteignant %2</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
+        <translation>pompe : plus faible puissance (%1 kW) parmi les %2 qui fonctionnent entre 80 et 120 % de leur débit nominal dans la limite de vitesse, sur %3 atteignant %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>pompe : plus faible puissance (%1 kW) parmi %2 atteignant %3 ; aucune ne fonctionne entre 80 et 120 % de son débit nominal dans la limite de vitesse</translation>
     </message>
 </context>
 <context>

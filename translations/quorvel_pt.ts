@@ -543,14 +543,6 @@ uma saída que não se pode escrever.</translation>
         <translation>A pasta de pipes.csv, pumps.csv e storage.csv (por omissão: a pasta da base de dados do programa).</translation>
     </message>
     <message>
-        <source>The pump for every site, by row or model, in any case (default: the least rated power among the pumps that reach the design flow and the pumping head plus the head margin).</source>
-        <translation>A bomba para todos os locais, por linha ou modelo, sem distinguir maiúsculas (por omissão: a menor potência nominal entre as bombas que atingem o caudal de projeto e a altura manométrica mais a margem).</translation>
-    </message>
-    <message>
-        <source>How far beyond the pumping head an automatically chosen pump&apos;s rated head must reach, in percent (default 10).</source>
-        <translation>Quanto a altura nominal de uma bomba escolhida automaticamente deve ultrapassar a altura manométrica, em percentagem (por omissão 10).</translation>
-    </message>
-    <message>
         <source>The tank type, by row or type, in any case (default: the type that holds the storage with the fewest tanks).</source>
         <translation>O tipo de reservatório, por linha ou tipo, sem distinguir maiúsculas (por omissão: o tipo que contém o armazenamento com menos reservatórios).</translation>
     </message>
@@ -589,6 +581,14 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>%1 line %2: not designed: %3</source>
         <translation>%1 linha %2: não dimensionado: %3</translation>
+    </message>
+    <message>
+        <source>The pump for every site, by row or model, in any case (default: of the pumps that fill the tank, the least rated power among those running at 80 to 120 % of their rated flow within the velocity limit, else the least rated power).</source>
+        <translation>A bomba para todos os locais, por linha ou modelo, sem distinguir maiúsculas (por omissão: das bombas que enchem o reservatório, a menor potência nominal entre as que funcionam entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade; senão, a menor potência nominal).</translation>
+    </message>
+    <message>
+        <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
+        <translation>Quanto a altura de uma bomba escolhida automaticamente ao caudal de projeto deve ultrapassar a altura manométrica, em percentagem (por omissão 10).</translation>
     </message>
 </context>
 <context>
@@ -741,8 +741,8 @@ uma saída que não se pode escrever.</translation>
         <translation>%1 (linha %2): %3 L/s a uma altura manométrica de %4 m</translation>
     </message>
     <message>
-        <source>Pump to source</source>
-        <translation>Bomba a adquirir</translation>
+        <source>Pumps to be sourced</source>
+        <translation>Bombas a adquirir</translation>
     </message>
 </context>
 <context>
@@ -808,10 +808,6 @@ uma saída que não se pode escrever.</translation>
         <translation>cota da origem de água</translation>
     </message>
     <message>
-        <source>a finite number of m</source>
-        <translation>um número finito, em m</translation>
-    </message>
-    <message>
         <source>storage elevation</source>
         <translation>cota do reservatório</translation>
     </message>
@@ -858,6 +854,10 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>%1 %2: %3</source>
         <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>any finite number</source>
+        <translation>qualquer número finito</translation>
     </message>
 </context>
 <context>
@@ -1437,10 +1437,6 @@ uma saída que não se pode escrever.</translation>
         <translation>%1 L/s a %2 m (altura manométrica %3 m + %4 %)</translation>
     </message>
     <message>
-        <source>pump: smallest flow of %1 reaching %2</source>
-        <translation>bomba: menor caudal de %1 que atingem %2</translation>
-    </message>
-    <message>
         <source>%1 tanks round to 0 for a theoretical storage of %2 m³: choose a smaller tank</source>
         <translation>%1: o número de reservatórios arredonda para 0 com um armazenamento teórico de %2 m³; escolha um reservatório mais pequeno</translation>
     </message>
@@ -1485,20 +1481,24 @@ uma saída que não se pode escrever.</translation>
         <translation>deve ser no máximo 24 horas por dia</translation>
     </message>
     <message>
-        <source>pump: least power (%1 kW) of %2 running at 80 to 120 % of their rated flow, of %3 reaching %4</source>
-        <translation>bomba: menor potência (%1 kW) de %2 que funcionam entre 80 e 120 % do seu caudal nominal, de %3 que atingem %4</translation>
-    </message>
-    <message>
-        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow</source>
-        <translation>bomba: menor potência (%1 kW) de %2 que atingem %3; nenhuma funciona entre 80 e 120 % do seu caudal nominal</translation>
-    </message>
-    <message>
         <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
         <translation>caudal por gravidade %1 L/s: %2 h/dia fornecem a procura do dia</translation>
     </message>
     <message>
         <source>the pump needs %1 h/day at its operating flow of %2 L/s; the estimated actual pumping time is at the design flow of %3 L/s</source>
         <translation>a bomba precisa de %1 h/dia ao seu caudal de funcionamento de %2 L/s; o tempo real de bombagem estimado corresponde ao caudal de projeto de %3 L/s</translation>
+    </message>
+    <message>
+        <source>pump: smallest rated flow of %1 reaching %2</source>
+        <translation>bomba: menor caudal nominal de %1 que atingem %2</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
+        <translation>bomba: menor potência (%1 kW) das %2 que funcionam entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade, de %3 que atingem %4</translation>
+    </message>
+    <message>
+        <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>bomba: menor potência (%1 kW) de %2 que atingem %3; nenhuma funciona entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade</translation>
     </message>
 </context>
 <context>

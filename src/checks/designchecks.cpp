@@ -64,12 +64,12 @@ public:
         const TranslatableText limitPhrase = words.limitName ? translated(words.limitName).arg(limitWords) : limitWords;
         check.name = name.shown;
         check.unit = unit.shown;
-        check.requirement = (isMinimum ? translatable(context, "at least %1") : translatable(context, "at most %1"))
+        check.requirement = (isMinimum ? translatable("quorvel::DesignChecks", "at least %1") : translatable("quorvel::DesignChecks", "at most %1"))
                                 .arg(limitPhrase)
                                 .shown;
         if (!holds)
-            check.message = (isMinimum ? translatable(context, "%1 %2 %3 below %4")
-                                       : translatable(context, "%1 %2 %3 above %4"))
+            check.message = (isMinimum ? translatable("quorvel::DesignChecks", "%1 %2 %3 below %4")
+                                       : translatable("quorvel::DesignChecks", "%1 %2 %3 above %4"))
                                 .arg(name, valueBesideLimit(value, limit), unit, limitPhrase);
         return check;
     }
@@ -93,7 +93,7 @@ public:
         DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"), "m/s"}, v,
                                      tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
         if (allTexts_)
-            velocity.requirement = QCoreApplication::translate(context, "%1 to %2 %3")
+            velocity.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 %3")
                                        .arg(limitText(in_.velocities.min), limitText(in_.velocities.max), velocity.unit);
         checks << velocity
                << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "daily usage"),
@@ -109,7 +109,7 @@ public:
                                      QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the theoretical storage of %1")},
                                     in_.actualStorage, in_.theoreticalStorage, true, CheckOutcome::Warning);
         if (storage.outcome != CheckOutcome::Pass)
-            storage.message += translatable(context, ", %1 m\u00b3 short")
+            storage.message += translatable("quorvel::DesignChecks", ", %1 m\u00b3 short")
                                    .arg(QString::number(in_.theoreticalStorage - in_.actualStorage, 'g', 15));
         checks << storage << supply();
         ratedDuty(checks);
@@ -129,19 +129,19 @@ private:
     {
         DesignCheck check{{}, in_.pumpingHead, 0, QStringLiteral("m"), CheckOutcome::Pass, {}, {}};
         if (allTexts_) {
-            check.name = QCoreApplication::translate(context, "supply");
-            check.requirement = QCoreApplication::translate(context, "a pump for a pumping head above 0 m");
+            check.name = QCoreApplication::translate("quorvel::DesignChecks", "supply");
+            check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m");
         }
         if (in_.gravity()) {
             // A note the summary leads with, in the command's notes as well.
-            check.message = translatable(context, "gravity supply: no pump needed");
+            check.message = translatable("quorvel::DesignChecks", "gravity supply: no pump needed");
         } else if (!in_.pumpPicked) {
             check.outcome = CheckOutcome::Fail;
-            check.message = translatable(context, "no catalog pump delivers %1 L/s at %2 m")
+            check.message = translatable("quorvel::DesignChecks", "no catalog pump delivers %1 L/s at %2 m")
                                 .arg(limitText(shownFlow(in_.designFlow)),
                                      limitText(std::round(in_.pumpingHead * (1 + in_.headMargin) * 100) / 100));
             if (in_.headMargin > 0)
-                check.message += translatable(context, " (pumping head %1 m + %2 %)")
+                check.message += translatable("quorvel::DesignChecks", " (pumping head %1 m + %2 %)")
                                      .arg(limitText(in_.pumpingHead), limitText(in_.headMargin * 100));
         }
         return check;
@@ -182,9 +182,9 @@ private:
                                  point.flow, shownFlow(in_.designFlow), true, CheckOutcome::Warning);
         if (!flows) {
             flow.outcome = CheckOutcome::Fail;
-            flow.message += translatable(context, ": no water reaches the tank");
+            flow.message += translatable("quorvel::DesignChecks", ": no water reaches the tank");
         } else if (flow.outcome != CheckOutcome::Pass) {
-            flow.message += translatable(context, ": the tank does not fill in the pumping hours");
+            flow.message += translatable("quorvel::DesignChecks", ": the tank does not fill in the pumping hours");
         }
         checks << flow;
 
@@ -193,7 +193,7 @@ private:
                                    hoursADay},
                                   point.hoursPerDay, hoursPerDay, false, CheckOutcome::Fail);
         if (flows && hours.outcome == CheckOutcome::Fail)
-            hours.message += translatable(context, ": the day's demand does not reach the tank");
+            hours.message += translatable("quorvel::DesignChecks", ": the day's demand does not reach the tank");
         checks << (flows ? hours : notApplicable(hours, noFlow));
 
         const DesignCheck velocity =
@@ -211,14 +211,14 @@ private:
         DesignCheck band{{}, share, share < RatedFlowBand::low * 100 ? RatedFlowBand::low * 100 : RatedFlowBand::high * 100,
                          QStringLiteral("%"), inBand ? CheckOutcome::Pass : CheckOutcome::Warning, {}, {}};
         if (allTexts_) {
-            band.name = QCoreApplication::translate(context, "share of the rated flow");
-            band.requirement = QCoreApplication::translate(context, "%1 to %2 % of the rated flow")
+            band.name = QCoreApplication::translate("quorvel::DesignChecks", "share of the rated flow");
+            band.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 % of the rated flow")
                                    .arg(limitText(RatedFlowBand::low * 100), limitText(RatedFlowBand::high * 100));
         }
         if (!inBand)
-            band.message = (share > 100 ? translatable(context, "the pump runs at %1 % of its rated flow of %2 L/s, far "
+            band.message = (share > 100 ? translatable("quorvel::DesignChecks", "the pump runs at %1 % of its rated flow of %2 L/s, far "
                                                                 "right of its rated point: inefficient, and it may cavitate")
-                                        : translatable(context, "the pump runs at %1 % of its rated flow of %2 L/s, far "
+                                        : translatable("quorvel::DesignChecks", "the pump runs at %1 % of its rated flow of %2 L/s, far "
                                                                 "left of its rated point: inefficient"))
                                .arg(QString::number(std::round(share)), limitText(ratedFlow));
         if (gravity)
