@@ -291,10 +291,6 @@
         <translation>الإمداد</translation>
     </message>
     <message>
-        <source>a pump for a pumping head above 0 m</source>
-        <translation>مضخة لارتفاع ضخ كلي أكبر من 0 م</translation>
-    </message>
-    <message>
         <source>gravity supply: no pump needed</source>
         <translation>إمداد بالجاذبية: لا حاجة إلى مضخة</translation>
     </message>
@@ -378,6 +374,10 @@
         <source>all %1 checks pass</source>
         <translation>نجحت جميع الفحوص الـ %1</translation>
     </message>
+    <message>
+        <source>a pump for a pumping head above 0 m, else gravity</source>
+        <translation>مضخة لارتفاع ضخ كلي أكبر من 0 م، وإلا فبالجاذبية</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -420,6 +420,10 @@
     <message>
         <source>Not applicable</source>
         <translation>لا ينطبق</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

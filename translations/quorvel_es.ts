@@ -291,10 +291,6 @@
         <translation>abastecimiento</translation>
     </message>
     <message>
-        <source>a pump for a pumping head above 0 m</source>
-        <translation>una bomba para una altura manométrica mayor que 0 m</translation>
-    </message>
-    <message>
         <source>gravity supply: no pump needed</source>
         <translation>abastecimiento por gravedad: no se necesita bomba</translation>
     </message>
@@ -378,6 +374,10 @@
         <source>all %1 checks pass</source>
         <translation>se cumplen las %1 comprobaciones</translation>
     </message>
+    <message>
+        <source>a pump for a pumping head above 0 m, else gravity</source>
+        <translation>una bomba para una altura manométrica mayor que 0 m; si no, por gravedad</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -420,6 +420,10 @@
     <message>
         <source>Not applicable</source>
         <translation>No aplica</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -291,10 +291,6 @@
         <translation>adduction</translation>
     </message>
     <message>
-        <source>a pump for a pumping head above 0 m</source>
-        <translation>une pompe pour une hauteur manométrique supérieure à 0 m</translation>
-    </message>
-    <message>
         <source>gravity supply: no pump needed</source>
         <translation>adduction gravitaire : pas de pompe nécessaire</translation>
     </message>
@@ -378,6 +374,10 @@
         <source>all %1 checks pass</source>
         <translation>les %1 vérifications sont satisfaites</translation>
     </message>
+    <message>
+        <source>a pump for a pumping head above 0 m, else gravity</source>
+        <translation>une pompe pour une hauteur manométrique supérieure à 0 m, sinon la gravité</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -420,6 +420,10 @@
     <message>
         <source>Not applicable</source>
         <translation>Sans objet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

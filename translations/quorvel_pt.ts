@@ -291,10 +291,6 @@
         <translation>abastecimento</translation>
     </message>
     <message>
-        <source>a pump for a pumping head above 0 m</source>
-        <translation>uma bomba para uma altura manométrica acima de 0 m</translation>
-    </message>
-    <message>
         <source>gravity supply: no pump needed</source>
         <translation>abastecimento por gravidade: sem bomba</translation>
     </message>
@@ -378,6 +374,10 @@
         <source>all %1 checks pass</source>
         <translation>as %1 verificações são cumpridas</translation>
     </message>
+    <message>
+        <source>a pump for a pumping head above 0 m, else gravity</source>
+        <translation>uma bomba para uma altura manométrica acima de 0 m; senão, por gravidade</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -420,6 +420,10 @@
     <message>
         <source>Not applicable</source>
         <translation>Não aplicável</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

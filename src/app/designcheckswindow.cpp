@@ -16,7 +16,7 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
 {
     setObjectName(QStringLiteral("designChecksWindow"));
     setWindowTitle(tr("Design checks"));
-    resize(620, 290);
+    resize(900, 420); // every check and its outcome in view
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName(QStringLiteral("checksTable"));
@@ -55,10 +55,16 @@ void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
     table_->setRowCount(int(checks.size()));
     for (int row = 0; row < checks.size(); ++row) {
         const DesignCheck &check = checks[row];
-        const QString value = std::isnan(check.value)
+        const QString value = !std::isfinite(check.value) || check.outcome == CheckOutcome::NotApplicable
                                 ? QStringLiteral("\u2014")
                                 : valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
-        auto *outcome = new QTableWidgetItem(QIcon(ChecksSummary::iconOf(check.outcome)), outcomeText(check.outcome));
+        // A pass's note (a gravity supply) and why a check does not apply fit beside the
+        // outcome; a warning's or failure's words are the tool tip.
+        const bool said = check.outcome == CheckOutcome::Pass || check.outcome == CheckOutcome::NotApplicable;
+        const QString words = said && !check.message.isEmpty()
+                                  ? tr("%1: %2").arg(outcomeText(check.outcome), check.message.shown)
+                                  : outcomeText(check.outcome);
+        auto *outcome = new QTableWidgetItem(QIcon(ChecksSummary::iconOf(check.outcome)), words);
         outcome->setToolTip(check.message.shown);
         const QList<QTableWidgetItem *> items{new QTableWidgetItem(check.name), new QTableWidgetItem(value),
                                               new QTableWidgetItem(check.requirement), outcome};

@@ -130,7 +130,7 @@ private:
         DesignCheck check{{}, in_.pumpingHead, 0, QStringLiteral("m"), CheckOutcome::Pass, {}, {}};
         if (allTexts_) {
             check.name = QCoreApplication::translate("quorvel::DesignChecks", "supply");
-            check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m");
+            check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m, else gravity");
         }
         if (in_.gravity()) {
             // A note the summary leads with, in the command's notes as well.
