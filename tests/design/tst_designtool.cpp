@@ -5,6 +5,7 @@
 #include "error.h"
 #include "rowlist.h"
 #include "sitedesign.h"
+#include "designsummary.h"
 #include "sitesfile.h"
 #include "../hardening/scratchmount.h"
 #include "../support/copyfiles.h"
@@ -509,6 +510,29 @@ private slots:
         const QString page = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *expected : {"Camp", "520.8", "53.83", "4.16", "Onion Tank 10 M^3"})
             QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
+
+        // A site no catalog pump can serve: its page says it is not designed, and why.
+        const Run unpumped = designTool({"--site", worked.join(','), "--name", "Camp", "--database", shipped, "--report", pdf});
+        QCOMPARE(unpumped.exitCode, 1);
+        text.start("pdftotext", {pdf, "-"});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).simplified().contains("Not designed: no catalog pump delivers"));
+    }
+
+    // Totals summed over many sites are written without binary noise.
+    void quantitiesWithoutNoise_data()
+    {
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("noise in the 15th digit") << 819409.875000001 << "819409.875";
+        QTest::newRow("tenths summed") << 0.1 + 0.2 << "0.3";
+        QTest::newRow("whole") << 2000.0 << "2000";
+        QTest::newRow("to the litre") << 1234.5678 << "1234.568";
+    }
+    void quantitiesWithoutNoise()
+    {
+        QFETCH(double, quantity);
+        QTEST(quantityText(quantity), "text");
     }
 
     // A run stopped while it writes the report leaves the old report whole.
