@@ -41,7 +41,7 @@ struct VelocityRange {
 
 // A pump runs near its rated point when its operating flow is within this share of
 // its rated flow: far to the right it runs inefficiently and may cavitate, far to
-// the left it churns.
+// the left it churns. The command's notes on its pump choice name the band in words.
 struct RatedFlowBand {
     static constexpr double low = 0.8;
     static constexpr double high = 1.2;

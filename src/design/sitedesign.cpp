@@ -215,19 +215,13 @@ void SiteDesigner::nameTank()
 
 qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) const
 {
-    const DesignInputs &in = design.inputs;
     const double pumpingHead = double(design.results.pumpingHead);
-    std::optional<SystemCurve> system;
-    try {
-        system.emplace(double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
-                       double(in.pipelineLength));
-    } catch (const Error &) {
-        // A loss beyond what the numbers hold: no operating point, the calculation goes on.
-    }
+    // The pipeline once for every pump's operating point on it.
+    const std::optional<SystemCurve> system = designSystemCurve(design);
     const auto pointOf = [&](const std::optional<PumpDuty> &duty) -> std::optional<OperatingPoint> {
         if (!system)
             return std::nullopt;
-        return operatingPoint(*system, duty, in.dailyDemand());
+        return operatingPoint(*system, duty, design.inputs.dailyDemand());
     };
     if (pumpingHead <= 0) {
         result.gravity = true;

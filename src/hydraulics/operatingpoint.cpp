@@ -84,17 +84,24 @@ std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row)
     return PumpDuty{double(*flow), double(*head)};
 }
 
-std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, const std::optional<PumpDuty> &pump)
+std::optional<SystemCurve> designSystemCurve(const DesignRecord &design)
 {
     const DesignInputs &in = design.inputs;
     try {
-        const SystemCurve system(double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
-                                 double(in.pipelineLength));
-        return operatingPoint(system, pump, in.dailyDemand());
+        return SystemCurve(double(in.storageElevation) - double(in.sourceElevation), design.insideDiameter,
+                           double(in.pipelineLength));
     } catch (const Error &) {
-        // A flow beyond what the numbers hold: no operating point, the design stands.
+        // A loss beyond what the numbers hold: no operating point, the design stands.
         return std::nullopt;
     }
+}
+
+std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, const std::optional<PumpDuty> &pump)
+{
+    const std::optional<SystemCurve> system = designSystemCurve(design);
+    if (!system)
+        return std::nullopt;
+    return operatingPoint(*system, pump, design.inputs.dailyDemand());
 }
 
 } // namespace quorvel

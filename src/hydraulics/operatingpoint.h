@@ -46,6 +46,10 @@ OperatingPoint operatingPoint(const SystemCurve &system, const std::optional<Pum
 // A catalog pump's rated duty: its "Flow" and "Head" columns, when both hold numbers.
 std::optional<PumpDuty> ratedDuty(const CellTable &pumps, qint32 row);
 
+// The pipeline of a design: its static lift and its chosen pipe. None when the loss
+// formula fails on its numbers.
+std::optional<SystemCurve> designSystemCurve(const DesignRecord &design);
+
 // The operating point of a design on its chosen pipe with the given pump (none:
 // gravity). None when the numbers do not hold.
 std::optional<OperatingPoint> designOperatingPoint(const DesignRecord &design, const std::optional<PumpDuty> &pump);
