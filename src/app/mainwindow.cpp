@@ -610,19 +610,21 @@ void MainWindow::calculate()
     sheet_.state.setModified(true);
     PicksFromWindows picks(pumpsWindow(), tanksWindow());
     clearChecks(); // a run that stops part-way leaves none
-    const InputTexts inputs = InputTexts::fromTable(sheet_.inputs);
+    // The calculation's own messages are shown as ever; the checks line says which
+    // input makes no sense, however far the run got.
+    const QList<DesignCheck> inputFailures = inputChecks(InputTexts::fromTable(sheet_.inputs));
     try {
-        calculation_.run(inputs, catalogs_.tables(), picks, &sheet_.results);
+        calculation_.run(InputTexts::fromTable(sheet_.inputs), catalogs_.tables(), picks, &sheet_.results);
     } catch (const Error &) {
-        // The calculation's own message is shown as ever; the checks line says which
-        // input makes no sense.
-        if (const QList<DesignCheck> failures = inputChecks(inputs); !failures.isEmpty())
-            showInputFailures(failures);
+        if (!inputFailures.isEmpty())
+            showInputFailures(inputFailures);
         throw;
     }
     const DesignRecord &design = calculation_.design();
     if (design.pumpCatalogRow != 0)
         showChecks(design);
+    else if (!inputFailures.isEmpty())
+        showInputFailures(inputFailures);
     else // the pumps window closed before any pick: the results name its caption row
         showUnchecked(pumpNotInCatalog(sheet_.results.cell(descriptionColumn, ResultRow::Pump)));
 }
