@@ -133,7 +133,7 @@ private:
             check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m, else gravity");
         }
         if (in_.gravity()) {
-            // A note the summary leads with, in the command's notes as well.
+            // A note the summary line leads with.
             check.message = translatable("quorvel::DesignChecks", "gravity supply: no pump needed");
         } else if (!in_.pumpPicked) {
             check.outcome = CheckOutcome::Fail;

@@ -242,6 +242,17 @@ private slots:
             // The pump's own checks do not apply; the report draws no pump curve.
             QCOMPARE(window().shownDesign().assessment.messages(CheckOutcome::NotApplicable).size(), 3);
             QVERIFY(window().shownDesign().assessment.gravity);
+            if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+                return;
+            const QString pdf = root.filePath("gravity.pdf");
+            fake->dialogs.confirm(FakeFileDialogs::Kind::Save, pdf);
+            exportAction().trigger();
+            QProcess text;
+            text.start("pdftotext", {pdf, "-"});
+            QVERIFY(text.waitForFinished());
+            const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+            QVERIFY(page.contains("Pump: none, gravity supply"));
+            QVERIFY(!page.contains("Pump curve"));
         }
     }
 

@@ -323,6 +323,9 @@ private:
 
     void drawCurve(const QRectF &column)
     {
+        // A gravity supply runs without the pump the window had picked.
+        if (result_.gravity)
+            return;
         const QImage image = curvePicture();
         if (image.isNull())
             return;
