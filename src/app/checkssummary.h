@@ -10,9 +10,9 @@ class QPushButton;
 namespace quorvel {
 
 // The design checks in one line in the bottom panel, left of "OK": an icon and a
-// summary ("All 8 checks pass", "2 warnings: …", "Not designed: …"), cut to the room there with the
-// whole text as a tool tip, and a button that opens the list of every check. Empty
-// and hidden while no checks are shown.
+// summary ("All 12 checks pass", "2 warnings: …", "Not designed: …"), cut to the room
+// there with the whole text as a tool tip, and a button that opens the list of every
+// check. Empty and hidden while no checks are shown.
 class ChecksSummary : public QWidget {
     Q_OBJECT
 public:

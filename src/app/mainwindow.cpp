@@ -612,9 +612,10 @@ void MainWindow::calculate()
     clearChecks(); // a run that stops part-way leaves none
     // The calculation's own messages are shown as ever; the checks line says which
     // input makes no sense, however far the run got.
-    const QList<DesignCheck> inputFailures = inputChecks(InputTexts::fromTable(sheet_.inputs));
+    const InputTexts inputs = InputTexts::fromTable(sheet_.inputs);
+    const QList<DesignCheck> inputFailures = inputChecks(inputs);
     try {
-        calculation_.run(InputTexts::fromTable(sheet_.inputs), catalogs_.tables(), picks, &sheet_.results);
+        calculation_.run(inputs, catalogs_.tables(), picks, &sheet_.results);
     } catch (const Error &) {
         if (!inputFailures.isEmpty())
             showInputFailures(inputFailures);

@@ -231,22 +231,22 @@ public:
     }
     void write(const SiteResult &r) override
     {
-        const bool designed = !r.stopped(); // the numbers hold, though a check may fail
-        const QByteArray pump = designed && r.design.pumpCatalogRow != 0
+        const bool hasNumbers = !r.stopped(); // though a check may fail
+        const QByteArray pump = hasNumbers && r.design.pumpCatalogRow != 0
             ? jsonObject({{"row", QByteArray::number(r.design.pumpCatalogRow)},
                           {"model", jsonString(r.pumpModel)},
                           {"description", jsonString(r.pump)}})
             : QByteArray("null");
-        const QByteArray tank = designed && r.design.tankCatalogRow != 0
+        const QByteArray tank = hasNumbers && r.design.tankCatalogRow != 0
             ? jsonObject({{"row", QByteArray::number(r.design.tankCatalogRow)}, {"description", jsonString(r.tank)}})
             : QByteArray("null");
         const QByteArray site = jsonObject({
             {"line", QByteArray::number(r.site.line)},
             {"site", jsonString(r.site.name)},
             {"inputs", jsonNamed(inputCaptions(), r.site.inputs.texts())},
-            {"results", designed ? jsonNamed(resultCaptions(), r.results.texts()) : QByteArray("null")},
-            {"velocity", designed ? roundedJson(r.design.velocity()) : QByteArray("null")},
-            {"gradient", designed ? roundedJson(r.design.gradient()) : QByteArray("null")},
+            {"results", hasNumbers ? jsonNamed(resultCaptions(), r.results.texts()) : QByteArray("null")},
+            {"velocity", hasNumbers ? roundedJson(r.design.velocity()) : QByteArray("null")},
+            {"gradient", hasNumbers ? roundedJson(r.design.gradient()) : QByteArray("null")},
             {"operatingPoint", operatingPointJson(r)},
             {"pump", pump},
             {"tank", tank},
@@ -254,7 +254,7 @@ public:
             {"warnings", jsonStrings(englishTexts(r.warnings))},
             {"failures", jsonStrings(englishTexts(r.failures))},
             {"designed", r.failed() ? QByteArray("false") : QByteArray("true")},
-            {"error", designed ? QByteArray("null") : jsonString(r.errorText().english)},
+            {"error", hasNumbers ? QByteArray("null") : jsonString(r.errorText().english)},
         });
         out_.write(first_ ? "\n" : ",\n");
         first_ = false;

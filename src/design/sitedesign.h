@@ -19,7 +19,7 @@ namespace quorvel {
 
 // What the engineer asks of every site besides its inputs.
 struct DesignOptions {
-    QString pump;              // a pump row or model; empty: the least power that meets the duty
+    QString pump;              // a pump row or model; empty: chosen per site on its operating point
     QString tank;              // a tank row or type; empty: any type
     VelocityRange velocities;  // m/s
     double headMargin = 0.10;  // share beyond the pumping head a chosen pump must reach at the design flow
