@@ -567,10 +567,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>يكتب في FILE (- المخرج القياسي)، ولا يستبدله إلا عند اكتماله.</translation>
     </message>
     <message>
-        <source>Writes a PDF report, a page a site.</source>
-        <translation>يكتب تقرير PDF، صفحة لكل موقع.</translation>
-    </message>
-    <message>
         <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
         <translation>يكتب كل موقع مصمَّم شبكةَ EPANET في DIR/&lt;site&gt;.inp لتشغيلها في EPANET: المضخة على منحنى نقطتها الاسمية وخط الأنابيب والخزان وطلب اليوم على 24 ساعة.</translation>
     </message>
@@ -594,13 +590,21 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
         <translation>مقدار تجاوز رفع المضخة المختارة تلقائيًا عند تدفق التصميم لارتفاع الضخ الكلي، بالنسبة المئوية (الافتراضي 10).</translation>
     </message>
+    <message>
+        <source>Writes a PDF report: a page a designed site, a table of those not designed.</source>
+        <translation>يكتب تقرير PDF: صفحة لكل موقع مصمَّم وجدولًا بالمواقع غير المصمَّمة.</translation>
+    </message>
+    <message>
+        <source>The engineer the report names as having prepared it, remembered for later reports.</source>
+        <translation>المهندس الذي يذكره التقرير معدًّا له، ويُحفظ للتقارير اللاحقة.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
+        <translation>منظمة المهندس في التقرير، وتُحفظ للتقارير اللاحقة.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
-    <message>
-        <source>Schematic</source>
-        <translation>المخطط</translation>
-    </message>
     <message>
         <source>Bill of quantities</source>
         <translation>جدول الكميات</translation>
@@ -616,10 +620,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>Inputs</source>
         <translation>المدخلات</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>خطأ: %1</translation>
     </message>
     <message>
         <source>Results</source>
@@ -646,18 +646,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>سرعة الجريان %1 م/ث، الميل الهيدروليكي %2 م/كم</translation>
     </message>
     <message>
-        <source>Warnings</source>
-        <translation>التحذيرات</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>لا شيء</translation>
-    </message>
-    <message>
-        <source>Pump curve</source>
-        <translation>منحنى المضخة</translation>
-    </message>
-    <message>
         <source>The PDF writer could not finish the document</source>
         <translation>تعذّر على كاتب PDF إنهاء المستند</translation>
     </message>
@@ -670,8 +658,136 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>نقطة التشغيل على هذا الخط: %1 لتر/ث عند %2 م، %3 ساعة/يوم</translation>
     </message>
     <message>
-        <source>Not designed: %1</source>
-        <translation>لم يُصمَّم: %1</translation>
+        <source>people</source>
+        <translation>شخص</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>ل/شخص/يوم</translation>
+    </message>
+    <message>
+        <source>L/min</source>
+        <translation>ل/د</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>بوصة</translation>
+    </message>
+    <message>
+        <source>pump</source>
+        <translation>مضخة</translation>
+    </message>
+    <message>
+        <source>tanks</source>
+        <translation>خزانات</translation>
+    </message>
+    <message>
+        <source>kits</source>
+        <translation>مجموعات</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>ناجح</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>إخفاق</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>لا ينطبق</translation>
+    </message>
+    <message>
+        <source>Prepared by %1</source>
+        <translation>أعدّه %1</translation>
+    </message>
+    <message>
+        <source>Quorvel %1 design report</source>
+        <translation>تقرير تصميم Quorvel %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Friction loss by Hazen-Williams with C = 140 on the pipe&apos;s inside diameter; suction and minor losses are left out.</source>
+        <translation>فاقد الاحتكاك بمعادلة هازن-ويليامز مع C = 140 على القطر الداخلي للأنبوب؛ ويُهمل السحب والفواقد الثانوية.</translation>
+    </message>
+    <message>
+        <source>Pump curve through the rated point alone: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 of the rated head at shut-off and no head at twice the rated flow; the operating point is where it meets the system curve (static lift plus friction loss).</source>
+        <translation>منحنى المضخة عبر النقطة الاسمية وحدها: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)²، أي 4/3 الرفع الاسمي عند الإغلاق ولا رفع عند ضعف التدفق الاسمي؛ ونقطة التشغيل حيث يلتقي بمنحنى النظام (الرفع الساكن مع فاقد الاحتكاك).</translation>
+    </message>
+    <message>
+        <source>Checks: daily usage at least 15 L/person/day and at most 250 people per tap (Sphere minimum standards); flow velocity %1 to %2 m/s; a pump near its rated point at %3 to %4 % of its rated flow; at most 24 h/day at the operating point.</source>
+        <translation>الفحوص: استهلاك يومي لا يقل عن 15 ل/شخص/يوم ولا يزيد على 250 شخصًا لكل صنبور (معايير اسفير الدنيا)؛ سرعة التدفق من %1 إلى %2 م/ث؛ مضخة قرب نقطتها الاسمية بين %3 و%4 % من تدفقها الاسمي؛ ولا يزيد على 24 ساعة/يوم عند نقطة التشغيل.</translation>
+    </message>
+    <message>
+        <source>An automatically chosen pump reaches the pumping head plus %1 % at the design flow.</source>
+        <translation>تبلغ المضخة المختارة تلقائيًا ارتفاع الضخ الكلي مع %1 % عند تدفق التصميم.</translation>
+    </message>
+    <message>
+        <source>Water supply design: %1</source>
+        <translation>تصميم إمداد المياه: %1</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>الإمداد</translation>
+    </message>
+    <message>
+        <source>Gravity flow on this pipeline: %1 L/s, %2 h/day</source>
+        <translation>التدفق بالجاذبية في هذا الخط: %1 ل/ث، %2 ساعة/يوم</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>الفحوص</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>الحد</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <translation>الافتراضات</translation>
+    </message>
+    <message>
+        <source>Sites not designed</source>
+        <translation>مواقع غير مصمَّمة</translation>
+    </message>
+    <message>
+        <source>%1 sites</source>
+        <translation>%1 موقع</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>السبب</translation>
     </message>
 </context>
 <context>

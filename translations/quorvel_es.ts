@@ -567,10 +567,6 @@ una salida que no se puede escribir.</translation>
         <translation>Escribe en FILE (- salida estándar), reemplazándolo solo cuando está completo.</translation>
     </message>
     <message>
-        <source>Writes a PDF report, a page a site.</source>
-        <translation>Escribe un informe PDF, una página por sitio.</translation>
-    </message>
-    <message>
         <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
         <translation>Escribe cada sitio dimensionado como red EPANET, DIR/&lt;site&gt;.inp, para ejecutar en EPANET: la bomba con su curva de punto nominal, la tubería, el tanque y la demanda del día en 24 horas.</translation>
     </message>
@@ -594,13 +590,21 @@ una salida que no se puede escribir.</translation>
         <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
         <translation>Cuánto debe superar la altura de una bomba elegida automáticamente al caudal de diseño a la altura manométrica, en porcentaje (por defecto 10).</translation>
     </message>
+    <message>
+        <source>Writes a PDF report: a page a designed site, a table of those not designed.</source>
+        <translation>Escribe un informe PDF: una página por sitio diseñado y una tabla de los no diseñados.</translation>
+    </message>
+    <message>
+        <source>The engineer the report names as having prepared it, remembered for later reports.</source>
+        <translation>El ingeniero que el informe nombra como autor, recordado para los informes siguientes.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
+        <translation>La organización del ingeniero en el informe, recordada para los informes siguientes.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
-    <message>
-        <source>Schematic</source>
-        <translation>Esquema</translation>
-    </message>
     <message>
         <source>Bill of quantities</source>
         <translation>Cómputo de cantidades</translation>
@@ -616,10 +620,6 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>Inputs</source>
         <translation>Datos</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Error: %1</translation>
     </message>
     <message>
         <source>Results</source>
@@ -646,18 +646,6 @@ una salida que no se puede escribir.</translation>
         <translation>Velocidad de flujo %1 m/s, gradiente hidráulico %2 m/km</translation>
     </message>
     <message>
-        <source>Warnings</source>
-        <translation>Advertencias</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
-    </message>
-    <message>
-        <source>Pump curve</source>
-        <translation>Curva de la bomba</translation>
-    </message>
-    <message>
         <source>The PDF writer could not finish the document</source>
         <translation>El generador de PDF no pudo terminar el documento</translation>
     </message>
@@ -670,8 +658,136 @@ una salida que no se puede escribir.</translation>
         <translation>Punto de operación en esta tubería: %1 L/s a %2 m, %3 h/día</translation>
     </message>
     <message>
-        <source>Not designed: %1</source>
-        <translation>No dimensionado: %1</translation>
+        <source>people</source>
+        <translation>personas</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/día</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/persona/día</translation>
+    </message>
+    <message>
+        <source>L/min</source>
+        <translation>L/min</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>pulg</translation>
+    </message>
+    <message>
+        <source>pump</source>
+        <translation>bomba</translation>
+    </message>
+    <message>
+        <source>tanks</source>
+        <translation>tanques</translation>
+    </message>
+    <message>
+        <source>kits</source>
+        <translation>kits</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>cumple</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>falla</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>no aplica</translation>
+    </message>
+    <message>
+        <source>Prepared by %1</source>
+        <translation>Preparado por %1</translation>
+    </message>
+    <message>
+        <source>Quorvel %1 design report</source>
+        <translation>Informe de diseño Quorvel %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Friction loss by Hazen-Williams with C = 140 on the pipe&apos;s inside diameter; suction and minor losses are left out.</source>
+        <translation>Pérdida por fricción según Hazen-Williams con C = 140 sobre el diámetro interior del tubo; se omiten la aspiración y las pérdidas menores.</translation>
+    </message>
+    <message>
+        <source>Pump curve through the rated point alone: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 of the rated head at shut-off and no head at twice the rated flow; the operating point is where it meets the system curve (static lift plus friction loss).</source>
+        <translation>Curva de la bomba por el solo punto nominal: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 de la altura nominal a caudal nulo y ninguna altura al doble del caudal nominal; el punto de operación es su cruce con la curva del sistema (desnivel más pérdida por fricción).</translation>
+    </message>
+    <message>
+        <source>Checks: daily usage at least 15 L/person/day and at most 250 people per tap (Sphere minimum standards); flow velocity %1 to %2 m/s; a pump near its rated point at %3 to %4 % of its rated flow; at most 24 h/day at the operating point.</source>
+        <translation>Comprobaciones: consumo de al menos 15 L/persona/día y como máximo 250 personas por grifo (normas mínimas de Esfera); velocidad de flujo de %1 a %2 m/s; una bomba cerca de su punto nominal, entre el %3 y el %4 % de su caudal nominal; como máximo 24 h/día en el punto de operación.</translation>
+    </message>
+    <message>
+        <source>An automatically chosen pump reaches the pumping head plus %1 % at the design flow.</source>
+        <translation>Una bomba elegida automáticamente alcanza la altura manométrica más el %1 % al caudal de diseño.</translation>
+    </message>
+    <message>
+        <source>Water supply design: %1</source>
+        <translation>Diseño de abastecimiento de agua: %1</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Suministro</translation>
+    </message>
+    <message>
+        <source>Gravity flow on this pipeline: %1 L/s, %2 h/day</source>
+        <translation>Caudal por gravedad en esta tubería: %1 L/s, %2 h/día</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobación</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <translation>Supuestos</translation>
+    </message>
+    <message>
+        <source>Sites not designed</source>
+        <translation>Sitios no diseñados</translation>
+    </message>
+    <message>
+        <source>%1 sites</source>
+        <translation>%1 sitios</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sitio</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Motivo</translation>
     </message>
 </context>
 <context>

@@ -567,10 +567,6 @@ sortie impossible à écrire.</translation>
         <translation>Écrit dans FILE (- sortie standard), en le remplaçant seulement une fois complet.</translation>
     </message>
     <message>
-        <source>Writes a PDF report, a page a site.</source>
-        <translation>Écrit un rapport PDF, une page par site.</translation>
-    </message>
-    <message>
         <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
         <translation>Écrit chaque site dimensionné comme réseau EPANET, DIR/&lt;site&gt;.inp, à calculer dans EPANET : la pompe sur sa courbe au point nominal, la conduite, le réservoir et la demande du jour sur 24 heures.</translation>
     </message>
@@ -594,13 +590,21 @@ sortie impossible à écrire.</translation>
         <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
         <translation>De combien la hauteur d&apos;une pompe choisie automatiquement au débit de calcul doit dépasser la hauteur manométrique, en pour cent (par défaut 10).</translation>
     </message>
+    <message>
+        <source>Writes a PDF report: a page a designed site, a table of those not designed.</source>
+        <translation>Écrit un rapport PDF : une page par site conçu, un tableau des sites non conçus.</translation>
+    </message>
+    <message>
+        <source>The engineer the report names as having prepared it, remembered for later reports.</source>
+        <translation>L&apos;ingénieur que le rapport nomme comme auteur, retenu pour les rapports suivants.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
+        <translation>L&apos;organisation de l&apos;ingénieur sur le rapport, retenue pour les rapports suivants.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
-    <message>
-        <source>Schematic</source>
-        <translation>Schéma</translation>
-    </message>
     <message>
         <source>Bill of quantities</source>
         <translation>Devis quantitatif</translation>
@@ -616,10 +620,6 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Inputs</source>
         <translation>Données</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Erreur : %1</translation>
     </message>
     <message>
         <source>Results</source>
@@ -646,18 +646,6 @@ sortie impossible à écrire.</translation>
         <translation>Vitesse d&apos;écoulement %1 m/s, gradient hydraulique %2 m/km</translation>
     </message>
     <message>
-        <source>Warnings</source>
-        <translation>Avertissements</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>Pump curve</source>
-        <translation>Courbe de la pompe</translation>
-    </message>
-    <message>
         <source>The PDF writer could not finish the document</source>
         <translation>Le générateur PDF n&apos;a pas pu terminer le document</translation>
     </message>
@@ -670,8 +658,136 @@ sortie impossible à écrire.</translation>
         <translation>Point de fonctionnement sur cette conduite : %1 L/s à %2 m, %3 h/jour</translation>
     </message>
     <message>
-        <source>Not designed: %1</source>
-        <translation>Non dimensionné : %1</translation>
+        <source>people</source>
+        <translation>personnes</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/jour</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/personne/jour</translation>
+    </message>
+    <message>
+        <source>L/min</source>
+        <translation>L/min</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>pump</source>
+        <translation>pompe</translation>
+    </message>
+    <message>
+        <source>tanks</source>
+        <translation>réservoirs</translation>
+    </message>
+    <message>
+        <source>kits</source>
+        <translation>kits</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>sans objet</translation>
+    </message>
+    <message>
+        <source>Prepared by %1</source>
+        <translation>Préparé par %1</translation>
+    </message>
+    <message>
+        <source>Quorvel %1 design report</source>
+        <translation>Rapport de conception Quorvel %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Friction loss by Hazen-Williams with C = 140 on the pipe&apos;s inside diameter; suction and minor losses are left out.</source>
+        <translation>Pertes de charge par Hazen-Williams avec C = 140 sur le diamètre intérieur du tuyau ; l&apos;aspiration et les pertes singulières sont négligées.</translation>
+    </message>
+    <message>
+        <source>Pump curve through the rated point alone: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 of the rated head at shut-off and no head at twice the rated flow; the operating point is where it meets the system curve (static lift plus friction loss).</source>
+        <translation>Courbe de la pompe par le seul point nominal : H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 de la hauteur nominale à débit nul et aucune hauteur au double du débit nominal ; le point de fonctionnement est sa rencontre avec la courbe du réseau (hauteur géométrique plus pertes de charge).</translation>
+    </message>
+    <message>
+        <source>Checks: daily usage at least 15 L/person/day and at most 250 people per tap (Sphere minimum standards); flow velocity %1 to %2 m/s; a pump near its rated point at %3 to %4 % of its rated flow; at most 24 h/day at the operating point.</source>
+        <translation>Vérifications : consommation d&apos;au moins 15 L/personne/jour et au plus 250 personnes par robinet (normes minimales Sphère) ; vitesse d&apos;écoulement de %1 à %2 m/s ; une pompe près de son point nominal, entre %3 et %4 % de son débit nominal ; au plus 24 h/jour au point de fonctionnement.</translation>
+    </message>
+    <message>
+        <source>An automatically chosen pump reaches the pumping head plus %1 % at the design flow.</source>
+        <translation>Une pompe choisie automatiquement atteint la hauteur manométrique plus %1 % au débit de calcul.</translation>
+    </message>
+    <message>
+        <source>Water supply design: %1</source>
+        <translation>Conception d&apos;adduction d&apos;eau : %1</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message>
+        <source>Gravity flow on this pipeline: %1 L/s, %2 h/day</source>
+        <translation>Débit gravitaire sur cette conduite : %1 L/s, %2 h/jour</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Vérifications</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <translation>Hypothèses</translation>
+    </message>
+    <message>
+        <source>Sites not designed</source>
+        <translation>Sites non conçus</translation>
+    </message>
+    <message>
+        <source>%1 sites</source>
+        <translation>%1 sites</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Motif</translation>
     </message>
 </context>
 <context>

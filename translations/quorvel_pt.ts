@@ -567,10 +567,6 @@ uma saída que não se pode escrever.</translation>
         <translation>Escreve em FILE (- saída padrão), substituindo-o só quando completo.</translation>
     </message>
     <message>
-        <source>Writes a PDF report, a page a site.</source>
-        <translation>Escreve um relatório PDF, uma página por local.</translation>
-    </message>
-    <message>
         <source>Writes each designed site as an EPANET network, DIR/&lt;site&gt;.inp, to run in EPANET: the pump on its rated-point curve, the pipeline, the tank and the day&apos;s demand over 24 hours.</source>
         <translation>Escreve cada local dimensionado como rede EPANET, DIR/&lt;site&gt;.inp, para correr no EPANET: a bomba na curva do ponto nominal, a conduta, o reservatório e a procura do dia em 24 horas.</translation>
     </message>
@@ -594,13 +590,21 @@ uma saída que não se pode escrever.</translation>
         <source>How far beyond the pumping head an automatically chosen pump&apos;s head at the design flow must reach, in percent (default 10).</source>
         <translation>Quanto a altura de uma bomba escolhida automaticamente ao caudal de projeto deve ultrapassar a altura manométrica, em percentagem (por omissão 10).</translation>
     </message>
+    <message>
+        <source>Writes a PDF report: a page a designed site, a table of those not designed.</source>
+        <translation>Escreve um relatório PDF: uma página por local dimensionado e uma tabela dos não dimensionados.</translation>
+    </message>
+    <message>
+        <source>The engineer the report names as having prepared it, remembered for later reports.</source>
+        <translation>O engenheiro que o relatório indica como autor, memorizado para os relatórios seguintes.</translation>
+    </message>
+    <message>
+        <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
+        <translation>A organização do engenheiro no relatório, memorizada para os relatórios seguintes.</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
-    <message>
-        <source>Schematic</source>
-        <translation>Esquema</translation>
-    </message>
     <message>
         <source>Bill of quantities</source>
         <translation>Mapa de quantidades</translation>
@@ -616,10 +620,6 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>Inputs</source>
         <translation>Dados</translation>
-    </message>
-    <message>
-        <source>Error: %1</source>
-        <translation>Erro: %1</translation>
     </message>
     <message>
         <source>Results</source>
@@ -646,18 +646,6 @@ uma saída que não se pode escrever.</translation>
         <translation>Velocidade de escoamento %1 m/s, gradiente hidráulico %2 m/km</translation>
     </message>
     <message>
-        <source>Warnings</source>
-        <translation>Avisos</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nenhum</translation>
-    </message>
-    <message>
-        <source>Pump curve</source>
-        <translation>Curva da bomba</translation>
-    </message>
-    <message>
         <source>The PDF writer could not finish the document</source>
         <translation>O gerador de PDF não conseguiu terminar o documento</translation>
     </message>
@@ -670,8 +658,136 @@ uma saída que não se pode escrever.</translation>
         <translation>Ponto de funcionamento nesta conduta: %1 L/s a %2 m, %3 h/dia</translation>
     </message>
     <message>
-        <source>Not designed: %1</source>
-        <translation>Não dimensionado: %1</translation>
+        <source>people</source>
+        <translation>pessoas</translation>
+    </message>
+    <message>
+        <source>h/day</source>
+        <translation>h/dia</translation>
+    </message>
+    <message>
+        <source>L/person/day</source>
+        <translation>L/pessoa/dia</translation>
+    </message>
+    <message>
+        <source>L/min</source>
+        <translation>L/min</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>pol</translation>
+    </message>
+    <message>
+        <source>pump</source>
+        <translation>bomba</translation>
+    </message>
+    <message>
+        <source>tanks</source>
+        <translation>reservatórios</translation>
+    </message>
+    <message>
+        <source>kits</source>
+        <translation>kits</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>cumpre</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>falha</translation>
+    </message>
+    <message>
+        <source>not applicable</source>
+        <translation>não aplicável</translation>
+    </message>
+    <message>
+        <source>Prepared by %1</source>
+        <translation>Preparado por %1</translation>
+    </message>
+    <message>
+        <source>Quorvel %1 design report</source>
+        <translation>Relatório de dimensionamento Quorvel %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Friction loss by Hazen-Williams with C = 140 on the pipe&apos;s inside diameter; suction and minor losses are left out.</source>
+        <translation>Perda de carga por Hazen-Williams com C = 140 no diâmetro interior do tubo; a aspiração e as perdas localizadas são desprezadas.</translation>
+    </message>
+    <message>
+        <source>Pump curve through the rated point alone: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 of the rated head at shut-off and no head at twice the rated flow; the operating point is where it meets the system curve (static lift plus friction loss).</source>
+        <translation>Curva da bomba pelo ponto nominal apenas: H(q) = 4/3 Hᵣ − Hᵣ/3 · (q/Qᵣ)², 4/3 da altura nominal a caudal nulo e nenhuma altura ao dobro do caudal nominal; o ponto de funcionamento é o seu encontro com a curva do sistema (desnível mais perda de carga).</translation>
+    </message>
+    <message>
+        <source>Checks: daily usage at least 15 L/person/day and at most 250 people per tap (Sphere minimum standards); flow velocity %1 to %2 m/s; a pump near its rated point at %3 to %4 % of its rated flow; at most 24 h/day at the operating point.</source>
+        <translation>Verificações: consumo de pelo menos 15 L/pessoa/dia e no máximo 250 pessoas por torneira (normas mínimas Esfera); velocidade de escoamento de %1 a %2 m/s; uma bomba perto do seu ponto nominal, entre %3 e %4 % do seu caudal nominal; no máximo 24 h/dia no ponto de funcionamento.</translation>
+    </message>
+    <message>
+        <source>An automatically chosen pump reaches the pumping head plus %1 % at the design flow.</source>
+        <translation>Uma bomba escolhida automaticamente atinge a altura manométrica mais %1 % ao caudal de projeto.</translation>
+    </message>
+    <message>
+        <source>Water supply design: %1</source>
+        <translation>Dimensionamento do abastecimento de água: %1</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Abastecimento</translation>
+    </message>
+    <message>
+        <source>Gravity flow on this pipeline: %1 L/s, %2 h/day</source>
+        <translation>Caudal por gravidade nesta conduta: %1 L/s, %2 h/dia</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Verificações</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verificação</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Assumptions</source>
+        <translation>Pressupostos</translation>
+    </message>
+    <message>
+        <source>Sites not designed</source>
+        <translation>Locais não dimensionados</translation>
+    </message>
+    <message>
+        <source>%1 sites</source>
+        <translation>%1 locais</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Motivo</translation>
     </message>
 </context>
 <context>

@@ -672,7 +672,7 @@ void MainWindow::exportDesignReport()
         return;
     const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
     if (!path.isEmpty())
-        writeDesignReport(path, folders_.databaseDir, shownSite());
+        writeDesignReport(path, shownSite());
 }
 
 void MainWindow::exportEpanetNetwork()

@@ -6,6 +6,7 @@
 #include "epanetexport.h"
 #include "error.h"
 #include "files.h"
+#include "reportauthor.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -37,12 +38,13 @@ SiteResult reportSite(const QString &projectName, const InputTexts &inputs, cons
         result.operatingPoint = assessment.operatingPoint;
     result.warnings = assessment.messages(CheckOutcome::Warning);
     result.failures = assessment.messages(CheckOutcome::Fail);
+    result.checks = assessment.checks;
     if (const TranslatableText hours = operatingHoursNote(result); !hours.isEmpty())
         result.notes << hours;
     return result;
 }
 
-void writeDesignReport(const QString &path, const QString &databaseDir, const SiteResult &site)
+void writeDesignReport(const QString &path, const SiteResult &site)
 {
     // Only a PDF file's name: a slip in the dialog must not replace a project or catalog file.
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
@@ -52,7 +54,9 @@ void writeDesignReport(const QString &path, const QString &databaseDir, const Si
     if (!file.open(QIODevice::WriteOnly))
         throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
-    DesignReport report(file, databaseDir);
+    // The window's checks hold the standard velocities; the engineer picked the pump.
+    const ReportAuthor author = ReportAuthor::remembered();
+    DesignReport report(file, ReportContext{author.preparedBy, author.organisation, VelocityRange{}, 0});
     report.addPage(site);
     report.finish();
     // Flushed and checked before the rename, so that a full disk leaves the old file.

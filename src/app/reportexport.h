@@ -18,7 +18,7 @@ SiteResult reportSite(const QString &projectName, const InputTexts &inputs, cons
 // file that replaces the old one only when complete. Raises Error, naming the file,
 // when the name is not a PDF file's or the file cannot be written; an old file then
 // stays as it was.
-void writeDesignReport(const QString &path, const QString &databaseDir, const SiteResult &site);
+void writeDesignReport(const QString &path, const SiteResult &site);
 
 // Writes the site as an EPANET network (.inp) through a temporary file and replace.
 // Raises Error, naming the file, when the name is not an .inp file's, when the site

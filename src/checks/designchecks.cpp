@@ -153,7 +153,9 @@ private:
         if (!in_.gravity() && !in_.pumpPicked)
             return;
         const auto rated = [&](const BoundWords &words, double value, std::optional<double> limit) {
-            const DesignCheck check = bound(words, value, limit.value_or(0), false, CheckOutcome::Warning);
+            DesignCheck check = bound(words, value, limit.value_or(0), false, CheckOutcome::Warning);
+            if (!limit)
+                check.requirement = QStringLiteral("\u2014"); // no pump picked, no rating to hold it to
             if (in_.gravity())
                 checks << notApplicable(check, byGravity);
             else if (limit)

@@ -85,7 +85,13 @@ Command parseCommandLine(const QStringList &arguments)
         {"csv", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes CSV instead of a table."), nullptr},
         {"json", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes JSON instead of a table."), nullptr},
         {"o,output", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes to FILE (- standard output), replacing it only when complete."), "FILE"},
-        {"report", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes a PDF report, a page a site."), "FILE.pdf"},
+        {"report", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes a PDF report: a page a designed site, a table of those not designed."), "FILE.pdf"},
+        {"prepared-by",
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The engineer the report names as having prepared it, remembered for later reports."),
+         "NAME"},
+        {"organisation",
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The engineer's organisation on the report, remembered for later reports."),
+         "NAME"},
         {"epanet",
          QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Writes each designed site as an EPANET network, DIR/<site>.inp, to run in EPANET: the pump "
                      "on its rated-point curve, the pipeline, the tank and the day's demand over 24 hours."),
@@ -153,6 +159,10 @@ Command parseCommandLine(const QStringList &arguments)
     command.reportPath = value("report");
     if (isSet("report") && command.reportPath.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--report needs a file name"));
+    if (isSet("prepared-by"))
+        command.preparedBy = value("prepared-by").trimmed();
+    if (isSet("organisation"))
+        command.organisation = value("organisation").trimmed();
     command.epanetDir = value("epanet");
     if (isSet("epanet") && command.epanetDir.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--epanet needs a folder"));

@@ -20,6 +20,8 @@ struct Command {
     ResultWriter::Format format = ResultWriter::Format::Table;
     QString outputPath;     // empty or "-": standard output
     QString reportPath;
+    std::optional<QString> preparedBy;   // --prepared-by, to remember; none: the one remembered
+    std::optional<QString> organisation; // --organisation
     QString epanetDir;      // empty: no networks
     bool summary = false;
     QString helpText;       // --help: this is all there is to do

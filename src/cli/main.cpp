@@ -12,6 +12,7 @@
 #include "knownfolders.h"
 #include "language.h"
 #include "numbers.h"
+#include "reportauthor.h"
 #include "sitedesign.h"
 #include "sitesfile.h"
 
@@ -89,6 +90,19 @@ void refuseOutputOverInput(const Command &command, const QString &databaseDir)
         throw Error(QCoreApplication::translate("quorvel::DesignCommand", "-o and --report name the same file %1").arg(absoluteFilePath(command.reportPath)));
 }
 
+// Who prepared the report (given now, else remembered) and what the checks assumed.
+ReportContext reportContext(const Command &command)
+{
+    ReportAuthor author = ReportAuthor::remembered();
+    if (command.preparedBy || command.organisation) {
+        author.preparedBy = command.preparedBy.value_or(author.preparedBy);
+        author.organisation = command.organisation.value_or(author.organisation);
+        author.remember();
+    }
+    return {author.preparedBy, author.organisation, command.options.velocities,
+            command.options.pump.isEmpty() ? command.options.headMargin : 0};
+}
+
 // Standard output, or a file that replaces the old one only once it is complete: an
 // interrupted or failed run leaves the old file whole.
 class Output {
@@ -141,7 +155,9 @@ int run(const Command &command)
     // Catalogs that cannot be read are a setup fault: said once, nothing written.
     Catalogs catalogs;
     catalogs.load(databaseDir);
-    const SiteDesigner designer(catalogs, command.options);
+    DesignOptions options = command.options;
+    options.checkTexts = !command.reportPath.isEmpty(); // the report lists every check
+    const SiteDesigner designer(catalogs, options);
     for (const QString &notice : sites.notices() + designer.catalogDefects())
         printError(notice);
 
@@ -151,7 +167,7 @@ int run(const Command &command)
     std::optional<DesignReport> report;
     if (!command.reportPath.isEmpty()) {
         reportFile.emplace(command.reportPath);
-        report.emplace(reportFile->file(), databaseDir);
+        report.emplace(reportFile->file(), reportContext(command));
     }
 
     // The networks go beside whatever the folder holds, never over an input or output.

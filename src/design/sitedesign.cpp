@@ -425,11 +425,13 @@ SiteResult SiteDesigner::design(const Site &site) const
     // The checks read the operating point worked out for the choice.
     const DesignAssessment assessment =
         assessDesign(design, result.pumpDuty, result.operatingPoint, options_.velocities, options_.headMargin,
-                     CheckTexts::FindingsOnly);
+                     options_.checkTexts ? CheckTexts::All : CheckTexts::FindingsOnly);
     if (const TranslatableText hours = operatingHoursNote(result); !hours.isEmpty())
         result.notes << hours;
     result.warnings = assessment.messages(CheckOutcome::Warning);
     result.failures = assessment.messages(CheckOutcome::Fail);
+    if (options_.checkTexts)
+        result.checks = assessment.checks;
     return result;
 }
 

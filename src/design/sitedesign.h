@@ -22,6 +22,7 @@ struct DesignOptions {
     QString pump;              // a pump row or model; empty: chosen per site on its operating point
     QString tank;              // a tank row or type; empty: any type
     VelocityRange velocities;  // m/s
+    bool checkTexts = false;   // every check kept with its texts in the result, for a report
     double headMargin = 0.10;  // share beyond the pumping head a chosen pump must reach at the design flow
 };
 
@@ -53,6 +54,7 @@ struct SiteResult {
     TranslatableTexts notes;    // why the pump and the tank were chosen, the hours it runs
     TranslatableTexts warnings; // the checks that warn: the scheme works, outside good practice
     TranslatableTexts failures; // the checks that fail: the scheme does not work
+    QList<DesignCheck> checks;  // every check with its texts, when asked for (a report)
     QString errorColumn;        // the input column the error is about, if any
     TranslatableText error;     // the program's message when the calculation stopped
 

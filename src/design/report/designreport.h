@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designsummary.h"
+#include "reportpages.h"
 #include "sitedesign.h"
 
 #include <QFileDevice>
@@ -9,18 +10,17 @@
 
 namespace quorvel {
 
-// The design report: a PDF document, A4, one page per site, drawn with Qt's PDF
-// writer (no display needed): the site's name and the date, the inputs with their
-// units, the ten results, the warnings (or the error), the schematic with its four
-// captions, and the chosen pump's curve picture from the database folder. Text is
-// real text in the PDF, in the fonts of the printout. Pages are drawn as sites come,
-// so a long run keeps one page in memory. The bill of quantities, when asked for,
-// is the last page.
+// The design report: a PDF document, A4, drawn with Qt's PDF writer (no display
+// needed). Each designed site gets a page: header and footer, inputs and results in
+// engineers' units, the pump and tank, every check, the assumptions and the schematic
+// with its captions. The sites not designed are lines of a table after them, and the
+// bill of quantities, when asked for, is the last page. Text is real text in the PDF.
+// The sites are kept until finish(), which draws every page knowing their number.
 class DesignReport {
 public:
     // Begins the document on an open file (a QSaveFile, committed by the caller once
     // finish() returned); raises Error when it cannot be begun.
-    DesignReport(QFileDevice &pdf, const QString &databaseDir);
+    explicit DesignReport(QFileDevice &pdf, const ReportContext &context = {});
     ~DesignReport();
     DesignReport(const DesignReport &) = delete;
     DesignReport &operator=(const DesignReport &) = delete;
