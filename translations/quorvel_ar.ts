@@ -378,6 +378,22 @@
         <source>a pump for a pumping head above 0 m, else gravity</source>
         <translation>مضخة لارتفاع ضخ كلي أكبر من 0 م، وإلا فبالجاذبية</translation>
     </message>
+    <message>
+        <source>m/s</source>
+        <translation>م/ث</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>م³</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>L/s</source>
+        <translation>ل/ث</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -788,6 +804,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>Why</source>
         <translation>السبب</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>م³</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,22 @@
         <source>a pump for a pumping head above 0 m, else gravity</source>
         <translation>una bomba para una altura manométrica mayor que 0 m; si no, por gravedad</translation>
     </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>L/s</source>
+        <translation>L/s</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -788,6 +804,14 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>Why</source>
         <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,22 @@
         <source>a pump for a pumping head above 0 m, else gravity</source>
         <translation>une pompe pour une hauteur manométrique supérieure à 0 m, sinon la gravité</translation>
     </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>L/s</source>
+        <translation>L/s</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -788,6 +804,14 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Why</source>
         <translation>Motif</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
 </context>
 <context>

@@ -378,6 +378,22 @@
         <source>a pump for a pumping head above 0 m, else gravity</source>
         <translation>uma bomba para uma altura manométrica acima de 0 m; senão, por gravidade</translation>
     </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>L/s</source>
+        <translation>L/s</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignChecksWindow</name>
@@ -788,6 +804,14 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>Why</source>
         <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
 </context>
 <context>

@@ -90,8 +90,9 @@ public:
         // One velocity check held against the bound it breaks (the lower one when none).
         const double v = flowVelocity(in_.designFlow, in_.insideDiameter);
         const bool tooFast = v > in_.velocities.max;
-        DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"), "m/s"}, v,
-                                     tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
+        DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"),
+                                      QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m/s")},
+                                     v, tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
         if (allTexts_)
             velocity.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 %3")
                                        .arg(limitText(in_.velocities.min), limitText(in_.velocities.max), velocity.unit);
@@ -105,7 +106,7 @@ public:
                << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "estimated pumping time at the design flow"),
                          hoursADay},
                         in_.actualPumpingTime, hoursPerDay, false, CheckOutcome::Warning);
-        DesignCheck storage = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "actual storage"), "m\u00b3",
+        DesignCheck storage = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "actual storage"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m\u00b3"),
                                      QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the theoretical storage of %1")},
                                     in_.actualStorage, in_.theoreticalStorage, true, CheckOutcome::Warning);
         if (storage.outcome != CheckOutcome::Pass)
@@ -127,7 +128,8 @@ private:
     // fails when no catalog pump can do the duty.
     DesignCheck supply() const
     {
-        DesignCheck check{{}, in_.pumpingHead, 0, QStringLiteral("m"), CheckOutcome::Pass, {}, {}};
+        DesignCheck check{{}, in_.pumpingHead, 0, QCoreApplication::translate("quorvel::DesignChecks", "m"),
+                          CheckOutcome::Pass, {}, {}};
         if (allTexts_) {
             check.name = QCoreApplication::translate("quorvel::DesignChecks", "supply");
             check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m, else gravity");
@@ -161,10 +163,10 @@ private:
             else if (limit)
                 checks << check;
         };
-        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), "L/s",
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/s"),
                QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated flow of %1")},
               in_.designFlow, in_.ratedFlow);
-        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), "m",
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m"),
                QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated head of %1")},
               in_.pumpingHead, in_.ratedHead);
     }
@@ -180,7 +182,8 @@ private:
 
         DesignCheck flow = bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "gravity flow")
                                           : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "operating flow"),
-                                  "L/s", QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the design flow of %1")},
+                                  QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/s"),
+                                  QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the design flow of %1")},
                                  point.flow, shownFlow(in_.designFlow), true, CheckOutcome::Warning);
         if (!flows) {
             flow.outcome = CheckOutcome::Fail;
@@ -201,7 +204,7 @@ private:
         const DesignCheck velocity =
             bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the gravity flow")
                            : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the operating point"),
-                   "m/s"},
+                   QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m/s")},
                   flowVelocity(point.flow, in_.insideDiameter), in_.velocities.max, false, CheckOutcome::Warning);
         checks << (flows ? velocity : notApplicable(velocity, noFlow));
 

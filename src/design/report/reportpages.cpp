@@ -55,7 +55,7 @@ QString inputUnit(int row)
     case InputRow::PumpingHours: return QCoreApplication::translate("quorvel::DesignReport", "h/day");
     case InputRow::DailyUsage: return QCoreApplication::translate("quorvel::DesignReport", "L/person/day");
     }
-    return QStringLiteral("m");
+    return QCoreApplication::translate("quorvel::DesignReport", "m");
 }
 
 QString resultUnit(int row)
@@ -64,18 +64,19 @@ QString resultUnit(int row)
     case ResultRow::DesignFlow: return QCoreApplication::translate("quorvel::DesignReport", "L/min");
     case ResultRow::NominalDiameter: return QCoreApplication::translate("quorvel::DesignReport", "in");
     case ResultRow::TheoreticalStorage:
-    case ResultRow::ActualStorage: return QStringLiteral("m\u00b3");
+    case ResultRow::ActualStorage: return QCoreApplication::translate("quorvel::DesignReport", "m\u00b3");
     case ResultRow::Pump: return QCoreApplication::translate("quorvel::DesignReport", "pump");
     case ResultRow::Tanks: return QCoreApplication::translate("quorvel::DesignReport", "tanks");
     case ResultRow::ActualPumpingTime: return QCoreApplication::translate("quorvel::DesignReport", "h/day");
     case ResultRow::TapstandKits: return QCoreApplication::translate("quorvel::DesignReport", "kits");
     }
-    return QStringLiteral("m");
+    return QCoreApplication::translate("quorvel::DesignReport", "m");
 }
 
 QString schematicUnit(SchematicCaption which)
 {
-    return which == SchematicCaption::Population ? QCoreApplication::translate("quorvel::DesignReport", "people") : QStringLiteral("m");
+    return which == SchematicCaption::Population ? QCoreApplication::translate("quorvel::DesignReport", "people")
+                                                 : QCoreApplication::translate("quorvel::DesignReport", "m");
 }
 
 QString outcomeText(CheckOutcome outcome)
@@ -116,7 +117,7 @@ public:
         setFont(titlePoints, true);
         const double titleHeight = painter_.fontMetrics().height();
         const QRectF titleLine(page_.left(), page_.top(), page_.width(), titleHeight);
-        const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const QString date = QDate::currentDate().toString(Qt::ISODate); // one form in every language
         setFont(textPoints);
         const double dateWidth = painter_.fontMetrics().horizontalAdvance(date) + mm(5);
         text(titleLine, Qt::AlignRight | Qt::AlignBottom, date);
