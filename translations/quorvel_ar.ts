@@ -901,6 +901,53 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
 </context>
 <context>
+    <name>quorvel::DutyChart</name>
+    <message>
+        <source>Available fall</source>
+        <translation>فرق المنسوب المتاح</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>منحنى المضخة</translation>
+    </message>
+    <message>
+        <source>Friction loss</source>
+        <translation>فاقد الاحتكاك</translation>
+    </message>
+    <message>
+        <source>System curve</source>
+        <translation>منحنى النظام</translation>
+    </message>
+    <message>
+        <source>Rated point</source>
+        <translation>النقطة الاسمية</translation>
+    </message>
+    <message>
+        <source>Design duty</source>
+        <translation>نقطة التصميم</translation>
+    </message>
+    <message>
+        <source>Gravity flow</source>
+        <translation>تدفق بالجاذبية</translation>
+    </message>
+    <message>
+        <source>Operating point</source>
+        <translation>نقطة التشغيل</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>التدفق (ل/ث)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>الرفع (م)</translation>
+    </message>
+    <message>
+        <source>No operating point: the pump cannot lift the water</source>
+        <translation>لا نقطة تشغيل: المضخة لا تستطيع رفع المياه</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::EpanetExport</name>
     <message>
         <source>--epanet %1: is a file; give a folder</source>

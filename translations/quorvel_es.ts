@@ -901,6 +901,53 @@ una salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::DutyChart</name>
+    <message>
+        <source>Available fall</source>
+        <translation>Desnivel disponible</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>Curva de la bomba</translation>
+    </message>
+    <message>
+        <source>Friction loss</source>
+        <translation>Pérdida por fricción</translation>
+    </message>
+    <message>
+        <source>System curve</source>
+        <translation>Curva del sistema</translation>
+    </message>
+    <message>
+        <source>Rated point</source>
+        <translation>Punto nominal</translation>
+    </message>
+    <message>
+        <source>Design duty</source>
+        <translation>Punto de diseño</translation>
+    </message>
+    <message>
+        <source>Gravity flow</source>
+        <translation>Caudal por gravedad</translation>
+    </message>
+    <message>
+        <source>Operating point</source>
+        <translation>Punto de operación</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>Caudal (L/s)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>Altura (m)</translation>
+    </message>
+    <message>
+        <source>No operating point: the pump cannot lift the water</source>
+        <translation>Sin punto de operación: la bomba no puede elevar el agua</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::EpanetExport</name>
     <message>
         <source>--epanet %1: is a file; give a folder</source>

@@ -901,6 +901,53 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::DutyChart</name>
+    <message>
+        <source>Available fall</source>
+        <translation>Dénivelé disponible</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>Courbe de la pompe</translation>
+    </message>
+    <message>
+        <source>Friction loss</source>
+        <translation>Pertes de charge</translation>
+    </message>
+    <message>
+        <source>System curve</source>
+        <translation>Courbe de la conduite</translation>
+    </message>
+    <message>
+        <source>Rated point</source>
+        <translation>Point nominal</translation>
+    </message>
+    <message>
+        <source>Design duty</source>
+        <translation>Point de calcul</translation>
+    </message>
+    <message>
+        <source>Gravity flow</source>
+        <translation>Débit gravitaire</translation>
+    </message>
+    <message>
+        <source>Operating point</source>
+        <translation>Point de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>Débit (L/s)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>HMT (m)</translation>
+    </message>
+    <message>
+        <source>No operating point: the pump cannot lift the water</source>
+        <translation>Pas de point de fonctionnement : la pompe ne peut pas élever l&apos;eau</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::EpanetExport</name>
     <message>
         <source>--epanet %1: is a file; give a folder</source>

@@ -901,6 +901,53 @@ uma saída que não se pode escrever.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::DutyChart</name>
+    <message>
+        <source>Available fall</source>
+        <translation>Desnível disponível</translation>
+    </message>
+    <message>
+        <source>Pump curve</source>
+        <translation>Curva da bomba</translation>
+    </message>
+    <message>
+        <source>Friction loss</source>
+        <translation>Perda de carga</translation>
+    </message>
+    <message>
+        <source>System curve</source>
+        <translation>Curva da instalação</translation>
+    </message>
+    <message>
+        <source>Rated point</source>
+        <translation>Ponto nominal</translation>
+    </message>
+    <message>
+        <source>Design duty</source>
+        <translation>Ponto de projeto</translation>
+    </message>
+    <message>
+        <source>Gravity flow</source>
+        <translation>Caudal por gravidade</translation>
+    </message>
+    <message>
+        <source>Operating point</source>
+        <translation>Ponto de funcionamento</translation>
+    </message>
+    <message>
+        <source>Flow (L/s)</source>
+        <translation>Caudal (L/s)</translation>
+    </message>
+    <message>
+        <source>Head (m)</source>
+        <translation>Altura (m)</translation>
+    </message>
+    <message>
+        <source>No operating point: the pump cannot lift the water</source>
+        <translation>Sem ponto de funcionamento: a bomba não consegue elevar a água</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::EpanetExport</name>
     <message>
         <source>--epanet %1: is a file; give a folder</source>

@@ -1,6 +1,7 @@
 #include "designcheckswindow.h"
 
 #include "checkssummary.h"
+#include "dutychartwidget.h"
 #include "windowparts.h"
 
 #include <QBoxLayout>
@@ -16,7 +17,7 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
 {
     setObjectName(QStringLiteral("designChecksWindow"));
     setWindowTitle(tr("Design checks"));
-    resize(900, 420); // every check and its outcome in view
+    resize(900, 680); // every check and its outcome in view, the chart under them
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName(QStringLiteral("checksTable"));
@@ -28,11 +29,15 @@ DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : P
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
 
+    chart_ = new DutyChartWidget(this);
+    chart_->setObjectName(QStringLiteral("dutyChart"));
+
     QPushButton *closeButton = makeButton(this, QStringLiteral("closeButton"), tr("Close"));
     onClick(closeButton, [this] { hide(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(table_);
+    layout->addWidget(chart_, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(closeButton);
@@ -50,8 +55,9 @@ QString DesignChecksWindow::outcomeText(CheckOutcome outcome)
     return tr("Not applicable");
 }
 
-void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
+void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks, const std::optional<DutyChart> &chart)
 {
+    chart_->setChart(chart);
     table_->setRowCount(int(checks.size()));
     for (int row = 0; row < checks.size(); ++row) {
         const DesignCheck &check = checks[row];
@@ -74,6 +80,10 @@ void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks)
     }
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
+    // Every row in view above the chart; the chart takes the rest.
+    table_->setMinimumHeight(chart ? table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length()
+                                         + 2 * table_->frameWidth()
+                                   : 0);
 }
 
 } // namespace quorvel

@@ -408,17 +408,20 @@ void MainWindow::showChecks(const DesignRecord &design)
 {
     // Inputs out of range make the rest of the checks meaningless: only they are shown.
     const QList<DesignCheck> inputFailures = inputChecks(InputTexts::fromTable(sheet_.inputs));
-    shown_ = {design, {}, {}};
-    if (inputFailures.isEmpty())
+    shown_ = {design, {}, {}, {}};
+    if (inputFailures.isEmpty()) {
         shown_.assessment = assessDesign(design, catalogs_.pumps);
-    else
+        const DesignAssessment &a = shown_.assessment;
+        shown_.chart = dutyChartOf(design, a.gravity, a.pumpDuty, a.operatingPoint);
+    } else {
         shown_.assessment.checks = inputFailures;
+    }
     showAssessment();
 }
 
 void MainWindow::showInputFailures(const QList<DesignCheck> &failures)
 {
-    shown_ = {std::nullopt, {}, {}};
+    shown_ = {std::nullopt, {}, {}, {}};
     shown_.assessment.checks = failures;
     showAssessment();
 }
@@ -433,7 +436,7 @@ void MainWindow::showAssessment()
     else
         enableExports({});
     if (designChecksWindow_)
-        designChecksWindow_->setChecks(checks);
+        designChecksWindow_->setChecks(checks, shown_.chart);
 }
 
 void MainWindow::enableExports(const QString &whyNot)
@@ -456,12 +459,12 @@ void MainWindow::showChecksOfSheet()
 
 void MainWindow::showUnchecked(const QString &reason)
 {
-    shown_ = {std::nullopt, {}, reason};
+    shown_ = {std::nullopt, {}, reason, {}};
     if (!reason.isEmpty())
         checksSummary_->showUnavailable(reason);
     enableExports(tr("No design to export: calculate first"));
     if (designChecksWindow_)
-        designChecksWindow_->setChecks({});
+        designChecksWindow_->setChecks({}, std::nullopt);
 }
 
 void MainWindow::clearChecks()
@@ -470,7 +473,7 @@ void MainWindow::clearChecks()
     checksSummary_->clear();
     enableExports(tr("No design to export: calculate first"));
     if (designChecksWindow_)
-        designChecksWindow_->setChecks({});
+        designChecksWindow_->setChecks({}, std::nullopt);
 }
 
 // --- window events --------------------------------------------------------------
@@ -642,7 +645,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showDesignChecks()
 {
-    designChecksWindow().setChecks(shown_.assessment.checks);
+    designChecksWindow().setChecks(shown_.assessment.checks, shown_.chart);
     designChecksWindow().exec();
 }
 

@@ -2,6 +2,7 @@
 
 #include "designcalculation.h"
 #include "designchecks.h"
+#include "dutychart.h"
 #include "projectfiles.h"
 #include "projectsheet.h"
 
@@ -61,11 +62,13 @@ public:
     AboutDialog &aboutDialog();
     DesignChecksWindow &designChecksWindow();
 
-    // The design the results show and its checks (none while no checks are shown).
+    // The design the results show, its checks (none while no checks are shown) and
+    // its duty-point chart (none while inputs are out of range).
     struct ShownDesign {
         std::optional<DesignRecord> design;
         DesignAssessment assessment;
         QString unavailable; // why complete results are not checked
+        std::optional<DutyChart> chart;
 
         bool checked() const { return design.has_value(); }
         // A design whose checks do not fail: what the exports write.

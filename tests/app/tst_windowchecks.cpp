@@ -4,6 +4,7 @@
 // report page.
 #include "application.h"
 #include "designcheckswindow.h"
+#include "dutychartwidget.h"
 #include "gridwidget.h"
 #include "mainwindow.h"
 #include "pumpswindow.h"
@@ -176,15 +177,22 @@ private slots:
         window().resize(773, 703 + window().menuBar()->height());
         QCOMPARE(geometries(window()), designed);
 
-        // The list: every check with value and limit.
+        // The list: every check with value and limit, all in view above the chart of
+        // the design's operating point.
         QStringList outcomes;
         whenModal([&](QWidget *w) {
             auto &table = child<QTableWidget>(*w, "checksTable");
             for (int row = 0; row < table.rowCount(); ++row) {
                 QVERIFY(!table.item(row, 1)->text().isEmpty());
                 QVERIFY(!table.item(row, 2)->text().isEmpty());
+                QVERIFY(table.viewport()->rect().contains(table.visualItemRect(table.item(row, 3))));
                 outcomes << table.item(row, 0)->text() + ": " + table.item(row, 3)->text();
             }
+            auto &chart = child<DutyChartWidget>(*w, "dutyChart");
+            QVERIFY(chart.isVisible());
+            QVERIFY(chart.geometry().top() >= table.geometry().bottom());
+            QVERIFY(chart.height() >= 250);
+            QCOMPARE(chart.chart()->operatingPoint->flow, window().shownDesign().assessment.operatingPoint->flow);
             w->close();
         });
         QTest::mouseClick(&child<QPushButton>(summary(), "checksButton"), Qt::LeftButton);
@@ -203,20 +211,23 @@ private slots:
         QTest::addColumn<int>("pump");
         QTest::addColumn<int>("errorBoxes"); // the calculation's own messages
         QTest::addColumn<QString>("summary");
+        QTest::addColumn<bool>("chart"); // the list shows the duty-point chart
         QTest::newRow("negative length") << int(InputRow::PipelineLength) << "-2400" << electricPump << 0
-                                         << "Not designed: 1 failure: pipeline length -2400 m: must be greater than 0";
+                                         << "Not designed: 1 failure: pipeline length -2400 m: must be greater than 0" << false;
         QTest::newRow("30 hours a day") << int(InputRow::PumpingHours) << "30" << electricPump << 0
-                                        << "Not designed: 1 failure: pumping time 30 h/day: must be at most 24 hours a day";
+                                        << "Not designed: 1 failure: pumping time 30 h/day: must be at most 24 hours a day"
+                                        << false;
         QTest::newRow("no people") << int(InputRow::Population) << "0" << electricPump << 1
-                                   << "Not designed: 1 failure: population 0 people: must be greater than 0";
+                                   << "Not designed: 1 failure: population 0 people: must be greater than 0" << false;
         QTest::newRow("no hours") << int(InputRow::PumpingHours) << "0" << electricPump << 1
-                                  << "Not designed: 1 failure: pumping time 0 h/day: must be greater than 0";
+                                  << "Not designed: 1 failure: pumping time 0 h/day: must be greater than 0" << false;
         QTest::newRow("a pump that cannot lift the water")
             << 0 << "" << 3 << 0
             << "Not designed: 1 failure: operating flow 0 L/s below the design flow of 8.68 L/s: no water reaches the "
-               "tank; 1 warning: pumping head 53.83 m above the pump's rated head of 25 m";
+               "tank; 1 warning: pumping head 53.83 m above the pump's rated head of 25 m"
+            << true;
         QTest::newRow("gravity") << int(InputRow::StorageElevation) << "90" << 3 << 0
-                                 << "gravity supply: no pump needed; all 9 checks pass";
+                                 << "gravity supply: no pump needed; all 9 checks pass" << true;
     }
     void judgedAsTheCommandJudges()
     {
@@ -227,11 +238,14 @@ private slots:
         QStringList inputs = worked;
         if (input > 0)
             inputs[input - 1] = value;
+        auto &chart = child<DutyChartWidget>(window().designChecksWindow(), "dutyChart");
+        calculated(); // a chart shown before
         setInputs(inputs);
         if (fake->boxes.errors().isEmpty())
             calculate(pump, 5);
         QTEST(int(fake->boxes.errors().size()), "errorBoxes");
         QCOMPARE(summaryText(), summary);
+        QTEST(!chart.isHidden(), "chart");
         const bool designed = !summary.startsWith("Not designed");
         for (const char *name : {"exportReportAction", "exportEpanetAction"}) {
             QAction &action = child<QAction>(window(), name);
