@@ -379,20 +379,20 @@
         <translation>مضخة لارتفاع ضخ كلي أكبر من 0 م، وإلا فبالجاذبية</translation>
     </message>
     <message>
-        <source>m/s</source>
-        <translation>م/ث</translation>
+        <source>m</source>
+        <translation>م</translation>
     </message>
     <message>
         <source>m³</source>
         <translation>م³</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>م</translation>
-    </message>
-    <message>
         <source>L/s</source>
         <translation>ل/ث</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>م/ث</translation>
     </message>
 </context>
 <context>
@@ -655,7 +655,7 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
     <message>
         <source>Tank: %1</source>
-        <translation>الخزان: %1</translation>
+        <translation>التخزين: %1</translation>
     </message>
     <message>
         <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
@@ -667,11 +667,11 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
     <message>
         <source>Rated point: %1 L/s at %2 m</source>
-        <translation>نقطة التشغيل الاسمية: %1 لتر/ث عند %2 م</translation>
+        <translation>نقطة التشغيل الاسمية: %1 ل/ث عند %2 م</translation>
     </message>
     <message>
         <source>Operating point on this pipeline: %1 L/s at %2 m, %3 h/day</source>
-        <translation>نقطة التشغيل على هذا الخط: %1 لتر/ث عند %2 م، %3 ساعة/يوم</translation>
+        <translation>نقطة التشغيل على هذا الخط: %1 ل/ث عند %2 م، %3 ساعة/يوم</translation>
     </message>
     <message>
         <source>people</source>
@@ -686,12 +686,20 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>ل/شخص/يوم</translation>
     </message>
     <message>
+        <source>m</source>
+        <translation>م</translation>
+    </message>
+    <message>
         <source>L/min</source>
         <translation>ل/د</translation>
     </message>
     <message>
         <source>in</source>
         <translation>بوصة</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>م³</translation>
     </message>
     <message>
         <source>pump</source>
@@ -805,14 +813,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>Why</source>
         <translation>السبب</translation>
     </message>
-    <message>
-        <source>m</source>
-        <translation>م</translation>
-    </message>
-    <message>
-        <source>m³</source>
-        <translation>م³</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -887,6 +887,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>Pumps to be sourced</source>
         <translation>مضخات يلزم توفيرها</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>م</translation>
+    </message>
+    <message>
+        <source>m³/day</source>
+        <translation>م³/يوم</translation>
     </message>
 </context>
 <context>
@@ -983,6 +991,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>List index out of bounds (%1)</source>
         <translation>فهرس القائمة خارج الحدود (%1)</translation>
     </message>
+    <message>
+        <source>File is larger than 256 MB</source>
+        <translation>حجم الملف يتجاوز 256 ميغابايت</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::InputChecks</name>
@@ -1049,6 +1065,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>any finite number</source>
         <translation>أي عدد منتهٍ</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>م</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +1711,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
         <translation>المضخة: أقل قدرة (%1 kW) من %2 تبلغ %3؛ لا تعمل أيٌّ منها بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة</translation>
     </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 السطر %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::SitesFile</name>
@@ -1731,10 +1759,6 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>%1 السطر 1: لمُدخل العمود &quot;%2&quot; عمود آخر من قبل</translation>
     </message>
     <message>
-        <source>%1 line 1: column %2 is not an input, ignored</source>
-        <translation>%1 السطر 1: العمود %2 ليس مُدخلًا، تم تجاهله</translation>
-    </message>
-    <message>
         <source>%1: 1 blank row skipped</source>
         <translation>%1: تم تخطي صف فارغ واحد</translation>
     </message>
@@ -1745,6 +1769,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
         <translation>نقطة ملتبسة: مع الفواصل العشرية لا تفصل النقطة إلا الآلاف، كما في 1.200,5</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 &quot;%3&quot; is not an input, ignored</source>
+        <translation>%1 السطر 1: العمود %2 &quot;%3&quot; ليس مُدخلًا، تم تجاهله</translation>
     </message>
 </context>
 <context>

@@ -200,11 +200,11 @@
     </message>
     <message>
         <source>%1 %2 %3 below %4</source>
-        <translation>%1 %2 %3 por debajo de %4</translation>
+        <translation>%1 %2 %3, por debajo de %4</translation>
     </message>
     <message>
         <source>%1 %2 %3 above %4</source>
-        <translation>%1 %2 %3 por encima de %4</translation>
+        <translation>%1 %2 %3, por encima de %4</translation>
     </message>
     <message>
         <source>operating flow</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>the design flow of %1</source>
-        <translation>el caudal de diseño de %1</translation>
+        <translation>%1 (caudal de diseño)</translation>
     </message>
     <message>
         <source>: the tank does not fill in the pumping hours</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>the theoretical storage of %1</source>
-        <translation>el almacenamiento teórico de %1</translation>
+        <translation>%1 (almacenamiento teórico)</translation>
     </message>
     <message>
         <source>, %1 m³ short</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated flow of %1</source>
-        <translation>el caudal nominal de la bomba de %1</translation>
+        <translation>%1 (caudal nominal de la bomba)</translation>
     </message>
     <message>
         <source>pumping head</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated head of %1</source>
-        <translation>la altura nominal de la bomba de %1</translation>
+        <translation>%1 (altura nominal de la bomba)</translation>
     </message>
     <message>
         <source>All %1 checks pass</source>
@@ -379,20 +379,20 @@
         <translation>una bomba para una altura manométrica mayor que 0 m; si no, por gravedad</translation>
     </message>
     <message>
-        <source>m/s</source>
-        <translation>m/s</translation>
+        <source>m</source>
+        <translation>m</translation>
     </message>
     <message>
         <source>m³</source>
         <translation>m³</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>L/s</source>
         <translation>L/s</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
     </message>
 </context>
 <context>
@@ -655,7 +655,7 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>Tank: %1</source>
-        <translation>Tanque: %1</translation>
+        <translation>Almacenamiento: %1</translation>
     </message>
     <message>
         <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
@@ -686,12 +686,20 @@ una salida que no se puede escribir.</translation>
         <translation>L/persona/día</translation>
     </message>
     <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
         <source>L/min</source>
         <translation>L/min</translation>
     </message>
     <message>
         <source>in</source>
         <translation>pulg</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
     <message>
         <source>pump</source>
@@ -805,14 +813,6 @@ una salida que no se puede escribir.</translation>
         <source>Why</source>
         <translation>Motivo</translation>
     </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>m³</source>
-        <translation>m³</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -887,6 +887,14 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>Pumps to be sourced</source>
         <translation>Bombas por adquirir</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³/day</source>
+        <translation>m³/día</translation>
     </message>
 </context>
 <context>
@@ -983,6 +991,14 @@ una salida que no se puede escribir.</translation>
         <source>List index out of bounds (%1)</source>
         <translation>Índice de lista fuera de límites (%1)</translation>
     </message>
+    <message>
+        <source>File is larger than 256 MB</source>
+        <translation>El archivo supera los 256 MB</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::InputChecks</name>
@@ -1049,6 +1065,10 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>any finite number</source>
         <translation>cualquier número finito</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1350,11 +1370,11 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
-        <translation>No se puede crear el archivo &quot;%1&quot;. Una red EPANET es un archivo .inp</translation>
+        <translation>No se puede crear el archivo «%1». Una red EPANET es un archivo .inp</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
-        <translation>No se puede crear el archivo &quot;%1&quot;. La bomba &quot;%2&quot; no tiene caudal ni altura nominal en el catálogo de bombas</translation>
+        <translation>No se puede crear el archivo «%1». La bomba «%2» no tiene caudal ni altura nominales en el catálogo de bombas</translation>
     </message>
 </context>
 <context>
@@ -1685,11 +1705,19 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
-        <translation>bomba: menor potencia (%1 kW) de las %2 que operan entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad, de %3 que alcanzan %4</translation>
+        <translation>bomba: menor potencia (%1 kW) de las que operan entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad (%2 de %3 que alcanzan %4)</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
         <translation>bomba: menor potencia (%1 kW) de %2 que alcanzan %3; ninguna opera entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 línea %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1731,10 +1759,6 @@ una salida que no se puede escribir.</translation>
         <translation>%1 línea 1: el dato de la columna «%2» ya tiene una columna</translation>
     </message>
     <message>
-        <source>%1 line 1: column %2 is not an input, ignored</source>
-        <translation>%1 línea 1: la columna %2 no es un dato, se ignora</translation>
-    </message>
-    <message>
         <source>%1: 1 blank row skipped</source>
         <translation>%1: 1 fila vacía omitida</translation>
     </message>
@@ -1745,6 +1769,10 @@ una salida que no se puede escribir.</translation>
     <message>
         <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
         <translation>punto ambiguo: con coma decimal, un punto solo separa los miles, como en 1.200,5</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 &quot;%3&quot; is not an input, ignored</source>
+        <translation>%1 línea 1: la columna %2 «%3» no es un dato, se ignora</translation>
     </message>
 </context>
 <context>

@@ -200,11 +200,11 @@
     </message>
     <message>
         <source>%1 %2 %3 below %4</source>
-        <translation>%1 %2 %3 inférieur à %4</translation>
+        <translation>%1 %2 %3, en dessous de %4</translation>
     </message>
     <message>
         <source>%1 %2 %3 above %4</source>
-        <translation>%1 %2 %3 supérieur à %4</translation>
+        <translation>%1 %2 %3, au-dessus de %4</translation>
     </message>
     <message>
         <source>operating flow</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>the design flow of %1</source>
-        <translation>le débit de calcul de %1</translation>
+        <translation>%1 (débit de calcul)</translation>
     </message>
     <message>
         <source>: the tank does not fill in the pumping hours</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>the theoretical storage of %1</source>
-        <translation>le stockage théorique de %1</translation>
+        <translation>%1 (stockage théorique)</translation>
     </message>
     <message>
         <source>, %1 m³ short</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated flow of %1</source>
-        <translation>le débit nominal de la pompe de %1</translation>
+        <translation>%1 (débit nominal de la pompe)</translation>
     </message>
     <message>
         <source>pumping head</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated head of %1</source>
-        <translation>la HMT nominale de la pompe de %1</translation>
+        <translation>%1 (HMT nominale de la pompe)</translation>
     </message>
     <message>
         <source>All %1 checks pass</source>
@@ -379,20 +379,20 @@
         <translation>une pompe pour une hauteur manométrique supérieure à 0 m, sinon la gravité</translation>
     </message>
     <message>
-        <source>m/s</source>
-        <translation>m/s</translation>
+        <source>m</source>
+        <translation>m</translation>
     </message>
     <message>
         <source>m³</source>
         <translation>m³</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>L/s</source>
         <translation>L/s</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
     </message>
 </context>
 <context>
@@ -655,7 +655,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>Tank: %1</source>
-        <translation>Réservoir : %1</translation>
+        <translation>Stockage : %1</translation>
     </message>
     <message>
         <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
@@ -686,12 +686,20 @@ sortie impossible à écrire.</translation>
         <translation>L/personne/jour</translation>
     </message>
     <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
         <source>L/min</source>
         <translation>L/min</translation>
     </message>
     <message>
         <source>in</source>
         <translation>po</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
     <message>
         <source>pump</source>
@@ -805,14 +813,6 @@ sortie impossible à écrire.</translation>
         <source>Why</source>
         <translation>Motif</translation>
     </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>m³</source>
-        <translation>m³</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -887,6 +887,14 @@ sortie impossible à écrire.</translation>
     <message>
         <source>Pumps to be sourced</source>
         <translation>Pompes à acquérir</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³/day</source>
+        <translation>m³/jour</translation>
     </message>
 </context>
 <context>
@@ -983,6 +991,14 @@ sortie impossible à écrire.</translation>
         <source>List index out of bounds (%1)</source>
         <translation>Indice de liste hors limites (%1)</translation>
     </message>
+    <message>
+        <source>File is larger than 256 MB</source>
+        <translation>Le fichier dépasse 256 Mo</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::InputChecks</name>
@@ -1049,6 +1065,10 @@ sortie impossible à écrire.</translation>
     <message>
         <source>any finite number</source>
         <translation>tout nombre fini</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1350,11 +1370,11 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
-        <translation>Impossible de créer le fichier &quot;%1&quot;. Un réseau EPANET est un fichier .inp</translation>
+        <translation>Impossible de créer le fichier « %1 ». Un réseau EPANET est un fichier .inp</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
-        <translation>Impossible de créer le fichier &quot;%1&quot;. La pompe &quot;%2&quot; n&apos;a ni débit ni hauteur nominale dans le catalogue des pompes</translation>
+        <translation>Impossible de créer le fichier « %1 ». La pompe « %2 » n&apos;a ni débit nominal ni HMT nominale dans le catalogue des pompes</translation>
     </message>
 </context>
 <context>
@@ -1657,7 +1677,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation>manquant</translation>
+        <translation>valeur manquante</translation>
     </message>
     <message>
         <source>not a number</source>
@@ -1665,11 +1685,11 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>must be greater than 0</source>
-        <translation>doit être supérieur à 0</translation>
+        <translation>doit dépasser 0</translation>
     </message>
     <message>
         <source>must be at most 24 hours a day</source>
-        <translation>doit être au plus 24 heures par jour</translation>
+        <translation>ne doit pas dépasser 24 heures par jour</translation>
     </message>
     <message>
         <source>gravity flow %1 L/s: %2 h/day deliver the day&apos;s demand</source>
@@ -1685,11 +1705,19 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
-        <translation>pompe : plus faible puissance (%1 kW) parmi les %2 qui fonctionnent entre 80 et 120 % de leur débit nominal dans la limite de vitesse, sur %3 atteignant %4</translation>
+        <translation>pompe : plus faible puissance (%1 kW) parmi celles qui fonctionnent entre 80 et 120 % de leur débit nominal dans la limite de vitesse (%2 sur %3 atteignant %4)</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
         <translation>pompe : plus faible puissance (%1 kW) parmi %2 atteignant %3 ; aucune ne fonctionne entre 80 et 120 % de son débit nominal dans la limite de vitesse</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 ligne %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1731,10 +1759,6 @@ sortie impossible à écrire.</translation>
         <translation>%1 ligne 1 : la donnée de la colonne « %2 » a déjà une colonne</translation>
     </message>
     <message>
-        <source>%1 line 1: column %2 is not an input, ignored</source>
-        <translation>%1 ligne 1 : la colonne %2 n&apos;est pas une donnée, ignorée</translation>
-    </message>
-    <message>
         <source>%1: 1 blank row skipped</source>
         <translation>%1 : 1 ligne vide ignorée</translation>
     </message>
@@ -1745,6 +1769,10 @@ sortie impossible à écrire.</translation>
     <message>
         <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
         <translation>point ambigu : avec des virgules décimales, un point ne sépare que les milliers, comme dans 1.200,5</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 &quot;%3&quot; is not an input, ignored</source>
+        <translation>%1 ligne 1 : la colonne %2 « %3 » n&apos;est pas une donnée, ignorée</translation>
     </message>
 </context>
 <context>

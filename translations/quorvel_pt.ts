@@ -200,11 +200,11 @@
     </message>
     <message>
         <source>%1 %2 %3 below %4</source>
-        <translation>%1 %2 %3 abaixo de %4</translation>
+        <translation>%1 %2 %3, abaixo de %4</translation>
     </message>
     <message>
         <source>%1 %2 %3 above %4</source>
-        <translation>%1 %2 %3 acima de %4</translation>
+        <translation>%1 %2 %3, acima de %4</translation>
     </message>
     <message>
         <source>operating flow</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>the design flow of %1</source>
-        <translation>o caudal de projeto de %1</translation>
+        <translation>%1 (caudal de projeto)</translation>
     </message>
     <message>
         <source>: the tank does not fill in the pumping hours</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>the theoretical storage of %1</source>
-        <translation>o armazenamento teórico de %1</translation>
+        <translation>%1 (armazenamento teórico)</translation>
     </message>
     <message>
         <source>, %1 m³ short</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated flow of %1</source>
-        <translation>o caudal nominal da bomba de %1</translation>
+        <translation>%1 (caudal nominal da bomba)</translation>
     </message>
     <message>
         <source>pumping head</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>the pump&apos;s rated head of %1</source>
-        <translation>a altura nominal da bomba de %1</translation>
+        <translation>%1 (altura nominal da bomba)</translation>
     </message>
     <message>
         <source>All %1 checks pass</source>
@@ -379,20 +379,20 @@
         <translation>uma bomba para uma altura manométrica acima de 0 m; senão, por gravidade</translation>
     </message>
     <message>
-        <source>m/s</source>
-        <translation>m/s</translation>
+        <source>m</source>
+        <translation>m</translation>
     </message>
     <message>
         <source>m³</source>
         <translation>m³</translation>
     </message>
     <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>L/s</source>
         <translation>L/s</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
     </message>
 </context>
 <context>
@@ -655,7 +655,7 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>Tank: %1</source>
-        <translation>Reservatório: %1</translation>
+        <translation>Armazenamento: %1</translation>
     </message>
     <message>
         <source>Flow velocity %1 m/s, hydraulic gradient %2 m/km</source>
@@ -686,12 +686,20 @@ uma saída que não se pode escrever.</translation>
         <translation>L/pessoa/dia</translation>
     </message>
     <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
         <source>L/min</source>
         <translation>L/min</translation>
     </message>
     <message>
         <source>in</source>
         <translation>pol</translation>
+    </message>
+    <message>
+        <source>m³</source>
+        <translation>m³</translation>
     </message>
     <message>
         <source>pump</source>
@@ -805,14 +813,6 @@ uma saída que não se pode escrever.</translation>
         <source>Why</source>
         <translation>Motivo</translation>
     </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
-        <source>m³</source>
-        <translation>m³</translation>
-    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
@@ -887,6 +887,14 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>Pumps to be sourced</source>
         <translation>Bombas a adquirir</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>m³/day</source>
+        <translation>m³/dia</translation>
     </message>
 </context>
 <context>
@@ -983,6 +991,14 @@ uma saída que não se pode escrever.</translation>
         <source>List index out of bounds (%1)</source>
         <translation>Índice de lista fora dos limites (%1)</translation>
     </message>
+    <message>
+        <source>File is larger than 256 MB</source>
+        <translation>O ficheiro excede 256 MB</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Não é um ficheiro normal</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::InputChecks</name>
@@ -1049,6 +1065,10 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>any finite number</source>
         <translation>qualquer número finito</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
     </message>
 </context>
 <context>
@@ -1350,11 +1370,11 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. An EPANET network is an .inp file</source>
-        <translation>Não é possível criar o ficheiro &quot;%1&quot;. Uma rede EPANET é um ficheiro .inp</translation>
+        <translation>Não é possível criar o ficheiro «%1». Uma rede EPANET é um ficheiro .inp</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. The pump &quot;%2&quot; has no rated flow and head in the pump catalog</source>
-        <translation>Não é possível criar o ficheiro &quot;%1&quot;. A bomba &quot;%2&quot; não tem caudal nem altura nominal no catálogo de bombas</translation>
+        <translation>Não é possível criar o ficheiro «%1». A bomba «%2» não tem caudal nem altura nominais no catálogo de bombas</translation>
     </message>
 </context>
 <context>
@@ -1685,11 +1705,19 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the velocity limit, of %3 reaching %4</source>
-        <translation>bomba: menor potência (%1 kW) das %2 que funcionam entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade, de %3 que atingem %4</translation>
+        <translation>bomba: menor potência (%1 kW) das que funcionam entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade (%2 de %3 que atingem %4)</translation>
     </message>
     <message>
         <source>pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its rated flow within the velocity limit</source>
         <translation>bomba: menor potência (%1 kW) de %2 que atingem %3; nenhuma funciona entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade</translation>
+    </message>
+    <message>
+        <source>%1 line %2</source>
+        <translation>%1 linha %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1731,10 +1759,6 @@ uma saída que não se pode escrever.</translation>
         <translation>%1 linha 1: o dado da coluna «%2» já tem uma coluna</translation>
     </message>
     <message>
-        <source>%1 line 1: column %2 is not an input, ignored</source>
-        <translation>%1 linha 1: a coluna %2 não é um dado, ignorada</translation>
-    </message>
-    <message>
         <source>%1: 1 blank row skipped</source>
         <translation>%1: 1 linha vazia ignorada</translation>
     </message>
@@ -1745,6 +1769,10 @@ uma saída que não se pode escrever.</translation>
     <message>
         <source>ambiguous point: with decimal commas a point only separates thousands, as in 1.200,5</source>
         <translation>ponto ambíguo: com vírgula decimal, um ponto só separa os milhares, como em 1.200,5</translation>
+    </message>
+    <message>
+        <source>%1 line 1: column %2 &quot;%3&quot; is not an input, ignored</source>
+        <translation>%1 linha 1: a coluna %2 «%3» não é um dado, ignorada</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "error.h"
 #include "files.h"
 #include "reportauthor.h"
+#include "showntexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -71,7 +72,7 @@ void writeEpanetFile(const QString &path, const SiteResult &site)
         throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". An EPANET network is an .inp file").arg(absoluteFilePath(path)));
     if (!site.gravity && !site.pumpDuty)
         throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". The pump \"%2\" has no rated flow and head in the pump catalog")
-                        .arg(absoluteFilePath(path), site.pump));
+                        .arg(absoluteFilePath(path), shownSheetText(site.pump)));
     writeEpanetNetwork(networkOf(site), path);
 }
 

@@ -90,9 +90,8 @@ public:
         // One velocity check held against the bound it breaks (the lower one when none).
         const double v = flowVelocity(in_.designFlow, in_.insideDiameter);
         const bool tooFast = v > in_.velocities.max;
-        DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"),
-                                      QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m/s")},
-                                     v, tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
+        DesignCheck velocity = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity"), metresPerSecond}, v,
+                                     tooFast ? in_.velocities.max : in_.velocities.min, !tooFast, CheckOutcome::Warning);
         if (allTexts_)
             velocity.requirement = QCoreApplication::translate("quorvel::DesignChecks", "%1 to %2 %3")
                                        .arg(limitText(in_.velocities.min), limitText(in_.velocities.max), velocity.unit);
@@ -106,7 +105,7 @@ public:
                << bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "estimated pumping time at the design flow"),
                          hoursADay},
                         in_.actualPumpingTime, hoursPerDay, false, CheckOutcome::Warning);
-        DesignCheck storage = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "actual storage"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m\u00b3"),
+        DesignCheck storage = bound({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "actual storage"), cubicMetres,
                                      QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the theoretical storage of %1")},
                                     in_.actualStorage, in_.theoreticalStorage, true, CheckOutcome::Warning);
         if (storage.outcome != CheckOutcome::Pass)
@@ -120,7 +119,12 @@ public:
     }
 
 private:
+    // The units the checks hold values in; the symbols read the same in most languages.
     static constexpr const char *hoursADay = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "h/day");
+    static constexpr const char *metres = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m");
+    static constexpr const char *cubicMetres = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m\u00b3");
+    static constexpr const char *litresPerSecond = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/s");
+    static constexpr const char *metresPerSecond = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m/s");
     static constexpr const char *byGravity = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "a gravity supply needs no pump");
     static constexpr const char *noFlow = QT_TRANSLATE_NOOP("quorvel::DesignChecks", "no water flows");
 
@@ -128,8 +132,7 @@ private:
     // fails when no catalog pump can do the duty.
     DesignCheck supply() const
     {
-        DesignCheck check{{}, in_.pumpingHead, 0, QCoreApplication::translate("quorvel::DesignChecks", "m"),
-                          CheckOutcome::Pass, {}, {}};
+        DesignCheck check{{}, in_.pumpingHead, 0, QCoreApplication::translate(context, metres), CheckOutcome::Pass, {}, {}};
         if (allTexts_) {
             check.name = QCoreApplication::translate("quorvel::DesignChecks", "supply");
             check.requirement = QCoreApplication::translate("quorvel::DesignChecks", "a pump for a pumping head above 0 m, else gravity");
@@ -163,10 +166,10 @@ private:
             else if (limit)
                 checks << check;
         };
-        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/s"),
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "design flow"), litresPerSecond,
                QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated flow of %1")},
               in_.designFlow, in_.ratedFlow);
-        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m"),
+        rated({QT_TRANSLATE_NOOP("quorvel::DesignChecks", "pumping head"), metres,
                QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the pump's rated head of %1")},
               in_.pumpingHead, in_.ratedHead);
     }
@@ -182,8 +185,7 @@ private:
 
         DesignCheck flow = bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "gravity flow")
                                           : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "operating flow"),
-                                  QT_TRANSLATE_NOOP("quorvel::DesignChecks", "L/s"),
-                                  QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the design flow of %1")},
+                                  litresPerSecond, QT_TRANSLATE_NOOP("quorvel::DesignChecks", "the design flow of %1")},
                                  point.flow, shownFlow(in_.designFlow), true, CheckOutcome::Warning);
         if (!flows) {
             flow.outcome = CheckOutcome::Fail;
@@ -204,7 +206,7 @@ private:
         const DesignCheck velocity =
             bound({gravity ? QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the gravity flow")
                            : QT_TRANSLATE_NOOP("quorvel::DesignChecks", "flow velocity at the operating point"),
-                   QT_TRANSLATE_NOOP("quorvel::DesignChecks", "m/s")},
+                   metresPerSecond},
                   flowVelocity(point.flow, in_.insideDiameter), in_.velocities.max, false, CheckOutcome::Warning);
         checks << (flows ? velocity : notApplicable(velocity, noFlow));
 

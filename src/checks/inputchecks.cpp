@@ -21,11 +21,11 @@ struct InputRange {
 const InputRange &rangeOf(int inputRow)
 {
     static const InputRange ranges[] = {
-        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "pipeline length"), "m",
+        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "pipeline length"), QT_TRANSLATE_NOOP("quorvel::InputChecks", "m"),
          QT_TRANSLATE_NOOP("quorvel::InputChecks", "above 0 m")},
-        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "water source elevation"), "m",
+        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "water source elevation"), QT_TRANSLATE_NOOP("quorvel::InputChecks", "m"),
          QT_TRANSLATE_NOOP("quorvel::InputChecks", "any finite number")},
-        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "storage elevation"), "m",
+        {QT_TRANSLATE_NOOP("quorvel::InputChecks", "storage elevation"), QT_TRANSLATE_NOOP("quorvel::InputChecks", "m"),
          QT_TRANSLATE_NOOP("quorvel::InputChecks", "any finite number")},
         {QT_TRANSLATE_NOOP("quorvel::InputChecks", "population"), QT_TRANSLATE_NOOP("quorvel::InputChecks", "people"),
          QT_TRANSLATE_NOOP("quorvel::InputChecks", "above 0 people")},
@@ -71,10 +71,7 @@ QList<DesignCheck> inputChecks(const InputTexts &texts)
             continue;
         const InputRange &range = rangeOf(row);
         const TranslatableText name = translated(range.name);
-        const TranslatableText unit = row == InputRow::PipelineLength || row == InputRow::SourceElevation
-                                              || row == InputRow::StorageElevation
-                                          ? TranslatableText::plain(QString::fromLatin1(range.unit))
-                                          : translated(range.unit);
+        const TranslatableText unit = translated(range.unit);
         const auto value = finiteNumber(texts[row]);
         // "pipeline length -2400 m: must be greater than 0", "population '': missing"
         const TranslatableText shownValue =

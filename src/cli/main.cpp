@@ -13,6 +13,7 @@
 #include "language.h"
 #include "numbers.h"
 #include "reportauthor.h"
+#include "showntexts.h"
 #include "sitedesign.h"
 #include "sitesfile.h"
 
@@ -190,7 +191,7 @@ int run(const Command &command)
                            ? QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: %3")
                                  .arg(sitesName).arg(site.line).arg(result.error.shown)
                            : QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2, %3: %4")
-                                 .arg(sitesName).arg(site.line).arg(result.errorColumn, result.error.shown));
+                                 .arg(sitesName).arg(site.line).arg(shownSheetText(result.errorColumn), result.error.shown));
         for (const TranslatableText &failure : result.failures)
             printError(QCoreApplication::translate("quorvel::DesignCommand", "%1 line %2: not designed: %3")
                            .arg(sitesName).arg(site.line).arg(failure.shown));

@@ -2,6 +2,7 @@
 
 #include "designcalculation.h"
 #include "error.h"
+#include "showntexts.h"
 
 #include <QCoreApplication>
 
@@ -49,7 +50,7 @@ DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &result
         return sheet;
     }
     if (tankCatalogRow == 0) {
-        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the tanks catalog no longer holds \"%1\"").arg(tank);
+        sheet.unavailable = QCoreApplication::translate("quorvel::SheetChecks", "No checks: the tanks catalog no longer holds \"%1\"").arg(shownSheetText(tank));
         return sheet;
     }
 
@@ -72,7 +73,7 @@ DesignFromSheet designFromSheet(const CellTable &inputs, const CellTable &result
 
 QString pumpNotInCatalog(const QString &description)
 {
-    return QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(description);
+    return QCoreApplication::translate("quorvel::SheetChecks", "No checks: the pump catalog no longer holds \"%1\"").arg(shownSheetText(description));
 }
 
 } // namespace quorvel

@@ -11,11 +11,6 @@ namespace quorvel {
 
 namespace {
 
-TranslatableText plain(const QString &text)
-{
-    return TranslatableText::plain(text);
-}
-
 // A pump's or tank's description as the results write it, shown translated.
 TranslatableText described(const QString &description)
 {
@@ -75,11 +70,11 @@ QList<SummaryItem> DesignSummary::items() const
     for (auto it = pipeMetres_.begin(); it != pipeMetres_.end(); ++it)
         items.append({translatable("quorvel::DesignSummary", "Pipe"),
                       translatable("quorvel::DesignSummary", "nominal %1\"").arg(formatNumber(it.key())),
-                      double(it.value()), plain(QStringLiteral("m"))});
+                      double(it.value()), translatable("quorvel::DesignSummary", "m")});
     items.append({translatable("quorvel::DesignSummary", "People served"), {}, double(people_),
                   translatable("quorvel::DesignSummary", "people")});
     items.append({translatable("quorvel::DesignSummary", "Daily demand"), {}, double(demand_),
-                  plain(QStringLiteral("m\u00b3/day"))});
+                  translatable("quorvel::DesignSummary", "m\u00b3/day")});
     for (const TranslatableText &duty : unpumpedDuties_)
         items.append({translatable("quorvel::DesignSummary", "Pumps to be sourced"), duty, 1, unit});
     return items;

@@ -5,6 +5,7 @@
 #include "error.h"
 #include "inputchecks.h"
 #include "numbers.h"
+#include "showntexts.h"
 
 #include <QCoreApplication>
 
@@ -60,7 +61,8 @@ bool blankRow(const CellTable &table, qint32 row)
 // column of the given ones that is not a positive number.
 TranslatableText rowDefect(const char *file, const CellTable &table, qint32 row, std::initializer_list<int> columns)
 {
-    const QString line = QStringLiteral("%1 line %2").arg(QLatin1String(file)).arg(row + 1);
+    const TranslatableText line =
+        translatable("quorvel::SiteDesigner", "%1 line %2").arg(QString::fromLatin1(file), QString::number(row + 1));
     if (blankRow(table, row))
         return translatable("quorvel::SiteDesigner", "%1: blank line \u2014 row skipped").arg(line);
     for (const int col : columns) {
@@ -323,11 +325,13 @@ qint32 SiteDesigner::chooseTank(SiteResult &result, qint64 theoreticalStorage) c
             largest = c;
     }
     const Candidate chosen = fewest ? *fewest : *largest;
-    const QString description = catalogs_.tanks.cell(TankColumn::Type, chosen.row) + QLatin1Char(' ')
-                              + catalogs_.tanks.cell(TankColumn::Volume, chosen.row) + QStringLiteral(" m\u00b3");
+    // The type as the catalog names it, shown as the catalog window shows it.
+    const QString type = catalogs_.tanks.cell(TankColumn::Type, chosen.row);
+    const QString size = QLatin1Char(' ') + catalogs_.tanks.cell(TankColumn::Volume, chosen.row) + QStringLiteral(" m\u00b3");
+    const TranslatableText description{type + size, shownCatalogText(type) + size};
     if (chosen.tanks < 1)
         throw Error(translatable("quorvel::SiteDesigner", "%1 tanks round to 0 for a theoretical storage of %2 m\u00b3: choose a smaller tank")
-                        .arg(description).arg(theoreticalStorage));
+                        .arg(description, QString::number(theoreticalStorage)));
     if (fewest && tankRows_.size() > 1)
         result.notes << translatable("quorvel::SiteDesigner", "tank: fewest tanks (%1) holding %2 m\u00b3").arg(shown(double(chosen.tanks))).arg(theoreticalStorage);
     return chosen.row;
@@ -363,6 +367,15 @@ TranslatableText operatingHoursNote(const SiteResult &result)
     return translatable("quorvel::SiteDesigner", "the pump needs %1 h/day at its operating flow of %2 L/s; the estimated "
                                                  "actual pumping time is at the design flow of %3 L/s")
         .arg(hours, flow, shown(std::round(result.design.designFlow * 100) / 100));
+}
+
+TranslatableText SiteResult::errorText() const
+{
+    if (errorColumn.isEmpty())
+        return error;
+    // The column as the sites file captions it, or the input's description.
+    const TranslatableText column{errorColumn, shownSheetText(errorColumn)};
+    return translatable("quorvel::SiteDesigner", "%1: %2").arg(column, error);
 }
 
 TranslatableText SiteResult::failureText() const

@@ -65,10 +65,7 @@ struct SiteResult {
     // The error, or else the failures: why the site is not designed.
     TranslatableText failureText() const;
     // The error with its column: "Population: must be greater than 0 (got -5)".
-    TranslatableText errorText() const
-    {
-        return errorColumn.isEmpty() ? error : TranslatableText::plain(errorColumn + QStringLiteral(": ")) += error;
-    }
+    TranslatableText errorText() const;
 };
 
 // How many hours a day the water runs at the operating point (with the pump, or by

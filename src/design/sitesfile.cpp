@@ -247,12 +247,12 @@ void SitesFile::load(const QString &path, bool headerless)
 
 void SitesFile::mapColumns(const QStringList &captions)
 {
-    QStringList ignored;
+    QList<std::pair<int, QString>> ignored; // each column's number and caption
     QStringList twice;
     for (int col = 0; col < captions.size(); ++col) {
         const int found = captionInput(captions[col]);
         if (found < 0) {
-            ignored << QStringLiteral("%1 \"%2\"").arg(col + 1).arg(captions[col].trimmed());
+            ignored << std::pair(col + 1, captions[col].trimmed());
             continue;
         }
         int &column = found == 0 ? nameColumn_ : inputColumns_[found];
@@ -283,9 +283,9 @@ void SitesFile::mapColumns(const QStringList &captions)
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: no column for %2; %3").arg(name_, missing.join(QStringLiteral(", ")), expectation));
     if (!twice.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: the input of column \"%2\" has a column already").arg(name_, twice.first()));
-    if (!ignored.isEmpty())
-        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: column %2 is not an input, ignored")
-                        .arg(name_, ignored.join(QStringLiteral(", column ")));
+    for (const auto &[column, caption] : ignored)
+        notices_ << QCoreApplication::translate("quorvel::SitesFile", "%1 line 1: column %2 \"%3\" is not an input, ignored")
+                        .arg(name_, QString::number(column), caption);
 }
 
 QStringList SitesFile::fields(const Record &record) const

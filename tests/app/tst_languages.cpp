@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGlyphRun>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,29 @@ void pickRow(QWidget *window, int row)
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell);
 }
 
+// Where a cell of the grid stands in the grid's own coordinates.
+QRect cellRect(const GridWidget &grid, int col, int row)
+{
+    return grid.visualRect(grid.model()->index(row, col)).translated(grid.viewport()->geometry().topLeft());
+}
+
+// The first and last columns of a picture's part that hold ink (text); -1 for both
+// when none does.
+std::pair<int, int> inkedColumns(const QImage &picture, const QRect &part)
+{
+    int first = -1, last = -1;
+    for (int x = part.left(); x <= part.right(); ++x) {
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            if (qGray(picture.pixel(x, y)) < 100) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -60,6 +84,8 @@ private slots:
     void savedProjectIsTheSameInEveryLanguage_data();
     void savedProjectIsTheSameInEveryLanguage();
     void arabicIsRightToLeftWithArabicGlyphs();
+    void gridsReadInTheWindowsDirection_data();
+    void gridsReadInTheWindowsDirection();
 
 private:
     QHash<QString, QByteArray> englishFiles_; // by extension
@@ -182,6 +208,65 @@ void TestLanguages::arabicIsRightToLeftWithArabicGlyphs()
     }
     // Numbers keep their digits left to right inside the Arabic caption.
     QVERIFY(child<QLabel>(window, "sourceCaption").text().endsWith(QLatin1String("100")));
+    program.app.reset();
+}
+
+void TestLanguages::gridsReadInTheWindowsDirection_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("en: description, unit, value from the left") << "en" << false;
+    QTest::newRow("ar: description, unit, value from the right") << "ar" << true;
+}
+
+void TestLanguages::gridsReadInTheWindowsDirection()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, rightToLeft);
+    installTranslations(*QCoreApplication::instance(), language);
+    QCoreApplication::processEvents();
+    ShippedProgram program;
+    QVERIFY(program.installDatabase());
+    QVERIFY(program.start());
+    MainWindow &window = program.mainWindow();
+    window.resize(1280, 800);
+    QCoreApplication::processEvents();
+
+    for (const char *name : {"inputGrid", "resultGrid"}) {
+        GridWidget &grid = child<GridWidget>(window, name);
+        const QImage picture = grid.grab().toImage();
+        // Each column further along the reading direction than the one before it.
+        int previous = -1;
+        for (const int col : {descriptionColumn, unitColumn, valueColumn}) {
+            const QRect cell = cellRect(grid, col, 1);
+            const QRect caption = cellRect(grid, col, 0);
+            const QString where = QStringLiteral("%1 column %2").arg(name).arg(col);
+            if (previous >= 0)
+                QVERIFY2(rightToLeft ? cell.right() < previous : cell.left() > previous, qPrintable(where));
+            previous = rightToLeft ? cell.left() : cell.right();
+            // Its caption right above it, inside the grid, drawn from the side the
+            // grid reads from.
+            QCOMPARE(caption.left(), cell.left());
+            QVERIFY2(qAbs(caption.right() - cell.right()) <= 1, qPrintable(where)); // less a scrolling cell's grid line
+            QCOMPARE(caption.bottom() + 1, cell.top());
+            QVERIFY2(grid.rect().contains(caption), qPrintable(where));
+            const QString text = grid.model()->index(0, col).data().toString();
+            const auto [first, last] = inkedColumns(picture, caption.adjusted(2, 2, -2, -2));
+            QVERIFY2(first >= 0, qPrintable(where + QStringLiteral(": no caption drawn")));
+            const int inked = last - first + 1;
+            const int advance = grid.horizontalHeader()->fontMetrics().horizontalAdvance(text);
+            QVERIFY2(qAbs(inked - advance) <= 4, qPrintable(QStringLiteral("%1: %2 px inked for \"%3\", %4 px wide")
+                                                                .arg(where).arg(inked).arg(text).arg(advance)));
+            QVERIFY2(rightToLeft ? caption.right() - last <= 6 : first - caption.left() <= 6, qPrintable(where));
+        }
+    }
+
+    // The value column is typed into as before, reached by a click on its place.
+    GridWidget &inputGrid = child<GridWidget>(window, "inputGrid");
+    QTest::mouseClick(inputGrid.viewport(), Qt::LeftButton, {},
+                      inputGrid.visualRect(inputGrid.model()->index(InputRow::Population, valueColumn)).center());
+    QTest::keyClick(&inputGrid, Qt::Key_7);
+    QCOMPARE(window.sheet().inputs.cell(valueColumn, InputRow::Population), QStringLiteral("7"));
     program.app.reset();
 }
 

@@ -263,15 +263,22 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("error");        // line 3's message on standard error
         QTest::addColumn<QString>("caption");      // a caption of the table
+        // A warning of the table, made of the check's name, value, unit and limit: whole
+        // in the language, whatever the gender of the name, its units translated.
+        QTest::addColumn<QString>("warning");
         QTest::newRow("--language fr") << QStringList{"--language", "fr"} << QString()
-                                       << "ligne 3, L : n'est pas un nombre (reçu abc)" << "Débit de calcul";
+                                       << "ligne 3, L : n'est pas un nombre (reçu abc)" << "Débit de calcul"
+                                       << "consommation journalière 12 L/pers./jour, en dessous de 15 L/pers./jour";
         QTest::newRow("LC_ALL=es_ES") << QStringList() << "es_ES.UTF-8"
-                                      << "línea 3, L: no es un número (recibido abc)" << "Caudal de diseño";
+                                      << "línea 3, L: no es un número (recibido abc)" << "Caudal de diseño"
+                                      << "caudal de diseño 3.47 L/s, por encima de 2.5 L/s (caudal nominal de la bomba)";
         QTest::newRow("--language=pt over LC_ALL=fr")
             << QStringList{"--language=pt"} << "fr_FR.UTF-8"
-            << "linha 3, L: não é um número (recebido abc)" << "Caudal de projeto";
+            << "linha 3, L: não é um número (recebido abc)" << "Caudal de projeto"
+            << "caudal de projeto 3.47 L/s, acima de 2.5 L/s (caudal nominal da bomba)";
         QTest::newRow("--language ar") << QStringList{"--language", "ar"} << QString()
-                                       << "السطر 3، L: ليس عددًا (القيمة المعطاة abc)" << "تدفق التصميم";
+                                       << "السطر 3، L: ليس عددًا (القيمة المعطاة abc)" << "تدفق التصميم"
+                                       << "تدفق التصميم 3.47 ل/ث أعلى من التدفق الاسمي للمضخة البالغ 2.5 ل/ث";
     }
 
     void languageChangesOnlyWhatPeopleRead()
@@ -280,12 +287,14 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, error);
         QFETCH(QString, caption);
+        QFETCH(QString, warning);
         QTemporaryDir dir;
         const QString sites = dir.filePath("sites.csv");
         QFile file(sites);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        // A designed site with notes and warnings, and one that fails.
-        file.write("Site,L,Zw,Zt,P,T,U,K\nSchool,1000,100,130,2000,4,12,300\nBad,abc,100,150,5000,4,25,250\n");
+        // Designed sites with notes and warnings, and one that fails.
+        file.write("Site,L,Zw,Zt,P,T,U,K\nSchool,1000,100,130,2000,4,12,300\nBad,abc,100,150,5000,4,25,250\n"
+                   "Camp,1000,100,130,2000,4,25,250\n");
         file.close();
         for (const QStringList &format : {QStringList{"--csv"}, QStringList{"--json", "--summary"}}) {
             const QStringList arguments = format + QStringList{"--database", shipped, sites};
@@ -299,6 +308,7 @@ private slots:
         }
         const Run table = designTool(language + QStringList{"--database", shipped, sites}, {}, locale);
         QVERIFY2(QString::fromUtf8(table.out).section(u'\n', 0, 0).contains(caption), table.out.constData());
+        QVERIFY2(QString::fromUtf8(table.out).contains(warning), table.out.constData());
     }
 
     // The command on a sites file and a copy of the shipped database: SITES, DB, OUT
@@ -316,8 +326,9 @@ private slots:
 
         const QStringList csv{"--csv", "--database", "@DB", "@SITES"};
         // Columns by caption, files as spreadsheets write them.
-        QTest::newRow("columns in another order") << QByteArray("Zt,Zw,L (m),k,U,T,population,Site,Remark\n130,100,1000,250,25,4,2000,School,x\n")
-            << csv << "" << 0 << "2,School,208.2,3.5,3.92,33.92,50" << "column 9 \"Remark\" is not an input, ignored";
+        // A notice for each column that is no input.
+        QTest::newRow("columns in another order") << QByteArray("Zt,Zw,L (m),k,U,T,population,Site,Remark,Note\n130,100,1000,250,25,4,2000,School,x,y\n")
+            << csv << "" << 0 << "2,School,208.2,3.5,3.92,33.92,50" << "line 1: column 10 \"Note\" is not an input, ignored";
         QTest::newRow("no caption line") << camp << csv << "" << 2 << "" << "line 1: no known caption; expected";
         QTest::newRow("no caption line, as asked") << school << QStringList{"--no-header", "--csv", "--database", "@DB", "@SITES"}
             << "" << 0 << "1,School,208.2" << "";
@@ -548,7 +559,7 @@ private slots:
         old.close();
         sites.write(header);
         for (int i = 0; i < 5000; ++i)
-            sites.write(camp);
+            sites.write(school); // designed: a page each
         sites.close();
         QProcess process;
         process.start(QStringLiteral(QUORVEL_DESIGN_TOOL), {"--database", shipped, "--report", pdf, sitesPath});

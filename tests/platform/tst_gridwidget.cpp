@@ -151,6 +151,44 @@ private slots:
         grid->setTable(table);
     }
 
+    // Right to left the grid mirrors itself: the fixed column rightmost, the columns
+    // following leftwards, the fixed captions above and beside them where they stand,
+    // and the arrow keys moving as it reads.
+    void readsInTheWindowsDirection_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<int>("nextColumnKey");
+        QTest::newRow("left to right") << Qt::LeftToRight << int(Qt::Key_Right);
+        QTest::newRow("right to left") << Qt::RightToLeft << int(Qt::Key_Left);
+    }
+
+    void readsInTheWindowsDirection()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(int, nextColumnKey);
+        window->setLayoutDirection(direction);
+        const bool fixedColumnRight = grid->verticalHeader()->geometry().left() > grid->viewport()->geometry().right();
+        QCOMPARE(fixedColumnRight, direction == Qt::RightToLeft);
+        const QAbstractItemModel *m = grid->model();
+        for (int row = 0; row < 6; ++row) {
+            int previous = 0;
+            for (int col = 0; col < 4; ++col) {
+                const QRect cell = grid->visualRect(m->index(row, col));
+                QCOMPARE(grid->indexAt(cell.center()), m->index(row, col));
+                if (col > 0)
+                    QVERIFY(direction == Qt::RightToLeft ? cell.center().x() < previous : cell.center().x() > previous);
+                previous = cell.center().x();
+            }
+        }
+        const int otherKey = nextColumnKey == Qt::Key_Left ? Qt::Key_Right : Qt::Key_Left;
+        QTest::keyClick(grid, Qt::Key(otherKey));
+        QCOMPARE(current(), QStringLiteral("1,1")); // not into the fixed column
+        QTest::keyClick(grid, Qt::Key(nextColumnKey));
+        QCOMPARE(current(), QStringLiteral("2,1"));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre(3, 2));
+        QCOMPARE(current(), QStringLiteral("3,2"));
+    }
+
     void programMovesRaiseSelectCellUnlessSilent()
     {
         grid->setCurrentIndex(grid->model()->index(3, 2));

@@ -3,6 +3,7 @@
 #include "files.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -84,7 +85,8 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
         reason = text;
         return false;
     };
-    const QString tooLarge = QStringLiteral("File is larger than 256 MB");
+    // The program's own reasons, beside the system's, in the user's language too.
+    const QString tooLarge = QCoreApplication::translate("quorvel::Files", "File is larger than 256 MB");
     // Without blocking, so that a named pipe in place of a file cannot hang the open;
     // regular files ignore the flag.
     const Descriptor file(openRetrying(QFile::encodeName(path), O_RDONLY | O_NONBLOCK));
@@ -98,7 +100,7 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
     if (S_ISDIR(st.st_mode))
         return fail(systemErrorText(EISDIR));
     if (!S_ISREG(st.st_mode))
-        return fail(QStringLiteral("Not a regular file"));
+        return fail(QCoreApplication::translate("quorvel::Files", "Not a regular file"));
     if (st.st_size > largestReadableFile)
         return fail(tooLarge);
     const FileLock lock(fd, FileLock::Mode::Shared);

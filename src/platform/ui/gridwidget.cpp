@@ -35,7 +35,8 @@ private:
 
 namespace {
 
-// A fixed cell: caption text on the button face, with a raised edge.
+// A fixed cell: caption text on the button face, with a raised edge. The text starts
+// at the cell's left edge, or at its right edge right to left.
 void paintCaption(QPainter &painter, const QRect &r, const QString &text, const QWidget &widget)
 {
     const QPalette &pal = widget.palette();
@@ -48,8 +49,26 @@ void paintCaption(QPainter &painter, const QRect &r, const QString &text, const 
     painter.drawLine(r.topRight(), r.bottomRight());
     painter.setPen(pal.buttonText().color());
     painter.setClipRect(r.adjusted(0, 0, -1, 0));
-    painter.drawText(r.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    const bool rightToLeft = widget.isRightToLeft();
+    painter.drawText(rightToLeft ? r.adjusted(1, 0, -3, 0) : r.adjusted(3, 0, -1, 0),
+                     (rightToLeft ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute | Qt::AlignVCenter, text);
     painter.setClipping(false);
+}
+
+// The fixed columns side by side in a strip of the given rectangle: the first at its
+// left edge, or right to left at its right edge, as the grid reads.
+template <typename Paint>
+void forFixedColumns(const CellTable &table, const QRect &strip, bool rightToLeft, Paint paint)
+{
+    int x = rightToLeft ? strip.right() + 1 : strip.left();
+    for (int c = 0; c < table.fixedCols(); ++c) {
+        const int width = table.colWidth(c);
+        if (rightToLeft)
+            x -= width;
+        paint(c, QRect(x, strip.top(), width, strip.height()));
+        if (!rightToLeft)
+            x += width;
+    }
 }
 
 } // namespace
@@ -57,7 +76,9 @@ void paintCaption(QPainter &painter, const QRect &r, const QString &text, const 
 // The fixed cells live in the view's header areas, so they stay in place while the
 // other cells scroll. The horizontal header shows the caption row of the scrolling
 // columns; the vertical header shows the fixed columns of each row side by side.
-// Clicks do nothing; a double-click is the grid's double-click.
+// Right to left (Arabic) the view mirrors itself: the vertical header stands right of
+// the scrolling cells, the first column rightmost. Clicks do nothing; a double-click
+// is the grid's double-click.
 class CaptionHeader : public QHeaderView {
 public:
     CaptionHeader(Qt::Orientation orientation, GridWidget *grid) : QHeaderView(orientation, grid), grid_(grid)
@@ -87,25 +108,27 @@ protected:
         if (orientation() == Qt::Horizontal) {
             paintCaption(*painter, rect, shownCell(*t, logicalIndex, 0), *this);
         } else {
-            int x = rect.left();
-            for (int c = 0; c < t->fixedCols(); ++c) {
-                const QRect cell(x, rect.top(), t->colWidth(c), rect.height());
+            forFixedColumns(*t, rect, isRightToLeft(), [&](int c, const QRect &cell) {
                 paintCaption(*painter, cell, shownCell(*t, c, logicalIndex), *this);
-                x += cell.width();
-            }
+            });
         }
         painter->restore();
     }
     void paintEvent(QPaintEvent *event) override
     {
         QHeaderView::paintEvent(event);
-        // Past the last row or column the grid shows its own background.
+        // Past the last row or column the grid shows its own background (right to
+        // left, the columns end on the left).
         const int end = length() - offset();
         QPainter painter(viewport());
-        if (orientation() == Qt::Horizontal && end < width())
-            painter.fillRect(end, 0, width() - end, height(), palette().base());
-        else if (orientation() == Qt::Vertical && end < height())
+        if (orientation() == Qt::Horizontal && end < width()) {
+            if (isRightToLeft())
+                painter.fillRect(0, 0, width() - end, height(), palette().base());
+            else
+                painter.fillRect(end, 0, width() - end, height(), palette().base());
+        } else if (orientation() == Qt::Vertical && end < height()) {
             painter.fillRect(0, end, width(), height() - end, palette().base());
+        }
     }
     void mousePressEvent(QMouseEvent *) override {}
     void mouseMoveEvent(QMouseEvent *) override {}
@@ -132,11 +155,9 @@ protected:
         if (!t)
             return;
         QPainter painter(this);
-        int x = 0;
-        for (int c = 0; c < t->fixedCols(); ++c) {
-            paintCaption(painter, QRect(x, 0, t->colWidth(c), height()), shownCell(*t, c, 0), *this);
-            x += t->colWidth(c);
-        }
+        forFixedColumns(*t, rect(), isRightToLeft(), [&](int c, const QRect &cell) {
+            paintCaption(painter, cell, shownCell(*t, c, 0), *this);
+        });
     }
     void mouseDoubleClickEvent(QMouseEvent *e) override
     {
@@ -159,6 +180,8 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             line->setFrame(false);
+            if (grid_->isRightToLeft())
+                line->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
             const QPersistentModelIndex cell(index);
             connect(line, &QLineEdit::textEdited, line, [cell](const QString &text) {
                 if (cell.isValid())
@@ -178,6 +201,19 @@ public:
     }
 
 protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // Right to left, a cell's text stands at the cell's right edge, where the grid
+        // starts, and runs in its own direction, as the cell editor shows it: a number
+        // reads -7, not 7-.
+        if (option->direction == Qt::RightToLeft) {
+            option->displayAlignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
+            if (!option->text.isRightToLeft())
+                option->direction = Qt::LeftToRight;
+        }
+    }
+
     bool eventFilter(QObject *object, QEvent *event) override
     {
         auto *editor = qobject_cast<QWidget *>(object);
@@ -241,10 +277,8 @@ GridWidget::GridWidget(QWidget *parent) : QTableView(parent), model_(new GridMod
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    // The fixed rows and columns are drawn over the view at their left-to-right places
-    // and the stored tables read left to right, so a right-to-left language (Arabic)
-    // keeps the grids in that order; their Arabic texts still run right to left.
-    setLayoutDirection(Qt::LeftToRight);
+    // The grid takes the window's direction: right to left (Arabic) its first column
+    // stands at the right, the stored tables keeping their order.
 }
 
 GridWidget::~GridWidget() = default;
@@ -332,9 +366,11 @@ void GridWidget::updateGeometries()
 {
     QTableView::updateGeometries();
     if (corner_) {
+        // Above the vertical header, on whichever side of the scrolling cells it stands.
         const QRect area = viewport()->geometry();
-        corner_->setGeometry(area.left() - verticalHeader()->width(), area.top() - horizontalHeader()->height(),
-                             verticalHeader()->width(), horizontalHeader()->height());
+        const int left = isRightToLeft() ? area.right() + 1 : area.left() - verticalHeader()->width();
+        corner_->setGeometry(left, area.top() - horizontalHeader()->height(), verticalHeader()->width(),
+                             horizontalHeader()->height());
         corner_->raise();
     }
 }
@@ -344,14 +380,15 @@ QRect GridWidget::visualRect(const QModelIndex &index) const
     const CellTable *t = table();
     if (!t || !index.isValid() || !isFixed(index))
         return QTableView::visualRect(index);
-    // Fixed cells lie in the header areas, left of and above the viewport.
+    // Fixed cells lie in the header areas, above and beside the viewport: left of it,
+    // or right of it right to left.
     const int height = t->rowHeight();
     QRect r;
     if (index.column() < t->fixedCols()) {
-        int x = -fixedWidth();
-        for (int c = 0; c < index.column(); ++c)
-            x += t->colWidth(c);
-        r = QRect(x, 0, t->colWidth(index.column()), height);
+        forFixedColumns(*t, fixedColumnsStrip(), isRightToLeft(), [&](int c, const QRect &cell) {
+            if (c == index.column())
+                r = QRect(cell.left(), 0, cell.width(), height);
+        });
     } else {
         r = QRect(columnViewportPosition(index.column()), 0, columnWidth(index.column()), height);
     }
@@ -363,23 +400,30 @@ QRect GridWidget::visualRect(const QModelIndex &index) const
 QModelIndex GridWidget::indexAt(const QPoint &point) const
 {
     const CellTable *t = table();
-    if (!t || (point.x() >= 0 && point.y() >= 0))
+    const QRect strip = fixedColumnsStrip();
+    const bool inFixedColumns = strip.width() > 0 && point.x() >= strip.left() && point.x() <= strip.right();
+    if (!t || (!inFixedColumns && point.y() >= 0))
         return QTableView::indexAt(point);
     int row = point.y() < 0 ? (point.y() + t->rowHeight() * t->fixedRows()) / t->rowHeight() : rowAt(point.y());
     if (point.y() < 0 && point.y() < -t->rowHeight() * t->fixedRows())
         row = -1;
     int col = -1;
-    if (point.x() < 0) {
-        int x = -fixedWidth();
-        for (int c = 0; c < t->fixedCols(); ++c) {
-            if (point.x() >= x && point.x() < x + t->colWidth(c))
+    if (inFixedColumns) {
+        forFixedColumns(*t, strip, isRightToLeft(), [&](int c, const QRect &cell) {
+            if (point.x() >= cell.left() && point.x() <= cell.right())
                 col = c;
-            x += t->colWidth(c);
-        }
+        });
     } else {
         col = columnAt(point.x());
     }
     return model_->index(row, col);
+}
+
+QRect GridWidget::fixedColumnsStrip() const
+{
+    // In the viewport's coordinates, as tall as the rows are.
+    const int width = fixedWidth();
+    return QRect(isRightToLeft() ? viewport()->width() : -width, 0, width, viewport()->height());
 }
 
 void GridWidget::placeInitialCell()
@@ -524,6 +568,9 @@ QModelIndex GridWidget::moveCursor(CursorAction action, Qt::KeyboardModifiers mo
     int r = current.isValid() ? current.row() : firstRow;
     const int page = qMax(1, viewport()->height() / qMax(1, t->rowHeight()) - 1);
     const bool ctrl = modifiers & Qt::ControlModifier;
+    // The arrow keys move as the grid reads: right to left, left is the next column.
+    if (isRightToLeft() && (action == MoveLeft || action == MoveRight))
+        action = action == MoveLeft ? MoveRight : MoveLeft;
     switch (action) {
     case MoveUp: --r; break;
     case MoveDown: ++r; break;

@@ -50,7 +50,8 @@ public:
     std::function<void(int key)> onKeyUp;
     std::function<void()> onDoubleClick;
 
-    // Fixed cells lie left of and above the viewport (negative coordinates there).
+    // Fixed cells lie above the viewport (negative coordinates there) and left of it,
+    // or right of it (past its width) when the grid reads right to left.
     QRect visualRect(const QModelIndex &index) const override;
     QModelIndex indexAt(const QPoint &point) const override;
 
@@ -74,6 +75,7 @@ private:
     bool isFixed(const QModelIndex &index) const;
     void applyGeometry();
     int fixedWidth() const; // the fixed columns together
+    QRect fixedColumnsStrip() const; // where they stand beside the viewport
     void placeInitialCell();
     // Moves the highlight (raising onSelectCell); with extend, the selection then
     // spans from the anchor to the new cell. False when the move was refused.
