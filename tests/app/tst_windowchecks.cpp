@@ -368,7 +368,8 @@ private slots:
             for (const QString &expected : {QStringLiteral("Camp"), QStringLiteral("520.8"), QStringLiteral("53.83"),
                                             QStringLiteral("Electric surface pump CS-80 model"),
                                             QStringLiteral("pumping head 53.83 m above"), QStringLiteral("Rated point:"),
-                                            QStringLiteral("Operating point on this pipeline:")})
+                                            QStringLiteral("Operating point on this pipeline:"), QStringLiteral("Duty point"),
+                                            QStringLiteral("Flow (L/s)"), QStringLiteral("Page 1 of 1")})
                 QVERIFY2(page.contains(expected), qPrintable(expected));
         }
 

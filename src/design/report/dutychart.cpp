@@ -245,7 +245,7 @@ constexpr double curveWidthMm = 0.3;
 constexpr double ruleWidthMm = 0.2;
 constexpr double gridWidthMm = 0.1;
 constexpr double markerMm = 1.8;
-constexpr int curvePoints = 128;
+constexpr int curvePoints = 48; // segments: smooth to the eye, light in a report of many pages
 
 class ChartDrawer {
 public:

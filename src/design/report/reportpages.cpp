@@ -1,6 +1,7 @@
 #include "reportpages.h"
 
 #include "designchecks.h"
+#include "dutychart.h"
 #include "sheetlayout.h"
 #include "showntexts.h"
 
@@ -21,6 +22,7 @@ namespace {
 constexpr double headerMm = 16;   // title, subtitle and rule
 constexpr double footerMm = 7;    // rule and one line
 constexpr double leftColumnMm = 100;
+constexpr double chartHeightMm = 55;
 constexpr double columnGapMm = 6;
 constexpr double sectionGapMm = 3.5;
 constexpr double cellPaddingMm = 1.2;
@@ -195,7 +197,10 @@ public:
             painter_.setPen(r < rowColours.size() ? rowColours[r] : QColor(Qt::black));
             for (int c = 0; c < rows[r].size() && c + 1 < edges.size(); ++c) {
                 const QRectF cell(edges[c] + padding, rowTop, edges[c + 1] - edges[c] - 2 * padding, rowHeight);
-                text(cell, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(rows[r][c], Qt::ElideRight, cell.width()));
+                const QString &words = rows[r][c];
+                text(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.horizontalAdvance(words) <= cell.width() ? words
+                                                                      : metrics.elidedText(words, Qt::ElideRight, cell.width()));
             }
         }
         const double bottom = y + rows.size() * rowHeight;
@@ -252,6 +257,14 @@ public:
 
     void setPen(const QColor &colour) { painter_.setPen(colour); }
 
+    // The chart reads left to right in every language, as its axes do.
+    void drawChart(const QRectF &box, const DutyChart &chart)
+    {
+        painter_.save();
+        drawDutyChart(painter_, mirrored(box), chart, smallPoints);
+        painter_.restore();
+    }
+
     double lineHeight() const { return painter_.fontMetrics().height(); }
 
 private:
@@ -266,8 +279,10 @@ private:
     QRectF text(const QRectF &box, int flags, const QString &words)
     {
         // Qt::AlignLeft follows the painter's direction: it is the right edge right to left.
+        // The texts are cut to their boxes beforehand; a clip around each would only
+        // swell the page.
         QRectF used;
-        painter_.drawText(mirrored(box), flags, words, &used);
+        painter_.drawText(mirrored(box), flags | Qt::TextDontClip, words, &used);
         return used;
     }
 
@@ -376,9 +391,17 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
         resultRows << QStringList{shownSheetText(resultDescription(row)), r.results[row], resultUnit(row)};
     const double leftBottom = d.drawTable(left, y, resultRows, tableShares);
 
-    // The pump, the tank and why they were chosen.
-    double ry = d.drawHeading(right, right.top(), QCoreApplication::translate("quorvel::DesignReport", "Supply"));
-    d.setFont(textPoints);
+    // Where the pump (or the fall) meets the pipeline, then the pump, the tank and why
+    // they were chosen.
+    double ry = right.top();
+    if (const std::optional<DutyChart> chart = dutyChartOf(r.design, r.gravity, r.pumpDuty, r.operatingPoint)) {
+        ry = d.drawHeading(right, ry, QCoreApplication::translate("quorvel::DesignReport", "Duty point"));
+        const QRectF box(right.left(), ry, right.width(), d.mm(chartHeightMm));
+        d.drawChart(box, *chart);
+        ry = box.bottom() + d.mm(sectionGapMm);
+    }
+    ry = d.drawHeading(right, ry, QCoreApplication::translate("quorvel::DesignReport", "Supply"));
+    d.setFont(smallPoints);
     const QString pump = r.gravity           ? QCoreApplication::translate("quorvel::DesignReport", "none, gravity supply")
                        : !r.pump.isEmpty()   ? shownSheetText(r.pump)
                                              : QCoreApplication::translate("quorvel::DesignReport", "no catalog pump reaches the duty");
@@ -413,7 +436,7 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
         checkRows << QStringList{check.name, checkValue(check), check.requirement, outcomeText(check.outcome)};
     QList<QColor> colours{Qt::black};
     colours << outcomeColours(r.checks);
-    y = d.drawTable(full, y, checkRows, {0.34, 0.15, 0.37, 0.14}, colours);
+    y = d.drawTable(full, y, checkRows, {0.34, 0.15, 0.37, 0.14}, colours, smallPoints);
     d.setFont(smallPoints);
     for (const DesignCheck &check : r.checks) {
         if (check.outcome == CheckOutcome::Warning || check.outcome == CheckOutcome::Fail) {
