@@ -813,6 +813,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>Why</source>
         <translation>السبب</translation>
     </message>
+    <message>
+        <source>Duty point</source>
+        <translation>منحنيات التشغيل</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -813,6 +813,10 @@ una salida que no se puede escribir.</translation>
         <source>Why</source>
         <translation>Motivo</translation>
     </message>
+    <message>
+        <source>Duty point</source>
+        <translation>Curvas de operación</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -813,6 +813,10 @@ sortie impossible à écrire.</translation>
         <source>Why</source>
         <translation>Motif</translation>
     </message>
+    <message>
+        <source>Duty point</source>
+        <translation>Courbes de fonctionnement</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -813,6 +813,10 @@ uma saída que não se pode escrever.</translation>
         <source>Why</source>
         <translation>Motivo</translation>
     </message>
+    <message>
+        <source>Duty point</source>
+        <translation>Curvas de funcionamento</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>
