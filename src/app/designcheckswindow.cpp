@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <cmath>
-
 namespace quorvel {
 
 DesignChecksWindow::DesignChecksWindow(MessageBoxes &boxes, QWidget *parent) : ProgramDialog(boxes, parent)
@@ -61,9 +59,7 @@ void DesignChecksWindow::setChecks(const QList<DesignCheck> &checks, const std::
     table_->setRowCount(int(checks.size()));
     for (int row = 0; row < checks.size(); ++row) {
         const DesignCheck &check = checks[row];
-        const QString value = !std::isfinite(check.value) || check.outcome == CheckOutcome::NotApplicable
-                                ? QStringLiteral("\u2014")
-                                : valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
+        const QString value = shownCheckValue(check);
         // A pass's note (a gravity supply) and why a check does not apply fit beside the
         // outcome; a warning's or failure's words are the tool tip.
         const bool said = check.outcome == CheckOutcome::Pass || check.outcome == CheckOutcome::NotApplicable;

@@ -28,7 +28,6 @@ SiteResult reportSite(const QString &projectName, const InputTexts &inputs, cons
     const qint32 pumpRow = design.pumpCatalogRow;
     result.pump = pumpDescription(catalogs.pumps, pumpRow);
     result.pumpModel = catalogs.pumps.cell(PumpColumn::Model, pumpRow);
-    result.pumpPicture = catalogs.pumps.cell(PumpColumn::CurvePicture, pumpRow);
     result.tank = tankDescription(catalogs.tanks, design.tankCatalogRow);
     // By gravity when the storage lies low enough (no pump curve, whatever pump was
     // picked); else the pump on its rated duty.

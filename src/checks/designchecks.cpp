@@ -320,6 +320,13 @@ QList<DesignCheck> designChecks(const DesignCheckInput &in, CheckTexts texts)
     return CheckMaker(in, texts).all();
 }
 
+QString shownCheckValue(const DesignCheck &check)
+{
+    if (!std::isfinite(check.value) || check.outcome == CheckOutcome::NotApplicable)
+        return QStringLiteral("\u2014");
+    return valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
+}
+
 QString checksSummary(const QList<DesignCheck> &checks)
 {
     QStringList notes, warnings, failures;

@@ -115,6 +115,10 @@ DesignAssessment assessDesign(const DesignRecord &design, const CellTable &pumps
 // least): "0.48" beside "0.5", "0.497" beside "0.5", never "0.50" beside "0.5".
 QString valueBesideLimit(double value, double limit);
 
+// A check's value with its unit as the list and the report show it; a dash when the
+// check does not apply or has no number to show.
+QString shownCheckValue(const DesignCheck &check);
+
 // One line for all the checks: "All 8 checks pass", "1 warning: …", "Not designed:
 // 1 failure: …; 1 warning: …", led by a passing check's note ("gravity supply: no
 // pump needed; all 7 checks pass"). Checks that do not apply are not counted.

@@ -430,7 +430,6 @@ SiteResult SiteDesigner::design(const Site &site) const
     if (design.pumpCatalogRow != 0) {
         result.pump = pumpDescription(catalogs_.pumps, design.pumpCatalogRow);
         result.pumpModel = catalogs_.pumps.cell(PumpColumn::Model, design.pumpCatalogRow);
-        result.pumpPicture = catalogs_.pumps.cell(PumpColumn::CurvePicture, design.pumpCatalogRow);
     } else {
         result.results[ResultRow::Pump].clear(); // no pump: the pump cell stays empty
     }

@@ -44,7 +44,6 @@ struct SiteResult {
     ResultTexts results;      // the result table's value column, from the record; empty texts on error
     QString pump;             // "<name> pump <model> model"; empty when no pump was chosen
     QString pumpModel;
-    QString pumpPicture;      // the chosen pump's curve picture file name in the catalog
     bool gravity = false;     // the storage lies low enough for no pump
     QString tank;             // "<type> Tank <capacity> M^3"
     std::optional<PumpDuty> pumpDuty;             // the chosen pump's rated flow and head

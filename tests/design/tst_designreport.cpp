@@ -22,7 +22,6 @@ SiteResult designedSite()
     r.site = {3, "Kibera North", InputTexts::fromTexts({"1200", "310", "365", "4500", "8", "12", "150"}), {}};
     r.results = ResultTexts::fromTexts({"61.73", "3.25", "14.81", "52.06", "120.4", "1.07", "2.01", "150.2", "7.92", "12.66"});
     r.pump = "Acme pump SM4-08 model";
-    r.pumpPicture = "curve.bmp";
     r.tank = "Ferro-cement Tank 50 M^3";
     r.warnings = {TranslatableText::plain("daily usage under 15 L/person/day"),
                   TranslatableText::plain("flow velocity 2.31 m/s outside 0.5-2 m/s")};

@@ -351,13 +351,6 @@ QList<QColor> outcomeColours(const QList<DesignCheck> &checks)
     return colours;
 }
 
-QString checkValue(const DesignCheck &check)
-{
-    if (!std::isfinite(check.value) || check.outcome == CheckOutcome::NotApplicable)
-        return QStringLiteral("\u2014");
-    return valueBesideLimit(check.value, check.limit) + QLatin1Char(' ') + check.unit;
-}
-
 } // namespace
 
 QSizeF schematicSize(QPaintDevice &device)
@@ -433,7 +426,7 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
     y = d.drawHeading(full, std::max(leftBottom, ry) + d.mm(sectionGapMm), QCoreApplication::translate("quorvel::DesignReport", "Checks"));
     QList<QStringList> checkRows{{QCoreApplication::translate("quorvel::DesignReport", "Check"), QCoreApplication::translate("quorvel::DesignReport", "Value"), QCoreApplication::translate("quorvel::DesignReport", "Limit"), QCoreApplication::translate("quorvel::DesignReport", "Outcome")}};
     for (const DesignCheck &check : r.checks)
-        checkRows << QStringList{check.name, checkValue(check), check.requirement, outcomeText(check.outcome)};
+        checkRows << QStringList{check.name, shownCheckValue(check), check.requirement, outcomeText(check.outcome)};
     QList<QColor> colours{Qt::black};
     colours << outcomeColours(r.checks);
     y = d.drawTable(full, y, checkRows, {0.34, 0.15, 0.37, 0.14}, colours, smallPoints);
