@@ -817,6 +817,14 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>Duty point</source>
         <translation>منحنيات التشغيل</translation>
     </message>
+    <message>
+        <source>As stated on page %1 for every site of this report.</source>
+        <translation>كما وردت في الصفحة %1 لجميع مواقع هذا التقرير.</translation>
+    </message>
+    <message>
+        <source>Every site of this report was designed and checked on these assumptions:</source>
+        <translation>صُمّمت جميع مواقع هذا التقرير وفُحصت وفق هذه الافتراضات:</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -817,6 +817,14 @@ una salida que no se puede escribir.</translation>
         <source>Duty point</source>
         <translation>Curvas de operación</translation>
     </message>
+    <message>
+        <source>As stated on page %1 for every site of this report.</source>
+        <translation>Los indicados en la página %1 para todos los sitios de este informe.</translation>
+    </message>
+    <message>
+        <source>Every site of this report was designed and checked on these assumptions:</source>
+        <translation>Todos los sitios de este informe se diseñaron y verificaron con estos supuestos:</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -817,6 +817,14 @@ sortie impossible à écrire.</translation>
         <source>Duty point</source>
         <translation>Courbes de fonctionnement</translation>
     </message>
+    <message>
+        <source>As stated on page %1 for every site of this report.</source>
+        <translation>Celles indiquées en page %1 pour tous les sites de ce rapport.</translation>
+    </message>
+    <message>
+        <source>Every site of this report was designed and checked on these assumptions:</source>
+        <translation>Tous les sites de ce rapport ont été dimensionnés et vérifiés selon ces hypothèses :</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

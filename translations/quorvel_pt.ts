@@ -817,6 +817,14 @@ uma saída que não se pode escrever.</translation>
         <source>Duty point</source>
         <translation>Curvas de funcionamento</translation>
     </message>
+    <message>
+        <source>As stated on page %1 for every site of this report.</source>
+        <translation>Os indicados na página %1 para todos os locais deste relatório.</translation>
+    </message>
+    <message>
+        <source>Every site of this report was designed and checked on these assumptions:</source>
+        <translation>Todos os locais deste relatório foram dimensionados e verificados com estes pressupostos:</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignSummary</name>

@@ -139,15 +139,20 @@ private slots:
             QVERIFY2(!text.contains(unexpected), qPrintable(unexpected + " shown in:\n" + text));
     }
 
-    // The schematic, on every page, is one picture in the file: many sites cost their
-    // text and lines, not a picture each.
-    void picturesStoredOnce()
+    // Many sites cost their text and lines: the schematic, on every page, is one
+    // picture in the file, and the assumptions they share are stated once, first.
+    void manySites()
     {
         REQUIRE_POPPLER();
         const QString pdf = dir_.filePath("three.pdf");
         writeReport(pdf, {designedSite(), designedSite(), designedSite()});
+        const QString first = poppler("pdftotext", {"-f", "1", "-l", "1", pdf, "-"}).simplified();
+        const QString site = poppler("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}).simplified();
+        for (const QString &expected : {"Assumptions", "Every site of this report", "Hazen-Williams with C = 140", "Page 1 of 4"})
+            QVERIFY2(first.contains(expected), qPrintable(first));
+        QVERIFY2(site.contains("As stated on page 1") && !site.contains("Hazen-Williams"), qPrintable(site));
         const QStringList lines = poppler("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
-        QCOMPARE(lines.size(), 3); // one showing a page
+        QCOMPARE(lines.size(), 3); // one showing a site's page
         QStringList objects;
         for (const QString &line : lines)
             objects << line.simplified().section(' ', 10, 10); // the image's object number

@@ -108,8 +108,18 @@ void DesignReport::finish()
     if (!d.painter.isActive())
         return;
     const QImage schematic = d.schematicPicture();
-    ReportPrinting printing{d.painter, d.context, schematic};
-    printing.pages = int(d.sites.size()) + (d.summary ? 1 : 0) + reportpages::failurePages(d.writer, d.failures);
+    TextShaper shaper(d.writer);
+    ReportPrinting printing{d.painter, d.context, schematic, shaper};
+    // Sites of one report share their assumptions: with more than one, a first page
+    // states them once instead of on every page.
+    const bool assumptionsFirst = d.sites.size() > 1;
+    printing.pages = int(d.sites.size()) + (assumptionsFirst ? 1 : 0) + (d.summary ? 1 : 0)
+                   + reportpages::failurePages(d.writer, d.failures);
+    if (assumptionsFirst) {
+        d.newPage();
+        printing.page = printing.assumptionsPage = d.page;
+        reportpages::drawAssumptions(printing);
+    }
     for (const SiteResult &site : std::as_const(d.sites)) {
         d.newPage();
         printing.page = d.page;

@@ -13,7 +13,8 @@ namespace quorvel {
 // The design report: a PDF document, A4, drawn with Qt's PDF writer (no display
 // needed). Each designed site gets a page: header and footer, inputs and results in
 // engineers' units, the pump and tank, every check, the assumptions and the schematic
-// with its captions. The sites not designed are lines of a table after them, and the
+// with its captions; with more than one such page the assumptions are stated once, on
+// a first page of their own. The sites not designed are lines of a table after them, and the
 // bill of quantities, when asked for, is the last page. Text is real text in the PDF.
 // The sites are kept until finish(), which draws every page knowing their number.
 class DesignReport {

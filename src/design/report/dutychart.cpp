@@ -1,7 +1,11 @@
 #include "dutychart.h"
 
+#include "reportfont.h"
+#include "wholeunits.h"
+
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -236,7 +240,6 @@ namespace {
 
 // The report's look: its font, thin black rules, a pale grid; the two curves in
 // colours that stay apart in greys, one solid and one dashed.
-const QString fontFamily = QStringLiteral("Times New Roman");
 const QColor gridColour(0xd8, 0xd8, 0xd8);
 const QColor supplyColour(0x1a, 0x33, 0x8c);
 const QColor pipelineColour(0xa0, 0x14, 0x14);
@@ -245,12 +248,13 @@ constexpr double curveWidthMm = 0.3;
 constexpr double ruleWidthMm = 0.2;
 constexpr double gridWidthMm = 0.1;
 constexpr double markerMm = 1.8;
-constexpr int curvePoints = 48; // segments: smooth to the eye, light in a report of many pages
+constexpr int curveSegments = 8;
 
 class ChartDrawer {
 public:
-    ChartDrawer(QPainter &painter, const DutyChart &chart, const DutyChartLayout &layout)
-        : painter_(painter), chart_(chart), layout_(layout), dotsPerMm_(painter.device()->logicalDpiX() / 25.4)
+    ChartDrawer(QPainter &painter, const DutyChart &chart, const DutyChartLayout &layout, const ChartTextDrawer &drawText)
+        : painter_(painter), chart_(chart), layout_(layout), drawText_(drawText),
+          dotsPerMm_(painter.device()->logicalDpiX() / 25.4), whole_(*painter.device())
     {
     }
 
@@ -260,7 +264,7 @@ public:
         drawCurves();
         drawAxes();
         for (const ChartMark &mark : chart_.marks())
-            drawMarker(mark.item, layout_.toDevice(mark.flow, mark.head));
+            drawMarker(mark.item, at(mark.flow, mark.head));
         if (chart_.cannotLift())
             drawNote(QCoreApplication::translate("quorvel::DutyChart", "No operating point: the pump cannot lift the water"));
         drawLegend();
@@ -268,6 +272,15 @@ public:
 
 private:
     double mm(double millimetres) const { return millimetres * dotsPerMm_; }
+    QPointF at(double flow, double head) const { return whole_(layout_.toDevice(flow, head)); }
+
+    void text(const QRectF &box, int flags, const QString &words)
+    {
+        if (drawText_)
+            drawText_(box, flags, words);
+        else
+            painter_.drawText(box, flags, words);
+    }
 
     QPen rule() const { return QPen(Qt::black, mm(ruleWidthMm)); }
 
@@ -282,38 +295,47 @@ private:
 
     void drawGrid()
     {
-        const QRectF &plot = layout_.plot();
+        const QRectF plot = whole_(layout_.plot());
         painter_.setPen(QPen(gridColour, mm(gridWidthMm)));
         for (const double flow : layout_.flowAxis().ticks()) {
-            const double x = layout_.toDevice(flow, 0).x();
+            const double x = at(flow, 0).x();
             painter_.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         }
         for (const double head : layout_.headAxis().ticks()) {
-            const double y = layout_.toDevice(0, head).y();
+            const double y = at(0, head).y();
             painter_.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         }
     }
 
-    // Each curve as a polyline fine enough to look smooth at any size, cut at the plot.
+    // Each curve as cubic segments that follow its slope at their ends (exact for the
+    // pump's parabola): smooth at any size with few points, cut at the plot.
     void drawCurves()
     {
         const ChartAxis &flows = layout_.flowAxis();
-        const auto polyline = [&](const auto &head) {
-            QPolygonF points;
-            for (int i = 0; i <= curvePoints; ++i) {
-                const double flow = flows.low + (flows.high - flows.low) * i / curvePoints;
-                points << layout_.toDevice(flow, head(flow));
+        const double step = (flows.high - flows.low) / curveSegments;
+        const auto curve = [&](const auto &head) {
+            const auto slope = [&](double flow) {
+                const double d = step * 1e-3;
+                const double below = std::max(flows.low, flow - d);
+                return (head(flow + d) - head(below)) / (flow + d - below);
+            };
+            QPainterPath path(at(flows.low, head(flows.low)));
+            for (int i = 0; i < curveSegments; ++i) {
+                const double from = flows.low + step * i;
+                const double to = from + step;
+                path.cubicTo(at(from + step / 3, head(from) + step / 3 * slope(from)),
+                             at(to - step / 3, head(to) - step / 3 * slope(to)), at(to, head(to)));
             }
-            return points;
+            return path;
         };
         painter_.save();
-        painter_.setClipRect(layout_.plot());
+        painter_.setClipRect(whole_(layout_.plot()));
         painter_.setBrush(Qt::NoBrush);
         painter_.setPen(curvePen(ChartItem::Pipeline));
-        painter_.drawPolyline(polyline([&](double q) { return chart_.pipelineHead(q); }));
+        painter_.drawPath(curve([&](double q) { return chart_.pipelineHead(q); }));
         if (chart_.hasSupply()) {
             painter_.setPen(curvePen(ChartItem::Supply));
-            painter_.drawPolyline(polyline([&](double q) { return chart_.supplyHead(q); }));
+            painter_.drawPath(curve([&](double q) { return chart_.supplyHead(q); }));
         }
         painter_.restore();
     }
@@ -321,27 +343,27 @@ private:
     // The frame, the ticks outside it with their labels, and the axis titles.
     void drawAxes()
     {
-        const QRectF &plot = layout_.plot();
+        const QRectF plot = whole_(layout_.plot());
         const double line = layout_.lineHeight();
         const double tick = layout_.tickLength();
         painter_.setPen(rule());
         painter_.setBrush(Qt::NoBrush);
         painter_.drawRect(plot);
         for (const double flow : layout_.flowAxis().ticks()) {
-            const double x = layout_.toDevice(flow, 0).x();
+            const double x = at(flow, 0).x();
             painter_.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + tick));
-            painter_.drawText(QRectF(x - line * 3, plot.bottom() + tick + line * labelGapLines / 2, line * 6, line),
+            text(QRectF(x - line * 3, plot.bottom() + tick + line * labelGapLines / 2, line * 6, line),
                               Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, layout_.flowAxis().label(flow));
         }
         for (const double head : layout_.headAxis().ticks()) {
-            const double y = layout_.toDevice(0, head).y();
+            const double y = at(0, head).y();
             const double labelRight = plot.left() - tick - line * labelGapLines;
             painter_.drawLine(QPointF(plot.left() - tick, y), QPointF(plot.left(), y));
-            painter_.drawText(QRectF(layout_.headTitle().right(), y - line / 2, labelRight - layout_.headTitle().right(), line),
+            text(QRectF(layout_.headTitle().right(), y - line / 2, labelRight - layout_.headTitle().right(), line),
                               Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, layout_.headAxis().label(head));
         }
         const QRectF flowTitle(plot.left(), layout_.flowTitle().top(), plot.width(), line);
-        painter_.drawText(flowTitle, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip,
+        text(flowTitle, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextDontClip,
                           DutyChartLayout::flowTitleText());
 
         // The head title reads upwards along the plot's left.
@@ -358,7 +380,7 @@ private:
     // circle for where the curves meet: apart in shape and in grey.
     void drawMarker(ChartItem item, const QPointF &centre)
     {
-        const double r = mm(markerMm) / 2;
+        const double r = whole_(mm(markerMm) / 2);
         painter_.setPen(rule());
         switch (item) {
         case ChartItem::RatedPoint:
@@ -397,37 +419,40 @@ private:
     void drawLegend()
     {
         for (const DutyChartLayout::LegendPlace &place : layout_.legend()) {
-            const QPointF centre = place.sample.center();
+            const QRectF sample = whole_(place.sample);
+            const QPointF centre = whole_(sample.center());
             if (place.item == ChartItem::Supply || place.item == ChartItem::Pipeline) {
                 painter_.setPen(curvePen(place.item));
-                painter_.drawLine(QPointF(place.sample.left(), centre.y()), QPointF(place.sample.right(), centre.y()));
+                painter_.drawLine(QPointF(sample.left(), centre.y()), QPointF(sample.right(), centre.y()));
             } else {
                 drawMarker(place.item, centre);
             }
             painter_.setPen(Qt::black);
-            painter_.drawText(place.text, Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, place.name);
+            text(whole_(place.text), Qt::AlignAbsolute | Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, place.name);
         }
     }
 
     QPainter &painter_;
     const DutyChart &chart_;
     const DutyChartLayout &layout_;
+    const ChartTextDrawer &drawText_;
     const double dotsPerMm_;
+    const WholeUnits whole_;
 };
 
 } // namespace
 
 // Texts follow the painter's direction (Arabic right to left); the chart's geometry
 // does not, as flow rises to the right in every language.
-void drawDutyChart(QPainter &painter, const QRectF &box, const DutyChart &chart, double fontPoints)
+void drawDutyChart(QPainter &painter, const QRectF &box, const DutyChart &chart, double fontPoints,
+                   const ChartTextDrawer &drawText)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    QFont font(fontFamily);
-    font.setPointSizeF(fontPoints);
+    const QFont font = reportFont(fontPoints);
     painter.setFont(font);
     const DutyChartLayout layout(chart, box, QFontMetricsF(font, painter.device()));
-    ChartDrawer(painter, chart, layout).draw();
+    ChartDrawer(painter, chart, layout, drawText).draw();
     painter.restore();
 }
 

@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPainter;
@@ -116,8 +117,14 @@ private:
     QRectF headTitle_;
 };
 
+// Draws one of the chart's upright texts into a box with QPainter::drawText's flags,
+// in the painter's font and pen: a report draws them with its page's other texts.
+using ChartTextDrawer = std::function<void(const QRectF &box, int flags, const QString &words)>;
+
 // Draws the chart into the box with plain painter calls, in the painter's device
-// units (a window, an image, a PDF page); text in the report's font at fontPoints.
-void drawDutyChart(QPainter &painter, const QRectF &box, const DutyChart &chart, double fontPoints);
+// units (a window, an image, a PDF page); text in the report's font at fontPoints,
+// drawn by drawText when given.
+void drawDutyChart(QPainter &painter, const QRectF &box, const DutyChart &chart, double fontPoints,
+                   const ChartTextDrawer &drawText = {});
 
 } // namespace quorvel

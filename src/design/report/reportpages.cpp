@@ -3,7 +3,10 @@
 #include "designchecks.h"
 #include "dutychart.h"
 #include "sheetlayout.h"
+#include "pagetext.h"
+#include "reportfont.h"
 #include "showntexts.h"
+#include "wholeunits.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -45,7 +48,6 @@ const QColor errorColour(0xb0, 0x00, 0x00);
 const QColor warningColour(0x80, 0x50, 0x00);
 const QColor captionFace(0xf0, 0xf0, 0xf0); // behind the captions off the desktop colour
 
-const QString fontFamily = QStringLiteral("Times New Roman");
 
 // The units of the inputs and results as engineers write them (the window's tables
 // keep theirs).
@@ -98,14 +100,18 @@ public:
     explicit PageDrawer(ReportPrinting &printing)
         : p_(printing), painter_(printing.painter), dotsPerMm_(painter_.device()->logicalDpiX() / 25.4),
           page_(0, 0, painter_.device()->width(), painter_.device()->height()),
-          rightToLeft_(QGuiApplication::isRightToLeft())
+          rightToLeft_(QGuiApplication::isRightToLeft()), whole_(*painter_.device())
     {
         painter_.save();
         painter_.setRenderHint(QPainter::Antialiasing);
         painter_.setLayoutDirection(rightToLeft_ ? Qt::RightToLeft : Qt::LeftToRight);
         body_ = QRectF(page_.left(), page_.top() + mm(headerMm), page_.width(), page_.height() - mm(headerMm + footerMm));
     }
-    ~PageDrawer() { painter_.restore(); }
+    ~PageDrawer()
+    {
+        glyphs_.draw(painter_);
+        painter_.restore();
+    }
     PageDrawer(const PageDrawer &) = delete;
     PageDrawer &operator=(const PageDrawer &) = delete;
 
@@ -121,11 +127,12 @@ public:
         const QRectF titleLine(page_.left(), page_.top(), page_.width(), titleHeight);
         const QString date = QDate::currentDate().toString(Qt::ISODate); // one form in every language
         setFont(textPoints);
-        const double dateWidth = painter_.fontMetrics().horizontalAdvance(date) + mm(5);
+        const double dateWidth = textWidth(date) + mm(5);
         text(titleLine, Qt::AlignRight | Qt::AlignBottom, date);
         setFont(titlePoints, true);
+        const double titleWidth = titleLine.width() - dateWidth;
         text(titleLine, Qt::AlignLeft | Qt::AlignBottom,
-             painter_.fontMetrics().elidedText(title, Qt::ElideRight, titleLine.width() - dateWidth));
+             textWidth(title) <= titleWidth ? title : painter_.fontMetrics().elidedText(title, Qt::ElideRight, titleWidth));
 
         setFont(textPoints);
         const QRectF subtitleLine(page_.left(), titleLine.bottom() + mm(1), page_.width(), painter_.fontMetrics().height());
@@ -199,7 +206,7 @@ public:
                 const QRectF cell(edges[c] + padding, rowTop, edges[c + 1] - edges[c] - 2 * padding, rowHeight);
                 const QString &words = rows[r][c];
                 text(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                     metrics.horizontalAdvance(words) <= cell.width() ? words
+                     textWidth(words) <= cell.width() ? words
                                                                       : metrics.elidedText(words, Qt::ElideRight, cell.width()));
             }
         }
@@ -223,9 +230,8 @@ public:
         painter_.setClipRect(place);
         const double sx = box.width() / windowPictureWidth;
         const double sy = box.height() / windowPictureHeight;
-        QFont font(fontFamily);
+        QFont font = reportFont(textPoints, true);
         font.setPixelSize(std::max(1, qRound(schematicCaptionPixels * sy)));
-        font.setBold(true);
         painter_.setFont(font);
         const QFontMetricsF metrics = painter_.fontMetrics();
         // The picture is not mirrored, so neither are the captions on it.
@@ -247,13 +253,7 @@ public:
         painter_.setPen(Qt::black);
     }
 
-    void setFont(double points, bool bold = false)
-    {
-        QFont font(fontFamily);
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        painter_.setFont(font);
-    }
+    void setFont(double points, bool bold = false) { painter_.setFont(reportFont(points, bold)); }
 
     void setPen(const QColor &colour) { painter_.setPen(colour); }
 
@@ -261,7 +261,8 @@ public:
     void drawChart(const QRectF &box, const DutyChart &chart)
     {
         painter_.save();
-        drawDutyChart(painter_, mirrored(box), chart, smallPoints);
+        drawDutyChart(painter_, mirrored(box), chart, smallPoints,
+                      [this](const QRectF &place, int flags, const QString &words) { placeText(place, flags, words); });
         painter_.restore();
     }
 
@@ -272,18 +273,47 @@ private:
     QRectF mirrored(const QRectF &box) const
     {
         if (!rightToLeft_)
-            return box;
-        return QRectF(page_.left() + page_.right() - box.right(), box.top(), box.width(), box.height());
+            return whole_(box);
+        return whole_(QRectF(page_.left() + page_.right() - box.right(), box.top(), box.width(), box.height()));
     }
 
-    QRectF text(const QRectF &box, int flags, const QString &words)
+    // Text in a box laid out left to right.
+    QRectF text(const QRectF &box, int flags, const QString &words) { return placeText(mirrored(box), flags, words); }
+
+    // Text in a box where it lies on the page, as QPainter::drawText would place it
+    // with these flags, from the shaper's texts; the page's glyphs are drawn together
+    // at its end. Qt::AlignLeft follows the painter's direction: it is the right edge
+    // right to left. The texts are cut to their boxes beforehand; a clip around each
+    // would only swell the page.
+    QRectF placeText(const QRectF &box, int flags, const QString &words)
     {
-        // Qt::AlignLeft follows the painter's direction: it is the right edge right to left.
-        // The texts are cut to their boxes beforehand; a clip around each would only
-        // swell the page.
-        QRectF used;
-        painter_.drawText(mirrored(box), flags | Qt::TextDontClip, words, &used);
-        return used;
+        const QRectF place = whole_(box);
+        const bool wrap = flags & Qt::TextWordWrap;
+        const bool centred = flags & Qt::AlignHCenter;
+        const bool towardsRight = (flags & Qt::AlignAbsolute) ? bool(flags & Qt::AlignRight)
+                                                               : bool(flags & Qt::AlignRight) != rightToLeft_;
+        const TextShaper::Shaped &shaped = p_.shaper.shape(words, painter_.font(), painter_.layoutDirection(),
+                                                           wrap ? place.width() : 0,
+                                                           towardsRight ? Qt::AlignRight : Qt::AlignLeft);
+        const QSizeF size = shaped.size;
+        double x = place.left();
+        if (!wrap && centred)
+            x += (place.width() - size.width()) / 2;
+        else if (!wrap && towardsRight)
+            x = place.right() - size.width();
+        double y = place.top();
+        if (flags & Qt::AlignBottom)
+            y = place.bottom() - size.height();
+        else if (flags & Qt::AlignVCenter)
+            y += (place.height() - size.height()) / 2;
+        const QPointF origin = whole_(QPointF(x, y));
+        glyphs_.add(shaped.runs, origin, painter_.pen().color());
+        return QRectF(origin, size);
+    }
+
+    double textWidth(const QString &words)
+    {
+        return p_.shaper.shape(words, painter_.font(), painter_.layoutDirection()).size.width();
     }
 
     void line(QPointF from, QPointF to)
@@ -292,7 +322,7 @@ private:
             from.setX(page_.left() + page_.right() - from.x());
             to.setX(page_.left() + page_.right() - to.x());
         }
-        painter_.drawLine(from, to);
+        painter_.drawLine(whole_(from), whole_(to));
     }
 
     void rule(double y, const QColor &colour)
@@ -307,6 +337,8 @@ private:
     const double dotsPerMm_;
     const QRectF page_; // inside the margins
     const bool rightToLeft_;
+    const WholeUnits whole_;
+    PageGlyphs glyphs_;
     QRectF body_;       // between header and footer
 };
 
@@ -439,11 +471,16 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
     }
     d.setPen(Qt::black);
 
-    // The assumptions.
+    // The assumptions, or where the report states them for all its sites.
     y = d.drawHeading(full, y + d.mm(sectionGapMm), QCoreApplication::translate("quorvel::DesignReport", "Assumptions"));
     d.setFont(smallPoints);
-    for (const QString &assumption : assumptions(printing.context))
-        y = d.drawBullet(full, y, assumption);
+    if (printing.assumptionsPage > 0) {
+        y = d.drawWrapped(full, y, QCoreApplication::translate("quorvel::DesignReport", "As stated on page %1 for every site of this report.")
+                                       .arg(printing.assumptionsPage));
+    } else {
+        for (const QString &assumption : assumptions(printing.context))
+            y = d.drawBullet(full, y, assumption);
+    }
 
     // The schematic at the foot, centred, as large as the room left allows.
     const QSizeF size = schematicSize(*printing.painter.device());
@@ -454,6 +491,18 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
         d.drawSchematic(QRectF(body.left() + (body.width() - shown.width()) / 2, body.bottom() - shown.height(),
                                shown.width(), shown.height()),
                         r.site.inputs);
+    d.drawFooter();
+}
+
+void drawAssumptions(ReportPrinting &printing)
+{
+    PageDrawer d(printing);
+    d.drawHeader(QCoreApplication::translate("quorvel::DesignReport", "Assumptions"), {});
+    const QRectF body = d.body();
+    d.setFont(textPoints);
+    double y = d.drawWrapped(body, body.top(), QCoreApplication::translate("quorvel::DesignReport", "Every site of this report was designed and checked on these assumptions:"));
+    for (const QString &assumption : assumptions(printing.context))
+        y = d.drawBullet(body, y + d.mm(1), assumption);
     d.drawFooter();
 }
 

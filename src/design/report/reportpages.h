@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designsummary.h"
+#include "pagetext.h"
 #include "sitedesign.h"
 
 #include <QImage>
@@ -27,13 +28,16 @@ struct FailedSite {
 
 // What every page shares: the painter on the PDF writer, the report's context, the
 // schematic drawn once as a picture (a picture drawn on many pages is stored once in
-// the file), and the page number with the page count.
+// the file), the texts shaped once for every page, and the page number with the page
+// count.
 struct ReportPrinting {
     QPainter &painter;
     const ReportContext &context;
     const QImage &schematic;
+    TextShaper &shaper;
     int page = 0;
     int pages = 0;
+    int assumptionsPage = 0; // the page stating the assumptions of all sites; 0: each site's own
 };
 
 // The pages of a design report, A4 portrait: each has a header (title, date, who
@@ -44,6 +48,8 @@ namespace reportpages {
 // One designed site: inputs and results with their units, pump and tank, the notes,
 // every check in a table, the assumptions and the schematic with its captions.
 void drawSite(ReportPrinting &printing, const SiteResult &site);
+// The assumptions shared by every site of a report.
+void drawAssumptions(ReportPrinting &printing);
 // The bill of quantities.
 void drawSummary(ReportPrinting &printing, const QList<SummaryItem> &items);
 // The sites not designed, as many rows as fit from the first given; gives the number
