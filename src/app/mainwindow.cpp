@@ -17,6 +17,7 @@
 #include "platform.h"
 #include "printerchoicedialog.h"
 #include "pumpswindow.h"
+#include "reportauthordialog.h"
 #include "reportexport.h"
 #include "sheetlayout.h"
 #include "shell.h"
@@ -369,6 +370,13 @@ DesignChecksWindow &MainWindow::designChecksWindow()
     return *designChecksWindow_;
 }
 
+ReportAuthorDialog &MainWindow::reportAuthorDialog()
+{
+    if (!reportAuthorDialog_)
+        reportAuthorDialog_ = new ReportAuthorDialog(*platform_.messages, this);
+    return *reportAuthorDialog_;
+}
+
 bool MainWindow::guard(const std::function<void()> &handler)
 {
     return guarded(*platform_.messages, handler);
@@ -673,9 +681,15 @@ void MainWindow::exportDesignReport()
 {
     if (!shown_.exportable())
         return;
+    // Who prepared it, asked at every export with the last answer filled in, and
+    // remembered for the next one and for quorvel-design.
+    const std::optional<ReportAuthor> author = reportAuthorDialog().ask(ReportAuthor::remembered());
+    if (!author)
+        return;
+    author->remember();
     const QString path = askExportName(reportDialog_, tr("PDF files (*.pdf)|*.pdf"), QStringLiteral(".pdf"));
     if (!path.isEmpty())
-        writeDesignReport(path, shownSite());
+        writeDesignReport(path, shownSite(), *author);
 }
 
 void MainWindow::exportEpanetNetwork()

@@ -22,6 +22,7 @@ namespace quorvel {
 class AboutDialog;
 class ChecksSummary;
 class DesignChecksWindow;
+class ReportAuthorDialog;
 class FileDialog;
 class DiametersWindow;
 class GridWidget;
@@ -61,6 +62,7 @@ public:
     TanksWindow &tanksWindow();
     AboutDialog &aboutDialog();
     DesignChecksWindow &designChecksWindow();
+    ReportAuthorDialog &reportAuthorDialog();
 
     // The design the results show, its checks (none while no checks are shown) and
     // its duty-point chart (none while inputs are out of range).
@@ -172,6 +174,7 @@ private:
     PrinterChoiceDialog *printerChoiceDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
     DesignChecksWindow *designChecksWindow_ = nullptr;
+    ReportAuthorDialog *reportAuthorDialog_ = nullptr;
 };
 
 } // namespace quorvel

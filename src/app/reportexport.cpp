@@ -44,7 +44,7 @@ SiteResult reportSite(const QString &projectName, const InputTexts &inputs, cons
     return result;
 }
 
-void writeDesignReport(const QString &path, const SiteResult &site)
+void writeDesignReport(const QString &path, const SiteResult &site, const ReportAuthor &author)
 {
     // Only a PDF file's name: a slip in the dialog must not replace a project or catalog file.
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
@@ -55,7 +55,6 @@ void writeDesignReport(const QString &path, const SiteResult &site)
         throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
     // The window's checks hold the standard velocities; the engineer picked the pump.
-    const ReportAuthor author = ReportAuthor::remembered();
     DesignReport report(file, ReportContext{author.preparedBy, author.organisation, VelocityRange{}, 0});
     report.addPage(site);
     report.finish();

@@ -2,6 +2,7 @@
 
 #include "designchecks.h"
 #include "designrecord.h"
+#include "reportauthor.h"
 #include "sitedesign.h"
 
 namespace quorvel {
@@ -14,11 +15,11 @@ struct Catalogs;
 SiteResult reportSite(const QString &projectName, const InputTexts &inputs, const DesignRecord &design,
                       const DesignAssessment &assessment, const Catalogs &catalogs);
 
-// Writes the one-page design report of the site to a PDF file through a temporary
-// file that replaces the old one only when complete. Raises Error, naming the file,
+// Writes the one-page design report of the site, prepared by the author, to a PDF
+// file through a temporary file that replaces the old one only when complete. Raises Error, naming the file,
 // when the name is not a PDF file's or the file cannot be written; an old file then
 // stays as it was.
-void writeDesignReport(const QString &path, const SiteResult &site);
+void writeDesignReport(const QString &path, const SiteResult &site, const ReportAuthor &author);
 
 // Writes the site as an EPANET network (.inp) through a temporary file and replace.
 // Raises Error, naming the file, when the name is not an .inp file's, when the site

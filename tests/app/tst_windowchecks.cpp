@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,6 +97,26 @@ class TestWindowChecks : public QObject {
     QWidget &summary() { return child<QWidget>(window(), "checksSummary"); }
     QString summaryText() { return summary().isVisible() ? summary().toolTip() : QString(); }
     QAction &exportAction() { return child<QAction>(window(), "exportReportAction"); }
+
+    // Exports the report, answering who prepared it (the fields as they were shown
+    // first, when asked for); cancelled when engineer is empty.
+    void exportReport(const QString &engineer = "A. Engineer", const QString &organisation = "WASH Cluster",
+                      QStringList *shown = nullptr)
+    {
+        whenModal([=](QWidget *dialog) {
+            auto &preparedBy = child<QLineEdit>(*dialog, "preparedByEdit");
+            auto &by = child<QLineEdit>(*dialog, "organisationEdit");
+            if (shown)
+                *shown = {preparedBy.text(), by.text()};
+            preparedBy.setText(engineer);
+            by.setText(organisation);
+            if (engineer.isEmpty())
+                qobject_cast<QDialog *>(dialog)->reject();
+            else
+                qobject_cast<QDialog *>(dialog)->accept();
+        });
+        exportAction().trigger();
+    }
 
     void setInputs(const QStringList &values)
     {
@@ -260,7 +281,7 @@ private slots:
                 return;
             const QString pdf = root.filePath("gravity.pdf");
             fake->dialogs.confirm(FakeFileDialogs::Kind::Save, pdf);
-            exportAction().trigger();
+            exportReport();
             QProcess text;
             text.start("pdftotext", {pdf, "-"});
             QVERIFY(text.waitForFinished());
@@ -352,7 +373,7 @@ private slots:
         QTest::keyClicks(&child<QLineEdit>(window(), "projectNameEdit"), "Camp");
         const QString pdf = root.filePath("report.pdf");
         fake->dialogs.confirm(FakeFileDialogs::Kind::Save, pdf);
-        exportAction().trigger();
+        exportReport(" A. Engineer ", "WASH Cluster");
         QCOMPARE(fake->boxes.errors(), QStringList());
         const auto showing = fake->dialogs.showings(FakeFileDialogs::Kind::Save).last();
         QCOMPARE(showing.fileName, app->folders().projectsDir + "Camp.pdf");
@@ -369,14 +390,22 @@ private slots:
                                             QStringLiteral("Electric surface pump CS-80 model"),
                                             QStringLiteral("pumping head 53.83 m above"), QStringLiteral("Rated point:"),
                                             QStringLiteral("Operating point on this pipeline:"), QStringLiteral("Duty point"),
-                                            QStringLiteral("Flow (L/s)"), QStringLiteral("Page 1 of 1")})
+                                            QStringLiteral("Flow (L/s)"), QStringLiteral("Page 1 of 1"),
+                                            QStringLiteral("Prepared by A. Engineer, WASH Cluster")})
                 QVERIFY2(page.contains(expected), qPrintable(expected));
         }
+
+        // Cancelled while asking who prepared it: no file is asked for.
+        const qsizetype saves = fake->dialogs.showings(FakeFileDialogs::Kind::Save).size();
+        QStringList remembered;
+        exportReport({}, {}, &remembered);
+        QCOMPARE(remembered, QStringList({"A. Engineer", "WASH Cluster"}));
+        QCOMPARE(fake->dialogs.showings(FakeFileDialogs::Kind::Save).size(), saves);
 
         const QString csv = root.filePath("pumps-copy.csv");
         QFile::copy(database + "pumps.csv", csv);
         fake->dialogs.confirm(FakeFileDialogs::Kind::Save, csv);
-        exportAction().trigger();
+        exportReport();
         QCOMPARE(fake->boxes.errors().size(), 1);
         QVERIFY(fake->boxes.errors().constFirst().contains(csv));
         QFile copy(csv), original(database + "pumps.csv");
