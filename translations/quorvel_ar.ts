@@ -1367,6 +1367,25 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
 </context>
 <context>
+    <name>quorvel::ReportAuthorDialog</name>
+    <message>
+        <source>Design Report</source>
+        <translation>تقرير التصميم</translation>
+    </message>
+    <message>
+        <source>The report&apos;s header names who prepared it. Leave both empty to name no one.</source>
+        <translation>يذكر رأس التقرير من أعدّه. اترك الحقلين فارغين كي لا يُذكر أحد.</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>أعدّه:</translation>
+    </message>
+    <message>
+        <source>Organisation:</source>
+        <translation>المنظمة:</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ReportExport</name>
     <message>
         <source>Untitled project</source>

@@ -1367,6 +1367,25 @@ una salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::ReportAuthorDialog</name>
+    <message>
+        <source>Design Report</source>
+        <translation>Informe de diseño</translation>
+    </message>
+    <message>
+        <source>The report&apos;s header names who prepared it. Leave both empty to name no one.</source>
+        <translation>El encabezado del informe nombra a quien lo preparó. Deje ambos campos vacíos para no nombrar a nadie.</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Preparado por:</translation>
+    </message>
+    <message>
+        <source>Organisation:</source>
+        <translation>Organización:</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ReportExport</name>
     <message>
         <source>Untitled project</source>

@@ -1367,6 +1367,25 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::ReportAuthorDialog</name>
+    <message>
+        <source>Design Report</source>
+        <translation>Rapport de dimensionnement</translation>
+    </message>
+    <message>
+        <source>The report&apos;s header names who prepared it. Leave both empty to name no one.</source>
+        <translation>L'en-tête du rapport nomme qui l'a préparé. Laissez les deux champs vides pour ne nommer personne.</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Préparé par :</translation>
+    </message>
+    <message>
+        <source>Organisation:</source>
+        <translation>Organisation :</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ReportExport</name>
     <message>
         <source>Untitled project</source>

@@ -1367,6 +1367,25 @@ uma saída que não se pode escrever.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::ReportAuthorDialog</name>
+    <message>
+        <source>Design Report</source>
+        <translation>Relatório de dimensionamento</translation>
+    </message>
+    <message>
+        <source>The report&apos;s header names who prepared it. Leave both empty to name no one.</source>
+        <translation>O cabeçalho do relatório indica quem o preparou. Deixe os dois campos vazios para não indicar ninguém.</translation>
+    </message>
+    <message>
+        <source>Prepared by:</source>
+        <translation>Preparado por:</translation>
+    </message>
+    <message>
+        <source>Organisation:</source>
+        <translation>Organização:</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::ReportExport</name>
     <message>
         <source>Untitled project</source>
