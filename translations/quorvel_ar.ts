@@ -1750,6 +1750,22 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>pump: the only one reaching %1</source>
+        <translation>المضخة: الوحيدة التي تبلغ %1</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1, at 80 to 120 % of its rated flow within the velocity limit (%2 kW)</source>
+        <translation>المضخة: الوحيدة التي تبلغ %1، بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة (%2 kW)</translation>
+    </message>
+    <message>
+        <source>pump: of %1 reaching %2, the only one at 80 to 120 % of its rated flow within the velocity limit (%3 kW)</source>
+        <translation>المضخة: من %1 تبلغ %2، الوحيدة بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة (%3 kW)</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1 (%2 kW); it does not run at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>المضخة: الوحيدة التي تبلغ %1 (%2 kW)؛ لا تعمل بين 80 و120 % من تدفقها الاسمي ضمن حد السرعة</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::SitesFile</name>

@@ -1750,6 +1750,22 @@ una salida que no se puede escribir.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>pump: the only one reaching %1</source>
+        <translation>bomba: la única que alcanza %1</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1, at 80 to 120 % of its rated flow within the velocity limit (%2 kW)</source>
+        <translation>bomba: la única que alcanza %1, entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad (%2 kW)</translation>
+    </message>
+    <message>
+        <source>pump: of %1 reaching %2, the only one at 80 to 120 % of its rated flow within the velocity limit (%3 kW)</source>
+        <translation>bomba: de %1 que alcanzan %2, la única entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad (%3 kW)</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1 (%2 kW); it does not run at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>bomba: la única que alcanza %1 (%2 kW); no opera entre el 80 y el 120 % de su caudal nominal dentro del límite de velocidad</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::SitesFile</name>

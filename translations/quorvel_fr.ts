@@ -1374,7 +1374,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>The report&apos;s header names who prepared it. Leave both empty to name no one.</source>
-        <translation>L'en-tête du rapport nomme qui l'a préparé. Laissez les deux champs vides pour ne nommer personne.</translation>
+        <translation>L&apos;en-tête du rapport nomme qui l&apos;a préparé. Laissez les deux champs vides pour ne nommer personne.</translation>
     </message>
     <message>
         <source>Prepared by:</source>
@@ -1749,6 +1749,22 @@ sortie impossible à écrire.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1</source>
+        <translation>pompe : la seule atteignant %1</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1, at 80 to 120 % of its rated flow within the velocity limit (%2 kW)</source>
+        <translation>pompe : la seule atteignant %1, entre 80 et 120 % de son débit nominal dans la limite de vitesse (%2 kW)</translation>
+    </message>
+    <message>
+        <source>pump: of %1 reaching %2, the only one at 80 to 120 % of its rated flow within the velocity limit (%3 kW)</source>
+        <translation>pompe : parmi %1 atteignant %2, la seule entre 80 et 120 % de son débit nominal dans la limite de vitesse (%3 kW)</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1 (%2 kW); it does not run at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>pompe : la seule atteignant %1 (%2 kW) ; elle ne fonctionne pas entre 80 et 120 % de son débit nominal dans la limite de vitesse</translation>
     </message>
 </context>
 <context>

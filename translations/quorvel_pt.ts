@@ -1750,6 +1750,22 @@ uma saída que não se pode escrever.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>pump: the only one reaching %1</source>
+        <translation>bomba: a única que atinge %1</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1, at 80 to 120 % of its rated flow within the velocity limit (%2 kW)</source>
+        <translation>bomba: a única que atinge %1, entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade (%2 kW)</translation>
+    </message>
+    <message>
+        <source>pump: of %1 reaching %2, the only one at 80 to 120 % of its rated flow within the velocity limit (%3 kW)</source>
+        <translation>bomba: de %1 que atingem %2, a única entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade (%3 kW)</translation>
+    </message>
+    <message>
+        <source>pump: the only one reaching %1 (%2 kW); it does not run at 80 to 120 % of its rated flow within the velocity limit</source>
+        <translation>bomba: a única que atinge %1 (%2 kW); não funciona entre 80 e 120 % do seu caudal nominal dentro do limite de velocidade</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::SitesFile</name>

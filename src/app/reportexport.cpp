@@ -55,7 +55,7 @@ void writeDesignReport(const QString &path, const SiteResult &site, const Report
         throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
                         .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
     // The window's checks hold the standard velocities; the engineer picked the pump.
-    DesignReport report(file, ReportContext{author.preparedBy, author.organisation, VelocityRange{}, 0});
+    DesignReport report(file, ReportContext{author.preparedBy, author.organisation, VelocityRange{}, 0, false});
     report.addPage(site);
     report.finish();
     // Flushed and checked before the rename, so that a full disk leaves the old file.

@@ -101,7 +101,7 @@ ReportContext reportContext(const Command &command)
         author.remember();
     }
     return {author.preparedBy, author.organisation, command.options.velocities,
-            command.options.pump.isEmpty() ? command.options.headMargin : 0};
+            command.options.pump.isEmpty() ? command.options.headMargin : 0, !command.site};
 }
 
 // Standard output, or a file that replaces the old one only once it is complete: an

@@ -285,13 +285,28 @@ qint32 SiteDesigner::choosePump(SiteResult &result, const DesignRecord &design) 
                                       .arg(shown(std::round(designFlow * 100) / 100), shown(std::round(head * 100) / 100),
                                            shown(pumpingHead), shown(options_.headMargin * 100));
     const QString powerText = shown(power(chosen.row));
-    if (powerColumn_ < 0)
+    // One pump alone is named so, not "the least power of 1".
+    if (powerColumn_ < 0 && filling == 1)
+        result.notes << translatable("quorvel::SiteDesigner", "pump: the only one reaching %1").arg(duty);
+    else if (powerColumn_ < 0)
         result.notes << translatable("quorvel::SiteDesigner", "pump: smallest rated flow of %1 reaching %2").arg(filling).arg(duty);
+    else if (nearRated.row != 0 && filling == 1)
+        result.notes << translatable("quorvel::SiteDesigner", "pump: the only one reaching %1, at 80 to 120 % of its rated flow "
+                                                              "within the velocity limit (%2 kW)")
+                            .arg(duty, powerText);
+    else if (nearRated.row != 0 && nearRatedCount == 1)
+        result.notes << translatable("quorvel::SiteDesigner", "pump: of %1 reaching %2, the only one at 80 to 120 % of its "
+                                                              "rated flow within the velocity limit (%3 kW)")
+                            .arg(filling).arg(duty).arg(powerText);
     else if (nearRated.row != 0)
         result.notes << translatable("quorvel::SiteDesigner",
                                      "pump: least power (%1 kW) of the %2 that run at 80 to 120 % of their rated flow within the "
                                      "velocity limit, of %3 reaching %4")
                             .arg(powerText).arg(nearRatedCount).arg(filling).arg(duty);
+    else if (filling == 1)
+        result.notes << translatable("quorvel::SiteDesigner", "pump: the only one reaching %1 (%2 kW); it does not run at 80 to "
+                                                              "120 % of its rated flow within the velocity limit")
+                            .arg(duty, powerText);
     else
         result.notes << translatable("quorvel::SiteDesigner",
                                      "pump: least power (%1 kW) of %2 reaching %3; none runs at 80 to 120 % of its "

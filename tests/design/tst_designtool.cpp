@@ -161,6 +161,10 @@ private slots:
             << QStringList{"flow velocity 0.45 m/s below 0.5 m/s", "daily usage 10 L/person/day below 15 L/person/day",
                            "people per tap 300 people above 250 people", "pumping head 51.45 m above the pump's rated head of 10 m"}
             << QStringList{"operating flow 0 L/s below the design flow of 8.33 L/s: no water reaches the tank"};
+        QTest::newRow("one pump reaches the duty")
+            << QStringList{"1000", "100", "150", "16000", "4", "25", "250"} << QStringList{"500"} << ""
+            << "Bigger pump B-2 model" << "T500 Tank 500 M^3"
+            << QStringList{"flow velocity at the operating point 2.4 m/s above 2 m/s"} << none;
         QTest::newRow("pumping time over a day")
             << QStringList{"1000", "100", "150", "5000", "20", "25", "250"} << QStringList{"200"} << "2"
             << "Low pump L-1 model" << "T200 Tank 200 M^3"
@@ -185,6 +189,10 @@ private slots:
         QTEST(r.tank, "expectedTank");
         QTEST(englishTexts(r.warnings), "warnings");
         QTEST(englishTexts(r.failures), "failures");
+        // The chosen pump's note counts as people do: one pump is "the only one".
+        const QString pumpNote = r.notes.isEmpty() ? QString() : r.notes.first().english;
+        QVERIFY2(!pumpNote.contains(QRegularExpression("of (the )?1 ")), qPrintable(pumpNote));
+        QCOMPARE(pumpNote.startsWith("pump: the only one reaching"), QTest::currentDataTag() == QLatin1String("one pump reaches the duty"));
         // A pump that delivers water says how long it runs a day.
         if (!r.pump.isEmpty() && r.failures.isEmpty())
             QVERIFY(r.notes.last().english.startsWith("the pump needs "));
@@ -521,6 +529,7 @@ private slots:
         const QString page = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *expected : {"Camp", "520.8", "53.83", "4.16", "Onion Tank 10 M^3"})
             QVERIFY2(page.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY2(!page.contains("of the sites file"), qPrintable(page)); // --site has none
 
         // A site no catalog pump can serve: a line of the table of sites not designed, with why.
         const Run unpumped = designTool({"--site", worked.join(','), "--name", "Camp", "--database", shipped, "--report", pdf});
@@ -558,7 +567,7 @@ private slots:
         old.write("old report\n");
         old.close();
         sites.write(header);
-        for (int i = 0; i < 5000; ++i)
+        for (int i = 0; i < 10000; ++i)
             sites.write(school); // designed: a page each
         sites.close();
         QProcess process;

@@ -347,9 +347,9 @@ QString siteTitle(const Site &site)
     return site.name.isEmpty() ? QCoreApplication::translate("quorvel::DesignReport", "Site on line %1").arg(site.line) : site.name;
 }
 
-QString siteSubtitle(const Site &site)
+QString siteSubtitle(const Site &site, const ReportContext &context)
 {
-    return site.line > 0 ? QCoreApplication::translate("quorvel::DesignReport", "Line %1 of the sites file").arg(site.line) : QString();
+    return context.sitesFile && site.line > 0 ? QCoreApplication::translate("quorvel::DesignReport", "Line %1 of the sites file").arg(site.line) : QString();
 }
 
 // What the checks and the calculation assume, in words a reader can check by hand.
@@ -397,7 +397,7 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
 {
     PageDrawer d(printing);
     d.drawHeader(QCoreApplication::translate("quorvel::DesignReport", "Water supply design: %1").arg(siteTitle(r.site)),
-                 siteSubtitle(r.site));
+                 siteSubtitle(r.site, printing.context));
     const QRectF body = d.body();
     const QRectF left(body.left(), body.top(), d.mm(leftColumnMm), body.height());
     const QRectF right(left.right() + d.mm(columnGapMm), body.top(), body.right() - left.right() - d.mm(columnGapMm),

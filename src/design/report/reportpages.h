@@ -17,6 +17,7 @@ struct ReportContext {
     QString organisation;
     VelocityRange velocities;
     double headMargin = 0; // of an automatically chosen pump; 0 when the engineer picked it
+    bool sitesFile = true; // the sites come from a sites file, whose lines the pages name
 };
 
 // One line of the table of sites that were not designed.
