@@ -246,7 +246,7 @@ void MainWindow::buildPanels()
     bottomPanel_->setFixedHeight(65);
     clientLayout->addWidget(bottomPanel_);
     okButton_ = makeButton(bottomPanel_, QStringLiteral("okButton"), tr("OK"));
-    okButton_->move(designedWidth - 120, 24);
+    placeInParent(okButton_, QRect(QPoint(designedWidth - 120, 24), okButton_->size()));
     connectGuarded(*platform_.messages, okButton_, &QAbstractButton::clicked, this, [this] { close(); });
     // The design checks in the free room left of "OK", on the button's line.
     checksSummary_ = new ChecksSummary(bottomPanel_);
@@ -266,10 +266,10 @@ void MainWindow::buildPanels()
     projectLabel->setObjectName(QStringLiteral("projectLabel"));
     projectNameEdit_ = new QLineEdit(projectPanel);
     projectNameEdit_->setObjectName(QStringLiteral("projectNameEdit"));
-    projectNameEdit_->setGeometry(141, 24, 210, 21);
+    placeInParent(projectNameEdit_, QRect(141, 24, 210, 21));
     projectLabel->adjustSize();
     // Lined up with the edit box's text.
-    projectLabel->move(93, 24 + (21 - projectLabel->height()) / 2);
+    placeInParent(projectLabel, QRect(QPoint(93, 24 + (21 - projectLabel->height()) / 2), projectLabel->size()));
     connect(projectNameEdit_, &QLineEdit::textEdited, this,
             [this](const QString &text) { guard([&] { sheet_.setProjectName(text); }); });
     connect(&sheet_, &ProjectSheet::projectNameChanged, this, [this](const QString &name) {
@@ -286,7 +286,7 @@ void MainWindow::buildPanels()
     QFrame *resultPanel = makeRaisedPanel(sheetPanel, QStringLiteral("resultPanel"));
     resultPanel->setGeometry(1, 1 + 64 + 208, inner, 337);
     QPushButton *calculateButton = makeButton(resultPanel, QStringLiteral("calculateButton"), tr("To Calculate"));
-    calculateButton->move(587, 6);
+    placeInParent(calculateButton, QRect(QPoint(587, 6), calculateButton->size()));
     onClicked(calculateButton, &MainWindow::calculate);
     resultGrid_ = new GridWidget(resultPanel);
     resultGrid_->setObjectName(QStringLiteral("resultGrid"));
@@ -409,7 +409,8 @@ void MainWindow::showCaption(ProjectSheet::Caption which, const QString &text)
 void MainWindow::placeChecksSummary()
 {
     constexpr int margin = 8;
-    checksSummary_->setGeometry(margin, okButton_->y(), std::max(0, okButton_->x() - 2 * margin), okButton_->height());
+    const int okLeft = bottomPanel_->width() - 120;
+    placeInParent(checksSummary_, QRect(margin, okButton_->y(), std::max(0, okLeft - 2 * margin), okButton_->height()));
 }
 
 void MainWindow::showChecks(const DesignRecord &design)
@@ -499,7 +500,7 @@ void MainWindow::placeCaptions()
 {
     const int width = schematic_->width();
     const int height = schematic_->height();
-    okButton_->move(bottomPanel_->width() - 120, okButton_->y());
+    placeInParent(okButton_, QRect(QPoint(bottomPanel_->width() - 120, okButton_->y()), okButton_->size()));
     placeChecksSummary();
     // Halves (the middle of an odd size) round to even.
     const auto place = [width, height](QLabel *label, SchematicCaption which) {

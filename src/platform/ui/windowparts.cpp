@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QPushButton>
+#include <QStyle>
 
 namespace quorvel {
 
@@ -49,6 +50,15 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &tex
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+} // namespace quorvel
+
+namespace quorvel {
+
+void placeInParent(QWidget *child, const QRect &leftToRight)
+{
+    child->setGeometry(QStyle::visualRect(child->layoutDirection(), child->parentWidget()->rect(), leftToRight));
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QFrame;
@@ -21,5 +22,10 @@ QFrame *makeRaisedPanel(QWidget *parent, const QString &name);
 
 // A 75 x 25 push button that Enter does not press unless it has the focus.
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text);
+
+// Places a child at a place given left to right in its parent, mirrored in the parent
+// when the window reads right to left: Qt mirrors what layouts place, not what is
+// placed by hand.
+void placeInParent(QWidget *child, const QRect &leftToRight);
 
 } // namespace quorvel
