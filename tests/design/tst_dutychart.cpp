@@ -278,6 +278,30 @@ private slots:
         }
     }
 
+    // Right to left the legend reads from the right, each sample right of its name,
+    // and the plot stays where it is: flow rises to the right in every language.
+    void legendReadsRightToLeft()
+    {
+        DesignRecord design;
+        design.inputs.sourceElevation = 100;
+        design.inputs.storageElevation = 150;
+        design.inputs.pipelineLength = 1000;
+        design.insideDiameter = 100;
+        design.designFlow = 8.68;
+        design.pumpingHead = designSystemCurve(design)->headAt(8.68);
+        const PumpDuty pump{10, 45};
+        const std::optional<DutyChart> chart = dutyChartOf(design, false, pump, designOperatingPoint(design, pump));
+        QVERIFY(chart);
+        const QRectF box(0, 0, 880, 330);
+        const QFontMetricsF metrics(reportFont(8));
+        const DutyChartLayout ltr(*chart, box, metrics), rtl(*chart, box, metrics, Qt::RightToLeft);
+        QCOMPARE(rtl.plot(), ltr.plot());
+        const auto &legend = rtl.legend();
+        QVERIFY(legend.size() >= 2 && legend[0].text.top() == legend[1].text.top());
+        QVERIFY(legend[0].sample.left() >= legend[0].text.right());
+        QVERIFY(legend[1].sample.right() < legend[0].text.left());
+    }
+
     // The steps come from 1, 2 and 5 x 10^k only, the fewest that fit.
     void niceSteps_data()
     {

@@ -138,13 +138,14 @@ Ranges rangesOf(const DutyChart &chart)
 
 } // namespace
 
-DutyChartLayout::DutyChartLayout(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics)
+DutyChartLayout::DutyChartLayout(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics,
+                                 Qt::LayoutDirection direction)
 {
     const Ranges ranges = rangesOf(chart);
     const double line = metrics.height();
     line_ = line;
     tickLength_ = tickLines * line;
-    placeLegend(chart, box, metrics);
+    placeLegend(chart, box, metrics, direction);
     const double legendTop = legend_.isEmpty() ? box.bottom() : legend_.constFirst().text.top();
     flowTitle_ = QRectF(box.left(), legendTop - titleGapLines * line - line, box.width(), line);
     const double top = box.top() + line / 2; // the top tick's label stands half above the plot
@@ -167,7 +168,8 @@ DutyChartLayout::DutyChartLayout(const DutyChart &chart, const QRectF &box, cons
     plot_ = QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), bottom));
 }
 
-void DutyChartLayout::placeLegend(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics)
+void DutyChartLayout::placeLegend(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics,
+                                  Qt::LayoutDirection direction)
 {
     QList<ChartItem> items;
     if (chart.hasSupply())
@@ -200,6 +202,11 @@ void DutyChartLayout::placeLegend(const DutyChart &chart, const QRectF &box, con
                             box.bottom() - (rowWidths.size() - rowOf[i]) * line);
         legend_[i].sample.translate(shift);
         legend_[i].text.translate(shift);
+        // Right to left the entries read from the right, each sample right of its name.
+        if (direction == Qt::RightToLeft) {
+            for (QRectF *r : {&legend_[i].sample, &legend_[i].text})
+                r->moveLeft(box.left() + box.right() - r->right());
+        }
     }
 }
 
@@ -451,7 +458,7 @@ void drawDutyChart(QPainter &painter, const QRectF &box, const DutyChart &chart,
     painter.setRenderHint(QPainter::Antialiasing);
     const QFont font = reportFont(fontPoints);
     painter.setFont(font);
-    const DutyChartLayout layout(chart, box, QFontMetricsF(font, painter.device()));
+    const DutyChartLayout layout(chart, box, QFontMetricsF(font, painter.device()), painter.layoutDirection());
     ChartDrawer(painter, chart, layout, drawText).draw();
     painter.restore();
 }

@@ -86,7 +86,9 @@ public:
         QRectF text;
     };
 
-    DutyChartLayout(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics);
+    // Right to left the legend is mirrored; the axes are not.
+    DutyChartLayout(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics,
+                    Qt::LayoutDirection direction = Qt::LeftToRight);
 
     const QRectF &plot() const { return plot_; }
     const ChartAxis &flowAxis() const { return flowAxis_; }
@@ -105,7 +107,7 @@ public:
     static QString headTitleText();
 
 private:
-    void placeLegend(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics);
+    void placeLegend(const DutyChart &chart, const QRectF &box, const QFontMetricsF &metrics, Qt::LayoutDirection direction);
 
     QRectF plot_;
     ChartAxis flowAxis_;
