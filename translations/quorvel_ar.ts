@@ -1845,4 +1845,11 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <translation>نوع خزان إضافي في %2 محفوظ لكنه غير معروض</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::Texts</name>
+    <message>
+        <source>; </source>
+        <translation>؛ </translation>
+    </message>
+</context>
 </TS>

@@ -1845,4 +1845,11 @@ una salida que no se puede escribir.</translation>
         <translation>1 tipo de tanque más de %2 se conserva pero no se muestra</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::Texts</name>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
 </TS>

@@ -1845,4 +1845,11 @@ sortie impossible à écrire.</translation>
         <translation>1 type de réservoir de plus dans %2 est conservé mais pas affiché</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::Texts</name>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
+</context>
 </TS>

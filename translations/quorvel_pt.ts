@@ -1845,4 +1845,11 @@ uma saída que não se pode escrever.</translation>
         <translation>Mais 1 tipo de reservatório em %2 é guardado mas não mostrado</translation>
     </message>
 </context>
+<context>
+    <name>quorvel::Texts</name>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
 </TS>

@@ -441,7 +441,7 @@ void MainWindow::showAssessment()
     checksSummary_->showChecks(checks);
     if (!shown_.exportable())
         enableExports(tr("Not exported while the design fails: %1")
-                          .arg(shownTexts(shown_.assessment.messages(CheckOutcome::Fail)).join(QStringLiteral("; "))));
+                          .arg(joinShown(shownTexts(shown_.assessment.messages(CheckOutcome::Fail)))));
     else
         enableExports({});
     if (designChecksWindow_)

@@ -344,7 +344,7 @@ QString checksSummary(const QList<DesignCheck> &checks)
         ++applicable;
     }
     const auto listed = [](const QStringList &texts, const QString &one, const QString &many) {
-        const QString list = texts.join(QStringLiteral("; "));
+        const QString list = joinShown(texts);
         return texts.size() == 1 ? one.arg(list) : many.arg(texts.size()).arg(list);
     };
     QStringList parts;
@@ -361,7 +361,7 @@ QString checksSummary(const QList<DesignCheck> &checks)
         parts << (notes.isEmpty() ? QCoreApplication::translate("quorvel::DesignChecks", "All %1 checks pass")
                                   : QCoreApplication::translate("quorvel::DesignChecks", "all %1 checks pass"))
                      .arg(applicable);
-    return parts.join(QStringLiteral("; "));
+    return joinShown(parts);
 }
 
 } // namespace quorvel

@@ -67,6 +67,13 @@ inline QStringList shownTexts(const TranslatableTexts &texts)
     return shown;
 }
 
+// Texts a person reads, one after the other as a list in the user's language: "; "
+// in English, "؛ " in Arabic. Files join their English texts with "; ".
+inline QString joinShown(const QStringList &texts)
+{
+    return texts.join(QCoreApplication::translate("quorvel::Texts", "; "));
+}
+
 // TranslatableText::of for a literal text: lupdate reads this function as
 // QT_TRANSLATE_NOOP, so the text is extracted for translation.
 inline TranslatableText translatable(const char *context, const char *sourceText)

@@ -360,8 +360,8 @@ QString notesOf(const SiteResult &result)
     QStringList notes = shownTexts(result.notes + result.warnings);
     if (!result.failures.isEmpty())
         notes.prepend(QCoreApplication::translate("quorvel::ResultWriter", "not designed: ")
-                      + shownTexts(result.failures).join(QStringLiteral("; ")));
-    return notes.join(QStringLiteral("; "));
+                      + joinShown(shownTexts(result.failures)));
+    return joinShown(notes);
 }
 
 std::unique_ptr<ResultWriter> ResultWriter::create(Format format, QIODevice &out, bool withSummary)

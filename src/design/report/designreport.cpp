@@ -93,7 +93,7 @@ void DesignReport::addPage(const SiteResult &result)
         return;
     }
     // A site not designed is a line of the table at the end.
-    const QString why = result.stopped() ? result.errorText().shown : shownTexts(result.failures).join(QStringLiteral("; "));
+    const QString why = result.stopped() ? result.errorText().shown : joinShown(shownTexts(result.failures));
     d.failures << FailedSite{result.site.line, result.site.name, why};
 }
 
