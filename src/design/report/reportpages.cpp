@@ -450,8 +450,13 @@ void drawSite(ReportPrinting &printing, const SiteResult &r)
                                            .arg(flow, QString::number(point.head, 'f', 2), hours));
     }
     d.setFont(smallPoints);
-    for (const QString &note : shownTexts(r.notes))
-        ry = d.drawBullet(right, ry + d.mm(0.5), note);
+    // The note of the hours at the operating point says again what the line above and
+    // the checks table say.
+    const QString hoursNote = operatingHoursNote(r).shown;
+    for (const QString &note : shownTexts(r.notes)) {
+        if (note != hoursNote)
+            ry = d.drawBullet(right, ry + d.mm(0.5), note);
+    }
 
     // Every check.
     const QRectF full(body.left(), body.top(), body.width(), body.height());
