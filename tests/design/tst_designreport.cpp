@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -144,15 +145,20 @@ private slots:
     void manySites()
     {
         REQUIRE_POPPLER();
-        const QString pdf = dir_.filePath("three.pdf");
-        writeReport(pdf, {designedSite(), designedSite(), designedSite()});
+        const QString pdf = dir_.filePath("many.pdf"), two = dir_.filePath("two.pdf");
+        constexpr int sites = 40;
+        writeReport(pdf, QList<SiteResult>(sites, designedSite()));
+        writeReport(two, QList<SiteResult>(2, designedSite()));
+        // A site's page costs its text and lines, a few kilobytes, not a picture.
+        const double perPage = double(QFileInfo(pdf).size() - QFileInfo(two).size()) / (sites - 2);
+        QVERIFY2(perPage < 6000, qPrintable(QString::number(perPage)));
         const QString first = poppler("pdftotext", {"-f", "1", "-l", "1", pdf, "-"}).simplified();
         const QString site = poppler("pdftotext", {"-f", "2", "-l", "2", pdf, "-"}).simplified();
-        for (const char *expected : {"Assumptions", "Every site of this report", "Hazen-Williams with C = 140", "Page 1 of 4"})
+        for (const char *expected : {"Assumptions", "Every site of this report", "Hazen-Williams with C = 140", "Page 1 of 41"})
             QVERIFY2(first.contains(expected), qPrintable(first));
         QVERIFY2(site.contains("As stated on page 1") && !site.contains("Hazen-Williams"), qPrintable(site));
         const QStringList lines = poppler("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
-        QCOMPARE(lines.size(), 3); // one showing a site's page
+        QCOMPARE(lines.size(), sites); // one showing a site's page
         QStringList objects;
         for (const QString &line : lines)
             objects << line.simplified().section(' ', 10, 10); // the image's object number
