@@ -1476,6 +1476,89 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
 </context>
 <context>
+    <name>quorvel::RouteChecks</name>
+    <message>
+        <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
+        <translation>على الأكثر الضغط الاسمي للأنبوب، %1 م (%2 بار)</translation>
+    </message>
+    <message>
+        <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
+        <translation>الضغط الساكن %1 م عند %2 م أعلى من الضغط الاسمي للأنبوب %3 م: خزانات كسر الضغط عند %4 م</translation>
+    </message>
+    <message>
+        <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
+        <translation>الضغط %1 م عند %2 م أعلى من الضغط الاسمي للأنبوب %3 م: أنبوب من فئة ضغط أعلى</translation>
+    </message>
+    <message>
+        <source>pressure rating</source>
+        <translation>الضغط الاسمي</translation>
+    </message>
+    <message>
+        <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
+        <translation>الضغط مضافًا إليه ارتفاع جوكوفسكي a·V/g على الأكثر الضغط الاسمي للأنبوب %1 م</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips</source>
+        <translation>المطرقة المائية عند توقف المضخة</translation>
+    </message>
+    <message>
+        <source>no pump: a gravity supply</source>
+        <translation>لا مضخة: إمداد بالجاذبية</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
+        <translation>المطرقة المائية عند توقف المضخة: %1 م عند %2 م (ارتفاع %3 م لسرعة %4 م/ث) أعلى من الضغط الاسمي للأنبوب %5 م: حماية من المطرقة المائية أو أنبوب أمتن (تقدير أولي وليس محاكاة للظواهر العابرة)</translation>
+    </message>
+    <message>
+        <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
+        <translation>الضغط مطروحًا منه انخفاض جوكوفسكي أعلى من ضغط البخار</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips</source>
+        <translation>انخفاض الضغط عند توقف المضخة</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips: %1 m at %2 m, below the vapour pressure of %3 m: the water column may part (a screen, not a transient simulation)</source>
+        <translation>انخفاض الضغط عند توقف المضخة: %1 م عند %2 م، أدنى من ضغط البخار %3 م: قد ينفصل عمود الماء (تقدير أولي وليس محاكاة للظواهر العابرة)</translation>
+    </message>
+    <message>
+        <source>at least %1 m above the ground everywhere</source>
+        <translation>على الأقل %1 م فوق سطح الأرض في كل مكان</translation>
+    </message>
+    <message>
+        <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
+        <translation>خط الضغط الهيدروليكي أقل من %1 م فوق سطح الأرض من %2 م: يعمل الأنبوب تحت التفريغ ويسحب الماء الملوث</translation>
+    </message>
+    <message>
+        <source>grade line above the ground</source>
+        <translation>خط الضغط الهيدروليكي فوق سطح الأرض</translation>
+    </message>
+    <message>
+        <source>air valves</source>
+        <translation>صمامات الهواء</translation>
+    </message>
+    <message>
+        <source>air valves at the high points at %1 m</source>
+        <translation>صمامات الهواء عند النقاط المرتفعة عند %1 م</translation>
+    </message>
+    <message>
+        <source>one at each high point</source>
+        <translation>واحد عند كل نقطة مرتفعة</translation>
+    </message>
+    <message>
+        <source>washouts</source>
+        <translation>صمامات التصريف</translation>
+    </message>
+    <message>
+        <source>washouts at the low points at %1 m</source>
+        <translation>صمامات التصريف عند النقاط المنخفضة عند %1 م</translation>
+    </message>
+    <message>
+        <source>one at each low point</source>
+        <translation>واحد عند كل نقطة منخفضة</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>

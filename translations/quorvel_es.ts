@@ -1476,6 +1476,89 @@ una salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::RouteChecks</name>
+    <message>
+        <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
+        <translation>como máximo la presión nominal del tubo, %1 m (%2 bar)</translation>
+    </message>
+    <message>
+        <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
+        <translation>presión estática %1 m a %2 m, por encima de la presión nominal del tubo, %3 m: cámaras rompepresión a %4 m</translation>
+    </message>
+    <message>
+        <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
+        <translation>presión %1 m a %2 m, por encima de la presión nominal del tubo, %3 m: un tubo de clase de presión mayor</translation>
+    </message>
+    <message>
+        <source>pressure rating</source>
+        <translation>presión nominal</translation>
+    </message>
+    <message>
+        <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
+        <translation>presión más la sobrepresión de Joukowsky a·V/g como máximo la presión nominal del tubo, %1 m</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips</source>
+        <translation>golpe de ariete al pararse la bomba</translation>
+    </message>
+    <message>
+        <source>no pump: a gravity supply</source>
+        <translation>sin bomba: abastecimiento por gravedad</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
+        <translation>golpe de ariete al pararse la bomba: %1 m a %2 m (una sobrepresión de %3 m para %4 m/s), por encima de la presión nominal del tubo, %5 m: protección antiariete o un tubo más resistente (una estimación, no una simulación de transitorios)</translation>
+    </message>
+    <message>
+        <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
+        <translation>presión menos la depresión de Joukowsky por encima de la presión de vapor</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips</source>
+        <translation>depresión al pararse la bomba</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips: %1 m at %2 m, below the vapour pressure of %3 m: the water column may part (a screen, not a transient simulation)</source>
+        <translation>depresión al pararse la bomba: %1 m a %2 m, por debajo de la presión de vapor de %3 m: la columna de agua puede romperse (una estimación, no una simulación de transitorios)</translation>
+    </message>
+    <message>
+        <source>at least %1 m above the ground everywhere</source>
+        <translation>al menos %1 m sobre el terreno en todo el trazado</translation>
+    </message>
+    <message>
+        <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
+        <translation>línea piezométrica a menos de %1 m sobre el terreno de %2 m: el tubo trabaja en depresión y aspira agua sucia</translation>
+    </message>
+    <message>
+        <source>grade line above the ground</source>
+        <translation>línea piezométrica sobre el terreno</translation>
+    </message>
+    <message>
+        <source>air valves</source>
+        <translation>ventosas</translation>
+    </message>
+    <message>
+        <source>air valves at the high points at %1 m</source>
+        <translation>ventosas en los puntos altos a %1 m</translation>
+    </message>
+    <message>
+        <source>one at each high point</source>
+        <translation>una en cada punto alto</translation>
+    </message>
+    <message>
+        <source>washouts</source>
+        <translation>desagües</translation>
+    </message>
+    <message>
+        <source>washouts at the low points at %1 m</source>
+        <translation>desagües en los puntos bajos a %1 m</translation>
+    </message>
+    <message>
+        <source>one at each low point</source>
+        <translation>uno en cada punto bajo</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>

@@ -1476,6 +1476,89 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::RouteChecks</name>
+    <message>
+        <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
+        <translation>au plus la pression nominale du tuyau, %1 m (%2 bar)</translation>
+    </message>
+    <message>
+        <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
+        <translation>pression statique %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : brise-charges à %4 m</translation>
+    </message>
+    <message>
+        <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
+        <translation>pression %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : un tuyau d'une classe de pression plus élevée</translation>
+    </message>
+    <message>
+        <source>pressure rating</source>
+        <translation>pression nominale</translation>
+    </message>
+    <message>
+        <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
+        <translation>pression plus la surpression de Joukowsky a·V/g au plus la pression nominale du tuyau, %1 m</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips</source>
+        <translation>coup de bélier à l'arrêt de la pompe</translation>
+    </message>
+    <message>
+        <source>no pump: a gravity supply</source>
+        <translation>pas de pompe : adduction gravitaire</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
+        <translation>coup de bélier à l'arrêt de la pompe : %1 m à %2 m (une surpression de %3 m pour %4 m/s), au-dessus de la pression nominale du tuyau, %5 m : une protection anti-bélier ou un tuyau plus résistant (une estimation, pas une simulation des transitoires)</translation>
+    </message>
+    <message>
+        <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
+        <translation>pression moins la dépression de Joukowsky au-dessus de la pression de vapeur</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips</source>
+        <translation>dépression à l'arrêt de la pompe</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips: %1 m at %2 m, below the vapour pressure of %3 m: the water column may part (a screen, not a transient simulation)</source>
+        <translation>dépression à l'arrêt de la pompe : %1 m à %2 m, sous la pression de vapeur de %3 m : la colonne d'eau peut se rompre (une estimation, pas une simulation des transitoires)</translation>
+    </message>
+    <message>
+        <source>at least %1 m above the ground everywhere</source>
+        <translation>au moins %1 m au-dessus du sol partout</translation>
+    </message>
+    <message>
+        <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
+        <translation>ligne piézométrique à moins de %1 m au-dessus du sol de %2 m : le tuyau est en dépression et aspire de l'eau sale</translation>
+    </message>
+    <message>
+        <source>grade line above the ground</source>
+        <translation>ligne piézométrique au-dessus du sol</translation>
+    </message>
+    <message>
+        <source>air valves</source>
+        <translation>ventouses</translation>
+    </message>
+    <message>
+        <source>air valves at the high points at %1 m</source>
+        <translation>ventouses aux points hauts à %1 m</translation>
+    </message>
+    <message>
+        <source>one at each high point</source>
+        <translation>une à chaque point haut</translation>
+    </message>
+    <message>
+        <source>washouts</source>
+        <translation>vidanges</translation>
+    </message>
+    <message>
+        <source>washouts at the low points at %1 m</source>
+        <translation>vidanges aux points bas à %1 m</translation>
+    </message>
+    <message>
+        <source>one at each low point</source>
+        <translation>une à chaque point bas</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>

@@ -1476,6 +1476,89 @@ uma saída que não se pode escrever.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::RouteChecks</name>
+    <message>
+        <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
+        <translation>no máximo a pressão nominal do tubo, %1 m (%2 bar)</translation>
+    </message>
+    <message>
+        <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
+        <translation>pressão estática %1 m a %2 m, acima da pressão nominal do tubo, %3 m: caixas de quebra de pressão a %4 m</translation>
+    </message>
+    <message>
+        <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
+        <translation>pressão %1 m a %2 m, acima da pressão nominal do tubo, %3 m: um tubo de classe de pressão superior</translation>
+    </message>
+    <message>
+        <source>pressure rating</source>
+        <translation>pressão nominal</translation>
+    </message>
+    <message>
+        <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
+        <translation>pressão mais a sobrepressão de Joukowsky a·V/g no máximo a pressão nominal do tubo, %1 m</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips</source>
+        <translation>golpe de aríete na paragem da bomba</translation>
+    </message>
+    <message>
+        <source>no pump: a gravity supply</source>
+        <translation>sem bomba: abastecimento por gravidade</translation>
+    </message>
+    <message>
+        <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
+        <translation>golpe de aríete na paragem da bomba: %1 m a %2 m (uma sobrepressão de %3 m para %4 m/s), acima da pressão nominal do tubo, %5 m: proteção contra o golpe de aríete ou um tubo mais resistente (uma estimativa, não uma simulação de transitórios)</translation>
+    </message>
+    <message>
+        <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
+        <translation>pressão menos a depressão de Joukowsky acima da pressão de vapor</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips</source>
+        <translation>depressão na paragem da bomba</translation>
+    </message>
+    <message>
+        <source>pressure drop when the pump trips: %1 m at %2 m, below the vapour pressure of %3 m: the water column may part (a screen, not a transient simulation)</source>
+        <translation>depressão na paragem da bomba: %1 m a %2 m, abaixo da pressão de vapor de %3 m: a coluna de água pode romper-se (uma estimativa, não uma simulação de transitórios)</translation>
+    </message>
+    <message>
+        <source>at least %1 m above the ground everywhere</source>
+        <translation>pelo menos %1 m acima do terreno em todo o traçado</translation>
+    </message>
+    <message>
+        <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
+        <translation>linha piezométrica a menos de %1 m acima do terreno de %2 m: o tubo trabalha em depressão e aspira água suja</translation>
+    </message>
+    <message>
+        <source>grade line above the ground</source>
+        <translation>linha piezométrica acima do terreno</translation>
+    </message>
+    <message>
+        <source>air valves</source>
+        <translation>ventosas</translation>
+    </message>
+    <message>
+        <source>air valves at the high points at %1 m</source>
+        <translation>ventosas nos pontos altos a %1 m</translation>
+    </message>
+    <message>
+        <source>one at each high point</source>
+        <translation>uma em cada ponto alto</translation>
+    </message>
+    <message>
+        <source>washouts</source>
+        <translation>descargas</translation>
+    </message>
+    <message>
+        <source>washouts at the low points at %1 m</source>
+        <translation>descargas nos pontos baixos a %1 m</translation>
+    </message>
+    <message>
+        <source>one at each low point</source>
+        <translation>uma em cada ponto baixo</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>
