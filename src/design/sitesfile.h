@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sitedesign.h"
+#include "spreadsheettext.h"
 
 #include <QList>
 #include <QString>
@@ -36,11 +37,7 @@ public:
     static QStringList nameCaptions();
 
 private:
-    struct Record {
-        int line;        // of its first character, from 1
-        qsizetype start; // in text_
-        qsizetype length;
-    };
+    using Record = TextRecord;
     QStringList fields(const Record &record) const;
     // A row of empty cells, as spreadsheets end an export: every field blank.
     bool blankRow(const Record &record) const;
@@ -58,11 +55,5 @@ private:
     InputTexts captions_; // the file's caption of each input
     QStringList notices_;
 };
-
-// The fields of one record by the quoting rules above.
-QStringList splitFields(QStringView record, QChar delimiter);
-// Bytes as text: UTF-8 (with or without a byte-order mark) when valid, UTF-16 with
-// its byte-order mark, else Windows-1252.
-QString decodeText(const QByteArray &bytes);
 
 } // namespace quorvel
