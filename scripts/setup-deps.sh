@@ -11,6 +11,8 @@ packages=(
   # build
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  # geodesics on the ellipsoid, for GPS tracks of a pipeline's route
+  libgeographiclib-dev
   # translations: lupdate/lrelease, their CMake package, and Qt's own translated texts
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # run: the Tahoma the windows are laid out for (fonts-wine's, which the program

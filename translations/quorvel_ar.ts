@@ -1559,6 +1559,65 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
 </context>
 <context>
+    <name>quorvel::RouteFile</name>
+    <message>
+        <source>%1 line %2, %3: %4 m does not rise above the %5 m before it</source>
+        <translation>%1 السطر %2، %3: %4 م لا تزيد على %5 م التي قبلها</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected the captions Distance and Elevation, then one point a line</source>
+        <translation>%1: لا يحتوي الملف على أي سطر؛ المتوقع العنوانان Distance وElevation ثم نقطة في كل سطر</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1: مفصول بفواصل منقوطة مع فواصل عشرية، قُرئ كما يحفظه جدول بيانات أوروبي</translation>
+    </message>
+    <message>
+        <source>column 1</source>
+        <translation>العمود 1</translation>
+    </message>
+    <message>
+        <source>column 2</source>
+        <translation>العمود 2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; expected the captions Distance (m) and Elevation (m), in any order</source>
+        <translation>%1 السطر 1: لا عمود لـ%2؛ المتوقع العنوانان Distance (m) وElevation (m) بأي ترتيب</translation>
+    </message>
+    <message>
+        <source>the distance</source>
+        <translation>المسافة</translation>
+    </message>
+    <message>
+        <source>the elevation</source>
+        <translation>المنسوب</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
+        <translation>%1 السطر %2، %3: '%4' ليس عددًا منتهيًا</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>
+        <translation>%1 السطر %2: النقطة %3 بلا خط عرض وخط طول بالدرجات</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no elevation; a route needs the ground&apos;s elevation at every point</source>
+        <translation>%1 السطر %2: النقطة %3 بلا منسوب؛ يحتاج المسار إلى منسوب الأرض عند كل نقطة</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not a GPX file as XML writes it: %3</source>
+        <translation>%1 السطر %2: ليس ملف GPX كما يكتبه XML: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points at the place of the point before counted once</source>
+        <translation>%1: %2 نقاط في موضع النقطة السابقة حُسبت مرة واحدة</translation>
+    </message>
+    <message>
+        <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
+        <translation>%1: يحتاج المسار إلى نقطتين على الأقل، المصدر والخزان؛ في الملف %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>

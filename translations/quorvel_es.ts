@@ -1559,6 +1559,65 @@ una salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::RouteFile</name>
+    <message>
+        <source>%1 line %2, %3: %4 m does not rise above the %5 m before it</source>
+        <translation>%1 línea %2, %3: %4 m no supera los %5 m anteriores</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected the captions Distance and Elevation, then one point a line</source>
+        <translation>%1: el archivo no contiene ninguna línea; se esperaban los encabezados Distance y Elevation y luego un punto por línea</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1: separado por punto y coma con coma decimal, leído como lo guarda una hoja de cálculo europea</translation>
+    </message>
+    <message>
+        <source>column 1</source>
+        <translation>columna 1</translation>
+    </message>
+    <message>
+        <source>column 2</source>
+        <translation>columna 2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; expected the captions Distance (m) and Elevation (m), in any order</source>
+        <translation>%1 línea 1: ninguna columna para %2; se esperaban los encabezados Distance (m) y Elevation (m), en cualquier orden</translation>
+    </message>
+    <message>
+        <source>the distance</source>
+        <translation>la distancia</translation>
+    </message>
+    <message>
+        <source>the elevation</source>
+        <translation>la elevación</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
+        <translation>%1 línea %2, %3: «%4» no es un número finito</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>
+        <translation>%1 línea %2: el punto %3 no tiene latitud y longitud en grados</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no elevation; a route needs the ground&apos;s elevation at every point</source>
+        <translation>%1 línea %2: el punto %3 no tiene elevación; un trazado necesita la elevación del terreno en cada punto</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not a GPX file as XML writes it: %3</source>
+        <translation>%1 línea %2: no es un archivo GPX tal como lo escribe XML: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points at the place of the point before counted once</source>
+        <translation>%1: %2 puntos en el lugar del punto anterior contados una vez</translation>
+    </message>
+    <message>
+        <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
+        <translation>%1: un trazado necesita al menos dos puntos, la fuente y el depósito; el archivo tiene %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>

@@ -1487,7 +1487,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
-        <translation>pression %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : un tuyau d'une classe de pression plus élevée</translation>
+        <translation>pression %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : un tuyau d&apos;une classe de pression plus élevée</translation>
     </message>
     <message>
         <source>pressure rating</source>
@@ -1499,7 +1499,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>surge when the pump trips</source>
-        <translation>coup de bélier à l'arrêt de la pompe</translation>
+        <translation>coup de bélier à l&apos;arrêt de la pompe</translation>
     </message>
     <message>
         <source>no pump: a gravity supply</source>
@@ -1507,7 +1507,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
-        <translation>coup de bélier à l'arrêt de la pompe : %1 m à %2 m (une surpression de %3 m pour %4 m/s), au-dessus de la pression nominale du tuyau, %5 m : une protection anti-bélier ou un tuyau plus résistant (une estimation, pas une simulation des transitoires)</translation>
+        <translation>coup de bélier à l&apos;arrêt de la pompe : %1 m à %2 m (une surpression de %3 m pour %4 m/s), au-dessus de la pression nominale du tuyau, %5 m : une protection anti-bélier ou un tuyau plus résistant (une estimation, pas une simulation des transitoires)</translation>
     </message>
     <message>
         <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
@@ -1515,11 +1515,11 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>pressure drop when the pump trips</source>
-        <translation>dépression à l'arrêt de la pompe</translation>
+        <translation>dépression à l&apos;arrêt de la pompe</translation>
     </message>
     <message>
         <source>pressure drop when the pump trips: %1 m at %2 m, below the vapour pressure of %3 m: the water column may part (a screen, not a transient simulation)</source>
-        <translation>dépression à l'arrêt de la pompe : %1 m à %2 m, sous la pression de vapeur de %3 m : la colonne d'eau peut se rompre (une estimation, pas une simulation des transitoires)</translation>
+        <translation>dépression à l&apos;arrêt de la pompe : %1 m à %2 m, sous la pression de vapeur de %3 m : la colonne d&apos;eau peut se rompre (une estimation, pas une simulation des transitoires)</translation>
     </message>
     <message>
         <source>at least %1 m above the ground everywhere</source>
@@ -1527,7 +1527,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
-        <translation>ligne piézométrique à moins de %1 m au-dessus du sol de %2 m : le tuyau est en dépression et aspire de l'eau sale</translation>
+        <translation>ligne piézométrique à moins de %1 m au-dessus du sol de %2 m : le tuyau est en dépression et aspire de l&apos;eau sale</translation>
     </message>
     <message>
         <source>grade line above the ground</source>
@@ -1556,6 +1556,65 @@ sortie impossible à écrire.</translation>
     <message>
         <source>one at each low point</source>
         <translation>une à chaque point bas</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::RouteFile</name>
+    <message>
+        <source>%1 line %2, %3: %4 m does not rise above the %5 m before it</source>
+        <translation>%1 ligne %2, %3 : %4 m ne dépasse pas les %5 m précédents</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected the captions Distance and Elevation, then one point a line</source>
+        <translation>%1 : le fichier ne contient aucune ligne ; attendu les intitulés Distance et Elevation, puis un point par ligne</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1 : séparé par des points-virgules avec virgules décimales, lu comme un tableur européen l'enregistre</translation>
+    </message>
+    <message>
+        <source>column 1</source>
+        <translation>colonne 1</translation>
+    </message>
+    <message>
+        <source>column 2</source>
+        <translation>colonne 2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; expected the captions Distance (m) and Elevation (m), in any order</source>
+        <translation>%1 ligne 1 : aucune colonne pour %2 ; attendu les intitulés Distance (m) et Elevation (m), dans n'importe quel ordre</translation>
+    </message>
+    <message>
+        <source>the distance</source>
+        <translation>la distance</translation>
+    </message>
+    <message>
+        <source>the elevation</source>
+        <translation>l'altitude</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
+        <translation>%1 ligne %2, %3 : « %4 » n'est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>
+        <translation>%1 ligne %2 : le point %3 n'a pas de latitude et de longitude en degrés</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no elevation; a route needs the ground&apos;s elevation at every point</source>
+        <translation>%1 ligne %2 : le point %3 n'a pas d'altitude ; un tracé demande l'altitude du sol en chaque point</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not a GPX file as XML writes it: %3</source>
+        <translation>%1 ligne %2 : pas un fichier GPX tel que XML l'écrit : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points at the place of the point before counted once</source>
+        <translation>%1 : %2 points à l'emplacement du point précédent comptés une fois</translation>
+    </message>
+    <message>
+        <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
+        <translation>%1 : un tracé demande au moins deux points, la source et le réservoir ; le fichier en a %2</translation>
     </message>
 </context>
 <context>

@@ -1559,6 +1559,65 @@ uma saída que não se pode escrever.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::RouteFile</name>
+    <message>
+        <source>%1 line %2, %3: %4 m does not rise above the %5 m before it</source>
+        <translation>%1 linha %2, %3: %4 m não ultrapassa os %5 m anteriores</translation>
+    </message>
+    <message>
+        <source>%1: the file holds no line; expected the captions Distance and Elevation, then one point a line</source>
+        <translation>%1: o ficheiro não contém nenhuma linha; esperavam-se os cabeçalhos Distance e Elevation e depois um ponto por linha</translation>
+    </message>
+    <message>
+        <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
+        <translation>%1: separado por ponto e vírgula com vírgula decimal, lido como uma folha de cálculo europeia o guarda</translation>
+    </message>
+    <message>
+        <source>column 1</source>
+        <translation>coluna 1</translation>
+    </message>
+    <message>
+        <source>column 2</source>
+        <translation>coluna 2</translation>
+    </message>
+    <message>
+        <source>%1 line 1: no column for %2; expected the captions Distance (m) and Elevation (m), in any order</source>
+        <translation>%1 linha 1: nenhuma coluna para %2; esperavam-se os cabeçalhos Distance (m) e Elevation (m), em qualquer ordem</translation>
+    </message>
+    <message>
+        <source>the distance</source>
+        <translation>a distância</translation>
+    </message>
+    <message>
+        <source>the elevation</source>
+        <translation>a elevação</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
+        <translation>%1 linha %2, %3: «%4» não é um número finito</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>
+        <translation>%1 linha %2: o ponto %3 não tem latitude e longitude em graus</translation>
+    </message>
+    <message>
+        <source>%1 line %2: point %3 has no elevation; a route needs the ground&apos;s elevation at every point</source>
+        <translation>%1 linha %2: o ponto %3 não tem elevação; um traçado precisa da elevação do terreno em cada ponto</translation>
+    </message>
+    <message>
+        <source>%1 line %2: not a GPX file as XML writes it: %3</source>
+        <translation>%1 linha %2: não é um ficheiro GPX como o XML o escreve: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 points at the place of the point before counted once</source>
+        <translation>%1: %2 pontos no lugar do ponto anterior contados uma vez</translation>
+    </message>
+    <message>
+        <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
+        <translation>%1: um traçado precisa de pelo menos dois pontos, a fonte e o reservatório; o ficheiro tem %2</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::Sheet</name>
     <message>
         <source>Description</source>
