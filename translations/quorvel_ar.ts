@@ -1232,6 +1232,17 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
 </context>
 <context>
+    <name>quorvel::PipeRatings</name>
+    <message>
+        <source>%1 line 1: no column %2; expected the captions No, Material, Nominal (in), Rated pressure (bar), Wave speed (m/s), Source</source>
+        <translation>%1 السطر 1: لا عمود %2؛ المتوقع العناوين No وMaterial وNominal (in) وRated pressure (bar) وWave speed (m/s) وSource</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a positive number</source>
+        <translation>%1 السطر %2، %3: '%4' ليس عددًا موجبًا</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::PrinterChoiceDialog</name>
     <message>
         <source>Printer</source>
@@ -1594,7 +1605,7 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
     <message>
         <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
-        <translation>%1 السطر %2، %3: '%4' ليس عددًا منتهيًا</translation>
+        <translation>%1 السطر %2، %3: &apos;%4&apos; ليس عددًا منتهيًا</translation>
     </message>
     <message>
         <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>

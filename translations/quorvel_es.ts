@@ -1232,6 +1232,17 @@ una salida que no se puede escribir.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::PipeRatings</name>
+    <message>
+        <source>%1 line 1: no column %2; expected the captions No, Material, Nominal (in), Rated pressure (bar), Wave speed (m/s), Source</source>
+        <translation>%1 línea 1: ninguna columna %2; se esperaban los encabezados No, Material, Nominal (in), Rated pressure (bar), Wave speed (m/s), Source</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a positive number</source>
+        <translation>%1 línea %2, %3: «%4» no es un número positivo</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::PrinterChoiceDialog</name>
     <message>
         <source>Printer</source>

@@ -1232,6 +1232,17 @@ sortie impossible à écrire.</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::PipeRatings</name>
+    <message>
+        <source>%1 line 1: no column %2; expected the captions No, Material, Nominal (in), Rated pressure (bar), Wave speed (m/s), Source</source>
+        <translation>%1 ligne 1 : aucune colonne %2 ; attendu les intitulés No, Material, Nominal (in), Rated pressure (bar), Wave speed (m/s), Source</translation>
+    </message>
+    <message>
+        <source>%1 line %2, %3: &apos;%4&apos; is not a positive number</source>
+        <translation>%1 ligne %2, %3 : « %4 » n'est pas un nombre positif</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::PrinterChoiceDialog</name>
     <message>
         <source>Printer</source>
@@ -1570,7 +1581,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>%1: semicolon-separated with decimal commas, read as a European spreadsheet saves it</source>
-        <translation>%1 : séparé par des points-virgules avec virgules décimales, lu comme un tableur européen l'enregistre</translation>
+        <translation>%1 : séparé par des points-virgules avec virgules décimales, lu comme un tableur européen l&apos;enregistre</translation>
     </message>
     <message>
         <source>column 1</source>
@@ -1582,7 +1593,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>%1 line 1: no column for %2; expected the captions Distance (m) and Elevation (m), in any order</source>
-        <translation>%1 ligne 1 : aucune colonne pour %2 ; attendu les intitulés Distance (m) et Elevation (m), dans n'importe quel ordre</translation>
+        <translation>%1 ligne 1 : aucune colonne pour %2 ; attendu les intitulés Distance (m) et Elevation (m), dans n&apos;importe quel ordre</translation>
     </message>
     <message>
         <source>the distance</source>
@@ -1590,27 +1601,27 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>the elevation</source>
-        <translation>l'altitude</translation>
+        <translation>l&apos;altitude</translation>
     </message>
     <message>
         <source>%1 line %2, %3: &apos;%4&apos; is not a finite number</source>
-        <translation>%1 ligne %2, %3 : « %4 » n'est pas un nombre fini</translation>
+        <translation>%1 ligne %2, %3 : « %4 » n&apos;est pas un nombre fini</translation>
     </message>
     <message>
         <source>%1 line %2: point %3 has no latitude and longitude in degrees</source>
-        <translation>%1 ligne %2 : le point %3 n'a pas de latitude et de longitude en degrés</translation>
+        <translation>%1 ligne %2 : le point %3 n&apos;a pas de latitude et de longitude en degrés</translation>
     </message>
     <message>
         <source>%1 line %2: point %3 has no elevation; a route needs the ground&apos;s elevation at every point</source>
-        <translation>%1 ligne %2 : le point %3 n'a pas d'altitude ; un tracé demande l'altitude du sol en chaque point</translation>
+        <translation>%1 ligne %2 : le point %3 n&apos;a pas d&apos;altitude ; un tracé demande l&apos;altitude du sol en chaque point</translation>
     </message>
     <message>
         <source>%1 line %2: not a GPX file as XML writes it: %3</source>
-        <translation>%1 ligne %2 : pas un fichier GPX tel que XML l'écrit : %3</translation>
+        <translation>%1 ligne %2 : pas un fichier GPX tel que XML l&apos;écrit : %3</translation>
     </message>
     <message>
         <source>%1: %2 points at the place of the point before counted once</source>
-        <translation>%1 : %2 points à l'emplacement du point précédent comptés une fois</translation>
+        <translation>%1 : %2 points à l&apos;emplacement du point précédent comptés une fois</translation>
     </message>
     <message>
         <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>

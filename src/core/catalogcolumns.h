@@ -9,8 +9,9 @@ namespace quorvel {
 
 namespace PipeColumn {
 enum : int {
-    Nominal = 2, // nominal diameter, inches
-    Inside = 4,  // inside diameter, mm
+    Nominal = 2,  // nominal diameter, inches
+    Material = 3, // as the pipe ratings name it
+    Inside = 4,   // inside diameter, mm
 };
 }
 

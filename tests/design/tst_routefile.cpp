@@ -1,4 +1,5 @@
 #include "error.h"
+#include "piperatings.h"
 #include "routefile.h"
 
 #include <QFile>
@@ -99,6 +100,54 @@ private slots:
             QTEST(pointTexts(route.points), "points");
         } catch (const Error &e) {
             QCOMPARE(e.message(), path + error);
+        }
+    }
+
+    // The shipped ratings: every pipe of the shipped catalog has one, plastic pipes by
+    // class for any size; a pipe no row names has none.
+    void shippedRatings_data()
+    {
+        QTest::addColumn<QString>("material");
+        QTest::addColumn<double>("nominal");
+        QTest::addColumn<double>("bar"); // 0: none
+        QTest::addColumn<double>("waveSpeed");
+        QTest::newRow("galvanised 1/2\"") << "Sch 40 galvanised steel" << 0.5 << 20.7 << 1439.0;
+        QTest::newRow("galvanised 4\"") << "sch 40 GALVANISED steel " << 4.0 << 20.7 << 1364.0;
+        QTest::newRow("black 12\"") << "Sch 40 black steel" << 12.0 << 19.6 << 1294.0;
+        QTest::newRow("black steel of a size not listed") << "Sch 40 black steel" << 14.0 << 0.0 << 0.0;
+        QTest::newRow("PE100 PN 10, any size") << "PE100 SDR 17 (PN 10)" << 3.0 << 10.0 << 258.0;
+        QTest::newRow("PVC-U PN 16") << "PVC-U SDR 13.6 (PN 16)" << 2.0 << 16.0 << 464.0;
+        QTest::newRow("an unknown material") << "Bamboo" << 2.0 << 0.0 << 0.0;
+    }
+    void shippedRatings()
+    {
+        const PipeRatings ratings = PipeRatings::load(QStringLiteral(QUORVEL_SHIPPED_DATABASE));
+        QFETCH(QString, material);
+        QFETCH(double, nominal);
+        QFETCH(double, bar);
+        QFETCH(double, waveSpeed);
+        const std::optional<PipeRating> found = ratings.find(material, nominal);
+        QCOMPARE(found.has_value(), bar > 0);
+        if (found) {
+            QCOMPARE(found->ratedPressure, bar);
+            QCOMPARE(found->waveSpeed, waveSpeed);
+        }
+    }
+
+    // A database from before the ratings has none; a row that cannot be read is named.
+    void ratingsFile()
+    {
+        QVERIFY(PipeRatings::load(dir_.filePath("no database")).isEmpty());
+        const QString path = dir_.filePath("ratings.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("No,Material,Nominal (in),Rated pressure (bar),Wave speed (m/s),Source\r\n1,PE100,,10,-5,x\r\n");
+        file.close();
+        try {
+            PipeRatings::read(path);
+            QFAIL("no error raised");
+        } catch (const Error &e) {
+            QCOMPARE(e.message(), path + " line 2, Wave speed (m/s): '-5' is not a positive number");
         }
     }
 };

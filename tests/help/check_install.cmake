@@ -26,6 +26,7 @@ set(expected
   ${DATADIR}/quorvel/Database/pipes.csv
   ${DATADIR}/quorvel/Database/pumps.csv
   ${DATADIR}/quorvel/Database/storage.csv
+  ${DATADIR}/quorvel/Database/ratings.csv
   "${DATADIR}/quorvel/Database/no curve.bmp")
 foreach(file IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${file}")
