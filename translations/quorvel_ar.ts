@@ -1239,7 +1239,7 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     </message>
     <message>
         <source>%1 line %2, %3: &apos;%4&apos; is not a positive number</source>
-        <translation>%1 السطر %2، %3: '%4' ليس عددًا موجبًا</translation>
+        <translation>%1 السطر %2، %3: &apos;%4&apos; ليس عددًا موجبًا</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1567,42 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
     <message>
         <source>one at each low point</source>
         <translation>واحد عند كل نقطة منخفضة</translation>
+    </message>
+    <message>
+        <source>route&apos;s source elevation</source>
+        <translation>منسوب المصدر في المسار</translation>
+    </message>
+    <message>
+        <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>يبدأ المسار عند %1 م ومنسوب مصدر المياه %2 م؛ يبقى الحساب على المنسوب المُدخل</translation>
+    </message>
+    <message>
+        <source>within %1 m of the water source elevation</source>
+        <translation>ضمن %1 م من منسوب مصدر المياه</translation>
+    </message>
+    <message>
+        <source>route&apos;s storage elevation</source>
+        <translation>منسوب الخزان في المسار</translation>
+    </message>
+    <message>
+        <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>ينتهي المسار عند %1 م ومنسوب الخزان %2 م؛ يبقى الحساب على المنسوب المُدخل</translation>
+    </message>
+    <message>
+        <source>within %1 m of the storage elevation</source>
+        <translation>ضمن %1 م من منسوب الخزان</translation>
+    </message>
+    <message>
+        <source>route&apos;s length</source>
+        <translation>طول المسار</translation>
+    </message>
+    <message>
+        <source>the route is %1 m long, the pipeline length is %2 m; the calculation keeps the typed length</source>
+        <translation>طول المسار %1 م وطول خط الأنابيب %2 م؛ يبقى الحساب على الطول المُدخل</translation>
+    </message>
+    <message>
+        <source>within %1 % of the pipeline length</source>
+        <translation>ضمن %1 % من طول خط الأنابيب</translation>
     </message>
 </context>
 <context>

@@ -1568,6 +1568,42 @@ una salida que no se puede escribir.</translation>
         <source>one at each low point</source>
         <translation>uno en cada punto bajo</translation>
     </message>
+    <message>
+        <source>route&apos;s source elevation</source>
+        <translation>elevación de la fuente en el trazado</translation>
+    </message>
+    <message>
+        <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>el trazado empieza a %1 m, la elevación de la fuente es %2 m; el cálculo mantiene la elevación introducida</translation>
+    </message>
+    <message>
+        <source>within %1 m of the water source elevation</source>
+        <translation>a %1 m como máximo de la elevación de la fuente</translation>
+    </message>
+    <message>
+        <source>route&apos;s storage elevation</source>
+        <translation>elevación del depósito en el trazado</translation>
+    </message>
+    <message>
+        <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>el trazado termina a %1 m, la elevación del depósito es %2 m; el cálculo mantiene la elevación introducida</translation>
+    </message>
+    <message>
+        <source>within %1 m of the storage elevation</source>
+        <translation>a %1 m como máximo de la elevación del depósito</translation>
+    </message>
+    <message>
+        <source>route&apos;s length</source>
+        <translation>longitud del trazado</translation>
+    </message>
+    <message>
+        <source>the route is %1 m long, the pipeline length is %2 m; the calculation keeps the typed length</source>
+        <translation>el trazado mide %1 m, la longitud de la tubería es %2 m; el cálculo mantiene la longitud introducida</translation>
+    </message>
+    <message>
+        <source>within %1 % of the pipeline length</source>
+        <translation>a un %1 % como máximo de la longitud de la tubería</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::RouteFile</name>

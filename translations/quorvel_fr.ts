@@ -1239,7 +1239,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>%1 line %2, %3: &apos;%4&apos; is not a positive number</source>
-        <translation>%1 ligne %2, %3 : « %4 » n'est pas un nombre positif</translation>
+        <translation>%1 ligne %2, %3 : « %4 » n&apos;est pas un nombre positif</translation>
     </message>
 </context>
 <context>
@@ -1567,6 +1567,42 @@ sortie impossible à écrire.</translation>
     <message>
         <source>one at each low point</source>
         <translation>une à chaque point bas</translation>
+    </message>
+    <message>
+        <source>route&apos;s source elevation</source>
+        <translation>altitude de la source sur le tracé</translation>
+    </message>
+    <message>
+        <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>le tracé commence à %1 m, l'altitude de la source est %2 m ; le calcul garde l'altitude saisie</translation>
+    </message>
+    <message>
+        <source>within %1 m of the water source elevation</source>
+        <translation>à %1 m au plus de l'altitude de la source</translation>
+    </message>
+    <message>
+        <source>route&apos;s storage elevation</source>
+        <translation>altitude du réservoir sur le tracé</translation>
+    </message>
+    <message>
+        <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>le tracé finit à %1 m, l'altitude du réservoir est %2 m ; le calcul garde l'altitude saisie</translation>
+    </message>
+    <message>
+        <source>within %1 m of the storage elevation</source>
+        <translation>à %1 m au plus de l'altitude du réservoir</translation>
+    </message>
+    <message>
+        <source>route&apos;s length</source>
+        <translation>longueur du tracé</translation>
+    </message>
+    <message>
+        <source>the route is %1 m long, the pipeline length is %2 m; the calculation keeps the typed length</source>
+        <translation>le tracé mesure %1 m, la longueur de la conduite est %2 m ; le calcul garde la longueur saisie</translation>
+    </message>
+    <message>
+        <source>within %1 % of the pipeline length</source>
+        <translation>à %1 % au plus de la longueur de la conduite</translation>
     </message>
 </context>
 <context>

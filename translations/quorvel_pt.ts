@@ -1568,6 +1568,42 @@ uma saída que não se pode escrever.</translation>
         <source>one at each low point</source>
         <translation>uma em cada ponto baixo</translation>
     </message>
+    <message>
+        <source>route&apos;s source elevation</source>
+        <translation>elevação da fonte no traçado</translation>
+    </message>
+    <message>
+        <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>o traçado começa a %1 m, a elevação da fonte é %2 m; o cálculo mantém a elevação introduzida</translation>
+    </message>
+    <message>
+        <source>within %1 m of the water source elevation</source>
+        <translation>a no máximo %1 m da elevação da fonte</translation>
+    </message>
+    <message>
+        <source>route&apos;s storage elevation</source>
+        <translation>elevação do reservatório no traçado</translation>
+    </message>
+    <message>
+        <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
+        <translation>o traçado termina a %1 m, a elevação do reservatório é %2 m; o cálculo mantém a elevação introduzida</translation>
+    </message>
+    <message>
+        <source>within %1 m of the storage elevation</source>
+        <translation>a no máximo %1 m da elevação do reservatório</translation>
+    </message>
+    <message>
+        <source>route&apos;s length</source>
+        <translation>comprimento do traçado</translation>
+    </message>
+    <message>
+        <source>the route is %1 m long, the pipeline length is %2 m; the calculation keeps the typed length</source>
+        <translation>o traçado mede %1 m, o comprimento da conduta é %2 m; o cálculo mantém o comprimento introduzido</translation>
+    </message>
+    <message>
+        <source>within %1 % of the pipeline length</source>
+        <translation>a no máximo %1 % do comprimento da conduta</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::RouteFile</name>

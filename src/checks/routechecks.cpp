@@ -120,7 +120,44 @@ DesignCheck fittingsCheck(const char *name, const QList<double> &at, const Trans
     return c;
 }
 
+// A value of the route against the typed one, within an allowed difference.
+DesignCheck agreement(const char *name, double route, double typed, double allowed, const TranslatableText &message,
+                      const TranslatableText &requirement)
+{
+    const bool holds = std::abs(route - typed) <= allowed;
+    return check(name, route, typed, holds ? CheckOutcome::Pass : CheckOutcome::Warning, holds ? TranslatableText() : message,
+                 requirement);
+}
+
 } // namespace
+
+QList<DesignCheck> routeInputChecks(const QList<RoutePoint> &route, const DesignInputs &inputs)
+{
+    const double source = double(inputs.sourceElevation), storage = double(inputs.storageElevation);
+    const double typedLength = double(inputs.pipelineLength);
+    const double first = route.first().elevation, last = route.last().elevation;
+    const double length = route.last().chainage - route.first().chainage;
+    const QString tolerance = head(RouteTolerance::elevation);
+    return {agreement(QT_TRANSLATE_NOOP("quorvel::RouteChecks", "route's source elevation"), first, source,
+                      RouteTolerance::elevation,
+                      translatable("quorvel::RouteChecks", "the route starts at %1 m, the water source elevation is %2 m; "
+                                                           "the calculation keeps the typed elevation")
+                          .arg(head(first), head(source)),
+                      translatable("quorvel::RouteChecks", "within %1 m of the water source elevation").arg(tolerance)),
+            agreement(QT_TRANSLATE_NOOP("quorvel::RouteChecks", "route's storage elevation"), last, storage,
+                      RouteTolerance::elevation,
+                      translatable("quorvel::RouteChecks", "the route ends at %1 m, the storage elevation is %2 m; the "
+                                                           "calculation keeps the typed elevation")
+                          .arg(head(last), head(storage)),
+                      translatable("quorvel::RouteChecks", "within %1 m of the storage elevation").arg(tolerance)),
+            agreement(QT_TRANSLATE_NOOP("quorvel::RouteChecks", "route's length"), length, typedLength,
+                      RouteTolerance::length * typedLength,
+                      translatable("quorvel::RouteChecks", "the route is %1 m long, the pipeline length is %2 m; the "
+                                                           "calculation keeps the typed length")
+                          .arg(chainage(length), head(typedLength)),
+                      translatable("quorvel::RouteChecks", "within %1 % of the pipeline length")
+                          .arg(QString::number(RouteTolerance::length * 100)))};
+}
 
 QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const PipeRating &rating)
 {

@@ -16,4 +16,16 @@ namespace quorvel {
 // and washouts the high and low points need (passes that name their chainages).
 QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const PipeRating &rating);
 
+// How far a route may stray from the typed inputs before it is said: a GPS's
+// elevations are good to a few metres, a walked track's length to a few hundredths.
+struct RouteTolerance {
+    static constexpr double elevation = 5;  // m
+    static constexpr double length = 0.05;  // share of the typed length
+};
+
+// The route against the typed inputs, which the calculation keeps using: its first
+// point's elevation against the source's, its last point's against the storage's,
+// its length against the pipeline's; a warning each beyond the tolerance.
+QList<DesignCheck> routeInputChecks(const QList<RoutePoint> &route, const DesignInputs &inputs);
+
 } // namespace quorvel

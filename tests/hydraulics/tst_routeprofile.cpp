@@ -147,6 +147,32 @@ private slots:
         QCOMPARE(checks[2].outcome, CheckOutcome::NotApplicable);
     }
 
+    // The route's ends and length against the typed inputs: said beyond 5 m and 5 %.
+    void routeAgainstInputs_data()
+    {
+        QTest::addColumn<QList<QPointF>>("route");
+        QTest::addColumn<QList<int>>("outcomes"); // source, storage, length
+        const int pass = int(CheckOutcome::Pass), warning = int(CheckOutcome::Warning);
+        QTest::newRow("as typed") << QList<QPointF>{{0, 100}, {1000, 150}} << QList<int>{pass, pass, pass};
+        QTest::newRow("within the tolerance") << QList<QPointF>{{0, 104.9}, {1049, 145.1}} << QList<int>{pass, pass, pass};
+        QTest::newRow("a GPS far off at both ends") << QList<QPointF>{{0, 92}, {1000, 158}}
+                                                    << QList<int>{warning, warning, pass};
+        QTest::newRow("a track a tenth longer") << QList<QPointF>{{10, 100}, {1110, 150}}
+                                                << QList<int>{pass, pass, warning};
+    }
+    void routeAgainstInputs()
+    {
+        QFETCH(QList<QPointF>, route);
+        DesignInputs typed;
+        typed.pipelineLength = 1000;
+        typed.sourceElevation = 100;
+        typed.storageElevation = 150;
+        QList<int> outcomes;
+        for (const DesignCheck &c : routeInputChecks(routeOf(route), typed))
+            outcomes << int(c.outcome);
+        QTEST(outcomes, "outcomes");
+    }
+
     // Water boils at the vapour pressure, which the thinner air of a high site brings
     // closer to the pipe's pressure: -10.1 m at sea level, -8.4 m at 1 500 m.
     void vapourPressure_data()
