@@ -1490,15 +1490,15 @@ una salida que no se puede escribir.</translation>
     <name>quorvel::RouteChecks</name>
     <message>
         <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
-        <translation>como máximo la presión nominal del tubo, %1 m (%2 bar)</translation>
+        <translation>como máximo la presión nominal de la tubería, %1 m (%2 bar)</translation>
     </message>
     <message>
         <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
-        <translation>presión estática %1 m a %2 m, por encima de la presión nominal del tubo, %3 m: cámaras rompepresión a %4 m</translation>
+        <translation>presión estática %1 m a %2 m, por encima de la presión nominal de la tubería, %3 m: cámaras rompepresión a %4 m</translation>
     </message>
     <message>
         <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
-        <translation>presión %1 m a %2 m, por encima de la presión nominal del tubo, %3 m: un tubo de clase de presión mayor</translation>
+        <translation>presión %1 m a %2 m, por encima de la presión nominal de la tubería, %3 m: una tubería de clase de presión mayor</translation>
     </message>
     <message>
         <source>pressure rating</source>
@@ -1506,7 +1506,7 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
-        <translation>presión más la sobrepresión de Joukowsky a·V/g como máximo la presión nominal del tubo, %1 m</translation>
+        <translation>presión más la sobrepresión de Joukowsky a·V/g como máximo la presión nominal de la tubería, %1 m</translation>
     </message>
     <message>
         <source>surge when the pump trips</source>
@@ -1518,7 +1518,7 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
-        <translation>golpe de ariete al pararse la bomba: %1 m a %2 m (una sobrepresión de %3 m para %4 m/s), por encima de la presión nominal del tubo, %5 m: protección antiariete o un tubo más resistente (una estimación, no una simulación de transitorios)</translation>
+        <translation>golpe de ariete al pararse la bomba: %1 m a %2 m (una sobrepresión de %3 m para %4 m/s), por encima de la presión nominal de la tubería, %5 m: protección antiariete o una tubería más resistente (una estimación, no una simulación de transitorios)</translation>
     </message>
     <message>
         <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
@@ -1538,7 +1538,7 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
-        <translation>línea piezométrica a menos de %1 m sobre el terreno de %2 m: el tubo trabaja en depresión y aspira agua sucia</translation>
+        <translation>línea piezométrica a menos de %1 m sobre el terreno de %2 m: la tubería trabaja en depresión y aspira agua sucia</translation>
     </message>
     <message>
         <source>grade line above the ground</source>
@@ -1582,15 +1582,15 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>route&apos;s storage elevation</source>
-        <translation>elevación del depósito en el trazado</translation>
+        <translation>elevación del tanque en el trazado</translation>
     </message>
     <message>
         <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
-        <translation>el trazado termina a %1 m, la elevación del depósito es %2 m; el cálculo mantiene la elevación introducida</translation>
+        <translation>el trazado termina a %1 m, la elevación del tanque es %2 m; el cálculo mantiene la elevación introducida</translation>
     </message>
     <message>
         <source>within %1 m of the storage elevation</source>
-        <translation>a %1 m como máximo de la elevación del depósito</translation>
+        <translation>a %1 m como máximo de la elevación del tanque</translation>
     </message>
     <message>
         <source>route&apos;s length</source>
@@ -1661,7 +1661,7 @@ una salida que no se puede escribir.</translation>
     </message>
     <message>
         <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
-        <translation>%1: un trazado necesita al menos dos puntos, la fuente y el depósito; el archivo tiene %2</translation>
+        <translation>%1: un trazado necesita al menos dos puntos, la fuente y el tanque; el archivo tiene %2</translation>
     </message>
 </context>
 <context>

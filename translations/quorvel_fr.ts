@@ -1490,15 +1490,15 @@ sortie impossible à écrire.</translation>
     <name>quorvel::RouteChecks</name>
     <message>
         <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
-        <translation>au plus la pression nominale du tuyau, %1 m (%2 bar)</translation>
+        <translation>au plus la pression nominale de la conduite, %1 m (%2 bar)</translation>
     </message>
     <message>
         <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
-        <translation>pression statique %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : brise-charges à %4 m</translation>
+        <translation>pression statique %1 m à %2 m, au-dessus de la pression nominale de la conduite, %3 m : brise-charges à %4 m</translation>
     </message>
     <message>
         <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
-        <translation>pression %1 m à %2 m, au-dessus de la pression nominale du tuyau, %3 m : un tuyau d&apos;une classe de pression plus élevée</translation>
+        <translation>pression %1 m à %2 m, au-dessus de la pression nominale de la conduite, %3 m : un tuyau d&apos;une classe de pression plus élevée</translation>
     </message>
     <message>
         <source>pressure rating</source>
@@ -1506,7 +1506,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
-        <translation>pression plus la surpression de Joukowsky a·V/g au plus la pression nominale du tuyau, %1 m</translation>
+        <translation>pression plus la surpression de Joukowsky a·V/g au plus la pression nominale de la conduite, %1 m</translation>
     </message>
     <message>
         <source>surge when the pump trips</source>
@@ -1518,7 +1518,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
-        <translation>coup de bélier à l&apos;arrêt de la pompe : %1 m à %2 m (une surpression de %3 m pour %4 m/s), au-dessus de la pression nominale du tuyau, %5 m : une protection anti-bélier ou un tuyau plus résistant (une estimation, pas une simulation des transitoires)</translation>
+        <translation>coup de bélier à l&apos;arrêt de la pompe : %1 m à %2 m (une surpression de %3 m pour %4 m/s), au-dessus de la pression nominale de la conduite, %5 m : une protection anti-bélier ou une conduite plus résistante (une estimation, pas une simulation des transitoires)</translation>
     </message>
     <message>
         <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
@@ -1538,7 +1538,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
-        <translation>ligne piézométrique à moins de %1 m au-dessus du sol de %2 m : le tuyau est en dépression et aspire de l&apos;eau sale</translation>
+        <translation>ligne piézométrique à moins de %1 m au-dessus du sol de %2 m : la conduite est en dépression et aspire de l&apos;eau sale</translation>
     </message>
     <message>
         <source>grade line above the ground</source>

@@ -1490,15 +1490,15 @@ uma saída que não se pode escrever.</translation>
     <name>quorvel::RouteChecks</name>
     <message>
         <source>at most the pipe&apos;s rating of %1 m (%2 bar)</source>
-        <translation>no máximo a pressão nominal do tubo, %1 m (%2 bar)</translation>
+        <translation>no máximo a pressão nominal da conduta, %1 m (%2 bar)</translation>
     </message>
     <message>
         <source>static pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: break-pressure tanks at %4 m</source>
-        <translation>pressão estática %1 m a %2 m, acima da pressão nominal do tubo, %3 m: caixas de quebra de pressão a %4 m</translation>
+        <translation>pressão estática %1 m a %2 m, acima da pressão nominal da conduta, %3 m: caixas de quebra de pressão a %4 m</translation>
     </message>
     <message>
         <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
-        <translation>pressão %1 m a %2 m, acima da pressão nominal do tubo, %3 m: um tubo de classe de pressão superior</translation>
+        <translation>pressão %1 m a %2 m, acima da pressão nominal da conduta, %3 m: uma conduta de classe de pressão superior</translation>
     </message>
     <message>
         <source>pressure rating</source>
@@ -1506,7 +1506,7 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>pressure plus Joukowsky&apos;s rise a·V/g at most the pipe&apos;s rating of %1 m</source>
-        <translation>pressão mais a sobrepressão de Joukowsky a·V/g no máximo a pressão nominal do tubo, %1 m</translation>
+        <translation>pressão mais a sobrepressão de Joukowsky a·V/g no máximo a pressão nominal da conduta, %1 m</translation>
     </message>
     <message>
         <source>surge when the pump trips</source>
@@ -1518,7 +1518,7 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>surge when the pump trips: %1 m at %2 m (a rise of %3 m for %4 m/s) above the pipe&apos;s rating of %5 m: surge protection or a stronger pipe (a screen, not a transient simulation)</source>
-        <translation>golpe de aríete na paragem da bomba: %1 m a %2 m (uma sobrepressão de %3 m para %4 m/s), acima da pressão nominal do tubo, %5 m: proteção contra o golpe de aríete ou um tubo mais resistente (uma estimativa, não uma simulação de transitórios)</translation>
+        <translation>golpe de aríete na paragem da bomba: %1 m a %2 m (uma sobrepressão de %3 m para %4 m/s), acima da pressão nominal da conduta, %5 m: proteção contra o golpe de aríete ou uma conduta mais resistente (uma estimativa, não uma simulação de transitórios)</translation>
     </message>
     <message>
         <source>pressure less Joukowsky&apos;s fall above the vapour pressure</source>
@@ -1538,7 +1538,7 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>grade line less than %1 m above the ground from %2 m: the pipe runs under vacuum and draws dirty water in</source>
-        <translation>linha piezométrica a menos de %1 m acima do terreno de %2 m: o tubo trabalha em depressão e aspira água suja</translation>
+        <translation>linha piezométrica a menos de %1 m acima do terreno de %2 m: a conduta trabalha em depressão e aspira água suja</translation>
     </message>
     <message>
         <source>grade line above the ground</source>
@@ -1570,15 +1570,15 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>route&apos;s source elevation</source>
-        <translation>elevação da fonte no traçado</translation>
+        <translation>elevação da origem de água no traçado</translation>
     </message>
     <message>
         <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
-        <translation>o traçado começa a %1 m, a elevação da fonte é %2 m; o cálculo mantém a elevação introduzida</translation>
+        <translation>o traçado começa a %1 m, a elevação da origem de água é %2 m; o cálculo mantém a elevação introduzida</translation>
     </message>
     <message>
         <source>within %1 m of the water source elevation</source>
-        <translation>a no máximo %1 m da elevação da fonte</translation>
+        <translation>a no máximo %1 m da elevação da origem de água</translation>
     </message>
     <message>
         <source>route&apos;s storage elevation</source>
@@ -1661,7 +1661,7 @@ uma saída que não se pode escrever.</translation>
     </message>
     <message>
         <source>%1: a route needs at least two points, the source and the tank; the file has %2</source>
-        <translation>%1: um traçado precisa de pelo menos dois pontos, a fonte e o reservatório; o ficheiro tem %2</translation>
+        <translation>%1: um traçado precisa de pelo menos dois pontos, a origem de água e o reservatório; o ficheiro tem %2</translation>
     </message>
 </context>
 <context>
