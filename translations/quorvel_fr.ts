@@ -1498,7 +1498,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>pressure %1 m at %2 m above the pipe&apos;s rating of %3 m: a pipe of a higher pressure class</source>
-        <translation>pression %1 m à %2 m, au-dessus de la pression nominale de la conduite, %3 m : un tuyau d&apos;une classe de pression plus élevée</translation>
+        <translation>pression %1 m à %2 m, au-dessus de la pression nominale de la conduite, %3 m : une conduite d&apos;une classe de pression plus élevée</translation>
     </message>
     <message>
         <source>pressure rating</source>
