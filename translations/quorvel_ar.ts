@@ -1604,6 +1604,10 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>within %1 % of the pipeline length</source>
         <translation>ضمن %1 % من طول خط الأنابيب</translation>
     </message>
+    <message>
+        <source>the pipe has no rating in the pipe ratings</source>
+        <translation>لا ضغط اسميًا للأنبوب في فهرس الضغوط الاسمية</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::RouteFile</name>

@@ -1604,6 +1604,10 @@ una salida que no se puede escribir.</translation>
         <source>within %1 % of the pipeline length</source>
         <translation>a un %1 % como máximo de la longitud de la tubería</translation>
     </message>
+    <message>
+        <source>the pipe has no rating in the pipe ratings</source>
+        <translation>la tubería no tiene presión nominal en el catálogo de presiones nominales</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::RouteFile</name>

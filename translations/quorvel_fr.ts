@@ -1574,11 +1574,11 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>the route starts at %1 m, the water source elevation is %2 m; the calculation keeps the typed elevation</source>
-        <translation>le tracé commence à %1 m, l'altitude de la source est %2 m ; le calcul garde l'altitude saisie</translation>
+        <translation>le tracé commence à %1 m, l&apos;altitude de la source est %2 m ; le calcul garde l&apos;altitude saisie</translation>
     </message>
     <message>
         <source>within %1 m of the water source elevation</source>
-        <translation>à %1 m au plus de l'altitude de la source</translation>
+        <translation>à %1 m au plus de l&apos;altitude de la source</translation>
     </message>
     <message>
         <source>route&apos;s storage elevation</source>
@@ -1586,11 +1586,11 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>the route ends at %1 m, the storage elevation is %2 m; the calculation keeps the typed elevation</source>
-        <translation>le tracé finit à %1 m, l'altitude du réservoir est %2 m ; le calcul garde l'altitude saisie</translation>
+        <translation>le tracé finit à %1 m, l&apos;altitude du réservoir est %2 m ; le calcul garde l&apos;altitude saisie</translation>
     </message>
     <message>
         <source>within %1 m of the storage elevation</source>
-        <translation>à %1 m au plus de l'altitude du réservoir</translation>
+        <translation>à %1 m au plus de l&apos;altitude du réservoir</translation>
     </message>
     <message>
         <source>route&apos;s length</source>
@@ -1603,6 +1603,10 @@ sortie impossible à écrire.</translation>
     <message>
         <source>within %1 % of the pipeline length</source>
         <translation>à %1 % au plus de la longueur de la conduite</translation>
+    </message>
+    <message>
+        <source>the pipe has no rating in the pipe ratings</source>
+        <translation>la conduite n'a pas de pression nominale dans le catalogue des pressions nominales</translation>
     </message>
 </context>
 <context>

@@ -1604,6 +1604,10 @@ uma saída que não se pode escrever.</translation>
         <source>within %1 % of the pipeline length</source>
         <translation>a no máximo %1 % do comprimento da conduta</translation>
     </message>
+    <message>
+        <source>the pipe has no rating in the pipe ratings</source>
+        <translation>a conduta não tem pressão nominal no catálogo de pressões nominais</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::RouteFile</name>

@@ -159,10 +159,19 @@ QList<DesignCheck> routeInputChecks(const QList<RoutePoint> &route, const Design
                           .arg(QString::number(RouteTolerance::length * 100)))};
 }
 
-QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const PipeRating &rating)
+QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const std::optional<PipeRating> &rating)
 {
-    return {ratingCheck(route, duty, rating), surgeRiseCheck(route, duty, rating), surgeFallCheck(route, duty),
-            clearanceCheck(route),
+    QList<DesignCheck> checks;
+    if (rating) {
+        checks << ratingCheck(route, duty, *rating) << surgeRiseCheck(route, duty, *rating) << surgeFallCheck(route, duty);
+    } else {
+        const TranslatableText none = translatable("quorvel::RouteChecks", "the pipe has no rating in the pipe ratings");
+        for (const char *name : {QT_TRANSLATE_NOOP("quorvel::RouteChecks", "pressure rating"),
+                                 QT_TRANSLATE_NOOP("quorvel::RouteChecks", "surge when the pump trips"),
+                                 QT_TRANSLATE_NOOP("quorvel::RouteChecks", "pressure drop when the pump trips")})
+            checks << check(name, 0, 0, CheckOutcome::NotApplicable, none, none);
+    }
+    return checks + QList<DesignCheck>{clearanceCheck(route),
             fittingsCheck(QT_TRANSLATE_NOOP("quorvel::RouteChecks", "air valves"), route.highPoints,
                           translatable("quorvel::RouteChecks", "air valves at the high points at %1 m").arg(chainages(route.highPoints)),
                           translatable("quorvel::RouteChecks", "one at each high point")),

@@ -14,7 +14,8 @@ namespace quorvel {
 // transient simulation; not applicable by gravity), the grade line's clearance above
 // the ground (a failure where the pipe would run under vacuum), and the air valves
 // and washouts the high and low points need (passes that name their chainages).
-QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const PipeRating &rating);
+// Without a rating the checks that need it do not apply.
+QList<DesignCheck> routeChecks(const RouteAnalysis &route, const RouteDuty &duty, const std::optional<PipeRating> &rating);
 
 // How far a route may stray from the typed inputs before it is said: a GPS's
 // elevations are good to a few metres, a walked track's length to a few hundredths.

@@ -5,6 +5,7 @@
 #include "error.h"
 #include "inputchecks.h"
 #include "numbers.h"
+#include "routefile.h"
 #include "showntexts.h"
 
 #include <QCoreApplication>
@@ -422,6 +423,16 @@ SiteResult SiteDesigner::design(const Site &site) const
         result.error = rowDefects_[Pumps].value(namedPump_);
         return result;
     }
+    // A profile that cannot be read stops the site before any calculation.
+    RouteFile routeFile;
+    if (!site.profile.isEmpty()) {
+        try {
+            routeFile = readRouteFile(site.profile);
+        } catch (const Error &e) {
+            result.error = {e.message(), e.shownMessage()};
+            return result;
+        }
+    }
 
     // The pump is picked once the first five results are known (a gravity site gets
     // none: row 0), with its operating point on the chosen pipe; the tank once the
@@ -459,7 +470,46 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.failures = assessment.messages(CheckOutcome::Fail);
     if (options_.checkTexts)
         result.checks = assessment.checks;
+    if (!site.profile.isEmpty()) {
+        designRoute(result, routeFile.points);
+        result.route->notices = routeFile.notices;
+    }
     return result;
+}
+
+void SiteDesigner::designRoute(SiteResult &result, const QList<RoutePoint> &points) const
+{
+    const DesignRecord &design = result.design;
+    SiteRoute route;
+    route.points = points;
+    // The operating point of the chosen pump; a pump without a rated duty at the
+    // design flow and the pumping head; by gravity the design flow.
+    RouteDuty &duty = route.duty;
+    duty.sourceElevation = double(design.inputs.sourceElevation);
+    duty.tankElevation = double(design.inputs.storageElevation);
+    duty.insideDiameter = design.insideDiameter;
+    duty.flow = design.designFlow;
+    if (result.pumpDuty && result.operatingPoint && result.operatingPoint->flow > 0) {
+        duty.flow = result.operatingPoint->flow;
+        duty.pumpHead = result.operatingPoint->head;
+        duty.pump = result.pumpDuty;
+    } else if (!result.gravity) {
+        duty.pumpHead = design.pumpingHead;
+    }
+    const qint32 pipe = design.pipeCatalogRow;
+    if (const std::optional<Extended> nominal = finiteNumber(pipes_.cell(PipeColumn::Nominal, pipe)))
+        route.rating = options_.ratings.find(pipes_.cell(PipeColumn::Material, pipe), double(*nominal));
+    route.analysis = analyseRoute(points, duty, route.rating);
+    route.checks = routeInputChecks(points, design.inputs) + routeChecks(route.analysis, duty, route.rating);
+    for (const DesignCheck &check : std::as_const(route.checks)) {
+        if (check.outcome == CheckOutcome::Warning)
+            result.warnings << check.message;
+        else if (check.outcome == CheckOutcome::Fail)
+            result.failures << check.message;
+    }
+    if (options_.checkTexts)
+        result.checks += route.checks;
+    result.route = std::move(route);
 }
 
 } // namespace quorvel

@@ -4,6 +4,8 @@
 #include "designchecks.h"
 #include "designrecord.h"
 #include "operatingpoint.h"
+#include "piperatings.h"
+#include "routechecks.h"
 #include "sheetlayout.h"
 #include "translatable.h"
 
@@ -24,6 +26,7 @@ struct DesignOptions {
     VelocityRange velocities;  // m/s
     bool checkTexts = false;   // every check kept with its texts in the result, for a report
     double headMargin = 0.10;  // share beyond the pumping head a chosen pump must reach at the design flow
+    PipeRatings ratings;       // for the checks of the sites' routes
 };
 
 // One site as read: its line in the sites file, its name and its seven input texts.
@@ -34,6 +37,20 @@ struct Site {
     InputTexts captions; // each input's column caption in the sites file, for messages
     int unreadInput = 0;             // the first input the sites file could not read (InputRow::*), 0 for none
     TranslatableText unreadReason{}; // and why
+    QString profile{};               // the file of the pipeline's route; empty: none
+};
+
+// A site's route as its profile file gives it, worked out for the design: the points,
+// the heads and findings along them, the chosen pipe's rating (none when the ratings
+// do not name it), the route's checks (against the inputs, then its own) and what the
+// reader noticed.
+struct SiteRoute {
+    QList<RoutePoint> points;
+    RouteDuty duty;
+    RouteAnalysis analysis;
+    std::optional<PipeRating> rating;
+    QList<DesignCheck> checks;
+    QStringList notices;
 };
 
 // One site designed: the calculation's record, the main window's ten result texts
@@ -54,6 +71,7 @@ struct SiteResult {
     TranslatableTexts warnings; // the checks that warn: the scheme works, outside good practice
     TranslatableTexts failures; // the checks that fail: the scheme does not work
     QList<DesignCheck> checks;  // every check with its texts, when asked for (a report)
+    std::optional<SiteRoute> route; // with a profile
     QString errorColumn;        // the input column the error is about, if any
     TranslatableText error;     // the program's message when the calculation stopped
 
@@ -104,6 +122,9 @@ private:
     void nameTank();
     qint32 choosePump(SiteResult &result, const DesignRecord &design) const;
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
+    // The route of a designed site along its profile, its checks' findings among the
+    // site's warnings and failures.
+    void designRoute(SiteResult &result, const QList<RoutePoint> &points) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;

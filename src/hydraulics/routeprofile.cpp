@@ -123,12 +123,12 @@ double vapourPressureHead(double elevation)
     return (vapourPressureAt20C - air) / RouteLimits::waterWeight;
 }
 
-RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty, const PipeRating &rating)
+RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty, const std::optional<PipeRating> &rating)
 {
     RouteAnalysis a;
     a.gradient = SystemCurve(0, duty.insideDiameter, 1).lossAt(duty.flow);
     a.velocity = flowVelocity(duty.flow, duty.insideDiameter);
-    a.surgeRise = duty.gravity() ? 0 : rating.waveSpeed * a.velocity / RouteLimits::gravity;
+    a.surgeRise = duty.gravity() || !rating ? 0 : rating->waveSpeed * a.velocity / RouteLimits::gravity;
     const double start = duty.sourceElevation + duty.pumpHead;
     const double standing = duty.gravity() ? duty.sourceElevation : duty.tankElevation;
     std::optional<double> shutOff;
@@ -158,8 +158,8 @@ RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty
     }
     a.lowClearance = lowClearance(a.points, duty.gravity());
     extremes(a.points, a.highPoints, a.lowPoints);
-    if (duty.gravity())
-        a.breakPressureTanks = breakPressureTanks(a.points, duty.sourceElevation, ratingHead(rating.ratedPressure));
+    if (duty.gravity() && rating)
+        a.breakPressureTanks = breakPressureTanks(a.points, duty.sourceElevation, ratingHead(rating->ratedPressure));
     return a;
 }
 

@@ -24,8 +24,8 @@ struct PipeRating {
 
 // What runs along the route: the water levels at the source and in the full tank,
 // the chosen pipe, the flow and the head the pump gives it at the source (the
-// operating point), and the pump's rated duty for its shut-off head. No pump: the
-// water runs by gravity at the flow.
+// operating point), and the pump's rated duty for its shut-off head (none when it is
+// not known). No head: the water runs by gravity at the flow.
 struct RouteDuty {
     double sourceElevation = 0; // m
     double tankElevation = 0;   // m
@@ -34,7 +34,7 @@ struct RouteDuty {
     double pumpHead = 0;        // m at the flow; 0 by gravity
     std::optional<PumpDuty> pump;
 
-    bool gravity() const { return !pump; }
+    bool gravity() const { return pumpHead <= 0; }
 };
 
 // The heads at one point of the route, m above the datum; pressures are a head less
@@ -103,6 +103,7 @@ double vapourPressureHead(double elevation);
 // The route's heads and findings for the duty and the pipe. The route has at least
 // two points with rising chainages (the caller checks it); the grade line falls from
 // the source's head by the Hazen-Williams loss of the flow along the chainage.
-RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty, const PipeRating &rating);
+// Without a rating there is no surge rise and no break-pressure tank.
+RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty, const std::optional<PipeRating> &rating);
 
 } // namespace quorvel
