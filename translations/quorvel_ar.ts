@@ -618,6 +618,18 @@ K (الأشخاص لكل حنفية)؛ وتُقرأ أيضًا العناوين 
         <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
         <translation>منظمة المهندس في التقرير، وتُحفظ للتقارير اللاحقة.</translation>
     </message>
+    <message>
+        <source>The pipeline&apos;s route for the --site, from the source to the tank: a CSV file of distance and elevation, or a GPX track. A sites file names each site&apos;s in its Profile column.</source>
+        <translation>مسار خط الأنابيب لـ--site من المصدر إلى الخزان: ملف CSV للمسافات والمناسيب أو مسار GPX. يذكر ملف المواقع مسار كل موقع في عمود Profile.</translation>
+    </message>
+    <message>
+        <source>--profile goes with --site; a sites file names each site&apos;s profile in its Profile column</source>
+        <translation>يُستعمل --profile مع --site؛ يذكر ملف المواقع مقطع كل موقع في عمود Profile</translation>
+    </message>
+    <message>
+        <source>the profile</source>
+        <translation>المقطع الطولي</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>

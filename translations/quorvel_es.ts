@@ -618,6 +618,18 @@ una salida que no se puede escribir.</translation>
         <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
         <translation>La organización del ingeniero en el informe, recordada para los informes siguientes.</translation>
     </message>
+    <message>
+        <source>The pipeline&apos;s route for the --site, from the source to the tank: a CSV file of distance and elevation, or a GPX track. A sites file names each site&apos;s in its Profile column.</source>
+        <translation>El trazado de la tubería del --site, de la fuente al tanque: un archivo CSV de distancias y elevaciones, o una traza GPX. Un archivo de sitios nombra el de cada sitio en su columna Profile.</translation>
+    </message>
+    <message>
+        <source>--profile goes with --site; a sites file names each site&apos;s profile in its Profile column</source>
+        <translation>--profile va con --site; un archivo de sitios nombra el perfil de cada sitio en su columna Profile</translation>
+    </message>
+    <message>
+        <source>the profile</source>
+        <translation>el perfil</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>

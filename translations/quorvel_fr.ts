@@ -618,6 +618,18 @@ sortie impossible à écrire.</translation>
         <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
         <translation>L&apos;organisation de l&apos;ingénieur sur le rapport, retenue pour les rapports suivants.</translation>
     </message>
+    <message>
+        <source>The pipeline&apos;s route for the --site, from the source to the tank: a CSV file of distance and elevation, or a GPX track. A sites file names each site&apos;s in its Profile column.</source>
+        <translation>Le tracé de la conduite du --site, de la source au réservoir : un fichier CSV de distances et d'altitudes, ou une trace GPX. Un fichier de sites nomme celui de chaque site dans sa colonne Profile.</translation>
+    </message>
+    <message>
+        <source>--profile goes with --site; a sites file names each site&apos;s profile in its Profile column</source>
+        <translation>--profile va avec --site ; un fichier de sites nomme le profil de chaque site dans sa colonne Profile</translation>
+    </message>
+    <message>
+        <source>the profile</source>
+        <translation>le profil</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>
@@ -1606,7 +1618,7 @@ sortie impossible à écrire.</translation>
     </message>
     <message>
         <source>the pipe has no rating in the pipe ratings</source>
-        <translation>la conduite n'a pas de pression nominale dans le catalogue des pressions nominales</translation>
+        <translation>la conduite n&apos;a pas de pression nominale dans le catalogue des pressions nominales</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,18 @@ uma saída que não se pode escrever.</translation>
         <source>The engineer&apos;s organisation on the report, remembered for later reports.</source>
         <translation>A organização do engenheiro no relatório, memorizada para os relatórios seguintes.</translation>
     </message>
+    <message>
+        <source>The pipeline&apos;s route for the --site, from the source to the tank: a CSV file of distance and elevation, or a GPX track. A sites file names each site&apos;s in its Profile column.</source>
+        <translation>O traçado da conduta do --site, da origem de água ao reservatório: um ficheiro CSV de distâncias e elevações, ou um trajeto GPX. Um ficheiro de locais indica o de cada local na sua coluna Profile.</translation>
+    </message>
+    <message>
+        <source>--profile goes with --site; a sites file names each site&apos;s profile in its Profile column</source>
+        <translation>--profile acompanha --site; um ficheiro de locais indica o perfil de cada local na sua coluna Profile</translation>
+    </message>
+    <message>
+        <source>the profile</source>
+        <translation>o perfil</translation>
+    </message>
 </context>
 <context>
     <name>quorvel::DesignReport</name>

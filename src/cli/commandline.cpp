@@ -63,6 +63,10 @@ Command parseCommandLine(const QStringList &arguments)
         {"h,help", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Shows this help."), nullptr},
         {"site", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "Designs one site instead of a file."), "L,Zw,Zt,P,T,U,K"},
         {"name", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The name of the --site."), "NAME"},
+        {"profile",
+         QT_TRANSLATE_NOOP("quorvel::DesignCommand", "The pipeline's route for the --site, from the source to the tank: a CSV file of "
+                     "distance and elevation, or a GPX track. A sites file names each site's in its Profile column."),
+         "FILE"},
         {"no-header", QT_TRANSLATE_NOOP("quorvel::DesignCommand", "SITES.csv has no caption line: its columns are Site,L,Zw,Zt,P,T,U,K in this order."),
          nullptr},
         {"database",
@@ -130,8 +134,11 @@ Command parseCommandLine(const QStringList &arguments)
             throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--site takes the seven inputs L,Zw,Zt,P,T,U,K"));
         Site one{1, isSet("name") ? value("name") : QStringLiteral("site"), InputTexts::fromTexts(inputs), {}};
         one.captions = InputTexts::fromTexts(QStringLiteral("L,Zw,Zt,P,T,U,K").split(QLatin1Char(',')));
+        one.profile = value("profile");
         command.site = one;
     } else if (positional.size() == 1) {
+        if (isSet("profile"))
+            throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--profile goes with --site; a sites file names each site's profile in its Profile column"));
         command.sitesPath = positional.first();
     } else {
         throw Error(QCoreApplication::translate("quorvel::DesignCommand", "give one SITES.csv (or --site); see --help"));

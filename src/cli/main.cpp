@@ -65,8 +65,10 @@ QList<std::pair<QString, QString>> inputFiles(const Command &command, const QStr
     QList<std::pair<QString, QString>> inputs;
     if (!command.sitesPath.isEmpty() && command.sitesPath != QLatin1String("-"))
         inputs.append({command.sitesPath, QCoreApplication::translate("quorvel::DesignCommand", "the sites file")});
-    for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile})
+    for (const char *file : {Catalogs::pipesFile, Catalogs::pumpsFile, Catalogs::tanksFile, PipeRatings::fileName})
         inputs.append({databaseDir + QLatin1String(file), QCoreApplication::translate("quorvel::DesignCommand", "the catalog %1").arg(QLatin1String(file))});
+    if (command.site && !command.site->profile.isEmpty())
+        inputs.append({command.site->profile, QCoreApplication::translate("quorvel::DesignCommand", "the profile")});
     return inputs;
 }
 
@@ -158,6 +160,7 @@ int run(const Command &command)
     catalogs.load(databaseDir);
     DesignOptions options = command.options;
     options.checkTexts = !command.reportPath.isEmpty(); // the report lists every check
+    options.ratings = PipeRatings::load(databaseDir);
     const SiteDesigner designer(catalogs, options);
     for (const QString &notice : sites.notices() + designer.catalogDefects())
         printError(notice);

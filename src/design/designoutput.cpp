@@ -77,18 +77,39 @@ QStringList hydraulicsOf(const SiteResult &r)
     return QStringList{twoDecimals(r, r.design.velocity()), twoDecimals(r, r.design.gradient())} + operatingPointColumns(r);
 }
 
+// What the route of a site with a profile asks of the pipe: the highest pressure, the
+// grade line's least height above the ground, the air valves and the surge rise
+// (empty by gravity or without the pipe's rating); all empty without a profile.
+QStringList routeCaptions()
+{
+    return {QStringLiteral("Maximum pressure (m)"), QStringLiteral("Minimum pressure head (m)"),
+            QStringLiteral("Air valves"), QStringLiteral("Surge rise (m)")};
+}
+
+QStringList routeColumns(const SiteResult &r)
+{
+    if (r.stopped() || !r.route)
+        return {QString(), QString(), QString(), QString()};
+    const RouteAnalysis &a = r.route->analysis;
+    const bool surge = !r.route->duty.gravity() && r.route->rating;
+    // A grade line that ends on the ground is 0, not a rounding's -0.00.
+    const auto metres = [&](double value) { return twoDecimals(r, std::abs(value) < 0.005 ? 0.0 : value); };
+    return {metres(a.highest.head), metres(a.lowestFlowing.head), QString::number(a.highPoints.size()),
+            surge ? metres(a.surgeRise) : QString()};
+}
+
 QStringList columnCaptions()
 {
     return QStringList{QStringLiteral("Line"), QStringLiteral("Site")} + resultCaptions()
          + QStringList{QStringLiteral("Pump description"), QStringLiteral("Tank description")}
-         + hydraulicCaptions(Language::English)
+         + hydraulicCaptions(Language::English) + routeCaptions()
          + QStringList{QStringLiteral("Notes"), QStringLiteral("Warnings"), QStringLiteral("Error")};
 }
 
 QStringList columnsOf(const SiteResult &r)
 {
     return QStringList{QString::number(r.site.line), r.site.name} + r.results.texts()
-         + QStringList{r.pump, r.tank} + hydraulicsOf(r)
+         + QStringList{r.pump, r.tank} + hydraulicsOf(r) + routeColumns(r)
          + QStringList{englishTexts(r.notes).join(QStringLiteral("; ")), englishTexts(r.warnings).join(QStringLiteral("; ")),
                        r.failureText().english};
 }
@@ -222,6 +243,64 @@ QByteArray operatingPointJson(const SiteResult &r)
                        {"hoursPerDay", roundedJson(point.hoursPerDay)}});
 }
 
+QByteArray jsonNumbers(const QList<double> &values)
+{
+    QByteArray array = "[";
+    for (qsizetype i = 0; i < values.size(); ++i)
+        array += (i ? "," : "") + roundedJson(values[i]);
+    return array + ']';
+}
+
+QByteArray pressureJson(const PressureAt &at)
+{
+    return jsonObject({{"head", roundedJson(at.head)}, {"chainage", roundedJson(at.chainage)}});
+}
+
+// The route of a site with a profile: each point with its heads (m) and pressures
+// (m of water), what the route asks of the pipe, and the findings of its checks in
+// words.
+QByteArray routeJson(const SiteResult &r)
+{
+    if (r.stopped() || !r.route)
+        return "null";
+    const SiteRoute &route = *r.route;
+    const RouteAnalysis &a = route.analysis;
+    QByteArray points = "[";
+    for (qsizetype i = 0; i < a.points.size(); ++i) {
+        const RouteHeads &h = a.points[i];
+        points += (i ? "," : "")
+                + jsonObject({{"chainage", roundedJson(h.chainage)},
+                              {"elevation", roundedJson(h.ground)},
+                              {"gradeLine", roundedJson(h.flowing)},
+                              {"pressure", roundedJson(h.flowing - h.ground)},
+                              {"staticPressure", roundedJson(h.standing - h.ground)},
+                              {"shutOffPressure", h.shutOff ? roundedJson(*h.shutOff - h.ground) : QByteArray("null")}});
+    }
+    QByteArray stretches = "[";
+    for (qsizetype i = 0; i < a.lowClearance.size(); ++i)
+        stretches += (i ? "," : "") + jsonNumbers({a.lowClearance[i].from, a.lowClearance[i].to});
+    QStringList findings;
+    for (const DesignCheck &check : route.checks) {
+        if (!check.message.isEmpty() && check.outcome != CheckOutcome::NotApplicable)
+            findings << check.message.english;
+    }
+    const bool surge = !route.duty.gravity() && route.rating;
+    return jsonObject({
+        {"points", points + ']'},
+        {"rating", route.rating ? jsonObject({{"pressure", roundedJson(route.rating->ratedPressure)},
+                                              {"waveSpeed", roundedJson(route.rating->waveSpeed)}})
+                                : QByteArray("null")},
+        {"maximumPressure", pressureJson(a.highest)},
+        {"minimumPressureHead", pressureJson(a.lowestFlowing)},
+        {"surgeRise", surge ? roundedJson(a.surgeRise) : QByteArray("null")},
+        {"lowClearance", stretches + ']'},
+        {"airValves", jsonNumbers(a.highPoints)},
+        {"washouts", jsonNumbers(a.lowPoints)},
+        {"breakPressureTanks", jsonNumbers(a.breakPressureTanks)},
+        {"findings", jsonStrings(findings)},
+    });
+}
+
 class JsonWriter final : public ResultWriter {
 public:
     JsonWriter(QIODevice &out, bool withSummary) : out_(out), withSummary_(withSummary)
@@ -250,6 +329,7 @@ public:
             {"operatingPoint", operatingPointJson(r)},
             {"pump", pump},
             {"tank", tank},
+            {"profile", routeJson(r)},
             {"notes", jsonStrings(englishTexts(r.notes))},
             {"warnings", jsonStrings(englishTexts(r.warnings))},
             {"failures", jsonStrings(englishTexts(r.failures))},

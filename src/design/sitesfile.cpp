@@ -5,7 +5,9 @@
 #include "spreadsheettext.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -15,7 +17,11 @@ namespace quorvel {
 
 namespace {
 
-// The input a caption names (InputRow::*), 0 for the site's name, -1 for none.
+// What captionInput gives for the profile column.
+constexpr int profileCaption = InputTexts::lastRow + 1;
+
+// The input a caption names (InputRow::*), 0 for the site's name, profileCaption for
+// the profile's file, -1 for none.
 int captionInput(const QString &caption)
 {
     const QString normal = normalCaption(caption);
@@ -28,6 +34,10 @@ int captionInput(const QString &caption)
     for (const QString &known : SitesFile::nameCaptions()) {
         if (normalCaption(known) == normal)
             return 0;
+    }
+    for (const QString &known : SitesFile::profileCaptions()) {
+        if (normalCaption(known) == normal)
+            return profileCaption;
     }
     return -1;
 }
@@ -59,6 +69,11 @@ QStringList SitesFile::nameCaptions()
     return {QStringLiteral("Site"), QStringLiteral("Name"), QStringLiteral("Site name")};
 }
 
+QStringList SitesFile::profileCaptions()
+{
+    return {QStringLiteral("Profile"), QStringLiteral("Profile file"), QStringLiteral("Route"), QStringLiteral("GPX")};
+}
+
 void SitesFile::load(const QString &path, bool headerless)
 {
     const bool standardInput = path == QLatin1String("-");
@@ -73,6 +88,7 @@ void SitesFile::load(const QString &path, bool headerless)
         bytes = LineList::readFileBytes(path);
     }
     text_ = decodeText(bytes);
+    folder_ = standardInput ? QDir::currentPath() : QFileInfo(path).absolutePath();
     records_ = splitRecords(text_);
     if (records_.isEmpty())
         throw Error(QCoreApplication::translate("quorvel::SitesFile", "%1: the file holds no line; expected captions, then one site a line").arg(name_));
@@ -108,6 +124,13 @@ void SitesFile::mapColumns(const QStringList &captions)
         const int found = captionInput(captions[col]);
         if (found < 0) {
             ignored << std::pair(col + 1, captions[col].trimmed());
+            continue;
+        }
+        if (found == profileCaption) {
+            if (profileColumn_ >= 0)
+                twice << captions[col].trimmed();
+            else
+                profileColumn_ = col;
             continue;
         }
         int &column = found == 0 ? nameColumn_ : inputColumns_[found];
@@ -175,6 +198,9 @@ Site SitesFile::site(int index) const
     site.line = record.line;
     site.name = texts.value(nameColumn_);
     site.captions = captions_;
+    // A profile's file is found beside the sites file (standard input: the current folder).
+    if (const QString profile = texts.value(profileColumn_).trimmed(); !profile.isEmpty())
+        site.profile = QDir(folder_).filePath(profile);
     for (int row = InputTexts::firstRow; row <= InputTexts::lastRow; ++row) {
         const QString text = texts.value(inputColumns_[row]);
         const std::optional<QString> number = decimalComma_ ? decimalCommaNumber(text) : text;

@@ -32,9 +32,11 @@ public:
     int siteCount() const { return int(records_.size()); }
     Site site(int index) const;
 
-    // The documented captions of each input (the short form first), and of the name.
+    // The documented captions of each input (the short form first), of the name, and
+    // of the column naming each site's profile file (relative to the sites file).
     static QStringList knownCaptions(int inputRow);
     static QStringList nameCaptions();
+    static QStringList profileCaptions();
 
 private:
     using Record = TextRecord;
@@ -46,11 +48,13 @@ private:
     void mapColumns(const QStringList &captions);
 
     QString name_;
+    QString folder_; // where the profiles' files are found
     QString text_;
     QList<Record> records_; // the sites' records, captions, blank lines and blank rows excluded
     QChar delimiter_ = u',';
     bool decimalComma_ = false;
     int nameColumn_ = -1;
+    int profileColumn_ = -1;
     int inputColumns_[InputTexts::lastRow + 1] = {};
     InputTexts captions_; // the file's caption of each input
     QStringList notices_;

@@ -45,7 +45,7 @@ QList<RouteStretch> belowClearance(const QList<RouteHeads> &points, double clear
 // The stretches too close to the ground. Where the pipe meets free water (the tank's
 // inlet; by gravity also the source) its pressure comes down to nothing whatever the
 // design, so a stretch reaching such an end counts only where the grade line lies
-// below the ground itself.
+// below the ground itself; that counts anywhere.
 QList<RouteStretch> lowClearance(const QList<RouteHeads> &points, bool gravity)
 {
     const double first = points.first().chainage, last = points.last().chainage;
@@ -55,8 +55,12 @@ QList<RouteStretch> lowClearance(const QList<RouteHeads> &points, bool gravity)
         if (!atFreeWater(s))
             stretches.append(s);
     }
-    for (const RouteStretch &s : belowClearance(points, 0)) {
-        if (atFreeWater(s))
+    // A millimetre below the ground is rounding, as where the grade line ends at a tank
+    // standing on the route's last point.
+    for (const RouteStretch &s : belowClearance(points, -0.001)) {
+        const bool counted = std::any_of(stretches.begin(), stretches.end(),
+                                         [&](const RouteStretch &c) { return c.from <= s.from && s.to <= c.to; });
+        if (!counted)
             stretches.append(s);
     }
     std::sort(stretches.begin(), stretches.end(), [](const RouteStretch &a, const RouteStretch &b) { return a.from < b.from; });
@@ -142,18 +146,22 @@ RouteAnalysis analyseRoute(const QList<RoutePoint> &route, const RouteDuty &duty
     a.highest.head = a.highestSurge.head = -none;
     a.lowestFlowing.head = a.lowestSurge.head = none;
     double leastAboveVapour = none;
+    const double length = route.last().chainage - route.first().chainage;
     for (const RouteHeads &h : std::as_const(a.points)) {
         const double flowing = h.flowing - h.ground;
+        // The surge is whole at the pump and nothing at the tank, whose level holds
+        // the head: in between it is taken to fall off in a straight line.
+        const double surge = a.surgeRise * (1 - (h.chainage - route.first().chainage) / length);
         const double most = std::max({flowing, h.standing - h.ground, h.shutOff.value_or(-none) - h.ground});
         if (most > a.highest.head)
             a.highest = {most, h.chainage, h.ground};
         if (flowing < a.lowestFlowing.head)
             a.lowestFlowing = {flowing, h.chainage, h.ground};
-        if (flowing + a.surgeRise > a.highestSurge.head)
-            a.highestSurge = {flowing + a.surgeRise, h.chainage, h.ground};
-        if (const double above = flowing - a.surgeRise - vapourPressureHead(h.ground); above < leastAboveVapour) {
+        if (flowing + surge > a.highestSurge.head)
+            a.highestSurge = {flowing + surge, h.chainage, h.ground};
+        if (const double above = flowing - surge - vapourPressureHead(h.ground); above < leastAboveVapour) {
             leastAboveVapour = above;
-            a.lowestSurge = {flowing - a.surgeRise, h.chainage, h.ground};
+            a.lowestSurge = {flowing - surge, h.chainage, h.ground};
         }
     }
     a.lowClearance = lowClearance(a.points, duty.gravity());

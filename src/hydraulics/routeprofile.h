@@ -85,8 +85,11 @@ struct RouteAnalysis {
 
     PressureAt highest;         // of the flowing, static and shut-off pressures
     PressureAt lowestFlowing;   // the grade line's least height above the ground
-    PressureAt highestSurge;    // flowing pressure plus the surge rise
-    PressureAt lowestSurge;     // flowing pressure less the surge rise, above the vapour pressure
+    // The flowing pressure plus or less the surge, whole at the pump and falling off
+    // in a straight line to nothing at the tank, whose level holds the head; the
+    // lowest is the one least above the vapour pressure.
+    PressureAt highestSurge;
+    PressureAt lowestSurge;
     QList<RouteStretch> lowClearance; // where the grade line is less than groundClearance above the ground
     QList<double> highPoints;   // chainages for air valves
     QList<double> lowPoints;    // chainages for washouts

@@ -430,7 +430,8 @@ private slots:
         QTest::newRow("--epanet without a pump") << header + camp << QStringList{"--epanet", "@DIR/n", "--database", "@DB", "@SITES"}
             << "" << 1 << "no catalog pump delivers" << "line 2: not designed: no catalog pump delivers";
         QTest::newRow("operating point columns") << header + school << csv << "" << 0
-            << "Hydraulic gradient (m/km),Operating flow (L/s),Operating head (m),Hours at operating flow (h/day),Notes" << "";
+            << "Hydraulic gradient (m/km),Operating flow (L/s),Operating head (m),Hours at operating flow (h/day),"
+               "Maximum pressure (m),Minimum pressure head (m),Air valves,Surge rise (m),Notes" << "";
         QTest::newRow("report without Qt's notes") << header + school << QStringList{"--report", "@DIR/r.pdf", "--database", "@DB", "@SITES"}
             << "" << 0 << "School" << "";
     }
@@ -470,6 +471,72 @@ private slots:
         QFile input(sitesPath);
         QVERIFY(input.open(QIODevice::ReadOnly));
         QCOMPARE(input.readAll(), sites);
+    }
+
+    // A site's route from its profile: the school's pump gives 34.98 m at the source and
+    // its grade line comes down to the tank at 130 m, 1 km on; the pipe is 3 1/2"
+    // galvanised steel (20.7 bar, 1372 m/s).
+    void profileThroughTheCommand_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::addColumn<QStringList>("arguments"); // @PROFILE: the profile's file
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("out");       // found in standard output
+        QTest::addColumn<QString>("err");           // found in standard error; empty: nothing there
+        const QByteArray hill = "Chainage (m),Elevation (m)\n0,100\n500,120\n800,110\n1000,130\n";
+        const QStringList site{"--database", shipped, "--site", "1000,100,130,2000,4,25,250", "--profile", "@PROFILE"};
+        QTest::newRow("a high point and a low point") << hill << QStringList{"--json"} + site << 0
+            << QStringList{"\"airValves\":[500]", "\"washouts\":[800]", "\"maximumPressure\":{\"head\":93.33,\"chainage\":0}",
+                           "\"rating\":{\"pressure\":20.7,\"waveSpeed\":1372}", "air valves at the high points at 500 m"}
+            << "";
+        QTest::newRow("CSV columns") << hill << QStringList{"--csv"} + site << 0
+            << QStringList{",93.33,0.00,1,86.75,"} << ""; // the shut-off pressure, 4/3 of 70 m
+        QTest::newRow("a ridge above the grade line") << QByteArray("Distance,Elevation\n0,100\n500,140\n1000,130\n")
+            << QStringList{"--json"} + site << 1 << QStringList{"\"designed\":false"}
+            << "not designed: grade line less than 2 m above the ground from";
+        QTest::newRow("a profile that cannot be read") << QByteArray("Distance,Elevation\n0,100\n0,120\n")
+            << site << 1 << QStringList{} << "line 3, Distance: 0 m does not rise above the 0 m before it";
+        QTest::newRow("a profile for a sites file") << hill << QStringList{"--profile", "@PROFILE", "@PROFILE"} << 2
+            << QStringList{} << "--profile goes with --site";
+    }
+    void profileThroughTheCommand()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("route.csv");
+        QFile file(path);
+        QFETCH(QByteArray, profile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile) == profile.size());
+        file.close();
+        QFETCH(QStringList, arguments);
+        for (QString &argument : arguments)
+            argument.replace("@PROFILE", path);
+        const Run run = designTool(arguments);
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QString, err);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+        QFETCH(QStringList, out);
+        for (const QString &expected : out)
+            QVERIFY2(run.out.contains(expected.toUtf8()), qPrintable(expected + "\n" + run.out));
+    }
+
+    // A sites file names each site's profile in its Profile column, beside the file.
+    void profileColumn()
+    {
+        QTemporaryDir dir;
+        QFile route(dir.filePath("school route.gpx")), sites(dir.filePath("sites.csv"));
+        QVERIFY(route.open(QIODevice::WriteOnly) && sites.open(QIODevice::WriteOnly));
+        route.write("<?xml version=\"1.0\"?><gpx><trk><trkseg>"
+                    "<trkpt lat=\"0\" lon=\"0\"><ele>100</ele></trkpt>"
+                    "<trkpt lat=\"0\" lon=\"0.00898\"><ele>130</ele></trkpt></trkseg></trk></gpx>\n");
+        sites.write("Site,L,Zw,Zt,P,T,U,K,Profile\nSchool,1000,100,130,2000,4,25,250,school route.gpx\n"
+                    "Camp,1000,100,130,2000,4,25,250,\n");
+        route.close();
+        sites.close();
+        const Run run = designTool({"--csv", "--database", shipped, sites.fileName()});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QVERIFY2(lines.value(1).contains(",93.33,0.00,0,"), lines.value(1).constData()); // no high point on a straight climb
+        QVERIFY2(lines.value(2).contains("3.51,,,,,"), lines.value(2).constData());       // no profile, no columns
     }
 
     // One network a designed site, names unique, none over an input; gravity without a pump.
