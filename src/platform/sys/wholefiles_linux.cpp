@@ -1,6 +1,7 @@
 // Whole-file reading and writing on the disk. The fuzz build replaces this file by an
 // in-memory store with the same functions (fuzz/memoryfiles.cpp).
 #include "files.h"
+#include "filelock.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
