@@ -40,8 +40,9 @@ packages=(
 )
 if $windows; then
   # the host tools of the Windows kit are Debian's Qt (qt6-base-dev-tools, qt6-l10n-tools
-  # above); makensis writes the installer, xvfb-run and imagemagick look at the window
-  packages+=(g++-mingw-w64-x86-64-posix ninja-build wine64 nsis)
+  # above); makensis writes the installer; xvfb-run, openbox, imagemagick (above) and
+  # xdotool start and look at the installed program
+  packages+=(g++-mingw-w64-x86-64-posix ninja-build wine64 nsis xdotool)
 fi
 
 missing=()
