@@ -1,10 +1,11 @@
-// Whole-file reading and writing on the disk. The fuzz build replaces this file by an
-// in-memory store with the same functions (fuzz/memoryfiles.cpp).
+// Whole-file reading and writing on the disk with the POSIX calls; files are shared
+// through flock locks, which other running copies of the program honour. The fuzz
+// build replaces this file by an in-memory store (fuzz/memoryfiles.cpp).
 #include "files.h"
+#include "wholefiles.h"
 #include "filelock.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -13,22 +14,10 @@
 #include <climits>
 #include <fcntl.h>
 #include <optional>
-#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvel {
-
-bool fileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
-bool removeFile(const QString &path)
-{
-    return QFile::remove(path);
-}
 
 namespace {
 
@@ -86,8 +75,6 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
         reason = text;
         return false;
     };
-    // The program's own reasons, beside the system's, in the user's language too.
-    const QString tooLarge = QCoreApplication::translate("quorvel::Files", "File is larger than 256 MB");
     // Without blocking, so that a named pipe in place of a file cannot hang the open;
     // regular files ignore the flag.
     const Descriptor file(openRetrying(QFile::encodeName(path), O_RDONLY | O_NONBLOCK));
@@ -101,9 +88,9 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
     if (S_ISDIR(st.st_mode))
         return fail(systemErrorText(EISDIR));
     if (!S_ISREG(st.st_mode))
-        return fail(QCoreApplication::translate("quorvel::Files", "Not a regular file"));
+        return fail(notRegularReason());
     if (st.st_size > largestReadableFile)
-        return fail(tooLarge);
+        return fail(tooLargeReason());
     const FileLock lock(fd, FileLock::Mode::Shared);
     if (!lock.locked())
         return fail(systemErrorText(lock.error()));
@@ -122,7 +109,7 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
             break;
         // The file may grow while it is read.
         if (data.size() + n > largestReadableFile)
-            return fail(tooLarge);
+            return fail(tooLargeReason());
         data.append(buffer, static_cast<qsizetype>(n));
     }
     bytes = std::move(data);
@@ -250,7 +237,12 @@ public:
         return 0;
     }
 
-    QByteArray folder() const { return folderOf(target_); }
+    // The rename reaches the disk with its folder.
+    bool settled() const
+    {
+        const Descriptor folder(openRetrying(folderOf(target_), O_RDONLY | O_DIRECTORY));
+        return !folder.valid() || ::fsync(folder.get()) == 0 || errno == EINVAL;
+    }
 
 private:
     // Removes what an earlier save of this file left, unless another copy of the
@@ -285,32 +277,7 @@ private:
 
 WriteOutcome writeWholeFiles(const QList<WholeFile> &files)
 {
-    const auto failed = [](WriteOutcome outcome, qsizetype i) {
-        outcome.file = i;
-        return outcome;
-    };
-    std::vector<StagedFile> staged(size_t(files.size()));
-    // Every name is checked before anything is written.
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (const int errorCode = staged[size_t(i)].check(files[i].path))
-            return failed({WriteOutcome::CannotCreate, errorCode}, i);
-    }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const WriteOutcome outcome = staged[size_t(i)].stage(files[i].bytes);
-        if (outcome.kind != WriteOutcome::Written)
-            return failed(outcome, i);
-    }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (const int errorCode = staged[size_t(i)].replace())
-            return failed({WriteOutcome::CannotCreate, errorCode}, i);
-    }
-    // The renames reach the disk with their folders.
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const Descriptor folder(openRetrying(staged[size_t(i)].folder(), O_RDONLY | O_DIRECTORY));
-        if (folder.valid() && ::fsync(folder.get()) != 0 && errno != EINVAL)
-            return failed({WriteOutcome::WriteFailed, 0}, i);
-    }
-    return WriteOutcome{};
+    return writeStagedFiles<StagedFile>(files);
 }
 
 } // namespace quorvel

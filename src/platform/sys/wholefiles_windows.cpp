@@ -3,29 +3,16 @@
 // writers, a write denies everyone), and a save replaces the old file only once the
 // new bytes are on the disk.
 #include "files.h"
+#include "wholefiles.h"
 #include "winpath.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 
-#include <vector>
 
 #include <windows.h>
 
 namespace quorvel {
-
-bool fileExists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
-bool removeFile(const QString &path)
-{
-    return QFile::remove(path);
-}
 
 namespace {
 
@@ -78,7 +65,6 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
         reason = text;
         return false;
     };
-    const QString tooLarge = QCoreApplication::translate("quorvel::Files", "File is larger than 256 MB");
     // Shared with readers only: a running writer makes the open fail, and nobody can
     // write the file while it is read.
     const Handle file(openFile(win32Path(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING));
@@ -86,12 +72,12 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
         return fail(systemErrorText(int(GetLastError())));
     // Consoles, printers and pipes open like files.
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        return fail(QCoreApplication::translate("quorvel::Files", "Not a regular file"));
+        return fail(notRegularReason());
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size))
         return fail(systemErrorText(int(GetLastError())));
     if (size.QuadPart > largestReadableFile)
-        return fail(tooLarge);
+        return fail(tooLargeReason());
 
     QByteArray data;
     data.reserve(qsizetype(size.QuadPart));
@@ -103,7 +89,7 @@ bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason)
         if (n == 0)
             break;
         if (data.size() + qsizetype(n) > largestReadableFile)
-            return fail(tooLarge);
+            return fail(tooLargeReason());
         data.append(buffer, qsizetype(n));
     }
     bytes = std::move(data);
@@ -211,6 +197,9 @@ public:
         return 0;
     }
 
+    // REPLACEFILE_WRITE_THROUGH and MOVEFILE_WRITE_THROUGH waited for the disk.
+    bool settled() const { return true; }
+
 private:
     std::wstring target_;
     std::wstring temporary_;
@@ -224,26 +213,7 @@ private:
 
 WriteOutcome writeWholeFiles(const QList<WholeFile> &files)
 {
-    const auto failed = [](WriteOutcome outcome, qsizetype i) {
-        outcome.file = i;
-        return outcome;
-    };
-    std::vector<StagedFile> staged(size_t(files.size()));
-    // Every name is checked before anything is written.
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (const int errorCode = staged[size_t(i)].check(files[i].path))
-            return failed({WriteOutcome::CannotCreate, errorCode}, i);
-    }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        const WriteOutcome outcome = staged[size_t(i)].stage(files[i].bytes);
-        if (outcome.kind != WriteOutcome::Written)
-            return failed(outcome, i);
-    }
-    for (qsizetype i = 0; i < files.size(); ++i) {
-        if (const int errorCode = staged[size_t(i)].replace())
-            return failed({WriteOutcome::CannotCreate, errorCode}, i);
-    }
-    return WriteOutcome{};
+    return writeStagedFiles<StagedFile>(files);
 }
 
 } // namespace quorvel
