@@ -2,7 +2,8 @@
 # Prints the folder of the Qt 6.4.2 kit for MinGW-w64 that the Windows build uses:
 # $QUORVEL_QT_MINGW when set (an unpacked kit), else the tarball in ../shared/toolchains/,
 # checked against its .sha256 and unpacked into the build folder given as $1 (once).
-# Without a kit it says how to get one and exits 2.
+# Without a kit it says how to get one and exits 2; a kit that is not one (a wrong
+# QUORVEL_QT_MINGW, a tarball that fails its checksum) exits 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,7 +19,7 @@ if [ -n "${QUORVEL_QT_MINGW:-}" ]; then
     exit 0
   fi
   echo "QUORVEL_QT_MINGW=$QUORVEL_QT_MINGW holds no Qt kit (no lib/cmake/Qt6/qt.toolchain.cmake)" >&2
-  exit 2
+  exit 1
 fi
 
 tarball=$toolchains/$name.tar.xz
@@ -41,7 +42,7 @@ if ! usable "$kit" || [ "$(cat "$kit/.tarball-sha256" 2>/dev/null)" != "$sum" ];
   echo "Checking and unpacking $tarball into $build/" >&2
   if ! (cd "$toolchains" && sha256sum --quiet -c "$name.tar.xz.sha256" >&2); then
     echo "$tarball does not match its checksum: not used" >&2
-    exit 2
+    exit 1
   fi
   rm -rf "$kit"
   tar -C "$build" -xJf "$tarball"
