@@ -188,11 +188,16 @@ public:
         old_.reset();
         // ReplaceFileW keeps the old file's attributes and access rights; a new file
         // simply takes the temporary one's name.
-        const bool replaced = exists_
+        bool replaced = exists_
             ? ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr, REPLACEFILE_WRITE_THROUGH, nullptr, nullptr)
             : MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
+        const DWORD error = replaced ? ERROR_SUCCESS : GetLastError();
+        // ReplaceFileW may fail after it took the old file away: then the new one is put
+        // in its place, so that the name holds one or the other.
+        if (!replaced && (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2))
+            replaced = MoveFileExW(temporary_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         if (!replaced)
-            return int(GetLastError());
+            return int(error);
         created_ = false;
         return 0;
     }
