@@ -34,9 +34,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" -j2
 
 if $installer; then
-  # The help file and the icon's pictures, made by the Linux build.
+  # The help file, made by the Linux build.
   cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$host" -j2 --target quorvel_help quorvel_icons
+  cmake --build "$host" -j2 --target quorvel_help
   scripts/windows-installer.sh "$kit" "$build" "$host/data/help/chm/Quorvel Help.chm"
 fi
 

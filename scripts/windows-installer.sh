@@ -42,9 +42,8 @@ for language in fr es pt_BR ar; do
 done
 
 cp "$help" "$programs/Quorvel Help.chm"
-# The icon of the installer and the menu entries, from the Linux build's pictures.
-icons=$(dirname "$(dirname "$(dirname "$help")")")/desktop/icons
-convert "$icons"/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/quorvel.png "$programs/quorvel.ico"
+# The icon of the installer and the menu entries.
+cp resources/icons/quorvel.ico "$programs/"
 
 # The shipped database with the help file, for Public Documents.
 database=$work/Database
