@@ -18,18 +18,31 @@ for exe in src/app/Quorvel.exe src/cli/quorvel-design.exe; do
   x86_64-w64-mingw32-strip -o "$programs/$(basename "$exe")" "$build/$exe"
 done
 
-# What they load: the Qt modules they link, the MinGW runtime, and the plugins of the
-# Windows platform, its style, the pictures (SVG, icons) and SVG icons.
-for dll in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport Qt6Svg; do
-  cp "$kit/bin/$dll.dll" "$programs/"
-done
-runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
-cp "$runtime/libgcc_s_seh-1.dll" "$runtime/libstdc++-6.dll" "$runtime/libssp-0.dll" \
-   /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$programs/"
+# The plugins they load: the Windows platform, its style, the pictures (SVG, icons) and
+# SVG icons.
 for plugin in platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg imageformats/qico \
               iconengines/qsvgicon; do
   mkdir -p "$programs/plugins/$(dirname "$plugin")"
   cp "$kit/plugins/$plugin.dll" "$programs/plugins/$plugin.dll"
+done
+
+# The DLLs that the programs and plugins import, and those that these import in turn,
+# from the kit (Qt, GeographicLib) and the MinGW runtime; Windows' own are not shipped.
+libraries=("$kit/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+pending=("$programs"/*.exe "$programs"/plugins/*/*.dll)
+while ((${#pending[@]})); do
+  binary=${pending[0]}
+  pending=("${pending[@]:1}")
+  for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
+    [ -e "$programs/$dll" ] && continue
+    for folder in "${libraries[@]}"; do
+      if [ -f "$folder/$dll" ]; then
+        cp "$folder/$dll" "$programs/"
+        pending+=("$programs/$dll")
+        break
+      fi
+    done
+  done
 done
 # Qt finds its plugins and translations beside the programs.
 printf '[Paths]\nPrefix=.\nPlugins=plugins\nTranslations=translations\n' >"$programs/qt.conf"
