@@ -10,5 +10,10 @@ if(QUORVEL_HARDENING AND NOT QUORVEL_SANITIZE AND NOT QUORVEL_BUILD_FUZZ
   set(QUORVEL_HARDENED ON)
   add_compile_definitions(_FORTIFY_SOURCE=2)
   add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security -Wdate-time)
-  add_link_options(LINKER:-z,relro LINKER:-z,now)
+  # RELRO is ELF's; the MinGW linker marks Windows programs for ASLR and DEP by default.
+  if(WIN32)
+    link_libraries(ssp) # MinGW's stack protector lives in libssp
+  else()
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
+  endif()
 endif()

@@ -7,6 +7,6 @@ function(quorvel_add_test)
   target_link_libraries(${T_NAME} PRIVATE Qt6::Test ${T_LIBRARIES})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-settings"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-settings;QUORVEL_QTEST=1"
     TIMEOUT 300)
 endfunction()

@@ -3,9 +3,19 @@
 # --tests also the EPANET engine the tests run the exported networks in (epanet-js
 # from the npm registry, into $QUORVEL_EPANET_JS_DIR, by default BUILD/epanet-js with
 # BUILD being $QUORVEL_BUILD_DIR or build), so that starting the program never needs
-# the npm registry.
+# the npm registry. With --windows also what cross-builds, tests and packages the
+# Windows version (scripts/build-windows.sh): MinGW-w64, Ninja, wine64 and NSIS.
 # What is already present is skipped, so a prepared machine installs nothing.
 set -euo pipefail
+
+tests=false windows=false
+for option in "$@"; do
+  case $option in
+    --tests) tests=true ;;
+    --windows) windows=true ;;
+    *) echo "setup-deps.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 packages=(
   # build
@@ -30,6 +40,12 @@ packages=(
   # tests: Node.js for the EPANET engine (npm below: some Node.js builds bring their own)
   nodejs
 )
+if $windows; then
+  # the host tools of the Windows kit are Debian's Qt (qt6-base-dev-tools, qt6-l10n-tools
+  # above); makensis writes the installer; xvfb-run, openbox, imagemagick (above) and
+  # xdotool start and look at the installed program
+  packages+=(g++-mingw-w64-x86-64-posix ninja-build wine64 nsis xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -51,7 +67,7 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-[ "${1:-}" = --tests ] || exit 0
+$tests || exit 0
 
 # The EPANET engine for the tests, pinned, installed where the build looks for it.
 epanet_js_version=0.9.0

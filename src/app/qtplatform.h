@@ -17,7 +17,7 @@ struct QtPlatform {
     QtPlatform() { printing.startLoadingPrintSupport(); }
 
     QtMessageBoxes messages;
-    QtKnownFolders folders;
+    SystemKnownFolders folders;
     QtFileDialogs fileDialogs;
     QtPictureLoader pictures;
     QtPrinting printing;

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
 
 namespace quorvel {
 
@@ -48,29 +47,29 @@ void writeDesignReport(const QString &path, const SiteResult &site, const Report
 {
     // Only a PDF file's name: a slip in the dialog must not replace a project or catalog file.
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". A design report is a PDF file (.pdf)").arg(absoluteFilePath(path)));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". A design report is a PDF file (.pdf)").arg(shownPath(path)));
     QSaveFile file(path);
-    errno = 0;
+    clearSystemError();
     if (!file.open(QIODevice::WriteOnly))
         throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
-                        .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
+                        .arg(shownPath(path), systemErrorText(openFailureError())));
     // The window's checks hold the standard velocities; the engineer picked the pump.
     DesignReport report(file, ReportContext{author.preparedBy, author.organisation, VelocityRange{}, 0, false});
     report.addPage(site);
     report.finish();
     // Flushed and checked before the rename, so that a full disk leaves the old file.
     if (!file.flush() || !file.commit())
-        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot write file \"%1\". %2").arg(absoluteFilePath(path), file.errorString()));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot write file \"%1\". %2").arg(shownPath(path), file.errorString()));
 }
 
 void writeEpanetFile(const QString &path, const SiteResult &site)
 {
     // Only an EPANET file's name, for the same reason as the report's.
     if (QFileInfo(path).suffix().compare(QLatin1String("inp"), Qt::CaseInsensitive) != 0)
-        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". An EPANET network is an .inp file").arg(absoluteFilePath(path)));
+        throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". An EPANET network is an .inp file").arg(shownPath(path)));
     if (!site.gravity && !site.pumpDuty)
         throw Error(QCoreApplication::translate("quorvel::ReportExport", "Cannot create file \"%1\". The pump \"%2\" has no rated flow and head in the pump catalog")
-                        .arg(absoluteFilePath(path), shownSheetText(site.pump)));
+                        .arg(shownPath(path), shownSheetText(site.pump)));
     writeEpanetNetwork(networkOf(site), path);
 }
 

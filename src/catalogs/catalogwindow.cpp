@@ -49,7 +49,7 @@ void CatalogWindow::offerToSave(const QString &path, const std::function<bool()>
     if (changedOnDisk()
         && !boxes.questionDefaultNo(
             tr("\"%1\" was changed by another program since it was read. Overwrite it?")
-                .arg(absoluteFilePath(path))))
+                .arg(shownPath(path))))
         return;
     save();
 }

@@ -23,7 +23,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -51,11 +50,11 @@ void quietQt(QtMsgType type, const QMessageLogContext &, const QString &message)
 QString databaseFolder(const QString &given)
 {
     if (given.isEmpty()) {
-        QtKnownFolders known;
+        SystemKnownFolders known;
         return DataFolders::resolve(known).databaseDir;
     }
     if (!QFileInfo(given).isDir())
-        throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--database %1: no such folder").arg(absoluteFilePath(given)));
+        throw Error(QCoreApplication::translate("quorvel::DesignCommand", "--database %1: no such folder").arg(shownPath(given)));
     return given.endsWith(QLatin1Char('/')) ? given : given + QLatin1Char('/');
 }
 
@@ -82,15 +81,15 @@ void refuseOutputOverInput(const Command &command, const QString &databaseDir)
         if (output.isEmpty() || output == QLatin1String("-"))
             continue;
         if (QFileInfo(output).isDir())
-            throw Error(QCoreApplication::translate("quorvel::DesignCommand", "%1 %2: is a folder; give a file name").arg(option, absoluteFilePath(output)));
+            throw Error(QCoreApplication::translate("quorvel::DesignCommand", "%1 %2: is a folder; give a file name").arg(option, shownPath(output)));
         for (const auto &[input, what] : inputs) {
             if (sameFile(output, input))
                 throw Error(QCoreApplication::translate("quorvel::DesignCommand", "%1 %2 is %3: refusing to write over an input")
-                                     .arg(option, absoluteFilePath(output), what));
+                                     .arg(option, shownPath(output), what));
         }
     }
     if (!command.outputPath.isEmpty() && !command.reportPath.isEmpty() && sameFile(command.outputPath, command.reportPath))
-        throw Error(QCoreApplication::translate("quorvel::DesignCommand", "-o and --report name the same file %1").arg(absoluteFilePath(command.reportPath)));
+        throw Error(QCoreApplication::translate("quorvel::DesignCommand", "-o and --report name the same file %1").arg(shownPath(command.reportPath)));
 }
 
 // Who prepared the report (given now, else remembered) and what the checks assumed.
@@ -117,10 +116,10 @@ public:
             return;
         }
         file_.emplace(path);
-        errno = 0;
+        clearSystemError();
         if (!file_->open(QIODevice::WriteOnly))
             throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
-                                 .arg(absoluteFilePath(path), systemErrorText(errno != 0 ? errno : EACCES)));
+                                 .arg(shownPath(path), systemErrorText(openFailureError())));
     }
     QIODevice &device() { return file_ ? static_cast<QIODevice &>(*file_) : stdout_; }
     QFileDevice &file() { return *file_; }
@@ -231,6 +230,7 @@ int run(const Command &command)
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quietQt);
+    useBinaryStandardOutput();
     // Only the report draws (offscreen: this program never shows a window); the rest
     // needs no GUI, which keeps start-up short and the output free of GUI messages.
     std::unique_ptr<QCoreApplication> application;

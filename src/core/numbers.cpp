@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cfenv>
 #include <cmath>
 #include <optional>
@@ -67,18 +68,38 @@ bool isDigit(QChar c)
 // larger power is split so that tiny values come out subnormal instead of 0.
 constexpr int largestSafePowerOfTen = 4000;
 
+// 10^exponent (0 or more), correctly rounded, so that every system's build reads a number
+// the same: powl is that accurate in glibc but not in MinGW-w64's library. Up to 10^27
+// the powers are exact products; larger ones are read as the text "1E<exponent>",
+// which both C libraries convert correctly rounded.
+Extended powerOfTen(int exponent)
+{
+    static const auto exact = [] {
+        std::array<Extended, 28> powers{};
+        powers[0] = 1;
+        for (size_t i = 1; i < powers.size(); ++i)
+            powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    if (size_t(exponent) < exact.size())
+        return exact[size_t(exponent)];
+    char text[16];
+    std::snprintf(text, sizeof text, "1E%d", exponent);
+    return std::strtold(text, nullptr);
+}
+
 Extended scaleByPowerOfTen(Extended value, int exponent)
 {
     if (value == 0 || exponent == 0)
         return value;
     if (exponent > 0)
-        return value * powl(10.0L, exponent);
+        return value * powerOfTen(exponent);
     int remaining = -exponent;
     while (remaining > largestSafePowerOfTen) {
-        value /= powl(10.0L, largestSafePowerOfTen);
+        value /= powerOfTen(largestSafePowerOfTen);
         remaining -= largestSafePowerOfTen;
     }
-    return value / powl(10.0L, remaining);
+    return value / powerOfTen(remaining);
 }
 
 } // namespace
@@ -320,11 +341,18 @@ Extended power(Extended x, Extended y)
         return x;
     if (x < 0)
         throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::invalidOperation));
-    return checkedOperation([=] { return expl(y * logl(x)); });
+    const Extended result = checkedOperation([=] { return expl(y * logl(x)); });
+    // MinGW-w64's expl returns infinity without raising the overflow flag.
+    if (std::isinf(result))
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::overflow));
+    return result;
 }
 
 Extended squareRoot(Extended x)
 {
+    // Stated rather than left to the flag, which MinGW-w64's sqrtl does not raise.
+    if (x < 0)
+        throw Error(TranslatableText::of(FaultMessage::context, FaultMessage::invalidOperation));
     return checkedOperation([=] { return sqrtl(x); });
 }
 

@@ -48,9 +48,9 @@ EpanetExport::EpanetExport(const QString &folder, const QStringList &protectedPa
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: is a file; give a folder").arg(absoluteFilePath(folder)));
+        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: is a file; give a folder").arg(shownPath(folder)));
     if (!info.exists() && !QDir().mkpath(folder))
-        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: cannot create the folder").arg(absoluteFilePath(folder)));
+        throw Error(QCoreApplication::translate("quorvel::EpanetExport", "--epanet %1: cannot create the folder").arg(shownPath(folder)));
 }
 
 QString EpanetExport::uniquePath(const QString &siteName)

@@ -20,7 +20,7 @@ QString unreadableContent(const QString &path, const QByteArray &bytes, int line
 {
     if (lineCount > 0 || bytes.isEmpty())
         return {};
-    const QString name = absoluteFilePath(path);
+    const QString name = shownPath(path);
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QCoreApplication::translate("quorvel::Catalogs", "\"%1\" is not valid UTF-8 after its byte-order mark").arg(name);
     return QCoreApplication::translate("quorvel::Catalogs", "\"%1\" holds no line that can be read").arg(name);
@@ -90,7 +90,7 @@ void Catalogs::load(const QString &databaseDir)
     const auto stoppedBy = [&](const char *file) {
         return QCoreApplication::translate("quorvel::Catalogs",
                                            "\"%1\" was not read because an earlier catalog could not be read")
-            .arg(absoluteFilePath(databaseDir + QLatin1String(file)));
+            .arg(shownPath(databaseDir + QLatin1String(file)));
     };
     pumpsNotRead = stoppedBy(pumpsFile);
     tanksNotRead = stoppedBy(tanksFile);
@@ -135,7 +135,7 @@ namespace {
 void saveIfRead(const CellTable &table, const HeldLines &held, const QString &path, QString &notRead)
 {
     if (!notReadWarning(notRead, path).isEmpty())
-        throw Error(translatable("quorvel::Catalogs", "\"%1\" was not read; saving would erase it").arg(absoluteFilePath(path)));
+        throw Error(translatable("quorvel::Catalogs", "\"%1\" was not read; saving would erase it").arg(shownPath(path)));
     saveCatalog(table, path, held);
     notRead.clear();
 }

@@ -68,7 +68,7 @@ QByteArray LineList::readFileBytes(const QString &path)
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(path, bytes, reason))
-        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
+        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(shownPath(path), reason));
     return bytes;
 }
 
@@ -103,7 +103,7 @@ void LineList::writeFileSet(const QList<WholeFile> &files)
     const WriteOutcome outcome = writeWholeFiles(files);
     if (outcome.kind == WriteOutcome::CannotCreate)
         throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2")
-                        .arg(absoluteFilePath(files[outcome.file].path), systemErrorText(outcome.errorCode)));
+                        .arg(shownPath(files[outcome.file].path), systemErrorText(outcome.errorCode)));
     if (outcome.kind == WriteOutcome::WriteFailed)
         throw Error(translatable("quorvel::Files", "Stream write error"));
 }

@@ -92,7 +92,11 @@ private slots:
             designed.site.name = QString::fromLatin1(name);
             written << QFileInfo(networks.write(designed)).fileName();
         }
-        QCOMPARE(written, (QStringList{"Camp.inp", "camp-2.inp", "CAMP-4.inp", "Camp-3.inp"}));
+        // Where the file system ignores case (Windows), "Camp-3" is the protected file.
+        QFile probe(dir.filePath("probe"));
+        QVERIFY(probe.open(QIODevice::WriteOnly));
+        const QString last = QFileInfo::exists(dir.filePath("PROBE")) ? "Camp-5.inp" : "Camp-3.inp";
+        QCOMPARE(written, (QStringList{"Camp.inp", "camp-2.inp", "CAMP-4.inp", last}));
         SiteResult noPump = designed;
         noPump.gravity = false;
         QCOMPARE(networks.write(noPump), QString());
@@ -112,7 +116,8 @@ private slots:
             writeEpanetNetwork(design, missing);
             QFAIL("no error");
         } catch (const Error &e) {
-            QVERIFY2(e.message().startsWith(QStringLiteral("Cannot create file \"%1\"").arg(missing)), qPrintable(e.message()));
+            QVERIFY2(e.message().startsWith(QStringLiteral("Cannot create file \"%1\"").arg(QDir::toNativeSeparators(missing))),
+                     qPrintable(e.message()));
         }
     }
 };

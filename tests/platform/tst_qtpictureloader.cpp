@@ -1,9 +1,11 @@
 #include "error.h"
+#include "files.h"
 #include "qtpictureloader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +35,19 @@ private:
         file.write(bytes);
     }
 
+    // Debian's qt6-image-formats-plugins has it; the Qt kit of the Windows build has not.
+    static bool hasTiff() { return QImageReader::supportedImageFormats().contains("tiff"); }
+
+    // The message for a file that cannot be read, with the path and the reason in the
+    // system's own way.
+    static QString cannotOpen(const QString &file)
+    {
+        QByteArray bytes;
+        QString reason;
+        readWholeFile(file, bytes, reason);
+        return "Cannot open file \"" + QDir::toNativeSeparators(file) + "\". " + reason;
+    }
+
     QString failure(const QString &file)
     {
         try {
@@ -49,8 +64,10 @@ private slots:
         QVERIFY(dir_.isValid());
         writeImage(QStringLiteral("red.bmp"), "BMP", Qt::red);
         writeImage(QStringLiteral("upper.BMP"), "BMP", Qt::green);
-        writeImage(QStringLiteral("blue.tif"), "TIFF", Qt::blue);
-        writeImage(QStringLiteral("blue.TIFF"), "TIFF", Qt::blue);
+        if (hasTiff()) {
+            writeImage(QStringLiteral("blue.tif"), "TIFF", Qt::blue);
+            writeImage(QStringLiteral("blue.TIFF"), "TIFF", Qt::blue);
+        }
         writeImage(QStringLiteral("icon.ico"), "ICO", Qt::yellow);
         writeImage(QStringLiteral("png.bmp"), "PNG", Qt::red);
         writeImage(QStringLiteral("real.png"), "PNG", Qt::red);
@@ -76,6 +93,10 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QColor, colour);
+        if (name.endsWith(QLatin1String(".tif"), Qt::CaseInsensitive) || name.endsWith(QLatin1String(".tiff"), Qt::CaseInsensitive)) {
+            if (!hasTiff())
+                QSKIP("This Qt has no TIFF image plugin (the Windows kit lacks it)");
+        }
         const QImage image = QtPictureLoader().load(path(name));
         QCOMPARE(image.size(), QSize(3, 2));
         QCOMPARE(image.pixelColor(0, 0), colour);
@@ -95,11 +116,8 @@ private slots:
         QTest::newRow("folder path") << abs + "/" << "Unknown picture file extension (.)";
         QTest::newRow("dot in a folder name only")
             << abs + "/folder.bmp/curve" << "Unknown picture file extension (.)";
-        QTest::newRow("missing bitmap")
-            << path("missing.bmp")
-            << "Cannot open file \"" + abs + "/missing.bmp\". No such file or directory";
-        QTest::newRow("folder named like a bitmap")
-            << path("folder.bmp") << "Cannot open file \"" + abs + "/folder.bmp\". Is a directory";
+        QTest::newRow("missing bitmap") << path("missing.bmp") << cannotOpen(path("missing.bmp"));
+        QTest::newRow("folder named like a bitmap") << path("folder.bmp") << cannotOpen(path("folder.bmp"));
         QTest::newRow("broken bitmap") << path("broken.bmp") << "Bitmap image is not valid";
         QTest::newRow("empty bitmap") << path("empty.bmp") << "Bitmap image is not valid";
         // The content is not sniffed: a PNG under a bitmap's name is a broken bitmap.
@@ -119,8 +137,7 @@ private slots:
         QDir::setCurrent(dir_.path());
         const QString message = failure(QStringLiteral("gone.bmp"));
         QDir::setCurrent(old);
-        QCOMPARE(message, "Cannot open file \"" + QDir(dir_.path()).canonicalPath()
-                              + "/gone.bmp\". No such file or directory");
+        QCOMPARE(message, cannotOpen(QDir(dir_.path()).canonicalPath() + "/gone.bmp"));
     }
 
     // No metafile decoder here: the reader's own refusal, after the file was opened.
@@ -138,8 +155,7 @@ private slots:
         QVERIFY2(message != u"(loaded)" && !message.isEmpty(), qPrintable(message));
         QVERIFY(!message.startsWith(u"Unknown picture file extension"));
         QVERIFY(!message.startsWith(u"Cannot open file"));
-        QCOMPARE(failure(path("absent.emf")),
-                 "Cannot open file \"" + path("absent.emf") + "\". No such file or directory");
+        QCOMPARE(failure(path("absent.emf")), cannotOpen(path("absent.emf")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "error.h"
 #include "files.h"
+#include "filelock.h"
 #include "projectsheet.h"
 #include "errorguard.h"
 #include "projectfiles.h"

@@ -1,5 +1,6 @@
 #include "error.h"
 #include "files.h"
+#include "filelock.h"
 #include "linelist.h"
 #include "support/tabletext.h"
 

@@ -22,7 +22,7 @@ constexpr double schematicDotsPerInch = 150;
 
 [[noreturn]] void raiseCreateError(const QString &path, const QString &reason)
 {
-    throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2").arg(absoluteFilePath(path), reason));
+    throw Error(translatable("quorvel::Files", "Cannot create file \"%1\". %2").arg(shownPath(path), reason));
 }
 
 } // namespace

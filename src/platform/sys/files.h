@@ -6,12 +6,31 @@
 
 namespace quorvel {
 
-// The system's text for an error code (errno), with trailing blanks, line breaks
-// and full stops removed.
+// The system's codes below are errno values on Linux and Win32 error codes (GetLastError)
+// on Windows; files_linux.cpp and files_windows.cpp hold what differs.
+
+// The system's text for an error code (strerror, FormatMessageW), trimmed.
 QString systemErrorText(int errorCode);
+
+// The text without trailing blanks, line breaks and full stops.
+QString trimmedSystemText(QString text);
+
+// Before a Qt file device is opened: forgets the last system error.
+void clearSystemError();
+
+// After a Qt file device failed to open: the system's code for why, or the code for
+// "access denied" when the system left none.
+int openFailureError();
 
 // The path made absolute against the current folder.
 QString absoluteFilePath(const QString &path);
+
+// The path as messages show it: absolute, with the system's folder separator.
+QString shownPath(const QString &path);
+
+// Standard output passes the bytes on unchanged (Windows' C runtime would write "\n"
+// as "\r\n"), so that a redirected table, CSV or JSON has the same bytes everywhere.
+void useBinaryStandardOutput();
 
 // True when the path names an existing file; folders do not count.
 bool fileExists(const QString &path);
@@ -20,11 +39,11 @@ bool fileExists(const QString &path);
 bool removeFile(const QString &path);
 
 // 0 when the existing path may be written, else the system's code (EACCES for a
-// read-only file, EROFS on a read-only file system).
+// read-only file, EROFS on a read-only file system; ERROR_ACCESS_DENIED).
 int writeAccessError(const QString &path);
 
 // Both names lead to the same file (hard links and symbolic links included), or, when
-// either does not exist, to the same place.
+// either does not exist, to the same place (on Windows in any case of letters).
 bool sameFile(const QString &a, const QString &b);
 
 // Copies a file, replacing an existing target. Copying a file onto itself fails.
@@ -35,11 +54,12 @@ bool copyFileOverwrite(const QString &from, const QString &to);
 // exhausting memory.
 constexpr qint64 largestReadableFile = 256LL * 1024 * 1024;
 
-// Reads a whole existing regular file into bytes under a shared lock (others may read
-// it, a running writer makes the read fail). On failure gives false and sets reason:
-// the system's text for the error ("Is a directory" for a folder), "Not a regular
-// file" for a device, named pipe or socket, which is refused before any read, or
-// "File is larger than 256 MB".
+// Reads a whole existing regular file into bytes, sharing it with readers only (others
+// may read it, a running writer makes the read fail, and on Windows no other program
+// can write it meanwhile). On failure gives false and sets reason: the system's text
+// for the error ("Is a directory" for a folder on Linux, "Access is denied" on
+// Windows), "Not a regular file" for a device, named pipe or socket, which is refused
+// before any read, or "File is larger than 256 MB".
 bool readWholeFile(const QString &path, QByteArray &bytes, QString &reason);
 
 // How a whole-file write ended.
@@ -60,13 +80,13 @@ struct WholeFile {
 // bytes first go to a temporary file beside it (written and synced to the disk);
 // only when all of them are complete are the files replaced by renaming, so each one
 // is at any moment either its whole old or its whole new self, and a failure before
-// the replacing leaves every old file as it was. Meanwhile each old file is locked
-// exclusively. A symbolic link stays and its target gets the new bytes; an existing
-// file keeps its permissions. The temporary names are fixed per file, so a save that
+// the replacing leaves every old file as it was. Meanwhile each old file is shared
+// with no one (an exclusive lock on Linux, share mode 0 on Windows). A symbolic link
+// stays and its target gets the new bytes; an existing file keeps its permissions. The temporary names are fixed per file, so a save that
 // was killed leaves files that the next save of the same file removes.
 // CannotCreate: a name longer than the file system allows (checked for every file
 // before anything is written), a folder, a read-only file or folder, a missing
-// folder, a lock held by another copy; WriteFailed: the bytes could not all be
+// folder, the file in use by another copy (or on Windows any program); WriteFailed: the bytes could not all be
 // written (full disk).
 WriteOutcome writeWholeFiles(const QList<WholeFile> &files);
 
@@ -75,25 +95,5 @@ inline WriteOutcome writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     return writeWholeFiles({WholeFile{path, bytes}});
 }
-
-// An advisory lock held while a whole-file read (shared) or write (exclusive) runs,
-// so that two running copies of the program honour each other's sharing rules.
-class FileLock {
-public:
-    enum class Mode { Shared, Exclusive };
-    // Takes the lock on an open descriptor without waiting; locked() tells whether
-    // it was granted.
-    FileLock(int fd, Mode mode);
-    ~FileLock();
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-    bool locked() const { return locked_; }
-    int error() const { return error_; } // errno when not locked
-
-private:
-    int fd_;
-    bool locked_ = false;
-    int error_ = 0;
-};
 
 } // namespace quorvel

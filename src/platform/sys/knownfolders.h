@@ -14,8 +14,9 @@ public:
     virtual QString myPictures() = 0;        // the user's pictures
 };
 
-// Linux mapping: XDG data home, documents and pictures locations.
-class QtKnownFolders : public KnownFolders {
+// The system's own: on Linux the XDG data home, documents and pictures locations; on
+// Windows Public Documents, the user's Documents and Pictures.
+class SystemKnownFolders : public KnownFolders {
 public:
     QString commonDocuments() override;
     QString personalDocuments() override;

@@ -47,7 +47,7 @@ QImage QtPictureLoader::load(const QString &path)
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(path, bytes, reason))
-        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(absoluteFilePath(path), reason));
+        throw Error(translatable("quorvel::Files", "Cannot open file \"%1\". %2").arg(shownPath(path), reason));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);

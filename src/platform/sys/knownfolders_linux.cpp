@@ -7,17 +7,17 @@ namespace quorvel {
 // The Linux stand-ins for the three known folders. writableLocation() neither
 // creates the folder nor fails loudly: an empty result is passed on as the failed
 // query's empty text.
-QString QtKnownFolders::commonDocuments()
+QString SystemKnownFolders::commonDocuments()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
-QString QtKnownFolders::personalDocuments()
+QString SystemKnownFolders::personalDocuments()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-QString QtKnownFolders::myPictures()
+QString SystemKnownFolders::myPictures()
 {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
