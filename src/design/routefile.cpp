@@ -23,8 +23,9 @@ std::optional<double> numberIn(const QString &field, bool decimalComma)
     const std::optional<QString> text = decimalComma ? decimalCommaNumber(field) : field;
     if (!text)
         return std::nullopt;
+    static const QLocale c = QLocale::c();
     bool ok = false;
-    const double value = QLocale::c().toDouble(text->trimmed(), &ok);
+    const double value = c.toDouble(text->trimmed(), &ok);
     return ok ? std::optional(value) : std::nullopt;
 }
 
@@ -33,12 +34,19 @@ const char *const distanceCaptions[] = {"Distance", "Chainage", "Station", "Dist
 const char *const elevationCaptions[] = {"Elevation", "Ground elevation", "Altitude", "Height", "Ele", "Z",
                                          "Ground level", "Level"};
 
+// The captions as compared, made once.
 template <std::size_t n>
-bool oneOf(const QString &caption, const char *const (&known)[n])
+QStringList normalCaptions(const char *const (&known)[n])
 {
-    const QString normal = normalCaption(caption);
-    return std::any_of(std::begin(known), std::end(known),
-                       [&](const char *k) { return normalCaption(QString::fromLatin1(k)) == normal; });
+    QStringList normal;
+    for (const char *k : known)
+        normal << normalCaption(QString::fromLatin1(k));
+    return normal;
+}
+
+bool oneOf(const QString &caption, const QStringList &known)
+{
+    return known.contains(normalCaption(caption));
 }
 
 void checkRising(const QString &file, int line, const TranslatableText &where, const QList<RoutePoint> &points,
@@ -75,10 +83,12 @@ RouteFile readCsv(const QString &file, const QString &text)
     // The captions, or two number columns without them.
     qsizetype distanceColumn = -1, elevationColumn = -1;
     const QStringList captions = fieldsOf(records.first());
+    static const QStringList distances = normalCaptions(distanceCaptions);
+    static const QStringList elevations = normalCaptions(elevationCaptions);
     for (qsizetype c = 0; c < captions.size(); ++c) {
-        if (distanceColumn < 0 && oneOf(captions[c], distanceCaptions))
+        if (distanceColumn < 0 && oneOf(captions[c], distances))
             distanceColumn = c;
-        else if (elevationColumn < 0 && oneOf(captions[c], elevationCaptions))
+        else if (elevationColumn < 0 && oneOf(captions[c], elevations))
             elevationColumn = c;
     }
     qsizetype firstPoint = 1;
