@@ -91,11 +91,10 @@ QStringList routeColumns(const SiteResult &r)
     if (r.stopped() || !r.route)
         return {QString(), QString(), QString(), QString()};
     const RouteAnalysis &a = r.route->analysis;
-    const bool surge = !r.route->duty.gravity() && r.route->rating;
     // A grade line that ends on the ground is 0, not a rounding's -0.00.
     const auto metres = [&](double value) { return twoDecimals(r, std::abs(value) < 0.005 ? 0.0 : value); };
     return {metres(a.highest.head), metres(a.lowestFlowing.head), QString::number(a.highPoints.size()),
-            surge ? metres(a.surgeRise) : QString()};
+            r.route->surgeApplies() ? metres(a.surgeRise) : QString()};
 }
 
 QStringList columnCaptions()
@@ -284,7 +283,6 @@ QByteArray routeJson(const SiteResult &r)
         if (!check.message.isEmpty() && check.outcome != CheckOutcome::NotApplicable)
             findings << check.message.english;
     }
-    const bool surge = !route.duty.gravity() && route.rating;
     return jsonObject({
         {"points", points + ']'},
         {"rating", route.rating ? jsonObject({{"pressure", roundedJson(route.rating->ratedPressure)},
@@ -292,7 +290,7 @@ QByteArray routeJson(const SiteResult &r)
                                 : QByteArray("null")},
         {"maximumPressure", pressureJson(a.highest)},
         {"minimumPressureHead", pressureJson(a.lowestFlowing)},
-        {"surgeRise", surge ? roundedJson(a.surgeRise) : QByteArray("null")},
+        {"surgeRise", route.surgeApplies() ? roundedJson(a.surgeRise) : QByteArray("null")},
         {"lowClearance", stretches + ']'},
         {"airValves", jsonNumbers(a.highPoints)},
         {"washouts", jsonNumbers(a.lowPoints)},

@@ -6,7 +6,6 @@
 #include "spreadsheettext.h"
 
 #include <QDir>
-#include <QLocale>
 
 #include <cmath>
 
@@ -35,14 +34,10 @@ PipeRatings PipeRatings::read(const QString &path)
     const QString text = decodeText(LineList::readFileBytes(path));
     const QList<TextRecord> records = splitRecords(text);
     const auto fieldsOf = [&](const TextRecord &r) { return splitFields(QStringView(text).mid(r.start, r.length), u','); };
-    qsizetype columns[Columns] = {-1, -1, -1, -1};
+    qsizetype columns[Columns];
     const QStringList found = records.isEmpty() ? QStringList() : fieldsOf(records.first());
-    for (qsizetype c = 0; c < found.size(); ++c) {
-        for (int k = 0; k < Columns; ++k) {
-            if (columns[k] < 0 && normalCaption(found[c]) == normalCaption(QString::fromLatin1(captions[k])))
-                columns[k] = c;
-        }
-    }
+    for (int k = 0; k < Columns; ++k)
+        columns[k] = captionColumn(found, {normalCaption(QString::fromLatin1(captions[k]))});
     for (const int k : {Material, Pressure, WaveSpeed}) {
         if (columns[k] < 0)
             throw Error(translatable("quorvel::PipeRatings", "%1 line 1: no column %2; expected the captions No, Material, "
@@ -57,9 +52,8 @@ PipeRatings PipeRatings::read(const QString &path)
             const QString field = fields.value(columns[k]).trimmed();
             if (optional && field.isEmpty())
                 return std::nullopt;
-            bool ok = false;
-            const double value = QLocale::c().toDouble(field, &ok);
-            if (!ok || !std::isfinite(value) || value <= 0)
+            const std::optional<double> value = fileNumber(field);
+            if (!value || !std::isfinite(*value) || *value <= 0)
                 throw Error(translatable("quorvel::PipeRatings", "%1 line %2, %3: '%4' is not a positive number")
                                 .arg(path, QString::number(records[i].line), QString::fromLatin1(captions[k]), field));
             return value;

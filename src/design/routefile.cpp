@@ -4,7 +4,6 @@
 #include "linelist.h"
 #include "spreadsheettext.h"
 
-#include <QLocale>
 #include <QXmlStreamReader>
 
 #include <GeographicLib/Geodesic.hpp>
@@ -21,12 +20,7 @@ namespace {
 std::optional<double> numberIn(const QString &field, bool decimalComma)
 {
     const std::optional<QString> text = decimalComma ? decimalCommaNumber(field) : field;
-    if (!text)
-        return std::nullopt;
-    static const QLocale c = QLocale::c();
-    bool ok = false;
-    const double value = c.toDouble(text->trimmed(), &ok);
-    return ok ? std::optional(value) : std::nullopt;
+    return text ? fileNumber(*text) : std::nullopt;
 }
 
 const char *const distanceCaptions[] = {"Distance", "Chainage", "Station", "Dist", "Distance along the pipe",
@@ -42,11 +36,6 @@ QStringList normalCaptions(const char *const (&known)[n])
     for (const char *k : known)
         normal << normalCaption(QString::fromLatin1(k));
     return normal;
-}
-
-bool oneOf(const QString &caption, const QStringList &known)
-{
-    return known.contains(normalCaption(caption));
 }
 
 void checkRising(const QString &file, int line, const TranslatableText &where, const QList<RoutePoint> &points,
@@ -81,16 +70,11 @@ RouteFile readCsv(const QString &file, const QString &text)
     };
 
     // The captions, or two number columns without them.
-    qsizetype distanceColumn = -1, elevationColumn = -1;
     const QStringList captions = fieldsOf(records.first());
     static const QStringList distances = normalCaptions(distanceCaptions);
     static const QStringList elevations = normalCaptions(elevationCaptions);
-    for (qsizetype c = 0; c < captions.size(); ++c) {
-        if (distanceColumn < 0 && oneOf(captions[c], distances))
-            distanceColumn = c;
-        else if (elevationColumn < 0 && oneOf(captions[c], elevations))
-            elevationColumn = c;
-    }
+    qsizetype distanceColumn = captionColumn(captions, distances);
+    qsizetype elevationColumn = captionColumn(captions, elevations);
     qsizetype firstPoint = 1;
     QList<TranslatableText> columnNames{TranslatableText::plain(captions.value(distanceColumn).trimmed()),
                                         TranslatableText::plain(captions.value(elevationColumn).trimmed())};
@@ -141,19 +125,16 @@ void readGpxPoint(QXmlStreamReader &xml, GpxPoints &way, const QString &file)
 {
     const int line = int(xml.lineNumber());
     const QXmlStreamAttributes attributes = xml.attributes();
-    bool latOk = false, lonOk = false;
-    const double lat = QLocale::c().toDouble(attributes.value(QLatin1String("lat")).trimmed(), &latOk);
-    const double lon = QLocale::c().toDouble(attributes.value(QLatin1String("lon")).trimmed(), &lonOk);
+    const std::optional<double> latitude = fileNumber(attributes.value(QLatin1String("lat")));
+    const std::optional<double> longitude = fileNumber(attributes.value(QLatin1String("lon")));
     ++way.count;
-    if (!latOk || !lonOk || std::abs(lat) > 90 || std::abs(lon) > 180)
+    if (!latitude || !longitude || std::abs(*latitude) > 90 || std::abs(*longitude) > 180)
         throw Error(translatable("quorvel::RouteFile", "%1 line %2: point %3 has no latitude and longitude in degrees")
                         .arg(file, QString::number(line), QString::number(way.count)));
     std::optional<double> elevation;
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("ele")) {
-            bool ok = false;
-            const double z = QLocale::c().toDouble(xml.readElementText().trimmed(), &ok);
-            if (ok && std::isfinite(z))
+            if (const std::optional<double> z = fileNumber(xml.readElementText()); z && std::isfinite(*z))
                 elevation = z;
         } else {
             xml.skipCurrentElement();
@@ -165,10 +146,10 @@ void readGpxPoint(QXmlStreamReader &xml, GpxPoints &way, const QString &file)
                         .arg(file, QString::number(line), QString::number(way.count)));
     double distance = 0;
     if (way.last) {
-        GeographicLib::Geodesic::WGS84().Inverse(way.last->first, way.last->second, lat, lon, distance);
+        GeographicLib::Geodesic::WGS84().Inverse(way.last->first, way.last->second, *latitude, *longitude, distance);
         distance += way.points.last().chainage;
     }
-    way.last = std::pair(lat, lon);
+    way.last = std::pair(*latitude, *longitude);
     if (!way.points.isEmpty() && distance <= way.points.last().chainage)
         ++way.repeated;
     else

@@ -5,7 +5,6 @@
 #include "error.h"
 #include "inputchecks.h"
 #include "numbers.h"
-#include "routefile.h"
 #include "showntexts.h"
 
 #include <QCoreApplication>
@@ -470,18 +469,18 @@ SiteResult SiteDesigner::design(const Site &site) const
     result.failures = assessment.messages(CheckOutcome::Fail);
     if (options_.checkTexts)
         result.checks = assessment.checks;
-    if (!site.profile.isEmpty()) {
-        designRoute(result, routeFile.points);
-        result.route->notices = routeFile.notices;
-    }
+    if (!site.profile.isEmpty())
+        designRoute(result, routeFile);
     return result;
 }
 
-void SiteDesigner::designRoute(SiteResult &result, const QList<RoutePoint> &points) const
+void SiteDesigner::designRoute(SiteResult &result, const RouteFile &file) const
 {
     const DesignRecord &design = result.design;
+    const QList<RoutePoint> &points = file.points;
     SiteRoute route;
     route.points = points;
+    route.notices = file.notices;
     // The operating point of the chosen pump; a pump without a rated duty at the
     // design flow and the pumping head; by gravity the design flow.
     RouteDuty &duty = route.duty;

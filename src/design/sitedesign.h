@@ -6,6 +6,7 @@
 #include "operatingpoint.h"
 #include "piperatings.h"
 #include "routechecks.h"
+#include "routefile.h"
 #include "sheetlayout.h"
 #include "translatable.h"
 
@@ -51,6 +52,9 @@ struct SiteRoute {
     std::optional<PipeRating> rating;
     QList<DesignCheck> checks;
     QStringList notices;
+
+    // A pump trips on this route and the pipe's wave speed is known.
+    bool surgeApplies() const { return !duty.gravity() && rating.has_value(); }
 };
 
 // One site designed: the calculation's record, the main window's ten result texts
@@ -124,7 +128,7 @@ private:
     qint32 chooseTank(SiteResult &result, qint64 theoreticalStorage) const;
     // The route of a designed site along its profile, its checks' findings among the
     // site's warnings and failures.
-    void designRoute(SiteResult &result, const QList<RoutePoint> &points) const;
+    void designRoute(SiteResult &result, const RouteFile &file) const;
 
     const Catalogs &catalogs_;
     DesignOptions options_;

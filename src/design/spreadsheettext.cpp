@@ -157,4 +157,20 @@ QStringList splitFields(QStringView record, QChar delimiter)
     return fields;
 }
 
+std::optional<double> fileNumber(QStringView text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+qsizetype captionColumn(const QStringList &captions, const QStringList &knownNormal)
+{
+    for (qsizetype c = 0; c < captions.size(); ++c) {
+        if (knownNormal.contains(normalCaption(captions[c])))
+            return c;
+    }
+    return -1;
+}
+
 } // namespace quorvel

@@ -47,4 +47,12 @@ QString normalCaption(const QString &caption);
 // Nothing for any other point: in "1.5" or "0.500" it may be a decimal point.
 std::optional<QString> decimalCommaNumber(const QString &text);
 
+// A number as files write it, with a decimal point whatever the user's locale, blanks
+// around it ignored; none for anything else.
+std::optional<double> fileNumber(QStringView text);
+
+// The first column whose caption is one of the known ones (given as normalCaption
+// makes them); -1 for none.
+qsizetype captionColumn(const QStringList &captions, const QStringList &knownNormal);
+
 } // namespace quorvel
